@@ -1,0 +1,170 @@
+#include "items/frmitem.h"
+
+#include "fields/numbertext.h"
+#include "fields/numericfield.h"
+#include "items/itemsave.h"
+#include "main/windowkit.h"
+#include "rom/modstuff.h"
+#include "rom/names.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+frmItem::frmItem(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmItem"));
+    setWindowTitle(QStringLiteral("Item Editor"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    ApplyWindowFont(this);
+    FixClientSizeTwips(this, 4440, 4200);
+
+    cboItem = new QComboBox(this);
+    cboItem->setObjectName(QStringLiteral("cboItem"));
+    PlaceTwips(cboItem, 120, 120, 2895, 315);
+
+    // The name is display only; it is enabled while the shown item has a name.
+    txtName = makeField("txtName", 120, 480, 2895);
+    txtName->setReadOnly(true);
+
+    makeCaption("Label1", QStringLiteral("Pointer to name"), 120, 840, 1695, true);
+    txtNamePtr = makeField("txtNamePtr", 1920, 840, 1095);
+    makeCaption("Label7", QStringLiteral("(hex +- 0x7FF0)"), 3120, 840, 1095, false);
+    makeCaption("Label2", QStringLiteral("Equippable/Item strength"), 0, 1200, 1815, true);
+    txtStr = makeField("txtStr", 1920, 1200, 1095);
+    makeCaption("Label3", QStringLiteral("0 = non-equip"), 3120, 1200, 1095, false);
+    makeCaption("Label4", QStringLiteral("Effect out of battle"), 0, 1560, 1815, true);
+    txtEffOut = makeField("txtEffOut", 1920, 1560, 1095);
+    makeCaption("Label5", QStringLiteral("Effect in battle"), 0, 1920, 1815, true);
+    txtEffIn = makeField("txtEffIn", 1920, 1920, 1095);
+    makeCaption("Label6", QStringLiteral("Cost"), 0, 2280, 1815, true);
+    txtCost = makeField("txtCost", 1920, 2280, 1095);
+
+    chkPerm = makeCheck("chkPerm", QStringLiteral("Permanent"), 120, 2640);
+    chkEdible = makeCheck("chkEdible", QStringLiteral("Edible"), 120, 2880);
+    chkNinten = makeCheck("chkNinten", QStringLiteral("Ninten"), 1320, 2640);
+    chkAna = makeCheck("chkAna", QStringLiteral("Ana"), 1320, 2880);
+    chkLoid = makeCheck("chkLoid", QStringLiteral("Loid"), 1320, 3120);
+    chkTeddy = makeCheck("chkTeddy", QStringLiteral("Teddy"), 1320, 3360);
+
+    cmdSave = new QPushButton(QStringLiteral("Save"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setAutoDefault(false);
+    PlaceTwips(cmdSave, 120, 3720, 1455, 375);
+
+    for (QLineEdit* typedFour : {txtNamePtr, txtStr, txtEffOut, txtEffIn, txtCost})
+        LimitTypedLength(typedFour, 4);
+    NumericField::bind(txtStr, 255);
+    NumericField::bind(txtEffOut, 255);
+    NumericField::bind(txtEffIn, 255);
+    NumericField::bind(txtCost, 65535);
+
+    const QWidget* order[] = {txtNamePtr, txtStr,    txtEffOut, txtEffIn, txtCost,
+                              cmdSave,    chkPerm,   chkEdible, chkNinten, chkAna,
+                              chkLoid,    chkTeddy,  cboItem,   txtName};
+    for (size_t k = 0; k + 1 < std::size(order); ++k)
+        setTabOrder(const_cast<QWidget*>(order[k]), const_cast<QWidget*>(order[k + 1]));
+
+    connect(cboItem, &QComboBox::activated, this, &frmItem::cboItem_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmItem::cmdSave_Click);
+}
+
+QLineEdit* frmItem::makeField(const char* name, int left, int top, int width) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QLatin1String(name));
+    PlaceTwips(edit, left, top, width, 285);
+    return edit;
+}
+
+QLabel* frmItem::makeCaption(const char* name, const QString& text, int left, int top, int width,
+                             bool rightAligned) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    PlaceTwips(label, left, top, width, 255);
+    return label;
+}
+
+QCheckBox* frmItem::makeCheck(const char* name, const QString& text, int left, int top) {
+    auto* box = new QCheckBox(text, this);
+    box->setObjectName(QLatin1String(name));
+    PlaceTwips(box, left, top, 1095, 255);
+    return box;
+}
+
+void frmItem::Form_Load() {
+    ItemTable.assign(ItemCount, ItemRecord{});
+    LoadData();
+    txtNamePtr->setFocus();
+}
+
+void frmItem::LoadData() {
+    cboItem->clear();
+    try {
+        ItemTable = DecodeItemTable(*modStuff::RomFile);
+    } catch (const RomError& e) {
+        ItemTable.assign(ItemCount, ItemRecord{});
+        ShowMessage(this, QMessageBox::Warning, windowTitle(),
+                    QStringLiteral("Cannot read the item table.\n%1").arg(e.message()));
+    }
+    {
+        // Filled in one go: the list must not select line 0 by itself half-way.
+        const QSignalBlocker quiet(cboItem);
+        for (int i = 0; i < ItemCount; ++i)
+            cboItem->addItem(ListEntryText(ItemTable[size_t(i)].Name, i));
+    }
+    SelectLine(cboItem, 0);
+    cboItem_Click();
+    cboItem_Click();
+}
+
+void frmItem::cboItem_Click() {
+    const int index = cboItem->currentIndex();
+    if (index < 0 || size_t(index) >= ItemTable.size())
+        return;
+    const ItemRecord& r = ItemTable[size_t(index)];
+    SetFieldText(txtNamePtr, PointerText(r.NamePtr));
+    SetFieldText(txtCost, QString::number(r.Cost));
+    chkPerm->setChecked(r.Perm);
+    chkEdible->setChecked(r.Edible);
+    chkNinten->setChecked(r.Ninten);
+    chkAna->setChecked(r.Ana);
+    chkLoid->setChecked(r.Loid);
+    chkTeddy->setChecked(r.Teddy);
+    SetFieldText(txtEffOut, QString::number(r.EffOut));
+    SetFieldText(txtEffIn, QString::number(r.EffIn));
+    SetFieldText(txtStr, QString::number(r.Str));
+    SetFieldText(txtName, r.Name);
+    txtName->setEnabled(!r.Name.isEmpty());
+}
+
+void frmItem::cmdSave_Click() {
+    const int index = cboItem->currentIndex();
+    ItemForm form;
+    form.namePtr = txtNamePtr->text();
+    form.str = txtStr->text();
+    form.effOut = txtEffOut->text();
+    form.effIn = txtEffIn->text();
+    form.cost = txtCost->text();
+    form.perm = chkPerm->isChecked();
+    form.edible = chkEdible->isChecked();
+    form.teddy = chkTeddy->isChecked();
+    form.loid = chkLoid->isChecked();
+    form.ana = chkAna->isChecked();
+    form.ninten = chkNinten->isChecked();
+
+    RomImage& rom = *modStuff::RomFile;
+    WritePlan plan;
+    auto problem = PlanItemSave(rom, index, form, &plan);
+    if (!problem)
+        problem = ExecutePlan(rom, plan);
+    if (problem)
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), *problem);
+    // Whatever happened, the window now shows what the file holds.
+    LoadData();
+    SelectLine(cboItem, index);
+    cboItem_Click();
+}

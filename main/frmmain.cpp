@@ -1,0 +1,149 @@
+#include "main/frmmain.h"
+
+#include "enemies/frmenemy.h"
+#include "items/frmitem.h"
+#include "main/itemnames.h"
+#include "main/windowkit.h"
+#include "rom/modstuff.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QIcon>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+template <class Widget>
+Widget* makeControl(QWidget* parent, const char* name) {
+    auto* w = new Widget(parent);
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, int top) {
+    auto* button = makeControl<QPushButton>(parent, name);
+    button->setText(caption);
+    button->setAutoDefault(false);
+    PlaceTwips(button, 120, top, 2055, 375);
+    return button;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    // A fixed-size window with a close button only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    ApplyWindowFont(this);
+    FixClientSizeTwips(this, 4335, 6105);
+    setWindowIcon(QIcon(QStringLiteral(":/tolvane/icon.xpm")));
+
+    cmdOpen = makeControl<QToolButton>(this, "cmdOpen");
+    cmdOpen->setToolTip(QStringLiteral("Open ROM..."));
+    PlaceTwips(cmdOpen, 0, 0, 375, 375);
+
+    fraMain = makeControl<QGroupBox>(this, "fraMain");
+    fraMain->setTitle(QStringLiteral("The stuff"));
+    PlaceTwips(fraMain, 120, 480, 4095, 5535);
+    fraMain->setVisible(false);
+
+    cmdItem = makeButton(fraMain, "cmdItem", QStringLiteral("Item Editor"), 240);
+    cmdEnemy = makeButton(fraMain, "cmdEnemy", QStringLiteral("Enemy Editor"), 720);
+    cmdPSI = makeButton(fraMain, "cmdPSI", QStringLiteral("PSI Editor"), 1200);
+    cmdText = makeButton(fraMain, "cmdText", QStringLiteral("Misc. Text Editor"), 1680);
+
+    setTabOrder(cmdOpen, cmdItem);
+    setTabOrder(cmdItem, cmdEnemy);
+    setTabOrder(cmdEnemy, cmdPSI);
+    setTabOrder(cmdPSI, cmdText);
+
+    connect(cmdOpen, &QToolButton::clicked, this, &frmMain::cmdOpen_Click);
+    connect(cmdItem, &QPushButton::clicked, this, &frmMain::cmdItem_Click);
+    connect(cmdEnemy, &QPushButton::clicked, this, &frmMain::cmdEnemy_Click);
+    // "PSI Editor" and "Misc. Text Editor" have no action.
+
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Form_Load() {
+    cmdOpen->setIcon(QIcon(QStringLiteral(":/tolvane/open.xpm")));
+    cmdOpen->setIconSize(QSize(16, 16));
+    setWindowTitle(QStringLiteral("Tolvane, v%1.%2.%3")
+                       .arg(TOLVANE_VERSION_MAJOR)
+                       .arg(TOLVANE_VERSION_MINOR)
+                       .arg(TOLVANE_VERSION_PATCH));
+}
+
+QString frmMain::askImagePath() {
+    if (const auto& handler = OpenDialogOverride())
+        return handler(this);
+    if (!dlg) {
+        dlg = new QFileDialog(this);
+        dlg->setObjectName(QStringLiteral("dlg"));
+        // Qt's own dialog looks and behaves the same on every desktop.
+        dlg->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+        dlg->setFileMode(QFileDialog::ExistingFile);
+        dlg->setAcceptMode(QFileDialog::AcceptOpen);
+        dlg->setNameFilter(QStringLiteral("Quessa Rom Files (*.nes)"));
+    }
+    if (dlg->exec() != QDialog::Accepted || dlg->selectedFiles().isEmpty())
+        return {};
+    return dlg->selectedFiles().constFirst();
+}
+
+void frmMain::cmdOpen_Click() {
+    const QString path = askImagePath();
+    if (path.isEmpty())
+        return;
+    QString reason;
+    auto image = OpenRomImage(path, &reason);
+    if (!image) {
+        // The image open before, if any, stays open and current.
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
+                    QStringLiteral("Cannot open file %1:\n%2.")
+                        .arg(QDir::toNativeSeparators(path), reason));
+        return;
+    }
+    // Replacing the image closes the previous file.
+    modStuff::RomPath = path;
+    modStuff::RomFile = std::move(image);
+    fraMain->setVisible(true);
+    ItemNames = BuildItemNames(*modStuff::RomFile);
+    if (modStuff::RomFile->isReadOnly())
+        ShowMessage(this, QMessageBox::Information, QStringLiteral("Open ROM"),
+                    QStringLiteral("%1 can only be read, so it is open for reading only. The "
+                                   "editors show it, and every Save is refused.")
+                        .arg(QDir::toNativeSeparators(path)));
+}
+
+void frmMain::cmdItem_Click() {
+    if (!m_item)
+        m_item = new frmItem(this);
+    m_item->Form_Load();
+    m_item->exec();
+}
+
+void frmMain::cmdEnemy_Click() {
+    if (!m_enemy)
+        m_enemy = new frmEnemy(this);
+    m_enemy->Form_Load();
+    m_enemy->exec();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload() {
+    // Closing never reports an error; the file is simply closed.
+    modStuff::RomFile.reset();
+    modStuff::RomPath.clear();
+    ItemNames.clear();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+class QFileDialog;
+class QGroupBox;
+class QPushButton;
+class QToolButton;
+class frmItem;
+class frmEnemy;
+
+// The startup window: opens an image, and leads to the two editors once one is open.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The editors, created on the first press of their buttons and reused; null before.
+    frmItem* itemEditor() const { return m_item; }
+    frmEnemy* enemyEditor() const { return m_enemy; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void cmdOpen_Click();
+    void cmdItem_Click();
+    void cmdEnemy_Click();
+    void Form_Unload();
+    QString askImagePath();
+
+    QFileDialog* dlg = nullptr;
+    QToolButton* cmdOpen;
+    QGroupBox* fraMain;
+    QPushButton* cmdItem;
+    QPushButton* cmdEnemy;
+    QPushButton* cmdPSI;
+    QPushButton* cmdText;
+    frmItem* m_item = nullptr;
+    frmEnemy* m_enemy = nullptr;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "rom/romimage.h"
+
+#include <QStringList>
+
+// The 114 item names read when an image is opened; the enemy editor's item list shows them. They
+// are not refreshed by a save: only opening an image replaces them.
+extern QStringList ItemNames;
+
+// Reads the names of all 114 items through the shared name reader. A name that cannot be read is
+// empty and the build goes on with the next item.
+QStringList BuildItemNames(RomImage& rom);

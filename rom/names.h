@@ -1,0 +1,30 @@
+#pragma once
+
+#include "rom/romimage.h"
+
+#include <QString>
+
+// Name text: bytes 0x80..0xFF are characters (code = byte - 0x80); a byte below 0x80 ends the
+// name. A name is reached through a 16-bit pointer that counts from processor address 0x8000,
+// behind the 16-byte header: offset = pointer - 0x7FF0.
+inline constexpr qint32 PointerBias = 0x7FF0;
+inline constexpr int MaxNameLength = 32767;
+
+namespace modStuff {
+
+// The name at `pointer`. Throws RomError::BadOffset for a pointer below 0x7FF0 and
+// RomError::Overflow for a name of more than 32767 characters.
+QString ReadName(RomImage& rom, qint32 pointer);
+
+} // namespace modStuff
+
+// The name at ROM offset `offset`, read up to its terminator or MaxNameLength characters;
+// `tooLong` tells whether a further character followed. The offset must not be negative.
+QString ScanName(RomImage& rom, qint64 offset, bool* tooLong);
+
+// The name at `pointer`, or an empty text where ReadName would fail: loads use it so that one
+// unreadable name never stops the entries after it.
+QString ReadNameOrEmpty(RomImage& rom, qint32 pointer);
+
+// A list line: the name, then " [", the index as three digits, "]": "Abc [007]".
+QString ListEntryText(const QString& name, int index);

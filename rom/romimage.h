@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <unordered_map>
+
+// An error of the image layer. Callers decide what the user is told; the message already names
+// the operation, the offset, the file and the operating system's reason.
+class RomError : public std::runtime_error {
+public:
+    enum class Kind {
+        Overflow,  // a value or an offset left its range; nothing was read or written
+        BadOffset, // an offset before the start of the file
+        Io,        // the operating system refused a read, a write or a sync
+    };
+    RomError(Kind kind, const QString& message);
+    Kind kind() const { return m_kind; }
+    QString message() const { return QString::fromUtf8(what()); }
+
+private:
+    Kind m_kind;
+};
+
+// A file descriptor opened on an image, before it is wrapped in a RomImage.
+struct OpenedFile {
+    int fd = -1;
+    bool readOnly = false;
+};
+
+// Opens `path` for reading and writing; a file that can only be read is opened for reading alone
+// (every write through it then fails with a clear message). A directory or a missing path is
+// refused. On failure `error` gets the operating system's reason.
+std::optional<OpenedFile> OpenImageFile(const QString& path, QString* error);
+
+// The one open image. Reads go through a small page cache so that a table load costs a few system
+// calls instead of one per byte; every write goes straight to the file and into the cached page,
+// so a read after a write returns the written value. refresh() drops the cache: each table load
+// calls it first and so sees the file as it stands on disk, changes by other programs included.
+class RomImage {
+public:
+    RomImage(const QString& path, OpenedFile file);
+    virtual ~RomImage();
+    RomImage(const RomImage&) = delete;
+    RomImage& operator=(const RomImage&) = delete;
+
+    const QString& path() const { return m_path; }
+    bool isReadOnly() const { return m_readOnly; }
+
+    // The file's length as the operating system reports it now.
+    qint64 size() const;
+    void refresh();
+
+    // Fills out[0..len) from position pos; bytes at or past the end read as 0.
+    void read(qint64 pos, quint8* out, qint64 len);
+    quint8 readByte(qint64 pos);
+    // Writes one byte at once; a write past the end extends the file, the gap reading as 0.
+    void write(qint64 pos, quint8 value);
+    // Hands the written bytes to the disk.
+    void sync();
+
+protected:
+    // The two system calls behind the cache, virtual so that tests can inject faults.
+    virtual qint64 readRaw(qint64 pos, char* out, qint64 len);
+    virtual qint64 writeRaw(qint64 pos, const char* data, qint64 len);
+
+private:
+    static constexpr qint64 PageSize = 4096;
+    using Page = std::array<quint8, PageSize>;
+    const Page& page(qint64 index);
+    [[noreturn]] void fail(const char* action, qint64 pos, int errorNumber) const;
+
+    QString m_path;
+    int m_fd;
+    bool m_readOnly;
+    std::unordered_map<qint64, std::unique_ptr<Page>> m_pages;
+};
+
+// Opens an image as a RomImage, or returns null with the reason in `error`.
+std::unique_ptr<RomImage> OpenRomImage(const QString& path, QString* error);
+
+// "0x1810": how offsets appear in messages.
+QString HexOffset(qint64 offset);

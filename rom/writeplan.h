@@ -1,0 +1,36 @@
+#pragma once
+
+#include "rom/romimage.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// One field of a table entry as a save writes it: a byte or a little-endian word.
+struct PlannedWrite {
+    QString field; // as the user knows it: "cost", "HP"
+    qint32 offset;
+    qint32 value;
+    int width; // 1 or 2
+};
+
+// The writes of one save, in the order they reach the file. Every value has been checked and
+// converted before the plan is made, so the only failures left are the file's own.
+struct WritePlan {
+    QString entry; // "item 12", "enemy 57"
+    qint32 base;
+    int size;
+    std::vector<PlannedWrite> writes;
+};
+
+// Why the entry cannot be written at all (open for reading only, or lying wholly or partly beyond
+// the end of a file that is too short), or nothing when it can. A refused save writes nothing:
+// extending a file that is not a full image would silently change it.
+std::optional<QString> CheckEntryWritable(RomImage& rom, const QString& entry, qint32 base,
+                                          int size);
+
+// Checks the entry, then runs the writes in order and syncs the file. On failure returns the
+// message for the user: the file, the cause, and which fields were written before the failure
+// (they stay in the file) and which were not.
+std::optional<QString> ExecutePlan(RomImage& rom, const WritePlan& plan);

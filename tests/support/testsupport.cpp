@@ -1,0 +1,49 @@
+#include "support/testsupport.h"
+
+#include "main/itemnames.h"
+#include "rom/modstuff.h"
+
+#include <QFile>
+#include <QTest>
+
+ImageOnDisk::ImageOnDisk(const SyntheticImage& image, const QString& name)
+    : ImageOnDisk(image.bytes, name) {}
+
+ImageOnDisk::ImageOnDisk(const QByteArray& bytes, const QString& name) {
+    m_path = m_dir.filePath(name);
+    QFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test image");
+}
+
+QByteArray ImageOnDisk::bytes() const {
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+std::unique_ptr<RomImage> ImageOnDisk::open() const {
+    QString error;
+    auto image = OpenRomImage(m_path, &error);
+    if (!image)
+        qFatal("cannot open the test image: %s", qPrintable(error));
+    return image;
+}
+
+void ImageOnDisk::makeCurrent() const {
+    modStuff::RomFile = open();
+    modStuff::RomPath = m_path;
+    ItemNames = BuildItemNames(*modStuff::RomFile);
+}
+
+QList<qint64> DifferingOffsets(const QByteArray& a, const QByteArray& b) {
+    QList<qint64> offsets;
+    const qint64 common = std::min(a.size(), b.size());
+    for (qint64 i = 0; i < common; ++i)
+        if (a.at(i) != b.at(i))
+            offsets << i;
+    for (qint64 i = common; i < std::max(a.size(), b.size()); ++i)
+        offsets << i;
+    return offsets;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "rom/romimage.h"
+#include "tools/syntheticimage.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A synthetic image written into a temporary folder, and the helpers the tests share to open it
+// and to compare the file's bytes afterwards.
+class ImageOnDisk {
+public:
+    explicit ImageOnDisk(const SyntheticImage& image, const QString& name = QStringLiteral("t.nes"));
+    explicit ImageOnDisk(const QByteArray& bytes, const QString& name = QStringLiteral("t.nes"));
+
+    const QString& path() const { return m_path; }
+    QByteArray bytes() const; // what the file holds now
+    std::unique_ptr<RomImage> open() const;
+    // Opens the image as the editor's current one (modStuff::RomFile), as the open sequence does.
+    void makeCurrent() const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+// Offsets at which two byte arrays differ (arrays of unequal length differ past the shorter end).
+QList<qint64> DifferingOffsets(const QByteArray& a, const QByteArray& b);
