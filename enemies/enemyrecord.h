@@ -37,7 +37,9 @@ struct EnemyRecord {
     quint8 Item = 0;
 };
 
-inline qint32 EnemyEntryOffset(int n) { return EnemyTableOffset + EnemyEntrySize * n; }
+inline qint32 EnemyEntryOffset(int n) {
+    return EnemyTableOffset + EnemyEntrySize * n;
+}
 
 // The 10-bit value of a low byte and the bits 0-1 of its second byte.
 qint16 TenBitValue(quint8 low, quint8 second);

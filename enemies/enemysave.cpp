@@ -3,8 +3,7 @@
 #include "fields/numbertext.h"
 #include "rom/modstuff.h"
 
-std::optional<QString> PlanEnemySave(RomImage& rom, int n, const EnemyForm& form,
-                                     WritePlan* plan) {
+std::optional<QString> PlanEnemySave(RomImage& rom, int n, const EnemyForm& form, WritePlan* plan) {
     const QString entry = QStringLiteral("enemy %1").arg(n);
     if (n < 0 || n >= EnemyCount)
         return QStringLiteral("Cannot save: there is no enemy %1.").arg(n);
@@ -24,12 +23,11 @@ std::optional<QString> PlanEnemySave(RomImage& rom, int n, const EnemyForm& form
         qint32 upper;
         qint32 value = 0;
     };
-    Field fields[] = {{"HP", form.hp, 1023},          {"PP", form.pp, 1023},
-                      {"offense", form.off, 1023},    {"defense", form.def, 1023},
-                      {"fight", form.fight, 255},     {"speed", form.speed, 255},
-                      {"wisdom", form.wisdom, 255},   {"strength", form.str, 255},
-                      {"force", form.force, 255},     {"experience", form.exp, 65535},
-                      {"money", form.money, 65535}};
+    Field fields[] = {
+        {"HP", form.hp, 1023},           {"PP", form.pp, 1023},       {"offense", form.off, 1023},
+        {"defense", form.def, 1023},     {"fight", form.fight, 255},  {"speed", form.speed, 255},
+        {"wisdom", form.wisdom, 255},    {"strength", form.str, 255}, {"force", form.force, 255},
+        {"experience", form.exp, 65535}, {"money", form.money, 65535}};
     for (Field& f : fields) {
         const auto value = FieldValue(f.text, f.upper);
         if (!value)

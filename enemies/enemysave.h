@@ -22,5 +22,4 @@ struct EnemyForm {
 // entry n in the order they reach the file: name pointer, Fight..Force, item, Experience, Money,
 // then bytes 0x03..0x0A. The four second bytes are read from the file as it stands, so that their
 // bits 2-7 are kept. On a refusal returns the message for the user, and the plan is not made.
-std::optional<QString> PlanEnemySave(RomImage& rom, int n, const EnemyForm& form,
-                                     WritePlan* plan);
+std::optional<QString> PlanEnemySave(RomImage& rom, int n, const EnemyForm& form, WritePlan* plan);

@@ -42,7 +42,6 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
-    ApplyWindowFont(this);
     FixClientSizeTwips(this, 4095, 5985);
 
     cboEnem = makeList(this, "cboEnem", 120, 120, 3855);
@@ -87,12 +86,13 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
     cmdSave->setAutoDefault(false);
     PlaceTwips(cmdSave, 120, 5520, 1455, 375);
 
-    QWidget* order[] = {cboEnem,  txtHP,   txtPP,     txtOff,   txtDef,     txtFight,
-                        txtSpeed, txtWisdom, txtStr,  txtForce, txtExp,     txtMoney,
-                        cboItem,  txtNamePtr, cmdSave};
+    QWidget* order[] = {cboEnem,  txtHP,    txtPP,     txtOff,     txtDef,
+                        txtFight, txtSpeed, txtWisdom, txtStr,     txtForce,
+                        txtExp,   txtMoney, cboItem,   txtNamePtr, cmdSave};
     for (size_t k = 0; k + 1 < std::size(order); ++k)
         setTabOrder(order[k], order[k + 1]);
 
+    ApplyWindowFont(this);
     connect(cboEnem, &QComboBox::activated, this, &frmEnemy::cboEnem_Click);
     connect(cboType, &QComboBox::activated, this, &frmEnemy::cboType_Click);
     connect(txtNamePtr, &QLineEdit::textChanged, this, &frmEnemy::txtNamePtr_Change);

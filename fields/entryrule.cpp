@@ -2,7 +2,9 @@
 
 #include "fields/numbertext.h"
 
-QString EntryRuleRewrite(const QString& text) { return CanonicalNumberText(LenientNumber(text)); }
+QString EntryRuleRewrite(const QString& text) {
+    return CanonicalNumberText(LenientNumber(text));
+}
 
 QString EntryRuleClamp(const QString& canonicalText, double upper) {
     // A canonical text always converts; the lenient number covers anything else.

@@ -24,7 +24,9 @@ std::string compact(const QString& text) {
     return s;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int digitValue(char c, int radix) {
     int d = -1;
@@ -189,4 +191,6 @@ std::optional<qint32> PointerValue(const QString& text) {
     return qint32(value);
 }
 
-QString PointerText(qint32 pointer) { return QString::number(pointer, 16).toUpper(); }
+QString PointerText(qint32 pointer) {
+    return QString::number(pointer, 16).toUpper();
+}

@@ -19,7 +19,6 @@ frmItem::frmItem(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
-    ApplyWindowFont(this);
     FixClientSizeTwips(this, 4440, 4200);
 
     cboItem = new QComboBox(this);
@@ -62,12 +61,13 @@ frmItem::frmItem(QWidget* parent) : QDialog(parent) {
     NumericField::bind(txtEffIn, 255);
     NumericField::bind(txtCost, 65535);
 
-    const QWidget* order[] = {txtNamePtr, txtStr,    txtEffOut, txtEffIn, txtCost,
-                              cmdSave,    chkPerm,   chkEdible, chkNinten, chkAna,
-                              chkLoid,    chkTeddy,  cboItem,   txtName};
+    const QWidget* order[] = {txtNamePtr, txtStr,   txtEffOut, txtEffIn,  txtCost,
+                              cmdSave,    chkPerm,  chkEdible, chkNinten, chkAna,
+                              chkLoid,    chkTeddy, cboItem,   txtName};
     for (size_t k = 0; k + 1 < std::size(order); ++k)
         setTabOrder(const_cast<QWidget*>(order[k]), const_cast<QWidget*>(order[k + 1]));
 
+    ApplyWindowFont(this);
     connect(cboItem, &QComboBox::activated, this, &frmItem::cboItem_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmItem::cmdSave_Click);
 }

@@ -32,7 +32,9 @@ struct ItemRecord {
     quint8 Str = 0;
 };
 
-inline qint32 ItemEntryOffset(int index) { return ItemTableOffset + ItemEntrySize * index; }
+inline qint32 ItemEntryOffset(int index) {
+    return ItemTableOffset + ItemEntrySize * index;
+}
 
 // The item editor's name reader. Where the shared reader fails it still gives a name, so a load
 // always goes on with the next item: a pointer below 0x7FF0 gives an empty name, a byte from 0x01

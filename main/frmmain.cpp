@@ -16,8 +16,7 @@
 
 namespace {
 
-template <class Widget>
-Widget* makeControl(QWidget* parent, const char* name) {
+template <class Widget> Widget* makeControl(QWidget* parent, const char* name) {
     auto* w = new Widget(parent);
     w->setObjectName(QLatin1String(name));
     return w;
@@ -38,7 +37,6 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     // A fixed-size window with a close button only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    ApplyWindowFont(this);
     FixClientSizeTwips(this, 4335, 6105);
     setWindowIcon(QIcon(QStringLiteral(":/tolvane/icon.xpm")));
 
@@ -66,6 +64,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     connect(cmdEnemy, &QPushButton::clicked, this, &frmMain::cmdEnemy_Click);
     // "PSI Editor" and "Misc. Text Editor" have no action.
 
+    ApplyWindowFont(this);
     Form_Load();
 }
 

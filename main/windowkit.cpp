@@ -1,8 +1,14 @@
 #include "main/windowkit.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 
 namespace {
@@ -32,10 +38,57 @@ void FixClientSizeTwips(QWidget* window, int width, int height) {
     window->setFixedSize(TwipsToPixels(window, width), TwipsToPixels(window, height));
 }
 
+namespace {
+
+// The room a control's caption has inside its fixed geometry.
+int roomForText(const QWidget* control) {
+    if (const auto* box = qobject_cast<const QCheckBox*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QStyle* style = box->style();
+        return box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, &option, box) -
+               style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, box) - 2;
+    }
+    if (qobject_cast<const QPushButton*>(control))
+        return control->width() - 8;
+    return control->width();
+}
+
+QString captionOf(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    return {};
+}
+
+bool captionsFit(const QWidget* window, const QFont& font) {
+    const QFontMetrics metrics(font);
+    const auto controls = window->findChildren<QWidget*>();
+    for (const QWidget* control : controls) {
+        const QString caption = captionOf(control);
+        if (!caption.isEmpty() && metrics.horizontalAdvance(caption) > roomForText(control))
+            return false;
+        if (!caption.isEmpty() && metrics.height() > control->height())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void ApplyWindowFont(QWidget* window) {
     QFont font = window->font();
-    // Captions are 255 twips high, 17 pixels at 96 DPI.
-    font.setPixelSize(std::max(9, TwipsToPixels(window, 165)));
+    // Narrow sans-serif faces first; the size then shrinks until every caption fits.
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans Condensed"), font.family()});
+    const int largest = std::max(9, TwipsToPixels(window, 180));
+    for (int pixels = largest; pixels >= 8; --pixels) {
+        font.setPixelSize(pixels);
+        if (captionsFit(window, font))
+            break;
+    }
     window->setFont(font);
 }
 
@@ -44,7 +97,9 @@ void SelectLine(QComboBox* list, int index) {
     list->setCurrentIndex(index);
 }
 
-void SetMessageHandler(MessageHandler handler) { messageHandler() = std::move(handler); }
+void SetMessageHandler(MessageHandler handler) {
+    messageHandler() = std::move(handler);
+}
 
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                  const QString& text) {
@@ -56,6 +111,10 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title,
     box.exec();
 }
 
-void SetOpenDialogHandler(OpenDialogHandler handler) { openDialogHandler() = std::move(handler); }
+void SetOpenDialogHandler(OpenDialogHandler handler) {
+    openDialogHandler() = std::move(handler);
+}
 
-const OpenDialogHandler& OpenDialogOverride() { return openDialogHandler(); }
+const OpenDialogHandler& OpenDialogOverride() {
+    return openDialogHandler();
+}

@@ -13,8 +13,8 @@ int TwipsToPixels(const QWidget* widget, int twips);
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
 // Fixes a window's client area, so it cannot be resized.
 void FixClientSizeTwips(QWidget* window, int width, int height);
-// The font every window of the editor uses: small enough that each caption, field and list line
-// is fully legible inside the geometry given in twips.
+// Gives a window, once its controls stand at their places, the largest font (up to 12 pixels at
+// 96 DPI) at which every caption fits inside its control's fixed geometry.
 void ApplyWindowFont(QWidget* window);
 
 // Selects a list line as the program does: no signal is raised, and the caller runs the list's
@@ -25,9 +25,8 @@ void SelectLine(QComboBox* list, int index);
 
 // Every message the editor shows goes through here, so that tests can record it instead of
 // blocking on a modal box.
-using MessageHandler =
-    std::function<void(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                       const QString& text)>;
+using MessageHandler = std::function<void(QWidget* parent, QMessageBox::Icon icon,
+                                          const QString& title, const QString& text)>;
 void SetMessageHandler(MessageHandler handler); // an empty handler restores the message box
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                  const QString& text);

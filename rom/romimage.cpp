@@ -11,7 +11,9 @@
 
 namespace {
 
-QString systemReason(int errorNumber) { return QString::fromLocal8Bit(std::strerror(errorNumber)); }
+QString systemReason(int errorNumber) {
+    return QString::fromLocal8Bit(std::strerror(errorNumber));
+}
 
 } // namespace
 
@@ -68,13 +70,15 @@ qint64 RomImage::size() const {
     return info.st_size;
 }
 
-void RomImage::refresh() { m_pages.clear(); }
+void RomImage::refresh() {
+    m_pages.clear();
+}
 
 void RomImage::fail(const char* action, qint64 pos, int errorNumber) const {
-    throw RomError(RomError::Kind::Io, QStringLiteral("Cannot %1 %2 at offset %3:\n%4.")
-                                           .arg(QLatin1String(action),
-                                                QDir::toNativeSeparators(m_path), HexOffset(pos),
-                                                systemReason(errorNumber)));
+    throw RomError(RomError::Kind::Io,
+                   QStringLiteral("Cannot %1 %2 at offset %3:\n%4.")
+                       .arg(QLatin1String(action), QDir::toNativeSeparators(m_path), HexOffset(pos),
+                            systemReason(errorNumber)));
 }
 
 const RomImage::Page& RomImage::page(qint64 index) {
@@ -84,8 +88,8 @@ const RomImage::Page& RomImage::page(qint64 index) {
         const qint64 start = index * PageSize;
         qint64 filled = 0;
         while (filled < PageSize) {
-            const qint64 got = readRaw(start + filled, reinterpret_cast<char*>(fresh->data()) + filled,
-                                       PageSize - filled);
+            const qint64 got = readRaw(
+                start + filled, reinterpret_cast<char*>(fresh->data()) + filled, PageSize - filled);
             if (got < 0) {
                 if (errno == EINTR)
                     continue;

@@ -68,9 +68,9 @@ bool SyntheticImage::save(const QString& path) const {
 }
 
 QString InventedName(quint32 seed, int words) {
-    static const char* const syllables[] = {"bra", "kel", "mo",  "ziv", "tul", "fen", "ora",
-                                            "pim", "dax", "rue", "sol", "quen", "vy", "lom",
-                                            "tar", "gis", "nel", "o",   "ush", "ka"};
+    static const char* const syllables[] = {"bra", "kel", "mo",  "ziv", "tul",  "fen", "ora",
+                                            "pim", "dax", "rue", "sol", "quen", "vy",  "lom",
+                                            "tar", "gis", "nel", "o",   "ush",  "ka"};
     QRandomGenerator random(seed);
     QStringList parts;
     for (int w = 0; w < words; ++w) {

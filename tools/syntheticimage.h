@@ -36,7 +36,7 @@ public:
     struct Enemy {
         int namePtr = 0x8000;
         int hp = 0, pp = 0, off = 0, def = 0; // 10-bit values
-        quint8 highBits = 0;                   // bits 2-7 of each second byte
+        quint8 highBits = 0;                  // bits 2-7 of each second byte
         quint8 fight = 0, speed = 0, wisdom = 0, str = 0, force = 0;
         int exp = 0, money = 0;
         quint8 item = 0;

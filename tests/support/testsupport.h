@@ -13,7 +13,8 @@
 // and to compare the file's bytes afterwards.
 class ImageOnDisk {
 public:
-    explicit ImageOnDisk(const SyntheticImage& image, const QString& name = QStringLiteral("t.nes"));
+    explicit ImageOnDisk(const SyntheticImage& image,
+                         const QString& name = QStringLiteral("t.nes"));
     explicit ImageOnDisk(const QByteArray& bytes, const QString& name = QStringLiteral("t.nes"));
 
     const QString& path() const { return m_path; }
