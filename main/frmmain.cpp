@@ -6,7 +6,9 @@
 #include "main/windowkit.h"
 #include "rom/modstuff.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -91,7 +93,13 @@ QString frmMain::askImagePath() {
         dlg->setAcceptMode(QFileDialog::AcceptOpen);
         dlg->setNameFilter(QStringLiteral("Quessa Rom Files (*.nes)"));
     }
-    if (dlg->exec() != QDialog::Accepted || dlg->selectedFiles().isEmpty())
+    const int answer = dlg->exec();
+    // A file name completion list still up when Return accepted the dialog would stay on screen
+    // and take the next click.
+    for (QCompleter* completer : dlg->findChildren<QCompleter*>())
+        if (completer->popup())
+            completer->popup()->hide();
+    if (answer != QDialog::Accepted || dlg->selectedFiles().isEmpty())
         return {};
     return dlg->selectedFiles().constFirst();
 }
