@@ -1,23 +1,246 @@
+#include "rom/failingrom.h"
 #include "rom/modstuff.h"
 #include "support/testsupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace modStuff;
+
+namespace {
+
+enum class Op { ReadByte, ReadWord, WriteByte, WriteWord };
+
+// A 32-byte file: the header's first bytes, then 0x10 + i at offset i.
+QByteArray smallFile() {
+    QByteArray bytes = SyntheticImage(32).bytes;
+    for (int i = 16; i < 32; ++i)
+        bytes[i] = char(0x10 + i);
+    return bytes;
+}
+
+} // namespace
 
 class tst_Primitives : public QObject {
     Q_OBJECT
 private slots:
+    void wordByteOrder_data();
     void wordByteOrder();
+    void readsAtAndPastTheEnd_data();
+    void readsAtAndPastTheEnd();
+    void writePastTheEndExtends();
+    void failedCallChangesNothing_data();
+    void failedCallChangesNothing();
+    void readAfterWriteSeesTheWrite();
+    void refreshSeesAnotherWriter();
+    void readOnlyFileRefusesWrites();
+    void systemFailureNamesFileOffsetAndReason();
 };
 
+void tst_Primitives::wordByteOrder_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("low");
+    QTest::addColumn<int>("high");
+    QTest::newRow("0x1234") << 0x1234 << 0x34 << 0x12;
+    QTest::newRow("65535") << 65535 << 0xFF << 0xFF;
+    QTest::newRow("high bit only") << 0x8000 << 0x00 << 0x80;
+    QTest::newRow("low byte only") << 0x00FF << 0xFF << 0x00;
+}
+
 void tst_Primitives::wordByteOrder() {
+    QFETCH(int, value);
+    QFETCH(int, low);
+    QFETCH(int, high);
     SyntheticImage image(64);
-    image.setByte(20, 0x34);
-    image.setByte(21, 0x12);
+    image.setByte(20, quint8(low));
+    image.setByte(21, quint8(high));
     ImageOnDisk disk(image);
     auto rom = disk.open();
-    QCOMPARE(ReadWord(*rom, 20), 0x1234);
+    QCOMPARE(ReadWord(*rom, 20), value);
+
+    WriteWord(*rom, 40, value);
+    const QByteArray after = disk.bytes();
+    QCOMPARE(quint8(after.at(40)), quint8(low));
+    QCOMPARE(quint8(after.at(41)), quint8(high));
+}
+
+void tst_Primitives::readsAtAndPastTheEnd_data() {
+    QTest::addColumn<int>("op");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("first header byte") << int(Op::ReadByte) << 0 << int('N');
+    QTest::newRow("last byte") << int(Op::ReadByte) << 31 << 0x2F;
+    QTest::newRow("byte at the length") << int(Op::ReadByte) << 32 << 0;
+    QTest::newRow("byte far past the end") << int(Op::ReadByte) << 1000000 << 0;
+    QTest::newRow("word at the last byte") << int(Op::ReadWord) << 31 << 0x2F;
+    QTest::newRow("word at the length") << int(Op::ReadWord) << 32 << 0;
+    QTest::newRow("highest byte offset") << int(Op::ReadByte) << 0x7FFFFFFE << 0;
+    QTest::newRow("highest word offset") << int(Op::ReadWord) << 0x7FFFFFFD << 0;
+}
+
+void tst_Primitives::readsAtAndPastTheEnd() {
+    QFETCH(int, op);
+    QFETCH(int, offset);
+    QFETCH(int, expected);
+    ImageOnDisk disk(smallFile());
+    auto rom = disk.open();
+    const int got = Op(op) == Op::ReadByte ? ReadByte(*rom, offset) : ReadWord(*rom, offset);
+    QCOMPARE(got, expected);
+    QCOMPARE(disk.bytes(), smallFile());
+}
+
+void tst_Primitives::writePastTheEndExtends() {
+    ImageOnDisk disk(smallFile());
+    auto rom = disk.open();
+    QCOMPARE(ReadByte(*rom, 40), quint8(0)); // caches the page past the end first
+    WriteByte(*rom, 40, 0x5A);
+    WriteWord(*rom, 50, 0x1234);
+
+    QByteArray expected = smallFile();
+    expected.resize(52, '\0');
+    expected[40] = char(0x5A);
+    expected[50] = char(0x34);
+    expected[51] = char(0x12);
+    QCOMPARE(disk.bytes(), expected);
+    QCOMPARE(ReadByte(*rom, 40), quint8(0x5A));
+    QCOMPARE(ReadByte(*rom, 45), quint8(0));
+    QCOMPARE(ReadWord(*rom, 50), 0x1234);
+}
+
+void tst_Primitives::failedCallChangesNothing_data() {
+    QTest::addColumn<int>("op");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<RomError::Kind>("kind");
+    QTest::addColumn<QString>("mentions");
+    const auto bad = RomError::Kind::BadOffset;
+    const auto over = RomError::Kind::Overflow;
+    QTest::newRow("read byte at -1") << int(Op::ReadByte) << -1 << 0 << bad << "-0x1";
+    QTest::newRow("read word at -1") << int(Op::ReadWord) << -1 << 0 << bad << "-0x1";
+    QTest::newRow("write byte at -1") << int(Op::WriteByte) << -1 << 7 << bad << "Write byte";
+    QTest::newRow("write word at lowest")
+        << int(Op::WriteWord) << int(0x80000000) << 7 << bad << "-0x80000000";
+    QTest::newRow("word 65536") << int(Op::WriteWord) << 20 << 65536 << over << "65536";
+    QTest::newRow("word -1") << int(Op::WriteWord) << 20 << -1 << over << "Write word";
+    QTest::newRow("word -1 at -1") << int(Op::WriteWord) << -1 << -1 << over << "Write word";
+    QTest::newRow("read byte at 0x7FFFFFFF")
+        << int(Op::ReadByte) << 0x7FFFFFFF << 0 << over << "0x7FFFFFFF";
+    QTest::newRow("write byte at 0x7FFFFFFF")
+        << int(Op::WriteByte) << 0x7FFFFFFF << 1 << over << "Write byte";
+    QTest::newRow("read word at 0x7FFFFFFE")
+        << int(Op::ReadWord) << 0x7FFFFFFE << 0 << over << "0x7FFFFFFE";
+    QTest::newRow("write word at 0x7FFFFFFE")
+        << int(Op::WriteWord) << 0x7FFFFFFE << 1 << over << "Write word";
+}
+
+void tst_Primitives::failedCallChangesNothing() {
+    QFETCH(int, op);
+    QFETCH(int, offset);
+    QFETCH(int, value);
+    QFETCH(RomError::Kind, kind);
+    QFETCH(QString, mentions);
+    ImageOnDisk disk(smallFile());
+    auto rom = disk.open();
+    const qint32 passed = offset;
+    try {
+        switch (Op(op)) {
+        case Op::ReadByte:
+            ReadByte(*rom, passed);
+            break;
+        case Op::ReadWord:
+            ReadWord(*rom, passed);
+            break;
+        case Op::WriteByte:
+            WriteByte(*rom, passed, quint8(value));
+            break;
+        case Op::WriteWord:
+            WriteWord(*rom, passed, value);
+            break;
+        }
+        QFAIL("the call did not fail");
+    } catch (const RomError& e) {
+        QCOMPARE(e.kind(), kind);
+        QVERIFY2(e.message().contains(mentions), qPrintable(e.message()));
+    }
+    QCOMPARE(passed, offset);
+    QCOMPARE(disk.bytes(), smallFile());
+}
+
+void tst_Primitives::readAfterWriteSeesTheWrite() {
+    ImageOnDisk disk(smallFile());
+    auto rom = disk.open();
+    QCOMPARE(ReadWord(*rom, 20), 0x2524); // the page is now cached
+    WriteByte(*rom, 20, 0xAB);
+    QCOMPARE(ReadByte(*rom, 20), quint8(0xAB));
+    WriteWord(*rom, 21, 0xCDEF);
+    QCOMPARE(ReadWord(*rom, 20), 0xEFAB);
+    QCOMPARE(ReadWord(*rom, 21), 0xCDEF);
+    QCOMPARE(disk.bytes().mid(20, 3), QByteArray("\xAB\xEF\xCD"));
+}
+
+void tst_Primitives::refreshSeesAnotherWriter() {
+    ImageOnDisk disk(smallFile());
+    auto rom = disk.open();
+    QCOMPARE(ReadByte(*rom, 20), quint8(0x24));
+    QCOMPARE(ReadByte(*rom, 40), quint8(0));
+    {
+        QFile other(disk.path());
+        QVERIFY(other.open(QIODevice::ReadWrite));
+        QVERIFY(other.seek(20));
+        other.write("\x77", 1);
+        QVERIFY(other.seek(40));
+        other.write("\x66", 1);
+    }
+    rom->refresh();
+    QCOMPARE(ReadByte(*rom, 20), quint8(0x77));
+    QCOMPARE(ReadByte(*rom, 40), quint8(0x66));
+}
+
+void tst_Primitives::readOnlyFileRefusesWrites() {
+    ImageOnDisk disk(smallFile());
+    const int fd = ::open(QFile::encodeName(disk.path()).constData(), O_RDONLY);
+    QVERIFY(fd >= 0);
+    RomImage rom(disk.path(), OpenedFile{fd, true});
+    QCOMPARE(ReadByte(rom, 20), quint8(0x24));
+    try {
+        WriteByte(rom, 20, 1);
+        QFAIL("a write to a file open for reading succeeded");
+    } catch (const RomError& e) {
+        QCOMPARE(e.kind(), RomError::Kind::Io);
+        QVERIFY2(e.message().contains(QDir::toNativeSeparators(disk.path())),
+                 qPrintable(e.message()));
+    }
+    QCOMPARE(disk.bytes(), smallFile());
+
+    // Only without root rights does a file's mode keep it from being opened for writing.
+    if (::geteuid() != 0) {
+        QVERIFY(QFile::setPermissions(disk.path(), QFile::ReadOwner));
+        QString error;
+        const auto opened = OpenImageFile(disk.path(), &error);
+        QVERIFY2(opened, qPrintable(error));
+        QVERIFY(opened->readOnly);
+        ::close(opened->fd);
+    }
+}
+
+void tst_Primitives::systemFailureNamesFileOffsetAndReason() {
+    ImageOnDisk disk(smallFile());
+    FailingRom rom(disk.path(), 0);
+    try {
+        WriteWord(rom, 0x1A, 0x1234);
+        QFAIL("the write did not fail");
+    } catch (const RomError& e) {
+        QCOMPARE(e.kind(), RomError::Kind::Io);
+        const QString message = e.message();
+        QVERIFY2(message.contains(QDir::toNativeSeparators(disk.path())), qPrintable(message));
+        QVERIFY2(message.contains(QLatin1String("0x1A")), qPrintable(message));
+        QVERIFY2(message.contains(QLatin1String("No space left on device")), qPrintable(message));
+    }
+    QCOMPARE(disk.bytes(), smallFile());
 }
 
 QTEST_GUILESS_MAIN(tst_Primitives)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "rom/romimage.h"
+
+#include <QList>
+
+#include <cerrno>
+
+// An image that records the position of every byte it writes and, from write number `failAt` on
+// (counting from 0), refuses the write as a full disk would. failAt = -1 never fails.
+class FailingRom : public RomImage {
+public:
+    explicit FailingRom(const QString& path, int failAt = -1)
+        : RomImage(path, *OpenImageFile(path, nullptr)), m_failAt(failAt) {}
+
+    QList<qint64> written;
+
+protected:
+    qint64 writeRaw(qint64 pos, const char* data, qint64 len) override {
+        if (m_failAt >= 0 && written.size() >= m_failAt) {
+            errno = ENOSPC;
+            return -1;
+        }
+        written << pos;
+        return RomImage::writeRaw(pos, data, len);
+    }
+
+private:
+    int m_failAt;
+};
