@@ -29,19 +29,33 @@ std::optional<QString> CheckEntryWritable(RomImage& rom, const QString& entry, q
 std::optional<QString> ExecutePlan(RomImage& rom, const WritePlan& plan) {
     if (auto refused = CheckEntryWritable(rom, plan.entry, plan.base, plan.size))
         return refused;
-    QStringList written;
-    for (const PlannedWrite& w : plan.writes) {
+    for (size_t k = 0; k < plan.writes.size(); ++k) {
+        const PlannedWrite& w = plan.writes[k];
+        // A failure can fall inside a field: between the two bytes of a word, or between the two
+        // writes of a 10-bit value. The message then says that part of it is in the file.
+        bool partly = k > 0 && plan.writes[k - 1].field == w.field;
         try {
-            if (w.width == 2)
-                modStuff::WriteWord(rom, w.offset, w.value);
-            else
+            if (w.width == 2 && w.value >= 0 && w.value <= 0xFFFF) {
+                // Byte by byte, low byte first as WriteWord writes them.
+                modStuff::WriteByte(rom, w.offset, quint8(w.value & 0xFF));
+                partly = true;
+                modStuff::WriteByte(rom, w.offset + 1, quint8(w.value >> 8));
+            } else if (w.width == 2) {
+                modStuff::WriteWord(rom, w.offset, w.value); // refuses the value, writes nothing
+            } else {
                 modStuff::WriteByte(rom, w.offset, quint8(w.value));
+            }
         } catch (const RomError& e) {
-            QStringList pending;
-            for (auto it = plan.writes.begin() + written.size(); it != plan.writes.end(); ++it)
-                if (!pending.contains(it->field))
-                    pending << it->field;
-            written.removeDuplicates();
+            QStringList written, pending;
+            for (size_t j = 0; j < plan.writes.size(); ++j) {
+                const QString& field = plan.writes[j].field;
+                QStringList& list = j < k ? written : pending;
+                if (field != w.field && !list.contains(field))
+                    list << field;
+            }
+            if (partly)
+                written << QStringLiteral("part of ") + w.field;
+            pending.prepend(partly ? QStringLiteral("rest of ") + w.field : w.field);
             const QString done = written.isEmpty()
                                      ? QStringLiteral("Nothing was written.")
                                      : QStringLiteral("Already written, and kept in the file: %1.")
@@ -49,7 +63,6 @@ std::optional<QString> ExecutePlan(RomImage& rom, const WritePlan& plan) {
             return QStringLiteral("Saving %1 stopped at the %2.\n%3\n%4\nNot written: %5.")
                 .arg(plan.entry, w.field, e.message(), done, pending.join(QStringLiteral(", ")));
         }
-        written << w.field;
     }
     try {
         rom.sync();
