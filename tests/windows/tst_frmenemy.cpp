@@ -1,0 +1,275 @@
+#include "enemies/enemyrecord.h"
+#include "enemies/frmenemy.h"
+#include "main/itemnames.h"
+#include "rom/failingrom.h"
+#include "windowdriver.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// The demo image with a few enemies whose values the tests rely on.
+SyntheticImage EnemyImage() {
+    SyntheticImage image = MakeDemoImage(9);
+    SyntheticImage::Enemy enemy;
+    enemy.namePtr = image.addName(QStringLiteral("Grumwald"));
+    enemy.hp = 40;
+    enemy.item = 5;
+    image.setEnemy(0, enemy);
+    enemy.namePtr = image.addName(QStringLiteral("Oskavi"));
+    enemy.item = 200;
+    enemy.highBits = 0x58;
+    image.setEnemy(9, enemy);
+    enemy.namePtr = image.addName(QStringLiteral("Pellork"));
+    enemy.hp = 300;
+    enemy.highBits = 0xA4;
+    enemy.item = 0;
+    image.setEnemy(12, enemy);
+    return image;
+}
+
+} // namespace
+
+class tst_FrmEnemy : public QObject, EditorFixture<frmEnemy> {
+    Q_OBJECT
+private slots:
+    void init() { messages.install(); }
+    void cleanup() { tearDown(); }
+    void typicalEdit();
+    void listLines();
+    void reselectionDropsEdits();
+    void fieldsHaveNoTypedLimit();
+    void refusedPointer_data();
+    void refusedPointer();
+    void keptItemByte();
+    void unchangedSave_data();
+    void unchangedSave();
+    void failingWrite();
+    void shortImage_data();
+    void shortImage();
+    void layout();
+};
+
+void tst_FrmEnemy::typicalEdit() {
+    openWindow(EnemyImage());
+    auto* hp = c<QLineEdit>("txtHP");
+
+    ChooseLine(c<QComboBox>("cboEnem"), 12);
+    QCOMPARE(hp->text(), QStringLiteral("300"));
+    TypeInto(hp, QStringLiteral("150"));
+    QCOMPARE(hp->text(), QStringLiteral("150"));
+    QTest::keyClick(hp, Qt::Key_0);
+    QCOMPARE(hp->text(), QStringLiteral("1023"));
+    save();
+
+    QCOMPARE(messages.texts, QStringList());
+    const int base = EnemyEntryOffset(12);
+    QCOMPARE(DifferingOffsets(before, disk->bytes()), QList<qint64>({base + 3, base + 4}));
+    QCOMPARE(quint8(disk->bytes().at(base + 3)), quint8(0xFF));
+    QCOMPARE(quint8(disk->bytes().at(base + 4)), quint8(0xA7)); // bits 2-7 kept
+    QCOMPARE(c<QComboBox>("cboEnem")->currentIndex(), 12);
+    QCOMPARE(hp->text(), QStringLiteral("1023"));
+}
+
+void tst_FrmEnemy::listLines() {
+    openWindow(EnemyImage());
+    auto* enemies = c<QComboBox>("cboEnem");
+    auto* items = c<QComboBox>("cboItem");
+
+    QCOMPARE(enemies->count(), EnemyCount);
+    QCOMPARE(enemies->itemText(0), QStringLiteral("Grumwald [000]"));
+    QCOMPARE(enemies->itemText(12), QStringLiteral("Pellork [012]"));
+    QVERIFY(enemies->itemText(120).endsWith(QLatin1String(" [120]")));
+
+    QCOMPARE(items->count(), HighestItem + 1);
+    QCOMPARE(items->itemText(0), QStringLiteral("<nothing>"));
+    for (int j = 1; j <= HighestItem; ++j)
+        QCOMPARE(items->itemText(j), ItemNames.at(j));
+    QVERIFY(!ItemNames.at(5).isEmpty());
+    QCOMPARE(items->currentText(), ItemNames.at(5));
+}
+
+void tst_FrmEnemy::reselectionDropsEdits() {
+    openWindow(EnemyImage());
+    auto* list = c<QComboBox>("cboEnem");
+    auto* hp = c<QLineEdit>("txtHP");
+    auto* pointer = c<QLineEdit>("txtNamePtr");
+
+    ChooseLine(list, 12);
+    const QString storedPointer = pointer->text();
+    TypeInto(hp, QStringLiteral("5"));
+    TypeInto(pointer, QStringLiteral("1FZ"));
+    QCOMPARE(pointer->text(), QStringLiteral("1FZ"));
+
+    ChooseLine(list, 12);
+    QCOMPARE(hp->text(), QStringLiteral("300"));
+    QCOMPARE(pointer->text(), storedPointer);
+
+    TypeInto(hp, QStringLiteral("5"));
+    window->LoadData();
+    QCOMPARE(list->currentIndex(), 0);
+    QCOMPARE(hp->text(), QStringLiteral("40"));
+}
+
+void tst_FrmEnemy::fieldsHaveNoTypedLimit() {
+    openWindow(EnemyImage());
+
+    TypeInto(c<QLineEdit>("txtExp"), QStringLiteral("100000"));
+    QCOMPARE(c<QLineEdit>("txtExp")->text(), QStringLiteral("65535"));
+    PasteInto(c<QLineEdit>("txtHP"), QStringLiteral("&HFFFF"));
+    QCOMPARE(c<QLineEdit>("txtHP")->text(), QStringLiteral("0"));
+    TypeInto(c<QLineEdit>("txtNamePtr"), QStringLiteral("123456789"));
+    QCOMPARE(c<QLineEdit>("txtNamePtr")->text(), QStringLiteral("123456789"));
+}
+
+void tst_FrmEnemy::refusedPointer_data() {
+    QTest::addColumn<QString>("pointer");
+    QTest::newRow("five digits") << QStringLiteral("10000");
+    QTest::newRow("negative as 32 bits") << QStringLiteral("80000000");
+    QTest::newRow("past 32 bits") << QStringLiteral("123456789");
+}
+
+void tst_FrmEnemy::refusedPointer() {
+    QFETCH(QString, pointer);
+    openWindow(EnemyImage());
+
+    ChooseLine(c<QComboBox>("cboEnem"), 12);
+    const QString storedPointer = c<QLineEdit>("txtNamePtr")->text();
+    TypeInto(c<QLineEdit>("txtFight"), QStringLiteral("17"));
+    TypeInto(c<QLineEdit>("txtNamePtr"), pointer);
+    save();
+
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY2(messages.texts[0].contains(pointer), qPrintable(messages.texts[0]));
+    QCOMPARE(disk->bytes(), before);
+    QCOMPARE(c<QComboBox>("cboEnem")->currentIndex(), 12);
+    QCOMPARE(c<QLineEdit>("txtNamePtr")->text(), storedPointer);
+    QCOMPARE(c<QLineEdit>("txtFight")->text(), QStringLiteral("0"));
+}
+
+void tst_FrmEnemy::keptItemByte() {
+    openWindow(EnemyImage());
+    auto* items = c<QComboBox>("cboItem");
+    QCOMPARE(items->currentIndex(), 5);
+
+    // The entry shown before had item 5; the stored 200 has no line.
+    ChooseLine(c<QComboBox>("cboEnem"), 9);
+    QCOMPARE(items->currentIndex(), -1);
+    TypeInto(c<QLineEdit>("txtMoney"), QStringLiteral("321"));
+    save();
+
+    QCOMPARE(messages.texts, QStringList());
+    const int base = EnemyEntryOffset(9);
+    QCOMPARE(quint8(disk->bytes().at(base + 0x1E)), quint8(200));
+    QCOMPARE(DifferingOffsets(before, disk->bytes()), QList<qint64>({base + 0x1C, base + 0x1D}));
+    QCOMPARE(items->currentIndex(), -1);
+}
+
+void tst_FrmEnemy::unchangedSave_data() {
+    QTest::addColumn<int>("entry");
+    QTest::newRow("entry 0") << 0;
+    QTest::newRow("entry 12") << 12;
+    QTest::newRow("entry 57") << 57;
+    QTest::newRow("entry 120") << 120;
+}
+
+void tst_FrmEnemy::unchangedSave() {
+    QFETCH(int, entry);
+    openWindow(EnemyImage());
+
+    ChooseLine(c<QComboBox>("cboEnem"), entry);
+    save();
+
+    QCOMPARE(messages.texts, QStringList());
+    QCOMPARE(DifferingOffsets(before, disk->bytes()), QList<qint64>());
+    QCOMPARE(c<QComboBox>("cboEnem")->currentIndex(), entry);
+}
+
+void tst_FrmEnemy::failingWrite() {
+    const SyntheticImage image = EnemyImage();
+    putOnDisk(image);
+    // The pointer's two bytes and Fight land; Speed is the first write to fail.
+    modStuff::RomFile = std::make_unique<FailingRom>(disk->path(), 3);
+    openWindow();
+    const int base = EnemyEntryOffset(12);
+    const int otherPointer = image.word(EnemyEntryOffset(0) + 0x18);
+
+    ChooseLine(c<QComboBox>("cboEnem"), 12);
+    TypeInto(c<QLineEdit>("txtNamePtr"), QString::number(otherPointer, 16));
+    TypeInto(c<QLineEdit>("txtFight"), QStringLiteral("17"));
+    TypeInto(c<QLineEdit>("txtSpeed"), QStringLiteral("18"));
+    TypeInto(c<QLineEdit>("txtHP"), QStringLiteral("5"));
+    save();
+
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY2(messages.texts[0].contains(disk->path()), qPrintable(messages.texts[0]));
+    QVERIFY2(messages.texts[0].contains(QLatin1String("No space left on device")),
+             qPrintable(messages.texts[0]));
+    QByteArray expected = before;
+    expected[base + 0x18] = char(otherPointer & 0xFF);
+    expected[base + 0x19] = char(otherPointer >> 8);
+    expected[base + 0x0B] = char(17);
+    QCOMPARE(DifferingOffsets(disk->bytes(), expected), QList<qint64>());
+
+    // The window shows the file, not what was typed.
+    QCOMPARE(c<QComboBox>("cboEnem")->currentIndex(), 12);
+    QCOMPARE(c<QComboBox>("cboEnem")->itemText(12), QStringLiteral("Grumwald [012]"));
+    QCOMPARE(c<QLineEdit>("txtFight")->text(), QStringLiteral("17"));
+    QCOMPARE(c<QLineEdit>("txtSpeed")->text(), QStringLiteral("0"));
+    QCOMPARE(c<QLineEdit>("txtHP")->text(), QStringLiteral("300"));
+}
+
+void tst_FrmEnemy::shortImage_data() {
+    QTest::addColumn<int>("entry");
+    QTest::newRow("entry partly beyond the end") << 5;
+    QTest::newRow("entry wholly beyond the end") << 100;
+}
+
+void tst_FrmEnemy::shortImage() {
+    QFETCH(int, entry);
+    SyntheticImage image = EnemyImage();
+    image.bytes.truncate(EnemyEntryOffset(5) + 10);
+    openWindow(image);
+
+    ChooseLine(c<QComboBox>("cboEnem"), entry);
+    TypeInto(c<QLineEdit>("txtMoney"), QStringLiteral("77"));
+    save();
+
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY2(messages.texts[0].contains(disk->path()), qPrintable(messages.texts[0]));
+    QCOMPARE(disk->bytes(), before);
+    QCOMPARE(c<QComboBox>("cboEnem")->currentIndex(), entry);
+    QCOMPARE(c<QLineEdit>("txtMoney")->text(), QStringLiteral("0"));
+}
+
+void tst_FrmEnemy::layout() {
+    openWindow(EnemyImage());
+    QCOMPARE(window->size(), pixels(QRect(0, 0, 4095, 5985)).size());
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(
+        !(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    const std::pair<const char*, QRect> controls[] = {
+        {"cboEnem", {120, 120, 3855, 315}},   {"Label1", {120, 480, 1335, 255}},
+        {"txtHP", {1560, 480, 1095, 285}},    {"cboItem", {1560, 4800, 1935, 315}},
+        {"Label14", {2760, 5160, 1215, 255}}, {"cmdSave", {120, 5520, 1455, 375}}};
+    for (const auto& [name, twips] : controls)
+        QVERIFY2(c<QWidget>(name)->geometry() == pixels(twips), name);
+    QVERIFY(c<QLabel>("Label13")->alignment() & Qt::AlignRight);
+    QVERIFY(!(c<QLabel>("Label14")->alignment() & Qt::AlignRight));
+
+    // The type row stays hidden, also after an entry is shown, and Tab passes it by.
+    ChooseLine(c<QComboBox>("cboEnem"), 12);
+    QVERIFY(!c<QLabel>("Label4")->isVisible());
+    QVERIFY(!c<QComboBox>("cboType")->isVisible());
+    const QStringList tabs = {
+        QStringLiteral("cboEnem"),  QStringLiteral("txtHP"),      QStringLiteral("txtPP"),
+        QStringLiteral("txtOff"),   QStringLiteral("txtDef"),     QStringLiteral("txtFight"),
+        QStringLiteral("txtSpeed"), QStringLiteral("txtWisdom"),  QStringLiteral("txtStr"),
+        QStringLiteral("txtForce"), QStringLiteral("txtExp"),     QStringLiteral("txtMoney"),
+        QStringLiteral("cboItem"),  QStringLiteral("txtNamePtr"), QStringLiteral("cmdSave")};
+    QCOMPARE(TabChain(c<QComboBox>("cboEnem")), tabs);
+}
+
+QTEST_MAIN(tst_FrmEnemy)
+#include "tst_frmenemy.moc"

@@ -1,0 +1,283 @@
+#include "items/frmitem.h"
+#include "items/itemrecord.h"
+#include "rom/failingrom.h"
+#include "windowdriver.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+struct Known {
+    int quimboPtr = 0; // item 7's name pointer
+};
+
+// The demo image with a few items whose values the tests rely on.
+SyntheticImage ItemImage(Known* known = nullptr) {
+    SyntheticImage image = MakeDemoImage(5);
+    SyntheticImage::Item item;
+    item.namePtr = image.addName(QStringLiteral("Brovel"));
+    item.cost = 120;
+    image.setItem(0, item);
+    item.namePtr = image.addName(QStringLiteral("Tarnik"));
+    item.cost = 65535;
+    image.setItem(3, item);
+    item.namePtr = image.addName(QString());
+    image.setItem(5, item);
+    item.namePtr = image.addName(QStringLiteral("Quimbo"));
+    image.setItem(7, item);
+    if (known)
+        known->quimboPtr = item.namePtr;
+    // Bits 5 and 4 set, with Loid and Ninten.
+    image.setItem(9, {image.addName(QStringLiteral("Fesk")), 0x35, 7, 8, 9, 300});
+    item.namePtr = image.addName(QStringLiteral("Zestrel"));
+    image.setItem(113, item);
+    return image;
+}
+
+} // namespace
+
+class tst_FrmItem : public QObject, EditorFixture<frmItem> {
+    Q_OBJECT
+private slots:
+    void init() { messages.install(); }
+    void cleanup() { tearDown(); }
+    void listLines();
+    void reselectionDropsEdits();
+    void typedLimit();
+    void saveWritesTheEntry();
+    void unchangedSave_data();
+    void unchangedSave();
+    void failingWrite();
+    void readOnlyImage();
+    void shortImage_data();
+    void shortImage();
+    void layout();
+};
+
+void tst_FrmItem::listLines() {
+    openWindow(ItemImage());
+    auto* list = c<QComboBox>("cboItem");
+    auto* name = c<QLineEdit>("txtName");
+
+    QCOMPARE(list->count(), ItemCount);
+    QCOMPARE(list->itemText(0), QStringLiteral("Brovel [000]"));
+    QCOMPARE(list->itemText(5), QStringLiteral(" [005]"));
+    QCOMPARE(list->itemText(7), QStringLiteral("Quimbo [007]"));
+    QCOMPARE(list->itemText(113), QStringLiteral("Zestrel [113]"));
+    QCOMPARE(name->text(), QStringLiteral("Brovel"));
+    QVERIFY(name->isEnabled());
+
+    ChooseLine(list, 5);
+    QCOMPARE(name->text(), QString());
+    QVERIFY(!name->isEnabled());
+}
+
+void tst_FrmItem::reselectionDropsEdits() {
+    openWindow(ItemImage());
+    auto* list = c<QComboBox>("cboItem");
+    auto* cost = c<QLineEdit>("txtCost");
+    auto* perm = c<QCheckBox>("chkPerm");
+
+    ChooseLine(list, 9);
+    QCOMPARE(cost->text(), QStringLiteral("300"));
+    TypeInto(cost, QStringLiteral("42"));
+    QTest::mouseClick(perm, Qt::LeftButton);
+    QVERIFY(perm->isChecked());
+
+    ChooseLine(list, 9);
+    QCOMPARE(cost->text(), QStringLiteral("300"));
+    QVERIFY(!perm->isChecked());
+
+    TypeInto(cost, QStringLiteral("42"));
+    window->LoadData();
+    QCOMPARE(list->currentIndex(), 0);
+    QCOMPARE(cost->text(), QStringLiteral("120"));
+}
+
+void tst_FrmItem::typedLimit() {
+    openWindow(ItemImage());
+    auto* cost = c<QLineEdit>("txtCost");
+
+    ChooseLine(c<QComboBox>("cboItem"), 3);
+    QCOMPARE(cost->text(), QStringLiteral("65535"));
+    cost->end(false);
+    QTest::keyClick(cost, Qt::Key_1);
+    QCOMPARE(cost->text(), QStringLiteral("65535"));
+
+    TypeInto(cost, QStringLiteral("9999"));
+    QCOMPARE(cost->text(), QStringLiteral("9999"));
+    QTest::keyClick(cost, Qt::Key_5);
+    QCOMPARE(cost->text(), QStringLiteral("9999"));
+    PasteInto(cost, QStringLiteral("12345"));
+    QCOMPARE(cost->text(), QStringLiteral("1234"));
+    PasteInto(cost, QStringLiteral("1e4"));
+    QCOMPARE(cost->text(), QStringLiteral("10000"));
+
+    TypeInto(c<QLineEdit>("txtNamePtr"), QStringLiteral("8A3C5"));
+    QCOMPARE(c<QLineEdit>("txtNamePtr")->text(), QStringLiteral("8A3C"));
+}
+
+void tst_FrmItem::saveWritesTheEntry() {
+    Known known;
+    openWindow(ItemImage(&known));
+
+    ChooseLine(c<QComboBox>("cboItem"), 9);
+    QTest::mouseClick(c<QCheckBox>("chkPerm"), Qt::LeftButton);
+    QTest::mouseClick(c<QCheckBox>("chkNinten"), Qt::LeftButton);
+    PasteInto(c<QLineEdit>("txtStr"), QStringLiteral("2.5"));
+    TypeInto(c<QLineEdit>("txtEffOut"), QStringLiteral("300"));
+    TypeInto(c<QLineEdit>("txtEffIn"), QStringLiteral("0"));
+    TypeInto(c<QLineEdit>("txtCost"), QStringLiteral("1234"));
+    TypeInto(c<QLineEdit>("txtNamePtr"), QString::number(known.quimboPtr, 16));
+    save();
+
+    QCOMPARE(messages.texts, QStringList());
+    QByteArray expected = before;
+    const int base = ItemEntryOffset(9);
+    // Bits 5 and 4 of the flag byte stay set.
+    const quint8 entry[] = {
+        quint8(known.quimboPtr), quint8(known.quimboPtr >> 8), 0xB4, 2, 255, 0, 0xD2, 0x04};
+    for (int k = 0; k < ItemEntrySize; ++k)
+        expected[base + k] = char(entry[k]);
+    QCOMPARE(DifferingOffsets(disk->bytes(), expected), QList<qint64>());
+
+    // Shown again as stored; the new pointer names the line.
+    QCOMPARE(c<QComboBox>("cboItem")->currentIndex(), 9);
+    QCOMPARE(c<QComboBox>("cboItem")->itemText(9), QStringLiteral("Quimbo [009]"));
+    QCOMPARE(c<QLineEdit>("txtStr")->text(), QStringLiteral("2"));
+    QCOMPARE(c<QLineEdit>("txtNamePtr")->text(), QString::number(known.quimboPtr, 16).toUpper());
+    QVERIFY(c<QCheckBox>("chkPerm")->isChecked());
+    QVERIFY(!c<QCheckBox>("chkNinten")->isChecked());
+}
+
+void tst_FrmItem::unchangedSave_data() {
+    QTest::addColumn<int>("index");
+    QTest::newRow("item 0") << 0;
+    QTest::newRow("item 9, bits 5 and 4 set") << 9;
+    QTest::newRow("item 42") << 42;
+    QTest::newRow("item 113") << 113;
+}
+
+void tst_FrmItem::unchangedSave() {
+    QFETCH(int, index);
+    openWindow(ItemImage());
+
+    ChooseLine(c<QComboBox>("cboItem"), index);
+    save();
+
+    QCOMPARE(messages.texts, QStringList());
+    QCOMPARE(DifferingOffsets(disk->bytes(), before), QList<qint64>());
+    QCOMPARE(c<QComboBox>("cboItem")->currentIndex(), index);
+}
+
+void tst_FrmItem::failingWrite() {
+    Known known;
+    putOnDisk(ItemImage(&known));
+    // The pointer's two bytes and the flag byte land; the strength is the first write to fail.
+    modStuff::RomFile = std::make_unique<FailingRom>(disk->path(), 3);
+    openWindow();
+
+    ChooseLine(c<QComboBox>("cboItem"), 9);
+    QTest::mouseClick(c<QCheckBox>("chkPerm"), Qt::LeftButton);
+    TypeInto(c<QLineEdit>("txtStr"), QStringLiteral("77"));
+    TypeInto(c<QLineEdit>("txtCost"), QStringLiteral("999"));
+    TypeInto(c<QLineEdit>("txtNamePtr"), QString::number(known.quimboPtr, 16));
+    save();
+
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY2(messages.texts[0].contains(disk->path()), qPrintable(messages.texts[0]));
+    QVERIFY2(messages.texts[0].contains(QLatin1String("No space left on device")),
+             qPrintable(messages.texts[0]));
+    QByteArray expected = before;
+    const int base = ItemEntryOffset(9);
+    expected[base] = char(known.quimboPtr & 0xFF);
+    expected[base + 1] = char(known.quimboPtr >> 8);
+    expected[base + 2] = char(0xB5);
+    QCOMPARE(DifferingOffsets(disk->bytes(), expected), QList<qint64>());
+
+    // The window shows the file, not what was typed.
+    QCOMPARE(c<QComboBox>("cboItem")->currentIndex(), 9);
+    QVERIFY(c<QCheckBox>("chkPerm")->isChecked());
+    QCOMPARE(c<QLineEdit>("txtStr")->text(), QStringLiteral("7"));
+    QCOMPARE(c<QLineEdit>("txtCost")->text(), QStringLiteral("300"));
+    QCOMPARE(c<QLineEdit>("txtNamePtr")->text(), QString::number(known.quimboPtr, 16).toUpper());
+}
+
+void tst_FrmItem::readOnlyImage() {
+    putOnDisk(ItemImage());
+    QVERIFY(QFile::setPermissions(disk->path(), QFile::ReadOwner | QFile::ReadGroup));
+    QString error;
+    auto file = OpenImageFile(disk->path(), &error);
+    QVERIFY2(file, qPrintable(error));
+    if (!file->readOnly) {
+        // Root may write to any file; open it for reading only, as for any other user.
+        ::close(file->fd);
+        file = OpenedFile{::open(QFile::encodeName(disk->path()).constData(), O_RDONLY), true};
+    }
+    modStuff::RomFile = std::make_unique<RomImage>(disk->path(), *file);
+    openWindow();
+
+    TypeInto(c<QLineEdit>("txtCost"), QStringLiteral("77"));
+    save();
+
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY2(messages.texts[0].contains(disk->path()), qPrintable(messages.texts[0]));
+    QCOMPARE(disk->bytes(), before);
+    QCOMPARE(c<QLineEdit>("txtCost")->text(), QStringLiteral("120"));
+}
+
+void tst_FrmItem::shortImage_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("index");
+    QTest::newRow("entry partly beyond the end") << ItemEntryOffset(113) + 4 << 113;
+    QTest::newRow("entry wholly beyond the end") << ItemEntryOffset(100) << 110;
+}
+
+void tst_FrmItem::shortImage() {
+    QFETCH(int, size);
+    QFETCH(int, index);
+    openWindow(SyntheticImage(size));
+
+    ChooseLine(c<QComboBox>("cboItem"), index);
+    TypeInto(c<QLineEdit>("txtCost"), QStringLiteral("77"));
+    save();
+
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY2(messages.texts[0].contains(disk->path()), qPrintable(messages.texts[0]));
+    QCOMPARE(disk->bytes(), before);
+    QCOMPARE(c<QLineEdit>("txtCost")->text(), QStringLiteral("0"));
+}
+
+void tst_FrmItem::layout() {
+    openWindow(ItemImage());
+    QCOMPARE(window->size(), pixels(QRect(0, 0, 4440, 4200)).size());
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(
+        !(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    const std::pair<const char*, QRect> controls[] = {{"cboItem", {120, 120, 2895, 315}},
+                                                      {"Label2", {0, 1200, 1815, 255}},
+                                                      {"txtCost", {1920, 2280, 1095, 285}},
+                                                      {"chkTeddy", {1320, 3360, 1095, 255}},
+                                                      {"cmdSave", {120, 3720, 1455, 375}}};
+    for (const auto& [name, twips] : controls)
+        QVERIFY2(c<QWidget>(name)->geometry() == pixels(twips), name);
+    QVERIFY(c<QLabel>("Label6")->alignment() & Qt::AlignRight);
+    QVERIFY(!(c<QLabel>("Label7")->alignment() & Qt::AlignRight));
+
+    const QStringList tabs = {
+        QStringLiteral("txtNamePtr"), QStringLiteral("txtStr"),    QStringLiteral("txtEffOut"),
+        QStringLiteral("txtEffIn"),   QStringLiteral("txtCost"),   QStringLiteral("cmdSave"),
+        QStringLiteral("chkPerm"),    QStringLiteral("chkEdible"), QStringLiteral("chkNinten"),
+        QStringLiteral("chkAna"),     QStringLiteral("chkLoid"),   QStringLiteral("chkTeddy"),
+        QStringLiteral("cboItem"),    QStringLiteral("txtName")};
+    QCOMPARE(TabChain(c<QLineEdit>("txtNamePtr")), tabs);
+}
+
+QTEST_MAIN(tst_FrmItem)
+#include "tst_frmitem.moc"
