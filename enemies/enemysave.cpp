@@ -3,6 +3,24 @@
 #include "fields/numbertext.h"
 #include "rom/modstuff.h"
 
+EnemyForm EnemyFormOf(const EnemyRecord& r) {
+    EnemyForm f;
+    f.namePtr = PointerText(r.NamePtr);
+    f.hp = QString::number(r.HP);
+    f.pp = QString::number(r.PP);
+    f.off = QString::number(r.Off);
+    f.def = QString::number(r.Def);
+    f.fight = QString::number(r.Fight);
+    f.speed = QString::number(r.Speed);
+    f.wisdom = QString::number(r.Wisdom);
+    f.str = QString::number(r.Str);
+    f.force = QString::number(r.Force);
+    f.exp = QString::number(r.Exp);
+    f.money = QString::number(r.Money);
+    f.itemPosition = r.Item <= HighestItem ? r.Item : -1;
+    return f;
+}
+
 std::optional<QString> PlanEnemySave(RomImage& rom, int n, const EnemyForm& form, WritePlan* plan) {
     const QString entry = QStringLiteral("enemy %1").arg(n);
     if (n < 0 || n >= EnemyCount)

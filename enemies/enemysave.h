@@ -18,6 +18,10 @@ struct EnemyForm {
     int itemPosition = -1;
 };
 
+// The form as the enemy editor shows a decoded record: saving it unchanged writes the entry back
+// as it stands, an item byte above 113 included.
+EnemyForm EnemyFormOf(const EnemyRecord& r);
+
 // Checks and converts every field of `form` before anything is written, then gives the writes of
 // entry n in the order they reach the file: name pointer, Fight..Force, item, Experience, Money,
 // then bytes 0x03..0x0A. The four second bytes are read from the file as it stands, so that their

@@ -17,40 +17,6 @@ namespace {
 
 constexpr size_t LargestImage = 0x10 + 0x40000;
 
-ItemForm formOf(const ItemRecord& r) {
-    ItemForm f;
-    f.namePtr = PointerText(r.NamePtr);
-    f.str = QString::number(r.Str);
-    f.effOut = QString::number(r.EffOut);
-    f.effIn = QString::number(r.EffIn);
-    f.cost = QString::number(r.Cost);
-    f.perm = r.Perm;
-    f.edible = r.Edible;
-    f.teddy = r.Teddy;
-    f.loid = r.Loid;
-    f.ana = r.Ana;
-    f.ninten = r.Ninten;
-    return f;
-}
-
-EnemyForm formOf(const EnemyRecord& r) {
-    EnemyForm f;
-    f.namePtr = PointerText(r.NamePtr);
-    f.hp = QString::number(r.HP);
-    f.pp = QString::number(r.PP);
-    f.off = QString::number(r.Off);
-    f.def = QString::number(r.Def);
-    f.fight = QString::number(r.Fight);
-    f.speed = QString::number(r.Speed);
-    f.wisdom = QString::number(r.Wisdom);
-    f.str = QString::number(r.Str);
-    f.force = QString::number(r.Force);
-    f.exp = QString::number(r.Exp);
-    f.money = QString::number(r.Money);
-    f.itemPosition = r.Item <= HighestItem ? r.Item : -1;
-    return f;
-}
-
 void saveUnchanged(RomImage& rom, const WritePlan& plan) {
     const std::string before = MemoryImageBytes(rom);
     (void)ExecutePlan(rom, plan); // may be refused for an entry beyond the end
@@ -82,11 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const int item = payload[0] % ItemCount;
     WritePlan plan;
-    if (!PlanItemSave(*rom, item, formOf(items[size_t(item)]), &plan))
+    if (!PlanItemSave(*rom, item, ItemFormOf(items[size_t(item)]), &plan))
         saveUnchanged(*rom, plan);
     const int enemy = payload[payloadSize - 1] % EnemyCount;
     plan = WritePlan{};
-    if (!PlanEnemySave(*rom, enemy, formOf(enemies[size_t(enemy)]), &plan))
+    if (!PlanEnemySave(*rom, enemy, EnemyFormOf(enemies[size_t(enemy)]), &plan))
         saveUnchanged(*rom, plan);
     return 0;
 }

@@ -3,6 +3,22 @@
 #include "fields/numbertext.h"
 #include "rom/modstuff.h"
 
+ItemForm ItemFormOf(const ItemRecord& r) {
+    ItemForm f;
+    f.namePtr = PointerText(r.NamePtr);
+    f.str = QString::number(r.Str);
+    f.effOut = QString::number(r.EffOut);
+    f.effIn = QString::number(r.EffIn);
+    f.cost = QString::number(r.Cost);
+    f.perm = r.Perm;
+    f.edible = r.Edible;
+    f.teddy = r.Teddy;
+    f.loid = r.Loid;
+    f.ana = r.Ana;
+    f.ninten = r.Ninten;
+    return f;
+}
+
 std::optional<QString> PlanItemSave(RomImage& rom, int index, const ItemForm& form,
                                     WritePlan* plan) {
     const QString entry = QStringLiteral("item %1").arg(index);

@@ -22,6 +22,10 @@ struct ItemForm {
     bool ninten = false;
 };
 
+// The form as the item editor shows a decoded record: saving it unchanged writes the entry back as
+// it stands.
+ItemForm ItemFormOf(const ItemRecord& r);
+
 // Checks and converts every field of `form` before anything is written, then gives the writes of
 // entry `index` in the order they reach the file: bytes 0-1, 2, 3, 4, 5, then 6-7. The stored flag
 // byte is read from the file as it stands, so that its bits 5 and 4 are kept. On a refusal returns

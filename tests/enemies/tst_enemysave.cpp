@@ -12,25 +12,6 @@ namespace {
 constexpr int N = 57;
 constexpr int Base = 0x2C030 + 32 * N;
 
-EnemyForm formOf(const EnemyRecord& r) {
-    const auto text = [](int v) { return QString::number(v); };
-    EnemyForm f;
-    f.namePtr = PointerText(r.NamePtr);
-    f.hp = text(r.HP);
-    f.pp = text(r.PP);
-    f.off = text(r.Off);
-    f.def = text(r.Def);
-    f.fight = text(r.Fight);
-    f.speed = text(r.Speed);
-    f.wisdom = text(r.Wisdom);
-    f.str = text(r.Str);
-    f.force = text(r.Force);
-    f.exp = text(r.Exp);
-    f.money = text(r.Money);
-    f.itemPosition = r.Item <= HighestItem ? r.Item : -1;
-    return f;
-}
-
 QString save(RomImage& rom, int n, const EnemyForm& form) {
     WritePlan plan;
     if (auto refused = PlanEnemySave(rom, n, form, &plan))
@@ -78,7 +59,7 @@ void tst_EnemySave::keepsWhatItMustNotTouch() {
     ImageOnDisk disk(MakeDemoImage(5));
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
-    EnemyForm form = formOf(DecodeEnemy(*rom, N));
+    EnemyForm form = EnemyFormOf(DecodeEnemy(*rom, N));
     if (!value.isEmpty()) {
         const bool top = value == QLatin1String("top");
         for (QString* t : {&form.hp, &form.pp, &form.off, &form.def})
@@ -136,7 +117,7 @@ void tst_EnemySave::fieldTexts() {
     ImageOnDisk disk(MakeDemoImage());
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
-    EnemyForm form = formOf(DecodeEnemy(*rom, N));
+    EnemyForm form = EnemyFormOf(DecodeEnemy(*rom, N));
     const std::map<QString, QString*> fields = {
         {QStringLiteral("fight"), &form.fight}, {QStringLiteral("force"), &form.force},
         {QStringLiteral("exp"), &form.exp},     {QStringLiteral("money"), &form.money},
@@ -169,7 +150,7 @@ void tst_EnemySave::tenBitKeepsHighBits() {
     image.setByte(Base + 0x04, quint8(stored));
     ImageOnDisk disk(image);
     auto rom = disk.open();
-    EnemyForm form = formOf(DecodeEnemy(*rom, N));
+    EnemyForm form = EnemyFormOf(DecodeEnemy(*rom, N));
     form.hp = hp;
     QCOMPARE(save(*rom, N, form), QString());
     QCOMPARE(disk.bytes().mid(Base + 0x03, 2), bytes);
@@ -191,7 +172,7 @@ void tst_EnemySave::itemPosition() {
     image.setByte(Base + 0x1E, 0xC8);
     ImageOnDisk disk(image);
     auto rom = disk.open();
-    EnemyForm form = formOf(DecodeEnemy(*rom, N));
+    EnemyForm form = EnemyFormOf(DecodeEnemy(*rom, N));
     QCOMPARE(form.itemPosition, -1);
     form.itemPosition = position;
     const QString message = save(*rom, N, form);
@@ -202,7 +183,7 @@ void tst_EnemySave::itemPosition() {
 void tst_EnemySave::writeOrder() {
     ImageOnDisk disk(MakeDemoImage());
     FailingRom rom(disk.path());
-    QCOMPARE(save(rom, N, formOf(DecodeEnemy(rom, N))), QString());
+    QCOMPARE(save(rom, N, EnemyFormOf(DecodeEnemy(rom, N))), QString());
     QList<qint64> expected;
     for (const int at : {0x18, 0x19, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F, 0x1E, 0x1A, 0x1B,
                          0x1C, 0x1D, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A})
@@ -214,7 +195,7 @@ void tst_EnemySave::failureInsideTenBitValue() {
     ImageOnDisk disk(MakeDemoImage());
     const QByteArray before = disk.bytes();
     FailingRom rom(disk.path(), 13); // after the low byte of HP
-    EnemyForm form = formOf(DecodeEnemy(rom, N));
+    EnemyForm form = EnemyFormOf(DecodeEnemy(rom, N));
     form.hp = QString::number((int(quint8(before.at(Base + 0x03))) ^ 1) | 0x100);
     const QString message = save(rom, N, form);
     QVERIFY2(message.contains(QLatin1String("money, part of HP.\nNot written: rest of HP, PP, "

@@ -10,22 +10,6 @@ namespace {
 constexpr int Index = 7;
 constexpr int Base = 0x1810 + 8 * Index;
 
-ItemForm formOf(const ItemRecord& r) {
-    ItemForm f;
-    f.namePtr = PointerText(r.NamePtr);
-    f.str = QString::number(r.Str);
-    f.effOut = QString::number(r.EffOut);
-    f.effIn = QString::number(r.EffIn);
-    f.cost = QString::number(r.Cost);
-    f.perm = r.Perm;
-    f.edible = r.Edible;
-    f.teddy = r.Teddy;
-    f.loid = r.Loid;
-    f.ana = r.Ana;
-    f.ninten = r.Ninten;
-    return f;
-}
-
 // Plans and runs the save; the message of a refusal or a failure, or an empty text.
 QString save(RomImage& rom, int index, const ItemForm& form) {
     WritePlan plan;
@@ -75,7 +59,7 @@ void tst_ItemSave::pointerText() {
     ImageOnDisk disk(MakeDemoImage());
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
-    ItemForm form = formOf(DecodeItem(*rom, Index));
+    ItemForm form = ItemFormOf(DecodeItem(*rom, Index));
     form.namePtr = text;
     const QString message = save(*rom, Index, form);
     if (word < 0) {
@@ -113,7 +97,7 @@ void tst_ItemSave::numberTexts() {
     ImageOnDisk disk(MakeDemoImage());
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
-    ItemForm form = formOf(DecodeItem(*rom, Index));
+    ItemForm form = ItemFormOf(DecodeItem(*rom, Index));
     QString* const texts[] = {&form.str, &form.effOut, &form.effIn, &form.cost};
     *texts[field - 3] = text;
     const QString message = save(*rom, Index, form);
@@ -147,7 +131,7 @@ void tst_ItemSave::flagsKeepBits5And4() {
     image.setByte(Base + 2, quint8(stored));
     ImageOnDisk disk(image);
     auto rom = disk.open();
-    ItemForm form = formOf(DecodeItem(*rom, Index));
+    ItemForm form = ItemFormOf(DecodeItem(*rom, Index));
     form.perm = form.ana = form.ninten = true;
     form.edible = form.teddy = form.loid = false;
     QCOMPARE(save(*rom, Index, form), QString());
@@ -165,7 +149,7 @@ void tst_ItemSave::unchangedSaveKeepsTheFile() {
     ImageOnDisk disk(MakeDemoImage(index + 1));
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
-    QCOMPARE(save(*rom, index, formOf(DecodeItem(*rom, index))), QString());
+    QCOMPARE(save(*rom, index, ItemFormOf(DecodeItem(*rom, index))), QString());
     QCOMPARE(disk.bytes(), before);
 }
 
