@@ -1,0 +1,46 @@
+#include "cli/commands.h"
+
+#include <functional>
+#include <map>
+
+namespace {
+
+const char* const Overview =
+    "Usage: tolvane-cli COMMAND ARGUMENTS...\n\n"
+    "The command-line companion of the Tolvane editor: the item and enemy tables of an image\n"
+    "as CSV or JSON, differences between images, and IPS and BPS patches.\n\n"
+    "Commands:\n"
+    "  export IMAGE [--table items|enemies] [--format csv|json] [-o FILE]\n"
+    "  import IMAGE FILE [--dry-run]\n"
+    "  diff IMAGE_A IMAGE_B\n"
+    "  patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps\n"
+    "  apply PATCH IMAGE -o OUT\n\n"
+    "Run 'tolvane-cli COMMAND --help' for the details of one command.\n"
+    "Exit codes: 0 success, 1 invalid input (nothing written), 2 usage error.\n";
+
+} // namespace
+
+int RunCli(const QStringList& arguments, Io& io) {
+    const std::map<QString, std::function<int(const QStringList&, Io&)>> commands = {
+        {QStringLiteral("export"), ExportCommand},
+        {QStringLiteral("import"), ImportCommand},
+        {QStringLiteral("diff"), DiffCommand},
+        {QStringLiteral("patch"), PatchCommand},
+        {QStringLiteral("apply"), ApplyCommand}};
+    const QString first = arguments.value(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
+        first == QLatin1String("help")) {
+        io.out << Overview << Qt::flush;
+        return ExitSuccess;
+    }
+    if (first == QLatin1String("--version")) {
+        io.out << "tolvane-cli " << TOLVANE_VERSION << Qt::endl;
+        return ExitSuccess;
+    }
+    if (first.isEmpty())
+        return UsageError(io, QStringLiteral("no command given"));
+    const auto command = commands.find(first);
+    if (command == commands.end())
+        return UsageError(io, QStringLiteral("unknown command \"%1\"").arg(first));
+    return command->second(arguments.mid(2), io);
+}

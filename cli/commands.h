@@ -1,0 +1,14 @@
+#pragma once
+
+#include "cli/cliio.h"
+
+// The commands of tolvane-cli. Each takes its own arguments (without the command's name) and
+// returns the exit code.
+int ExportCommand(const QStringList& arguments, Io& io);
+int ImportCommand(const QStringList& arguments, Io& io);
+int DiffCommand(const QStringList& arguments, Io& io);
+int PatchCommand(const QStringList& arguments, Io& io);
+int ApplyCommand(const QStringList& arguments, Io& io);
+
+// Runs a whole command line, `arguments` starting with the program's name as main() gets it.
+int RunCli(const QStringList& arguments, Io& io);

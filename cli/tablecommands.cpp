@@ -1,0 +1,173 @@
+#include "cli/commands.h"
+#include "cli/csv.h"
+#include "cli/importer.h"
+#include "cli/jsontable.h"
+#include "cli/tablediff.h"
+
+#include <QDir>
+
+namespace {
+
+QString nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+int ExportCommand(const QStringList& arguments, Io& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption tableOption(QStringLiteral("table"), QString(),
+                                         QStringLiteral("table"), QStringLiteral("items"));
+    const QCommandLineOption formatOption(QStringLiteral("format"), QString(),
+                                          QStringLiteral("format"));
+    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
+                                          QString(), QStringLiteral("file"));
+    parser.addOptions({tableOption, formatOption, outputOption});
+    const QString help = QStringLiteral(
+        "Usage: tolvane-cli export IMAGE [--table items|enemies] [--format csv|json] [-o FILE]\n\n"
+        "Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index "
+        "and\n"
+        "every field the editors show. Without -o the table goes to the standard output.\n\n"
+        "  --table items|enemies  the table (default: items)\n"
+        "  --format csv|json      the format (default: json for a FILE ending in .json, else csv)\n"
+        "  -o, --output FILE      write to FILE\n");
+    if (auto exit = ParseCommand(parser, arguments, 1, help, io))
+        return *exit;
+    const auto table = TableNamed(parser.value(tableOption));
+    if (!table)
+        return UsageError(io, QStringLiteral("--table takes items or enemies, not \"%1\"")
+                                  .arg(parser.value(tableOption)));
+    const QString output = parser.value(outputOption);
+    QString format = parser.value(formatOption);
+    if (format.isEmpty())
+        format = output.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
+                     ? QStringLiteral("json")
+                     : QStringLiteral("csv");
+    if (format != QLatin1String("csv") && format != QLatin1String("json"))
+        return UsageError(io, QStringLiteral("--format takes csv or json, not \"%1\"").arg(format));
+
+    const QString path = parser.positionalArguments().first();
+    auto image = OpenImage(io, path);
+    if (!image)
+        return ExitInvalidInput;
+    QByteArray text;
+    try {
+        const QList<QStringList> rows = ExportRows(*image, *table);
+        if (format == QLatin1String("json")) {
+            text = WriteJsonTable(*table, rows);
+        } else {
+            QStringList header;
+            for (const Column& c : Columns(*table))
+                header << c.name;
+            text = WriteCsv(QList<QStringList>{header} + rows).toUtf8();
+        }
+    } catch (const RomError& e) {
+        return Fail(io, e.message());
+    }
+    if (output.isEmpty()) {
+        io.out << QString::fromUtf8(text) << Qt::flush;
+        return ExitSuccess;
+    }
+    QString error;
+    if (!WriteWholeFile(output, text, &error))
+        return Fail(io, error);
+    return ExitSuccess;
+}
+
+int ImportCommand(const QStringList& arguments, Io& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
+    parser.addOption(dryRunOption);
+    const QString help = QStringLiteral(
+        "Usage: tolvane-cli import IMAGE FILE [--dry-run]\n\n"
+        "Writes the rows of FILE, a CSV or JSON table made by export, back into IMAGE with the\n"
+        "editors' own rules. Every row and cell is checked first; if any is invalid, each error "
+        "is\n"
+        "reported as file:line:column and nothing is written. Only fields that differ are "
+        "written.\n"
+        "Names are not written: point an entry at other name text instead.\n\n"
+        "  --dry-run  check and report the changes, write nothing\n");
+    if (auto exit = ParseCommand(parser, arguments, 2, help, io))
+        return *exit;
+    const QString imagePath = parser.positionalArguments().at(0);
+    const QString tablePath = parser.positionalArguments().at(1);
+    const bool dryRun = parser.isSet(dryRunOption);
+
+    QString error;
+    const auto content = ReadWholeFile(tablePath, &error);
+    if (!content)
+        return Fail(io, error);
+    auto image = OpenImage(io, imagePath);
+    if (!image)
+        return ExitInvalidInput;
+    ImportResult result;
+    try {
+        result = ImportTable(*image, nativePath(tablePath), *content, dryRun);
+    } catch (const RomError& e) {
+        return Fail(io, e.message() + QStringLiteral("\nNothing was written."));
+    }
+    for (const QString& note : result.notes)
+        io.out << note << '\n';
+    for (const QString& e : result.errors)
+        io.err << e << '\n';
+    if (!result.errors.isEmpty()) {
+        io.err << (result.writeFailed ? QStringLiteral("tolvane-cli: writing %1 failed.")
+                                      : QStringLiteral("tolvane-cli: nothing was written to %1."))
+                      .arg(nativePath(imagePath))
+               << Qt::endl;
+        return ExitInvalidInput;
+    }
+    for (const QString& change : result.changes)
+        io.out << change << '\n';
+    if (result.entries == 0)
+        io.out << "No changes: the image already holds every row." << Qt::endl;
+    else
+        io.out << QStringLiteral("%1 %2, %3 %4 changed; %5 bytes %6.")
+                      .arg(result.entries)
+                      .arg(result.entries == 1 ? QStringLiteral("entry")
+                                               : QStringLiteral("entries"))
+                      .arg(result.fields)
+                      .arg(result.fields == 1 ? QStringLiteral("field") : QStringLiteral("fields"))
+                      .arg(result.bytes)
+                      .arg(dryRun
+                               ? QStringLiteral("would be written (dry run: nothing was written)")
+                               : QStringLiteral("written"))
+               << Qt::endl;
+    return ExitSuccess;
+}
+
+int DiffCommand(const QStringList& arguments, Io& io) {
+    QCommandLineParser parser;
+    const QString help = QStringLiteral(
+        "Usage: tolvane-cli diff IMAGE_A IMAGE_B\n\n"
+        "Lists the fields that differ, entry by entry, in both tables, then counts the bytes that\n"
+        "differ inside the tables and outside them.\n");
+    if (auto exit = ParseCommand(parser, arguments, 2, help, io))
+        return *exit;
+    const QString pathA = parser.positionalArguments().at(0);
+    const QString pathB = parser.positionalArguments().at(1);
+    QString error;
+    const auto bytesA = ReadWholeFile(pathA, &error);
+    const auto bytesB = bytesA ? ReadWholeFile(pathB, &error) : std::nullopt;
+    if (!bytesB)
+        return Fail(io, error);
+    auto imageA = OpenImage(io, pathA);
+    auto imageB = imageA ? OpenImage(io, pathB) : nullptr;
+    if (!imageB)
+        return ExitInvalidInput;
+    try {
+        const QStringList lines = TableDifferences(*imageA, *imageB);
+        for (const QString& line : lines)
+            io.out << line << '\n';
+        if (lines.isEmpty())
+            io.out << "Every field of both tables is the same.\n";
+    } catch (const RomError& e) {
+        return Fail(io, e.message());
+    }
+    const ChangedBytes counts = CountChangedBytes(*bytesA, *bytesB);
+    io.out << QStringLiteral("Changed bytes: %1 inside the tables, %2 outside them.")
+                  .arg(counts.inside)
+                  .arg(counts.outside)
+           << Qt::endl;
+    return ExitSuccess;
+}

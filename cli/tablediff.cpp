@@ -1,0 +1,36 @@
+#include "cli/tablediff.h"
+
+#include "cli/tablerows.h"
+
+#include <algorithm>
+
+QStringList TableDifferences(RomImage& a, RomImage& b) {
+    QStringList lines;
+    for (const Table table : {Table::Items, Table::Enemies}) {
+        const QList<QStringList> before = ExportRows(a, table);
+        const QList<QStringList> after = ExportRows(b, table);
+        for (int i = 0; i < EntryCount(table); ++i) {
+            const QStringList changed = ChangedFields(table, before[i], after[i]);
+            if (!changed.isEmpty())
+                lines << QStringLiteral("%1 \"%2\": %3")
+                             .arg(EntryLabel(table, i), before[i][1],
+                                  changed.join(QStringLiteral(", ")));
+        }
+    }
+    return lines;
+}
+
+ChangedBytes CountChangedBytes(const QByteArray& a, const QByteArray& b) {
+    const auto inTables = [](qint64 offset) {
+        return (offset >= ItemTableOffset &&
+                offset < ItemTableOffset + ItemCount * ItemEntrySize) ||
+               (offset >= EnemyTableOffset &&
+                offset < EnemyTableOffset + EnemyCount * EnemyEntrySize);
+    };
+    ChangedBytes counts;
+    const qint64 common = std::min(a.size(), b.size());
+    for (qint64 i = 0; i < std::max(a.size(), b.size()); ++i)
+        if (i >= common || a.at(i) != b.at(i))
+            ++(inTables(i) ? counts.inside : counts.outside);
+    return counts;
+}

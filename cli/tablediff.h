@@ -1,0 +1,18 @@
+#pragma once
+
+#include "rom/romimage.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+// Field-level differences of both tables between two images, one line per entry that differs:
+// item 5 "Name": cost 100 -> 120, edible 0 -> 1
+QStringList TableDifferences(RomImage& a, RomImage& b);
+
+// How many bytes differ inside the two tables and outside them. Past the end of the shorter file
+// every byte of the longer one counts as changed.
+struct ChangedBytes {
+    qint64 inside = 0;
+    qint64 outside = 0;
+};
+ChangedBytes CountChangedBytes(const QByteArray& a, const QByteArray& b);

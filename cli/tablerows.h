@@ -1,0 +1,65 @@
+#pragma once
+
+#include "cli/cell.h"
+#include "enemies/enemysave.h"
+#include "items/itemsave.h"
+#include "rom/romimage.h"
+
+#include <QHash>
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+// The two tables as rows of text, one per entry, and the way back from a row to what the editors'
+// saves take. Column names and their order are fixed: files made by one version read in the next.
+
+enum class Table { Items, Enemies };
+
+enum class ColumnKind {
+    Index,    // the entry's index, decimal
+    Name,     // the name read through the pointer: shown, never written
+    Pointer,  // the name pointer, hexadecimal as the editors show it
+    Number,   // a whole number from 0 to the column's upper bound
+    Flag,     // 0 or 1
+    Item,     // the enemy's item number
+    ItemName, // that item's name: shown, never written
+};
+
+struct Column {
+    QString name;
+    ColumnKind kind;
+    qint32 upper = 0;
+};
+
+QString TableName(Table table); // "items", "enemies"
+std::optional<Table> TableNamed(const QString& name);
+const QList<Column>& Columns(Table table);
+int EntryCount(Table table);
+// "item 5", "enemy 57": how messages name an entry.
+QString EntryLabel(Table table, int index);
+
+// Every entry as the editors show it, in column order.
+QList<QStringList> ExportRows(RomImage& rom, Table table);
+
+// One row of an input file: its cells by column name and where the row starts.
+struct KeyedRow {
+    int line = 1;
+    int column = 1;
+    QHash<QString, Cell> cells;
+};
+
+// Checks every cell of `row` against its column and gives the texts in column order, each number
+// and pointer in the form ExportRows writes it (" 7" and "7.0" give "7", "8a0f" gives "8A0F"), the
+// name columns as they were given. An item number is taken from 0 to 255 here: whether one above
+// 113 may stand depends on what the image holds. Nothing when a cell is bad, with one error per
+// bad cell appended.
+std::optional<QStringList> CheckRow(Table table, const KeyedRow& row, QList<InputError>* errors);
+
+// What the editors' saves take, from the texts CheckRow gave. `keepItem` leaves the stored item
+// byte as it is, as the enemy editor does for one above 113.
+ItemForm ItemFormFromRow(const QStringList& texts);
+EnemyForm EnemyFormFromRow(const QStringList& texts, bool keepItem);
+
+// "cost 100 -> 120" for each column but the index and the item name whose text differs.
+QStringList ChangedFields(Table table, const QStringList& before, const QStringList& after);

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The built tolvane-cli, as a shell sees it: exit code 0 on success, 1 for invalid input with the
+# image left as it was, 2 for a usage error.
+set -u
+cli=$1
+image=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$image" "$work/a.nes"
+failures=0
+
+expect() {
+    local want=$1
+    shift
+    "$cli" "$@" >"$work/out" 2>"$work/err"
+    local got=$?
+    if [ "$got" -ne "$want" ]; then
+        echo "FAIL: tolvane-cli $* exited with $got, expected $want"
+        cat "$work/err"
+        failures=$((failures + 1))
+    fi
+}
+
+expect 0 --version
+grep -q '^tolvane-cli [0-9]' "$work/out" || { echo "FAIL: --version printed $(cat "$work/out")"; failures=$((failures + 1)); }
+expect 0 export "$work/a.nes" -o "$work/items.csv"
+expect 0 import "$work/a.nes" "$work/items.csv"
+printf 'index,name\n1,2,3\n' >"$work/bad.csv"
+expect 1 import "$work/a.nes" "$work/bad.csv"
+grep -q 'bad.csv:' "$work/err" || { echo "FAIL: the error does not name the file"; failures=$((failures + 1)); }
+cmp -s "$image" "$work/a.nes" || { echo "FAIL: the image changed"; failures=$((failures + 1)); }
+expect 1 export "$work/missing.nes"
+expect 2 frobnicate
+expect 2 export
+exit $((failures > 0))
