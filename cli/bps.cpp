@@ -6,6 +6,8 @@ namespace {
 
 enum Action { SourceRead = 0, TargetRead = 1, SourceCopy = 2, TargetCopy = 3 };
 constexpr int FooterSize = 12;
+// Far beyond any image: a patch that names a larger result is refused, not allocated.
+constexpr quint64 MaxTargetSize = 256 * 1024 * 1024;
 // Equal runs shorter than this cost more as their own action than as carried bytes.
 constexpr qint64 MinSourceRun = 4;
 
@@ -133,9 +135,13 @@ std::optional<QByteArray> ApplyBps(const QByteArray& patch, const QByteArray& so
     const auto sourceSize = in.number();
     const auto targetSize = in.number();
     const auto metadataSize = in.number();
-    if (!sourceSize || !targetSize || !metadataSize || !in.bytes(*metadataSize) ||
-        *targetSize > quint64(0x7FFFFFFF))
+    if (!sourceSize || !targetSize || !metadataSize || !in.bytes(*metadataSize))
         return fail(error, QStringLiteral("the patch's header is damaged"));
+    if (*targetSize > MaxTargetSize)
+        return fail(error, QStringLiteral("the patch names a result of %1 bytes; at most %2 are "
+                                          "taken")
+                               .arg(*targetSize)
+                               .arg(MaxTargetSize));
     if (*sourceSize != quint64(source.size()) || crcAt(patch, end) != Crc32(source))
         return fail(error, QStringLiteral("the patch was made for another file: it expects %1 "
                                           "bytes with checksum %2, the file has %3 bytes with "
