@@ -10,14 +10,6 @@
 
 namespace {
 
-int columnIndex(Table table, ColumnKind kind) {
-    const QList<Column>& columns = Columns(table);
-    for (int k = 0; k < columns.size(); ++k)
-        if (columns[k].kind == kind)
-            return k;
-    return -1;
-}
-
 // Drops the writes whose bytes the file already holds: only what differs is written.
 void dropUnchanged(RomImage& rom, WritePlan* plan) {
     std::vector<PlannedWrite> kept;
@@ -46,8 +38,8 @@ ImportResult ImportTable(RomImage& rom, const QString& fileName, const QByteArra
     if (!input.table)
         return report();
     const Table table = *input.table;
-    const int nameAt = columnIndex(table, ColumnKind::Name);
-    const int itemAt = columnIndex(table, ColumnKind::Item);
+    const int nameAt = ColumnOf(table, ColumnKind::Name);
+    const int itemAt = ColumnOf(table, ColumnKind::Item);
 
     const QList<QStringList> stored = ExportRows(rom, table);
     QHash<int, int> lineOfIndex;

@@ -16,7 +16,7 @@ void putBigEndian(QByteArray* out, qint64 value, int width) {
 
 class IpsWriter {
 public:
-    IpsWriter(const QByteArray& target) : m_target(target) { m_patch = "PATCH"; }
+    explicit IpsWriter(const QByteArray& target) : m_target(target) { m_patch = "PATCH"; }
 
     // The target's bytes [from, to) as data and run records.
     void changed(qint64 from, qint64 to) {

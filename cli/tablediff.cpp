@@ -9,11 +9,12 @@ QStringList TableDifferences(RomImage& a, RomImage& b) {
     for (const Table table : {Table::Items, Table::Enemies}) {
         const QList<QStringList> before = ExportRows(a, table);
         const QList<QStringList> after = ExportRows(b, table);
+        const int name = ColumnOf(table, ColumnKind::Name);
         for (int i = 0; i < EntryCount(table); ++i) {
             const QStringList changed = ChangedFields(table, before[i], after[i]);
             if (!changed.isEmpty())
                 lines << QStringLiteral("%1 \"%2\": %3")
-                             .arg(EntryLabel(table, i), before[i][1],
+                             .arg(EntryLabel(table, i), before[i][name],
                                   changed.join(QStringLiteral(", ")));
         }
     }

@@ -127,6 +127,14 @@ const QList<Column>& Columns(Table table) {
     return table == Table::Items ? items : enemies;
 }
 
+int ColumnOf(Table table, ColumnKind kind) {
+    const QList<Column>& columns = Columns(table);
+    for (int k = 0; k < columns.size(); ++k)
+        if (columns[k].kind == kind)
+            return k;
+    return -1;
+}
+
 int EntryCount(Table table) {
     return table == Table::Items ? ItemCount : EnemyCount;
 }

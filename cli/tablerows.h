@@ -35,6 +35,8 @@ struct Column {
 QString TableName(Table table); // "items", "enemies"
 std::optional<Table> TableNamed(const QString& name);
 const QList<Column>& Columns(Table table);
+// The position of the first column of that kind, or -1 when the table has none.
+int ColumnOf(Table table, ColumnKind kind);
 int EntryCount(Table table);
 // "item 5", "enemy 57": how messages name an entry.
 QString EntryLabel(Table table, int index);
