@@ -2,22 +2,34 @@
 
 #include "rom/modstuff.h"
 
+#include <QStringBuilder>
+
+#include <algorithm>
+
 QString ScanName(RomImage& rom, qint64 offset, bool* tooLong) {
     QString name;
     quint8 chunk[256];
     *tooLong = false;
-    // Names are read a chunk at a time; the page cache makes this a memory copy.
+    // Names are read a chunk at a time; the page cache makes this a memory copy. Each run of
+    // characters is added in one go: a load reads hundreds of names.
     for (qint64 at = offset;; at += sizeof chunk) {
         rom.read(at, chunk, sizeof chunk);
-        for (const quint8 byte : chunk) {
-            if (byte < 0x80)
-                return name;
-            if (name.size() == MaxNameLength) {
-                *tooLong = true;
-                return name;
-            }
-            name.append(QChar(byte - 0x80));
+        qsizetype run = 0;
+        while (run < qsizetype(sizeof chunk) && chunk[run] >= 0x80)
+            ++run;
+        const qsizetype room = MaxNameLength - name.size();
+        const qsizetype take = std::min(run, room);
+        const qsizetype start = name.size();
+        name.resize(start + take);
+        QChar* out = name.data() + start;
+        for (qsizetype k = 0; k < take; ++k)
+            out[k] = QChar(chunk[k] - 0x80);
+        if (run > room) {
+            *tooLong = true;
+            return name;
         }
+        if (run < qsizetype(sizeof chunk))
+            return name;
     }
 }
 
@@ -50,6 +62,12 @@ QString ReadNameOrEmpty(RomImage& rom, qint32 pointer) {
 }
 
 QString ListEntryText(const QString& name, int index) {
+    // Every index the tables have is built in one allocation: a load makes a line per entry.
+    if (index >= 0 && index <= 999) {
+        const auto digit = [](int d) { return QLatin1Char(char('0' + d)); };
+        return name % QLatin1String(" [") % digit(index / 100) % digit(index / 10 % 10) %
+               digit(index % 10) % QLatin1Char(']');
+    }
     return name + QStringLiteral(" [") + (QStringLiteral("000") + QString::number(index)).right(3) +
            QLatin1Char(']');
 }

@@ -72,6 +72,8 @@ qint64 RomImage::size() const {
 
 void RomImage::refresh() {
     m_pages.clear();
+    m_lastIndex = -1;
+    m_lastPage = nullptr;
 }
 
 void RomImage::fail(const char* action, qint64 pos, int errorNumber) const {
@@ -82,6 +84,8 @@ void RomImage::fail(const char* action, qint64 pos, int errorNumber) const {
 }
 
 const RomImage::Page& RomImage::page(qint64 index) {
+    if (index == m_lastIndex)
+        return *m_lastPage;
     auto& slot = m_pages[index];
     if (!slot) {
         auto fresh = std::make_unique<Page>();
@@ -104,6 +108,8 @@ const RomImage::Page& RomImage::page(qint64 index) {
         std::fill(fresh->begin() + filled, fresh->end(), quint8(0));
         slot = std::move(fresh);
     }
+    m_lastIndex = index;
+    m_lastPage = slot.get();
     return *slot;
 }
 

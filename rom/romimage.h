@@ -77,6 +77,9 @@ private:
     int m_fd;
     bool m_readOnly;
     std::unordered_map<qint64, std::unique_ptr<Page>> m_pages;
+    // The page the last read used: a table load reads one page byte after byte.
+    qint64 m_lastIndex = -1;
+    const Page* m_lastPage = nullptr;
 };
 
 // Opens an image as a RomImage, or returns null with the reason in `error`.
