@@ -7,8 +7,9 @@
 using namespace modStuff;
 
 qint16 TenBitValue(quint8 low, quint8 second) {
-    // Two digits from the second byte in front of the eight of the low byte.
-    return qint16(FromBitString(PaddedBitString(second, 2) + PaddedBitString(low, 8)));
+    // Bits 0-1 of the second byte in front of the eight of the low byte. A load decodes 484 of
+    // these, so they are taken with a mask rather than through bit strings.
+    return qint16((second & 0x03) << 8 | low);
 }
 
 void PackTenBit(qint32 value, quint8 storedSecond, quint8* low, quint8* second) {

@@ -19,15 +19,15 @@ ItemRecord DecodeItem(RomImage& rom, int index) {
     ItemRecord r;
     r.Name = GetItemName(rom, ReadWord(rom, base));
     r.NamePtr = ReadWord(rom, base);
-    // Eight digits, digit 1 standing for bit 7; digits 3 and 4 (bits 5 and 4) are not shown.
-    const QString flags = PaddedBitString(ReadByte(rom, base + 2), 8);
-    const auto set = [&flags](int digit) { return flags.at(digit - 1) == QLatin1Char('1'); };
-    r.Perm = set(1);
-    r.Edible = set(2);
-    r.Teddy = set(5);
-    r.Loid = set(6);
-    r.Ana = set(7);
-    r.Ninten = set(8);
+    // Bit 7 permanent, bit 6 edible, bits 3..0 Teddy, Loid, Ana, Ninten; bits 5 and 4 are not
+    // shown. Taken with masks rather than through bit strings: a load decodes 114 flag bytes.
+    const quint8 flags = ReadByte(rom, base + 2);
+    r.Perm = flags & 0x80;
+    r.Edible = flags & 0x40;
+    r.Teddy = flags & 0x08;
+    r.Loid = flags & 0x04;
+    r.Ana = flags & 0x02;
+    r.Ninten = flags & 0x01;
     r.Cost = ReadWord(rom, base + 6);
     r.EffIn = ReadByte(rom, base + 5);
     r.EffOut = ReadByte(rom, base + 4);
