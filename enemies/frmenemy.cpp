@@ -122,9 +122,12 @@ void frmEnemy::LoadData() {
         const QSignalBlocker quietEnemies(cboEnem);
         cboItem->clear();
         cboEnem->clear();
-        cboItem->addItem(QStringLiteral("<nothing>"));
+        // Each list is filled by one insertion: line by line, every line costs the list a
+        // round of change notifications.
+        QStringList items{QStringLiteral("<nothing>")};
         for (int j = 1; j <= HighestItem; ++j)
-            cboItem->addItem(ItemNames.value(j));
+            items << ItemNames.value(j);
+        cboItem->addItems(items);
     }
     try {
         EnemyTable = DecodeEnemyTable(*modStuff::RomFile);
@@ -135,8 +138,11 @@ void frmEnemy::LoadData() {
     }
     {
         const QSignalBlocker quiet(cboEnem);
+        QStringList lines;
+        lines.reserve(EnemyCount);
         for (int n = 0; n < EnemyCount; ++n)
-            cboEnem->addItem(ListEntryText(EnemyTable[size_t(n)].Name, n));
+            lines << ListEntryText(EnemyTable[size_t(n)].Name, n);
+        cboEnem->addItems(lines);
     }
     SelectLine(cboEnem, 0);
     cboEnem_Click();

@@ -141,6 +141,10 @@ QString CanonicalNumberText(double value) {
     if (std::isnan(value) || value == 0)
         return QStringLiteral("0");
     value = std::clamp(value, -Largest, Largest);
+    // A whole number below 10^15, what a field holds nearly always, is its plain digits; they
+    // come cheaper from the integer conversion.
+    if (std::abs(value) < 1e15 && value == std::trunc(value))
+        return QString::number(qint64(value));
     // Fifteen significant digits survive a trip through a double unchanged, so the text
     // reads back to a number with the same text.
     return QString::number(value, 'G', 15);

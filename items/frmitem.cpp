@@ -111,10 +111,14 @@ void frmItem::LoadData() {
                     QStringLiteral("Cannot read the item table.\n%1").arg(e.message()));
     }
     {
-        // Filled in one go: the list must not select line 0 by itself half-way.
+        // Filled in one go: the list must not select line 0 by itself half-way, and one
+        // insertion spares the list a round of change notifications for every line.
         const QSignalBlocker quiet(cboItem);
+        QStringList lines;
+        lines.reserve(ItemCount);
         for (int i = 0; i < ItemCount; ++i)
-            cboItem->addItem(ListEntryText(ItemTable[size_t(i)].Name, i));
+            lines << ListEntryText(ItemTable[size_t(i)].Name, i);
+        cboItem->addItems(lines);
     }
     SelectLine(cboItem, 0);
     cboItem_Click();
