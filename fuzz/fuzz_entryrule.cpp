@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     static const double bounds[] = {255, 1023, 65535};
     const double upper = bounds[data[0] % 3];
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
 
     const QString settled = EntryRuleSettle(text, upper);
     const auto value = StrictNumber(settled);
