@@ -11,26 +11,17 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 version=$(sed -n 's/^project(Tolvane VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 title="^Tolvane, v${version//./\\.}\$"
 work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
+# shellcheck source=../scripts/lib/xserver.sh
+source "$root/scripts/lib/xserver.sh"
 
 cleanup() {
     set +e
-    if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    stop_own_processes
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-for n in $(seq 150 199); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=":$n"; break; }
-done
-[ -n "${display:-}" ] || { echo "no free display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not come up" >&2; exit 1; }
+start_own_xvfb 150 199 "$work/xvfb.log"
 
 # One launch: prints the milliseconds until the main window was visible and the peak memory in kB.
 # "xdotool search --sync" looks again only every half second, so the same search is repeated

@@ -9,14 +9,19 @@ demo=$(realpath "$2")
 shots=${3:-}
 [ -z "$shots" ] || mkdir -p "$shots"
 work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-step="start"; [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) start" >&2
+# shellcheck source=../../scripts/lib/xserver.sh
+source "$(dirname "$0")/../../scripts/lib/xserver.sh"
+
+# at STEP: names the step a failure reports; with E2E_TRACE set, prints when each step starts.
+at() {
+    step=$1
+    [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) $1" >&2
+}
+at "start"
 
 cleanup() {
     set +e
-    if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+    stop_own_processes
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -53,17 +58,10 @@ read_field() {
 }
 started=$(date +%s.%N)
 
-step="start Xvfb"; [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) start Xvfb" >&2
-for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=":$n"; break; }
-done
-[ -n "${display:-}" ] || fail "no free display"
-Xvfb "$display" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-poll 100 xdpyinfo || fail "Xvfb did not come up"
+at "start Xvfb"
+start_own_xvfb 90 140 "$work/xvfb.log" || fail "Xvfb did not come up"
 
-step="start the editor"; [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) start the editor" >&2
+at "start the editor"
 cp "$demo" "$work/demo.nes"
 chmod u+w "$work/demo.nes"
 cp "$work/demo.nes" "$work/original.nes"
@@ -73,7 +71,7 @@ poll 100 has_window "Tolvane, v0.2.0" || fail "the main window did not appear"
 main=$(window_named "Tolvane, v0.2.0")
 shot "Tolvane, v0.2.0" main-before-open
 
-step="open the image through the dialog"; [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) open the image through the dialog" >&2
+at "open the image through the dialog"
 xdotool mousemove --window "$main" 12 12 click 1
 poll 100 has_window "Open" || fail "the open dialog did not appear"
 xdotool type --delay 10 "$work/demo.nes"
@@ -95,22 +93,22 @@ open_editor() {
     return 1
 }
 
-step="show the item editor"; [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) show the item editor" >&2
+at "show the item editor"
 open_editor 84 60 "Item Editor" || fail "the item editor did not appear"
 sleep 0.2
 shot "Item Editor" item-editor
 xdotool key Escape
 poll 50 no_window "Item Editor" || fail "the item editor did not close"
 
-step="show the enemy editor"; [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) show the enemy editor" >&2
+at "show the enemy editor"
 open_editor 84 92 "Enemy Editor" || fail "the enemy editor did not appear"
 enemy=$(window_named "Enemy Editor")
 
-step="pick entry 12 with the keyboard"; [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) pick entry 12 with the keyboard" >&2
+at "pick entry 12 with the keyboard"
 xdotool mousemove --window "$enemy" 2 2
 for _ in $(seq 12); do xdotool key Down; done
 
-step="type 1500 into HP"; [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) type 1500 into HP" >&2
+at "type 1500 into HP"
 xdotool mousemove --window "$enemy" 140 41 click 1
 xdotool key ctrl+a
 xdotool type --delay 20 1500
@@ -118,7 +116,7 @@ hp=$(read_field "$enemy" 140 41)
 [ "$hp" = "1023" ] || fail "HP reads '$hp', not 1023"
 shot "Enemy Editor" enemy-editor
 
-step="save"; [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) save" >&2
+at "save"
 xdotool mousemove --window "$enemy" 56 380 click 1
 base=$((0x2C030 + 32 * 12))
 expect_changes() {
@@ -129,7 +127,7 @@ expect_changes() {
 }
 poll 50 expect_changes || fail "HP 1023 did not reach the file"
 
-step="check the file's bytes"; [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) check the file's bytes" >&2
+at "check the file's bytes"
 original_high=$(od -An -tu1 -j $((base + 4)) -N1 "$work/original.nes" | tr -d ' ')
 high=$(od -An -tu1 -j $((base + 4)) -N1 "$work/demo.nes" | tr -d ' ')
 [ $((high & 0xFC)) = $((original_high & 0xFC)) ] || fail "bits 2-7 of byte 0x04 changed"
@@ -140,14 +138,14 @@ for offset in $changed; do
 done
 [ "$(stat -c %s "$work/original.nes")" = "$(stat -c %s "$work/demo.nes")" ] || fail "file length changed"
 
-step="entry 12 is still shown"; [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) entry 12 is still shown" >&2
+at "entry 12 is still shown"
 pointer=$(od -An -tu2 -j $((base + 0x18)) -N2 --endian=little "$work/demo.nes" | tr -d ' ')
 shown_pointer=$(read_field "$enemy" 140 353)
 [ "$shown_pointer" = "$(printf '%X' "$pointer")" ] || fail "pointer field shows '$shown_pointer'"
 hp=$(read_field "$enemy" 140 41)
 [ "$hp" = "1023" ] || fail "HP reads '$hp' after the save"
 
-step="close"; [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) close" >&2
+at "close"
 xdotool key Escape
 poll 50 no_window "Enemy Editor" || fail "the enemy editor did not close"
 # Without a window manager nothing sends the close request; the editor is stopped by its id.
