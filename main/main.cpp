@@ -1,11 +1,14 @@
 #include "main/frmmain.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Qt's own style looks the same on every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // The editors' windows carry the same icon as the main window.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolvane/icon.xpm")));
     frmMain window;
     window.show();
     return app.exec();
