@@ -93,3 +93,10 @@ std::optional<QString> PlanEnemySave(RomImage& rom, int n, const EnemyForm& form
     }
     return std::nullopt;
 }
+
+std::optional<QString> SaveEnemy(RomImage& rom, int n, const EnemyForm& form) {
+    WritePlan plan;
+    if (auto refused = PlanEnemySave(rom, n, form, &plan))
+        return refused;
+    return ExecutePlan(rom, plan);
+}

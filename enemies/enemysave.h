@@ -27,3 +27,7 @@ EnemyForm EnemyFormOf(const EnemyRecord& r);
 // then bytes 0x03..0x0A. The four second bytes are read from the file as it stands, so that their
 // bits 2-7 are kept. On a refusal returns the message for the user, and the plan is not made.
 std::optional<QString> PlanEnemySave(RomImage& rom, int n, const EnemyForm& form, WritePlan* plan);
+
+// The whole save of entry n: plan it, then write it. The message of a refusal (nothing was
+// written) or of a failure (what was written and what was not), or nothing on success.
+std::optional<QString> SaveEnemy(RomImage& rom, int n, const EnemyForm& form);

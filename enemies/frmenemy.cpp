@@ -198,12 +198,7 @@ void frmEnemy::cmdSave_Click() {
     form.money = txtMoney->text();
     form.itemPosition = cboItem->currentIndex();
 
-    RomImage& rom = *modStuff::RomFile;
-    WritePlan plan;
-    auto problem = PlanEnemySave(rom, n, form, &plan);
-    if (!problem)
-        problem = ExecutePlan(rom, plan);
-    if (problem)
+    if (const auto problem = SaveEnemy(*modStuff::RomFile, n, form))
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), *problem);
     // Whatever happened, the window now shows what the file holds.
     LoadData();

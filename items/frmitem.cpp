@@ -160,12 +160,7 @@ void frmItem::cmdSave_Click() {
     form.ana = chkAna->isChecked();
     form.ninten = chkNinten->isChecked();
 
-    RomImage& rom = *modStuff::RomFile;
-    WritePlan plan;
-    auto problem = PlanItemSave(rom, index, form, &plan);
-    if (!problem)
-        problem = ExecutePlan(rom, plan);
-    if (problem)
+    if (const auto problem = SaveItem(*modStuff::RomFile, index, form))
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), *problem);
     // Whatever happened, the window now shows what the file holds.
     LoadData();

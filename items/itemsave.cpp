@@ -80,3 +80,10 @@ std::optional<QString> PlanItemSave(RomImage& rom, int index, const ItemForm& fo
     };
     return std::nullopt;
 }
+
+std::optional<QString> SaveItem(RomImage& rom, int index, const ItemForm& form) {
+    WritePlan plan;
+    if (auto refused = PlanItemSave(rom, index, form, &plan))
+        return refused;
+    return ExecutePlan(rom, plan);
+}

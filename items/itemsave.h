@@ -32,3 +32,7 @@ ItemForm ItemFormOf(const ItemRecord& r);
 // the message for the user, and the plan is not made.
 std::optional<QString> PlanItemSave(RomImage& rom, int index, const ItemForm& form,
                                     WritePlan* plan);
+
+// The whole save of entry `index`: plan it, then write it. The message of a refusal (nothing was
+// written) or of a failure (what was written and what was not), or nothing on success.
+std::optional<QString> SaveItem(RomImage& rom, int index, const ItemForm& form);

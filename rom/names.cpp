@@ -62,12 +62,7 @@ QString ReadNameOrEmpty(RomImage& rom, qint32 pointer) {
 }
 
 QString ListEntryText(const QString& name, int index) {
-    // Every index the tables have is built in one allocation: a load makes a line per entry.
-    if (index >= 0 && index <= 999) {
-        const auto digit = [](int d) { return QLatin1Char(char('0' + d)); };
-        return name % QLatin1String(" [") % digit(index / 100) % digit(index / 10 % 10) %
-               digit(index % 10) % QLatin1Char(']');
-    }
-    return name + QStringLiteral(" [") + (QStringLiteral("000") + QString::number(index)).right(3) +
-           QLatin1Char(']');
+    // The last three digits, padded with zeros: indices 0..999 show as 000..999.
+    return name % QLatin1String(" [") %
+           QString::number(index).rightJustified(3, QLatin1Char('0')).right(3) % QLatin1Char(']');
 }

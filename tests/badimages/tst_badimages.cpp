@@ -6,7 +6,7 @@
 #include "items/itemrecord.h"
 #include "main/frmmain.h"
 #include "main/windowkit.h"
-#include "rom/failingrom.h"
+#include "support/failingrom.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
 #include "support/testsupport.h"

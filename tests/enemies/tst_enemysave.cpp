@@ -1,6 +1,6 @@
 #include "enemies/enemysave.h"
 #include "fields/numbertext.h"
-#include "rom/failingrom.h"
+#include "support/failingrom.h"
 #include "support/testsupport.h"
 
 #include <QTest>
@@ -13,10 +13,7 @@ constexpr int N = 57;
 constexpr int Base = 0x2C030 + 32 * N;
 
 QString save(RomImage& rom, int n, const EnemyForm& form) {
-    WritePlan plan;
-    if (auto refused = PlanEnemySave(rom, n, form, &plan))
-        return *refused;
-    return ExecutePlan(rom, plan).value_or(QString());
+    return SaveEnemy(rom, n, form).value_or(QString());
 }
 
 // Entry bytes a save may change: everything but 0x00-0x02, 0x10-0x17 and 0x1F, and of the second

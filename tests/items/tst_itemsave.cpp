@@ -1,6 +1,6 @@
 #include "fields/numbertext.h"
 #include "items/itemsave.h"
-#include "rom/failingrom.h"
+#include "support/failingrom.h"
 #include "support/testsupport.h"
 
 #include <QTest>
@@ -12,10 +12,7 @@ constexpr int Base = 0x1810 + 8 * Index;
 
 // Plans and runs the save; the message of a refusal or a failure, or an empty text.
 QString save(RomImage& rom, int index, const ItemForm& form) {
-    WritePlan plan;
-    if (auto refused = PlanItemSave(rom, index, form, &plan))
-        return *refused;
-    return ExecutePlan(rom, plan).value_or(QString());
+    return SaveItem(rom, index, form).value_or(QString());
 }
 
 } // namespace

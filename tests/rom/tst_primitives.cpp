@@ -1,4 +1,4 @@
-#include "rom/failingrom.h"
+#include "support/failingrom.h"
 #include "rom/modstuff.h"
 #include "support/testsupport.h"
 

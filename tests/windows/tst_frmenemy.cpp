@@ -1,7 +1,7 @@
 #include "enemies/enemyrecord.h"
 #include "enemies/frmenemy.h"
 #include "main/itemnames.h"
-#include "rom/failingrom.h"
+#include "support/failingrom.h"
 #include "windowdriver.h"
 
 #include <QLabel>

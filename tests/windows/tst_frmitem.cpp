@@ -1,6 +1,6 @@
 #include "items/frmitem.h"
 #include "items/itemrecord.h"
-#include "rom/failingrom.h"
+#include "support/failingrom.h"
 #include "windowdriver.h"
 
 #include <QCheckBox>
