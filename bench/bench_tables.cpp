@@ -18,7 +18,7 @@ public:
     qint64 reads = 0;
 
 protected:
-    qint64 readRaw(qint64 pos, char* out, qint64 len) override {
+    IoResult readRaw(qint64 pos, char* out, qint64 len) override {
         ++reads;
         return RomImage::readRaw(pos, out, len);
     }

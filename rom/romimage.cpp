@@ -1,51 +1,15 @@
 #include "rom/romimage.h"
 
 #include <QDir>
-#include <QFile>
 
-#include <cerrno>
+#include <algorithm>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-
-QString systemReason(int errorNumber) {
-    return QString::fromLocal8Bit(std::strerror(errorNumber));
-}
-
-} // namespace
 
 RomError::RomError(Kind kind, const QString& message)
     : std::runtime_error(message.toStdString()), m_kind(kind) {}
 
 QString HexOffset(qint64 offset) {
     return QStringLiteral("0x%1").arg(QString::number(offset, 16).toUpper());
-}
-
-std::optional<OpenedFile> OpenImageFile(const QString& path, QString* error) {
-    const QByteArray name = QFile::encodeName(path);
-    OpenedFile file;
-    file.fd = ::open(name.constData(), O_RDWR | O_CLOEXEC);
-    if (file.fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
-        file.fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-        file.readOnly = true;
-    }
-    if (file.fd < 0) {
-        if (error)
-            *error = systemReason(errno);
-        return std::nullopt;
-    }
-    struct stat info {};
-    if (::fstat(file.fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        const int reason = S_ISDIR(info.st_mode) ? EISDIR : errno;
-        ::close(file.fd);
-        if (error)
-            *error = systemReason(reason);
-        return std::nullopt;
-    }
-    return file;
 }
 
 std::unique_ptr<RomImage> OpenRomImage(const QString& path, QString* error) {
@@ -56,18 +20,17 @@ std::unique_ptr<RomImage> OpenRomImage(const QString& path, QString* error) {
 }
 
 RomImage::RomImage(const QString& path, OpenedFile file)
-    : m_path(path), m_fd(file.fd), m_readOnly(file.readOnly) {}
+    : m_path(path), m_file(file.handle), m_readOnly(file.readOnly) {}
 
 RomImage::~RomImage() {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    CloseFile(m_file);
 }
 
 qint64 RomImage::size() const {
-    struct stat info {};
-    if (::fstat(m_fd, &info) != 0)
-        fail("find the size of", 0, errno);
-    return info.st_size;
+    const IoResult size = FileSize(m_file);
+    if (size.count < 0)
+        fail("find the size of", 0, size.error);
+    return size.count;
 }
 
 void RomImage::refresh() {
@@ -76,11 +39,11 @@ void RomImage::refresh() {
     m_lastPage = nullptr;
 }
 
-void RomImage::fail(const char* action, qint64 pos, int errorNumber) const {
+void RomImage::fail(const char* action, qint64 pos, int error) const {
     throw RomError(RomError::Kind::Io,
                    QStringLiteral("Cannot %1 %2 at offset %3:\n%4.")
                        .arg(QLatin1String(action), QDir::toNativeSeparators(m_path), HexOffset(pos),
-                            systemReason(errorNumber)));
+                            SystemReason(error)));
 }
 
 const RomImage::Page& RomImage::page(qint64 index) {
@@ -92,17 +55,15 @@ const RomImage::Page& RomImage::page(qint64 index) {
         const qint64 start = index * PageSize;
         qint64 filled = 0;
         while (filled < PageSize) {
-            const qint64 got = readRaw(
+            const IoResult got = readRaw(
                 start + filled, reinterpret_cast<char*>(fresh->data()) + filled, PageSize - filled);
-            if (got < 0) {
-                if (errno == EINTR)
-                    continue;
+            if (got.count < 0) {
                 m_pages.erase(index);
-                fail("read", start + filled, errno);
+                fail("read", start + filled, got.error);
             }
-            if (got == 0)
+            if (got.count == 0)
                 break;
-            filled += got;
+            filled += got.count;
         }
         // Past the end of the file every byte reads as 0.
         std::fill(fresh->begin() + filled, fresh->end(), quint8(0));
@@ -139,26 +100,22 @@ void RomImage::write(qint64 pos, quint8 value) {
                                       "reading only.")
                            .arg(QDir::toNativeSeparators(m_path), HexOffset(pos)));
     const char byte = char(value);
-    qint64 done;
-    do {
-        done = writeRaw(pos, &byte, 1);
-    } while (done < 0 && errno == EINTR);
-    if (done != 1)
-        fail("write to", pos, done < 0 ? errno : EIO);
+    const IoResult done = writeRaw(pos, &byte, 1);
+    if (done.count != 1)
+        fail("write to", pos, done.error);
     if (auto found = m_pages.find(pos / PageSize); found != m_pages.end())
         (*found->second)[size_t(pos % PageSize)] = value;
 }
 
 void RomImage::sync() {
-    // A device or a file system that cannot sync (EINVAL, EROFS) has nothing more to hand over.
-    if (::fsync(m_fd) != 0 && errno != EINVAL && errno != EROFS)
-        fail("sync", 0, errno);
+    if (const int error = SyncFile(m_file))
+        fail("sync", 0, error);
 }
 
-qint64 RomImage::readRaw(qint64 pos, char* out, qint64 len) {
-    return ::pread(m_fd, out, size_t(len), off_t(pos));
+IoResult RomImage::readRaw(qint64 pos, char* out, qint64 len) {
+    return ReadAt(m_file, pos, out, len);
 }
 
-qint64 RomImage::writeRaw(qint64 pos, const char* data, qint64 len) {
-    return ::pwrite(m_fd, data, size_t(len), off_t(pos));
+IoResult RomImage::writeRaw(qint64 pos, const char* data, qint64 len) {
+    return WriteAt(m_file, pos, data, len);
 }

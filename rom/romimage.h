@@ -1,10 +1,11 @@
 #pragma once
 
+#include "rom/systemfile.h"
+
 #include <QString>
 
 #include <array>
 #include <memory>
-#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -24,17 +25,6 @@ public:
 private:
     Kind m_kind;
 };
-
-// A file descriptor opened on an image, before it is wrapped in a RomImage.
-struct OpenedFile {
-    int fd = -1;
-    bool readOnly = false;
-};
-
-// Opens `path` for reading and writing; a file that can only be read is opened for reading alone
-// (every write through it then fails with a clear message). A directory or a missing path is
-// refused. On failure `error` gets the operating system's reason.
-std::optional<OpenedFile> OpenImageFile(const QString& path, QString* error);
 
 // The one open image. Reads go through a small page cache so that a table load costs a few system
 // calls instead of one per byte; every write goes straight to the file and into the cached page,
@@ -64,17 +54,17 @@ public:
 
 protected:
     // The two system calls behind the cache, virtual so that tests can inject faults.
-    virtual qint64 readRaw(qint64 pos, char* out, qint64 len);
-    virtual qint64 writeRaw(qint64 pos, const char* data, qint64 len);
+    virtual IoResult readRaw(qint64 pos, char* out, qint64 len);
+    virtual IoResult writeRaw(qint64 pos, const char* data, qint64 len);
 
 private:
     static constexpr qint64 PageSize = 4096;
     using Page = std::array<quint8, PageSize>;
     const Page& page(qint64 index);
-    [[noreturn]] void fail(const char* action, qint64 pos, int errorNumber) const;
+    [[noreturn]] void fail(const char* action, qint64 pos, int error) const;
 
     QString m_path;
-    int m_fd;
+    FileHandle m_file;
     bool m_readOnly;
     std::unordered_map<qint64, std::unique_ptr<Page>> m_pages;
     // The page the last read used: a table load reads one page byte after byte.

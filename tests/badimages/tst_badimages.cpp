@@ -6,9 +6,9 @@
 #include "items/itemrecord.h"
 #include "main/frmmain.h"
 #include "main/windowkit.h"
-#include "support/failingrom.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
+#include "support/failingrom.h"
 #include "support/testsupport.h"
 
 #include <QComboBox>
@@ -19,9 +19,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -78,7 +75,7 @@ private slots:
     void refusedOpen();
     void editAndSave_data();
     void editAndSave();
-    void deviceThatFailsEveryWrite();
+    void deviceOfNoLength();
 
 private:
     QStringList m_messages;
@@ -173,14 +170,13 @@ void tst_BadImages::editAndSave() {
         QVERIFY(QFile::remove(disk.path()));
         break;
     case Fault::TruncateWhileOpen:
-        QVERIFY(::truncate(QFile::encodeName(disk.path()).constData(), 0x100) == 0);
+        QVERIFY(QFile::resize(disk.path(), 0x100));
         image.truncate(0x100);
         break;
     case Fault::ReadOnly:
         // Permissions do not stop root, so the image is opened for reading alone directly.
-        modStuff::RomFile = std::make_unique<RomImage>(
-            disk.path(),
-            OpenedFile{::open(QFile::encodeName(disk.path()).constData(), O_RDONLY), true});
+        modStuff::RomFile =
+            std::make_unique<RomImage>(disk.path(), *OpenImageFileForReading(disk.path(), nullptr));
         break;
     case Fault::FailFirstWrite:
         modStuff::RomFile = std::make_unique<FailingRom>(disk.path(), 1);
@@ -254,13 +250,12 @@ void tst_BadImages::editAndSave() {
                  qPrintable(m_messages.first()));
 }
 
-void tst_BadImages::deviceThatFailsEveryWrite() {
-    // It reports a length of 0, reads as zeros and refuses every write: each save is refused as
-    // lying beyond the end, and nothing is attempted.
-    if (!QFile::exists(QStringLiteral("/dev/full")))
-        QSKIP("no /dev/full here");
+void tst_BadImages::deviceOfNoLength() {
+    // A device reports a length of 0 and reads as zeros (/dev/full also refuses every write; NUL
+    // takes them all): each save is refused as lying beyond the end, and nothing is attempted.
+    const QString device = DeviceOfNoLength();
     frmMain main;
-    SetOpenDialogHandler([](QWidget*) { return QStringLiteral("/dev/full"); });
+    SetOpenDialogHandler([&](QWidget*) { return device; });
     QTest::mouseClick(main.findChild<QToolButton*>(QStringLiteral("cmdOpen")), Qt::LeftButton);
     QVERIFY(modStuff::RomFile);
     frmEnemy enemy(&main);

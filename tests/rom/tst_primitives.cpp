@@ -1,13 +1,11 @@
-#include "support/failingrom.h"
 #include "rom/modstuff.h"
+#include "support/failingrom.h"
 #include "support/testsupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 using namespace modStuff;
 
@@ -39,6 +37,7 @@ private slots:
     void refreshSeesAnotherWriter();
     void readOnlyFileRefusesWrites();
     void systemFailureNamesFileOffsetAndReason();
+    void nonAsciiPath();
 };
 
 void tst_Primitives::wordByteOrder_data() {
@@ -202,9 +201,9 @@ void tst_Primitives::refreshSeesAnotherWriter() {
 
 void tst_Primitives::readOnlyFileRefusesWrites() {
     ImageOnDisk disk(smallFile());
-    const int fd = ::open(QFile::encodeName(disk.path()).constData(), O_RDONLY);
-    QVERIFY(fd >= 0);
-    RomImage rom(disk.path(), OpenedFile{fd, true});
+    const auto forReading = OpenImageFileForReading(disk.path(), nullptr);
+    QVERIFY(forReading);
+    RomImage rom(disk.path(), *forReading);
     QCOMPARE(ReadByte(rom, 20), quint8(0x24));
     try {
         WriteByte(rom, 20, 1);
@@ -216,14 +215,13 @@ void tst_Primitives::readOnlyFileRefusesWrites() {
     }
     QCOMPARE(disk.bytes(), smallFile());
 
-    // Only without root rights does a file's mode keep it from being opened for writing.
-    if (::geteuid() != 0) {
+    if (FileModesBindUs()) {
         QVERIFY(QFile::setPermissions(disk.path(), QFile::ReadOwner));
         QString error;
         const auto opened = OpenImageFile(disk.path(), &error);
         QVERIFY2(opened, qPrintable(error));
         QVERIFY(opened->readOnly);
-        ::close(opened->fd);
+        CloseFile(opened->handle);
     }
 }
 
@@ -238,9 +236,39 @@ void tst_Primitives::systemFailureNamesFileOffsetAndReason() {
         const QString message = e.message();
         QVERIFY2(message.contains(QDir::toNativeSeparators(disk.path())), qPrintable(message));
         QVERIFY2(message.contains(QLatin1String("0x1A")), qPrintable(message));
-        QVERIFY2(message.contains(QLatin1String("No space left on device")), qPrintable(message));
+        QVERIFY2(message.contains(SystemReason(DiskFullError())), qPrintable(message));
     }
     QCOMPARE(disk.bytes(), smallFile());
+}
+
+void tst_Primitives::nonAsciiPath() {
+    // The path reaches the system as it is: a folder named "Zoë" holding a file named in Greek.
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Zo\u00EB")));
+    const QString path = dir.filePath(QStringLiteral("Zo\u00EB/\u03B1\u03B2.nes"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(smallFile());
+    }
+    QString error;
+    const auto rom = OpenRomImage(path, &error);
+    QVERIFY2(rom, qPrintable(error));
+    QCOMPARE(ReadByte(*rom, 20), quint8(0x24));
+    WriteByte(*rom, 20, 0x99);
+    QByteArray expected = smallFile();
+    expected[20] = char(0x99);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), expected);
+
+    FailingRom failing(path, 0);
+    try {
+        WriteByte(failing, 21, 1);
+        QFAIL("the write did not fail");
+    } catch (const RomError& e) {
+        QVERIFY2(e.message().contains(QDir::toNativeSeparators(path)), qPrintable(e.message()));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Primitives)

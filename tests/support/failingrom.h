@@ -4,8 +4,6 @@
 
 #include <QList>
 
-#include <cerrno>
-
 // An image that records the position of every byte it writes and, from write number `failAt` on
 // (counting from 0), refuses the write as a full disk would. failAt = -1 never fails.
 class FailingRom : public RomImage {
@@ -16,11 +14,9 @@ public:
     QList<qint64> written;
 
 protected:
-    qint64 writeRaw(qint64 pos, const char* data, qint64 len) override {
-        if (m_failAt >= 0 && written.size() >= m_failAt) {
-            errno = ENOSPC;
-            return -1;
-        }
+    IoResult writeRaw(qint64 pos, const char* data, qint64 len) override {
+        if (m_failAt >= 0 && written.size() >= m_failAt)
+            return {-1, DiskFullError()};
         written << pos;
         return RomImage::writeRaw(pos, data, len);
     }

@@ -6,6 +6,26 @@
 #include <QFile>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+bool FileModesBindUs() {
+    return true;
+}
+
+QString DeviceOfNoLength() {
+    return QStringLiteral("NUL");
+}
+#else
+#include <unistd.h>
+
+bool FileModesBindUs() {
+    return ::geteuid() != 0;
+}
+
+QString DeviceOfNoLength() {
+    return QStringLiteral("/dev/full");
+}
+#endif
+
 ImageOnDisk::ImageOnDisk(const SyntheticImage& image, const QString& name)
     : ImageOnDisk(image.bytes, name) {}
 

@@ -28,5 +28,11 @@ private:
     QString m_path;
 };
 
+// Whether a file's mode or attribute keeps this process from opening it for writing: not for root
+// on Linux, always on Windows.
+bool FileModesBindUs();
+// A device that opens like an image and reports no length: /dev/full, or NUL on Windows.
+QString DeviceOfNoLength();
+
 // Offsets at which two byte arrays differ (arrays of unequal length differ past the shorter end).
 QList<qint64> DifferingOffsets(const QByteArray& a, const QByteArray& b);

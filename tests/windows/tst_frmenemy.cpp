@@ -204,7 +204,7 @@ void tst_FrmEnemy::failingWrite() {
 
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(disk->path()), qPrintable(messages.texts[0]));
-    QVERIFY2(messages.texts[0].contains(QLatin1String("No space left on device")),
+    QVERIFY2(messages.texts[0].contains(SystemReason(DiskFullError())),
              qPrintable(messages.texts[0]));
     QByteArray expected = before;
     expected[base + 0x18] = char(otherPointer & 0xFF);

@@ -8,9 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
 
 struct Known {
@@ -192,7 +189,7 @@ void tst_FrmItem::failingWrite() {
 
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(disk->path()), qPrintable(messages.texts[0]));
-    QVERIFY2(messages.texts[0].contains(QLatin1String("No space left on device")),
+    QVERIFY2(messages.texts[0].contains(SystemReason(DiskFullError())),
              qPrintable(messages.texts[0]));
     QByteArray expected = before;
     const int base = ItemEntryOffset(9);
@@ -217,8 +214,9 @@ void tst_FrmItem::readOnlyImage() {
     QVERIFY2(file, qPrintable(error));
     if (!file->readOnly) {
         // Root may write to any file; open it for reading only, as for any other user.
-        ::close(file->fd);
-        file = OpenedFile{::open(QFile::encodeName(disk->path()).constData(), O_RDONLY), true};
+        CloseFile(file->handle);
+        file = OpenImageFileForReading(disk->path(), &error);
+        QVERIFY2(file, qPrintable(error));
     }
     modStuff::RomFile = std::make_unique<RomImage>(disk->path(), *file);
     openWindow();
