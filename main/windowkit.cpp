@@ -62,7 +62,9 @@ QString captionOf(const QWidget* control) {
     return {};
 }
 
-bool captionsFit(const QWidget* window, const QFont& font) {
+} // namespace
+
+bool CaptionsFit(const QWidget* window, const QFont& font) {
     const QFontMetrics metrics(font);
     const auto controls = window->findChildren<QWidget*>();
     for (const QWidget* control : controls) {
@@ -75,8 +77,6 @@ bool captionsFit(const QWidget* window, const QFont& font) {
     return true;
 }
 
-} // namespace
-
 void ApplyWindowFont(QWidget* window) {
     QFont font = window->font();
     // Narrow sans-serif faces first; the size then shrinks until every caption fits.
@@ -86,7 +86,7 @@ void ApplyWindowFont(QWidget* window) {
     const int largest = std::max(9, TwipsToPixels(window, 180));
     for (int pixels = largest; pixels >= 8; --pixels) {
         font.setPixelSize(pixels);
-        if (captionsFit(window, font))
+        if (CaptionsFit(window, font))
             break;
     }
     window->setFont(font);

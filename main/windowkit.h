@@ -13,6 +13,8 @@ int TwipsToPixels(const QWidget* widget, int twips);
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
 // Fixes a window's client area, so it cannot be resized.
 void FixClientSizeTwips(QWidget* window, int width, int height);
+// Whether every caption of the window's controls fits inside its control's fixed geometry.
+bool CaptionsFit(const QWidget* window, const QFont& font);
 // Gives a window, once its controls stand at their places, the largest font (up to 12 pixels at
 // 96 DPI) at which every caption fits inside its control's fixed geometry.
 void ApplyWindowFont(QWidget* window);

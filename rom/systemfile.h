@@ -28,9 +28,14 @@ struct IoResult {
 // (every write through it then fails with a clear message). Another program may read and write
 // the file while it is open. A directory or a missing path is refused. On failure `error` gets the
 // operating system's reason.
-std::optional<OpenedFile> OpenImageFile(const QString& path, QString* error);
-// Opens `path` for reading alone, as a file that cannot be written would be.
-std::optional<OpenedFile> OpenImageFileForReading(const QString& path, QString* error);
+// With `writable` false, the file is opened for reading alone, as one that cannot be written is.
+std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, QString* error);
+inline std::optional<OpenedFile> OpenImageFile(const QString& path, QString* error) {
+    return OpenSystemFile(path, true, error);
+}
+inline std::optional<OpenedFile> OpenImageFileForReading(const QString& path, QString* error) {
+    return OpenSystemFile(path, false, error);
+}
 void CloseFile(FileHandle file);
 
 // Positioned reads and writes; an interrupted call is resumed. A read past the end moves 0 bytes.

@@ -9,9 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-std::optional<OpenedFile> openWith(const QString& path, bool writable, QString* error) {
+std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, QString* error) {
     const QByteArray name = QFile::encodeName(path);
     OpenedFile file;
     int fd = -1;
@@ -38,16 +36,6 @@ std::optional<OpenedFile> openWith(const QString& path, bool writable, QString* 
     }
     file.handle = fd;
     return file;
-}
-
-} // namespace
-
-std::optional<OpenedFile> OpenImageFile(const QString& path, QString* error) {
-    return openWith(path, true, error);
-}
-
-std::optional<OpenedFile> OpenImageFileForReading(const QString& path, QString* error) {
-    return openWith(path, false, error);
 }
 
 void CloseFile(FileHandle file) {
