@@ -1,0 +1,146 @@
+// The image layer's file calls on Windows.
+#include "rom/systemfile.h"
+
+#include <QDir>
+
+#include <windows.h>
+
+namespace {
+
+// ERROR_DIRECTORY_NOT_SUPPORTED, which mingw's headers lack: "An operation is not supported on a
+// directory".
+constexpr DWORD DirectoryNotSupported = 336;
+
+HANDLE asHandle(FileHandle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
+
+// The system's text for an error, where it has one.
+std::optional<QString> formatted(DWORD error) {
+    wchar_t text[512];
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                                        text, DWORD(std::size(text)), nullptr);
+    if (length == 0)
+        return std::nullopt;
+    // The messages end in ".\r\n"; the image layer ends its sentences itself.
+    QString reason = QString::fromWCharArray(text, int(length)).trimmed();
+    while (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    return reason;
+}
+
+std::optional<OpenedFile> refuse(QString* error, const QString& reason) {
+    if (error)
+        *error = reason;
+    return std::nullopt;
+}
+
+OVERLAPPED at(qint64 pos) {
+    OVERLAPPED where{};
+    where.Offset = DWORD(quint64(pos) & 0xFFFFFFFFu);
+    where.OffsetHigh = DWORD(quint64(pos) >> 32);
+    return where;
+}
+
+} // namespace
+
+std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, QString* error) {
+    const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        // CreateFileW would only say "Access is denied".
+        return refuse(error, formatted(DirectoryNotSupported)
+                                 .value_or(QStringLiteral("it is a folder, not a file")));
+    // Other programs (an emulator, a hex editor) may read, write, rename or delete the file
+    // while it is open here, as they may on Linux.
+    const DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    // The read-only attribute is the owner's word that the file is not to be written, whoever
+    // asks: Wine run as root would otherwise open it for writing.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        writable = false;
+    OpenedFile file;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    DWORD reason = ERROR_SUCCESS;
+    if (writable) {
+        handle = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        reason = GetLastError();
+        // The read-only attribute, a write-protected medium, or a program that lets others
+        // read but not write: the image can still be shown.
+        writable = handle != INVALID_HANDLE_VALUE ||
+                   !(reason == ERROR_ACCESS_DENIED || reason == ERROR_WRITE_PROTECT ||
+                     reason == ERROR_SHARING_VIOLATION);
+    }
+    if (!writable) {
+        handle = CreateFileW(name.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        reason = GetLastError();
+        file.readOnly = true;
+    }
+    if (handle == INVALID_HANDLE_VALUE)
+        return refuse(error, SystemReason(int(reason)));
+    file.handle = reinterpret_cast<FileHandle>(handle);
+    return file;
+}
+
+void CloseFile(FileHandle file) {
+    if (file != NoFile)
+        CloseHandle(asHandle(file));
+}
+
+IoResult ReadAt(FileHandle file, qint64 pos, char* out, qint64 len) {
+    OVERLAPPED where = at(pos);
+    DWORD got = 0;
+    const DWORD want = DWORD(qMin<qint64>(len, MAXDWORD));
+    if (!ReadFile(asHandle(file), out, want, &got, &where)) {
+        const DWORD reason = GetLastError();
+        // A read that starts at or past the end.
+        if (reason == ERROR_HANDLE_EOF)
+            return {0, 0};
+        return {-1, int(reason)};
+    }
+    return {qint64(got), 0};
+}
+
+IoResult WriteAt(FileHandle file, qint64 pos, const char* data, qint64 len) {
+    qint64 done = 0;
+    while (done < len) {
+        OVERLAPPED where = at(pos + done);
+        DWORD put = 0;
+        const DWORD want = DWORD(qMin<qint64>(len - done, MAXDWORD));
+        if (!WriteFile(asHandle(file), data + done, want, &put, &where))
+            return {-1, int(GetLastError())};
+        if (put == 0)
+            return {-1, int(ERROR_WRITE_FAULT)};
+        done += put;
+    }
+    return {done, 0};
+}
+
+int SyncFile(FileHandle file) {
+    // A device (NUL, a console) has nothing to hand over to a disk.
+    if (FlushFileBuffers(asHandle(file)))
+        return 0;
+    const DWORD reason = GetLastError();
+    return GetFileType(asHandle(file)) == FILE_TYPE_DISK ? int(reason) : 0;
+}
+
+IoResult FileSize(FileHandle file) {
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(asHandle(file), &size))
+        return {qint64(size.QuadPart), 0};
+    const DWORD reason = GetLastError();
+    // A device has no length, as on Linux, where it reports 0.
+    if (GetFileType(asHandle(file)) != FILE_TYPE_DISK)
+        return {0, 0};
+    return {-1, int(reason)};
+}
+
+QString SystemReason(int error) {
+    return formatted(DWORD(error)).value_or(QStringLiteral("system error %1").arg(error));
+}
+
+int DiskFullError() {
+    return ERROR_DISK_FULL;
+}
