@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolButton>
 
@@ -157,6 +158,8 @@ void tst_BadImages::editAndSave() {
     QFETCH(int, editor);
     const Editor which = Editor(editor);
     ImageOnDisk disk(image);
+    // The image is closed before its folder is removed: Windows keeps an open file's name.
+    const auto closeFirst = qScopeGuard([] { modStuff::RomFile.reset(); });
 
     frmMain main;
     SetOpenDialogHandler([&](QWidget*) { return disk.path(); });

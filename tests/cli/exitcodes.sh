@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The built tolvane-cli, as a shell sees it: exit code 0 on success, 1 for invalid input with the
-# image left as it was, 2 for a usage error.
+# image left as it was, 2 for a usage error. A Windows build (tolvane-cli.exe) runs under Wine.
 set -u
 cli=$1
 image=$2
+run=("$cli")
+[[ $cli != *.exe ]] || run=(wine "$cli")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$image" "$work/a.nes"
@@ -12,7 +14,7 @@ failures=0
 expect() {
     local want=$1
     shift
-    "$cli" "$@" >"$work/out" 2>"$work/err"
+    "${run[@]}" "$@" >"$work/out" 2>"$work/err"
     local got=$?
     if [ "$got" -ne "$want" ]; then
         echo "FAIL: tolvane-cli $* exited with $got, expected $want"
@@ -30,6 +32,11 @@ expect 1 import "$work/a.nes" "$work/bad.csv"
 grep -q 'bad.csv:' "$work/err" || { echo "FAIL: the error does not name the file"; failures=$((failures + 1)); }
 cmp -s "$image" "$work/a.nes" || { echo "FAIL: the image changed"; failures=$((failures + 1)); }
 expect 1 export "$work/missing.nes"
+# Arguments and paths beyond ASCII reach the program intact.
+mkdir "$work/Zoë"
+cp "$image" "$work/Zoë/ï.nes"
+expect 0 export "$work/Zoë/ï.nes" -o "$work/Zoë/items.csv"
+cmp -s "$work/items.csv" "$work/Zoë/items.csv" || { echo "FAIL: the export from Zoë/ï.nes differs"; failures=$((failures + 1)); }
 expect 2 frobnicate
 expect 2 export
 exit $((failures > 0))

@@ -2,9 +2,27 @@
 # The typical edit in a real window, driven only through the X server as a person would: open the
 # demo image through the open dialog, pick enemy 12, type 1500 into HP (it must read 1023), Save,
 # and check the file's bytes. Usage: typical_edit.sh TOLVANE DEMO_IMAGE [SCREENSHOT_DIR]
+# A Windows build (TOLVANE is tolvane.exe) runs under Wine on Qt's windows platform; the caller
+# sets WINEPREFIX and WINEPATH (scripts/windows.sh does), and its screenshots are named windows-*.
 set -euo pipefail
 
 tolvane=$(realpath "$1")
+if [[ $tolvane == *.exe ]]; then
+    launch=(wine "$tolvane")
+    shot_prefix=windows-
+    # The open dialog takes Windows paths; Wine shows / as Z:.
+    native_path() { printf 'Z:%s' "${1//\//\\}"; }
+    # Without a window manager Wine gives a window the keyboard only when it is clicked.
+    focus() { xdotool mousemove --window "$1" 2 2 click 1; }
+    # Wine's desktop and clipboard stay on the X display its server started with; the edit
+    # needs a server of its own, on its own display.
+    wineserver -k 2>/dev/null || true
+else
+    launch=("$tolvane")
+    shot_prefix=
+    native_path() { printf '%s' "$1"; }
+    focus() { :; }
+fi
 demo=$(realpath "$2")
 shots=${3:-}
 [ -z "$shots" ] || mkdir -p "$shots"
@@ -47,14 +65,14 @@ poll() {
 window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n 1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
 no_window() { [ -z "$(window_named "$1")" ]; }
-shot() { [ -z "$shots" ] || import -window "$(window_named "$1")" "$shots/$2.png"; }
+shot() { [ -z "$shots" ] || import -window "$(window_named "$1")" "$shots/$shot_prefix$2.png"; }
 # Reads a text field of window $1 at ($2, $3) through the clipboard.
 read_field() {
     printf '' | xclip -selection clipboard
     xdotool mousemove --window "$1" "$2" "$3" click 1
     xdotool key ctrl+a ctrl+c
-    poll 30 test -n "$(xclip -o -selection clipboard 2>/dev/null)" || true
-    xclip -o -selection clipboard
+    poll 30 test -n "$(timeout 5 xclip -o -selection clipboard 2>/dev/null)" || true
+    timeout 5 xclip -o -selection clipboard
 }
 started=$(date +%s.%N)
 
@@ -65,16 +83,17 @@ at "start the editor"
 cp "$demo" "$work/demo.nes"
 chmod u+w "$work/demo.nes"
 cp "$work/demo.nes" "$work/original.nes"
-(cd "$work" && exec env -u QT_QPA_PLATFORM "$tolvane" >"$work/app.log" 2>&1) &
+(cd "$work" && exec env -u QT_QPA_PLATFORM -u WINEQT_QPA_PLATFORM "${launch[@]}" >"$work/app.log" 2>&1) &
 app_pid=$!
-poll 100 has_window "Tolvane, v0.2.0" || fail "the main window did not appear"
+poll 300 has_window "Tolvane, v0.2.0" || fail "the main window did not appear"
 main=$(window_named "Tolvane, v0.2.0")
 shot "Tolvane, v0.2.0" main-before-open
 
 at "open the image through the dialog"
 xdotool mousemove --window "$main" 12 12 click 1
 poll 100 has_window "Open" || fail "the open dialog did not appear"
-xdotool type --delay 10 "$work/demo.nes"
+focus "$(window_named "Open")"
+xdotool type --delay 10 "$(native_path "$work/demo.nes")"
 xdotool key Return
 if ! poll 30 no_window "Open"; then
     # The file name completer may take the first Return.
@@ -97,6 +116,7 @@ at "show the item editor"
 open_editor 84 60 "Item Editor" || fail "the item editor did not appear"
 sleep 0.2
 shot "Item Editor" item-editor
+focus "$(window_named "Item Editor")"
 xdotool key Escape
 poll 50 no_window "Item Editor" || fail "the item editor did not close"
 
@@ -106,6 +126,7 @@ enemy=$(window_named "Enemy Editor")
 
 at "pick entry 12 with the keyboard"
 xdotool mousemove --window "$enemy" 2 2
+focus "$enemy"
 for _ in $(seq 12); do xdotool key Down; done
 
 at "type 1500 into HP"
@@ -146,6 +167,7 @@ hp=$(read_field "$enemy" 140 41)
 [ "$hp" = "1023" ] || fail "HP reads '$hp' after the save"
 
 at "close"
+focus "$enemy"
 xdotool key Escape
 poll 50 no_window "Enemy Editor" || fail "the enemy editor did not close"
 # Without a window manager nothing sends the close request; the editor is stopped by its id.

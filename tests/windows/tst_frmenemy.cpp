@@ -4,6 +4,7 @@
 #include "support/failingrom.h"
 #include "windowdriver.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 
@@ -203,7 +204,8 @@ void tst_FrmEnemy::failingWrite() {
     save();
 
     QCOMPARE(messages.texts.size(), 1);
-    QVERIFY2(messages.texts[0].contains(disk->path()), qPrintable(messages.texts[0]));
+    QVERIFY2(messages.texts[0].contains(QDir::toNativeSeparators(disk->path())),
+             qPrintable(messages.texts[0]));
     QVERIFY2(messages.texts[0].contains(SystemReason(DiskFullError())),
              qPrintable(messages.texts[0]));
     QByteArray expected = before;
@@ -237,7 +239,8 @@ void tst_FrmEnemy::shortImage() {
     save();
 
     QCOMPARE(messages.texts.size(), 1);
-    QVERIFY2(messages.texts[0].contains(disk->path()), qPrintable(messages.texts[0]));
+    QVERIFY2(messages.texts[0].contains(QDir::toNativeSeparators(disk->path())),
+             qPrintable(messages.texts[0]));
     QCOMPARE(disk->bytes(), before);
     QCOMPARE(c<QComboBox>("cboEnem")->currentIndex(), entry);
     QCOMPARE(c<QLineEdit>("txtMoney")->text(), QStringLiteral("0"));

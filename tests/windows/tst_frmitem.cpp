@@ -4,6 +4,7 @@
 #include "windowdriver.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -188,7 +189,8 @@ void tst_FrmItem::failingWrite() {
     save();
 
     QCOMPARE(messages.texts.size(), 1);
-    QVERIFY2(messages.texts[0].contains(disk->path()), qPrintable(messages.texts[0]));
+    QVERIFY2(messages.texts[0].contains(QDir::toNativeSeparators(disk->path())),
+             qPrintable(messages.texts[0]));
     QVERIFY2(messages.texts[0].contains(SystemReason(DiskFullError())),
              qPrintable(messages.texts[0]));
     QByteArray expected = before;
@@ -225,7 +227,8 @@ void tst_FrmItem::readOnlyImage() {
     save();
 
     QCOMPARE(messages.texts.size(), 1);
-    QVERIFY2(messages.texts[0].contains(disk->path()), qPrintable(messages.texts[0]));
+    QVERIFY2(messages.texts[0].contains(QDir::toNativeSeparators(disk->path())),
+             qPrintable(messages.texts[0]));
     QCOMPARE(disk->bytes(), before);
     QCOMPARE(c<QLineEdit>("txtCost")->text(), QStringLiteral("120"));
 }
@@ -247,7 +250,8 @@ void tst_FrmItem::shortImage() {
     save();
 
     QCOMPARE(messages.texts.size(), 1);
-    QVERIFY2(messages.texts[0].contains(disk->path()), qPrintable(messages.texts[0]));
+    QVERIFY2(messages.texts[0].contains(QDir::toNativeSeparators(disk->path())),
+             qPrintable(messages.texts[0]));
     QCOMPARE(disk->bytes(), before);
     QCOMPARE(c<QLineEdit>("txtCost")->text(), QStringLiteral("0"));
 }
