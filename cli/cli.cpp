@@ -12,7 +12,7 @@ const char* const Overview =
     "patches.\n\n"
     "Commands:\n"
     "  export IMAGE [--table items|enemies] [--format csv|json] [-o FILE]\n"
-    "  import IMAGE FILE [--dry-run]\n"
+    "  import IMAGE FILE [--names [--shared]] [--dry-run]\n"
     "  rename IMAGE --item N|--enemy N TEXT [--shared] [--dry-run]\n"
     "  diff IMAGE_A IMAGE_B\n"
     "  patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps\n"

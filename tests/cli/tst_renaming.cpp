@@ -5,6 +5,7 @@
 #include "support/testsupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -36,6 +37,23 @@ QString nameIn(const QString& csv, int index) {
     return csv.split(QStringLiteral("\r\n")).at(index + 1).section(QLatin1Char(','), 1, 1);
 }
 
+// `table`, CSV or JSON as the export writes them, with entry `index`'s name replaced.
+QString withName(const QString& table, int index, const QString& name) {
+    if (!table.startsWith(QLatin1Char('{'))) {
+        QStringList lines = table.split(QStringLiteral("\r\n"));
+        QStringList cells = lines[index + 1].split(QLatin1Char(','));
+        cells[1] = name;
+        lines[index + 1] = cells.join(QLatin1Char(','));
+        return lines.join(QStringLiteral("\r\n"));
+    }
+    const QString key = QStringLiteral("\"name\": \"");
+    qsizetype at = -1;
+    for (int k = 0; k <= index; ++k)
+        at = table.indexOf(key, at + 1);
+    const qsizetype from = at + key.size();
+    return table.left(from) + name + table.mid(table.indexOf(QLatin1Char('"'), from));
+}
+
 } // namespace
 
 class tst_Renaming : public QObject {
@@ -46,6 +64,8 @@ private slots:
     void writesNothing_data();
     void writesNothing();
     void sharedTextIsListedAndWrittenWithShared();
+    void importNames_data();
+    void importNames();
 };
 
 void tst_Renaming::renameWritesOnlyTheNameBytes_data() {
@@ -149,6 +169,107 @@ void tst_Renaming::sharedTextIsListedAndWrittenWithShared() {
     QCOMPARE(nameIn(items, 6), QStringLiteral("Pot"));
     QCOMPARE(nameIn(tool(QStringLiteral("export|%1|--table|enemies").arg(disk.path())).out, 4),
              QStringLiteral("Crumb Pot"));
+}
+
+void tst_Renaming::importNames_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("names"); // index:name, "|" between two
+    QTest::addColumn<QString>("extra");
+    QTest::addColumn<QString>("error"); // none: the import succeeds and round-trips
+    for (const char* file : {"t.csv", "t.json"}) {
+        QTest::addRow("items %s", file) << file << "items"
+                                        << "3:Ab|30:C"
+                                        << ""
+                                        << "";
+        QTest::addRow("enemies %s", file) << file << "enemies"
+                                          << "7:Ab|9:C"
+                                          << ""
+                                          << "";
+    }
+    // Each refused import also holds a valid rename of item 1, which must not be written either.
+    QTest::newRow("longer than the old name")
+        << "t.csv"
+        << "items"
+        << "1:A|3:Quill Breads"
+        << ""
+        << "t.csv:5:3: cannot write the name of item 3: \"Quill Breads\" is 12 characters long";
+    QTest::newRow("a character above 7F")
+        << "t.csv"
+        << "items"
+        << "1:A|3:Quill Br\u00F6d"
+        << ""
+        << "t.csv:5:3: cannot write the name of item 3: the character \"\u00F6\" (U+00F6) at "
+           "position 9 cannot be written";
+    QTest::newRow("a pointer with no offset")
+        << "t.csv"
+        << "items"
+        << "1:A|8:X"
+        << ""
+        << "t.csv:10:3: cannot write the name of item 8: the name pointer 1234 has no offset";
+    QTest::newRow("shared text without --shared")
+        << "t.csv"
+        << "items"
+        << "1:A|20:Crumb Pot"
+        << ""
+        << "t.csv:22:4: the name text of item 20 is shared: writing \"Crumb Pot\" would also "
+           "change item 6 \"Pie\" -> \"Pot\", enemy 4 \"Crumb Pie\" -> \"Crumb Pot\"; give "
+           "--shared to allow it";
+    // Item 20 asks for what item 6's rename gives it; enemy 4, in the other table, does not.
+    QTest::newRow("shared with an entry that does not ask")
+        << "t.csv"
+        << "items"
+        << "1:A|20:Crumb Pot|6:Pot"
+        << ""
+        << "t.csv:8:3: the name text of item 6 is shared: writing \"Pot\" would also change enemy "
+           "4 \"Crumb Pie\" -> \"Crumb Pot\"; give --shared";
+    QTest::newRow("--shared") << "t.csv"
+                              << "items"
+                              << "20:Crumb Pot|6:Pot"
+                              << "--shared"
+                              << "";
+    QTest::newRow("a later row undoes an earlier one")
+        << "t.csv"
+        << "items"
+        << "1:A|20:Crumb Pot|6:Pig"
+        << "--shared"
+        << "t.csv:8:3: the name of item 6 would read \"Pot\" once the other names of this file "
+           "are written, not \"Pig\"";
+}
+
+void tst_Renaming::importNames() {
+    QFETCH(QString, file);
+    QFETCH(QString, table);
+    QFETCH(QString, names);
+    QFETCH(QString, extra);
+    QFETCH(QString, error);
+    ImageOnDisk disk(testImage());
+    const QByteArray before = disk.bytes();
+    const QString path = QFileInfo(disk.path()).dir().filePath(file);
+    const QString exportTo = QStringLiteral("export|%1|--table|%2|-o|%3").arg(disk.path(), table);
+    QCOMPARE(tool(exportTo.arg(path)).code, 0);
+    QString edited = QString::fromUtf8(FileBytes(path));
+    for (const QString& name : names.split(QLatin1Char('|')))
+        edited = withName(edited, name.section(QLatin1Char(':'), 0, 0).toInt(),
+                          name.section(QLatin1Char(':'), 1));
+    PutFile(path, edited.toUtf8());
+
+    const CliRun run =
+        tool(QStringLiteral("import|%1|%2|--names%3")
+                 .arg(disk.path(), path, extra.isEmpty() ? QString() : QLatin1Char('|') + extra));
+    if (error.isEmpty()) {
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QString again = path + QStringLiteral(".again");
+        QCOMPARE(tool(exportTo.arg(again) + QStringLiteral("|--format|") +
+                      file.section(QLatin1Char('.'), 1))
+                     .code,
+                 0);
+        QCOMPARE(QString::fromUtf8(FileBytes(again)), edited);
+        return;
+    }
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.startsWith(QFileInfo(path).dir().filePath(error)), qPrintable(run.err));
+    QCOMPARE(disk.bytes(), before);
 }
 
 QTEST_GUILESS_MAIN(tst_Renaming)
