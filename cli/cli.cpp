@@ -8,10 +8,12 @@ namespace {
 const char* const Overview =
     "Usage: tolvane-cli COMMAND ARGUMENTS...\n\n"
     "The command-line companion of the Tolvane editor: the item and enemy tables of an image\n"
-    "as CSV or JSON, differences between images, and IPS and BPS patches.\n\n"
+    "as CSV or JSON, names rewritten in place, differences between images, and IPS and BPS\n"
+    "patches.\n\n"
     "Commands:\n"
     "  export IMAGE [--table items|enemies] [--format csv|json] [-o FILE]\n"
-    "  import IMAGE FILE [--dry-run]\n"
+    "  import IMAGE FILE [--names [--shared]] [--dry-run]\n"
+    "  rename IMAGE --item N|--enemy N TEXT [--shared] [--dry-run]\n"
     "  diff IMAGE_A IMAGE_B\n"
     "  patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps\n"
     "  apply PATCH IMAGE -o OUT\n\n"
@@ -22,11 +24,9 @@ const char* const Overview =
 
 int RunCli(const QStringList& arguments, Io& io) {
     const std::map<QString, std::function<int(const QStringList&, Io&)>> commands = {
-        {QStringLiteral("export"), ExportCommand},
-        {QStringLiteral("import"), ImportCommand},
-        {QStringLiteral("diff"), DiffCommand},
-        {QStringLiteral("patch"), PatchCommand},
-        {QStringLiteral("apply"), ApplyCommand}};
+        {QStringLiteral("export"), ExportCommand}, {QStringLiteral("import"), ImportCommand},
+        {QStringLiteral("rename"), RenameCommand}, {QStringLiteral("diff"), DiffCommand},
+        {QStringLiteral("patch"), PatchCommand},   {QStringLiteral("apply"), ApplyCommand}};
     const QString first = arguments.value(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
         first == QLatin1String("help")) {

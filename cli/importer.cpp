@@ -1,6 +1,8 @@
 #include "cli/importer.h"
 
+#include "cli/importnames.h"
 #include "cli/tablefile.h"
+#include "fields/numbertext.h"
 #include "rom/modstuff.h"
 #include "rom/writeplan.h"
 
@@ -22,10 +24,17 @@ void dropUnchanged(RomImage& rom, WritePlan* plan) {
     plan->writes = kept;
 }
 
+// What one row changes.
+struct EntryEdit {
+    QString label;      // item 5 "Bread"
+    QStringList fields; // cost 100 -> 120
+    WritePlan plan;     // the writes of the fields that differ
+};
+
 } // namespace
 
 ImportResult ImportTable(RomImage& rom, const QString& fileName, const QByteArray& content,
-                         bool dryRun) {
+                         const ImportOptions& options) {
     ImportResult result;
     QList<InputError> errors;
     const TableInput input = ReadTableInput(content);
@@ -39,38 +48,56 @@ ImportResult ImportTable(RomImage& rom, const QString& fileName, const QByteArra
         return report();
     const Table table = *input.table;
     const int nameAt = ColumnOf(table, ColumnKind::Name);
+    const int pointerAt = ColumnOf(table, ColumnKind::Pointer);
     const int itemAt = ColumnOf(table, ColumnKind::Item);
 
     const QList<QStringList> stored = ExportRows(rom, table);
+    // With names, the pointers as the rows leave them: a rename reaches the text its row points at.
+    QList<NameHolder> holders = options.names ? NameHolders(rom) : QList<NameHolder>();
     QHash<int, int> lineOfIndex;
-    std::vector<WritePlan> plans;
+    std::vector<EntryEdit> edits;
+    std::vector<NameEdit> names;
     for (const KeyedRow& row : input.rows) {
         auto texts = CheckRow(table, row, &errors);
         if (!texts)
             continue;
         const int index = texts->first().toInt();
         const Cell& indexCell = row.cells[QStringLiteral("index")];
+        const QString entry = EntryLabel(table, index);
         if (lineOfIndex.contains(index)) {
             errors << InputError{indexCell.line, indexCell.column,
                                  QStringLiteral("%1 is already given on line %2")
-                                     .arg(EntryLabel(table, index))
+                                     .arg(entry)
                                      .arg(lineOfIndex[index])};
             continue;
         }
         lineOfIndex.insert(index, row.line);
         const QStringList& before = stored[index];
-        const QString label =
-            QStringLiteral("%1 \"%2\"").arg(EntryLabel(table, index), before[nameAt]);
+        const QString label = QStringLiteral("%1 \"%2\"").arg(entry, before[nameAt]);
 
+        bool renamed = false;
         if ((*texts)[nameAt] != before[nameAt]) {
             const Cell& nameCell = row.cells[Columns(table)[nameAt].name];
-            result.notes << FormatInputError(
-                fileName, {nameCell.line, nameCell.column,
-                           QStringLiteral("the name of %1 is not written; to rename it, point it "
-                                          "at other name text")
-                               .arg(EntryLabel(table, index))});
+            if (options.names) {
+                names.push_back({HolderIndex(table, index),
+                                 0,
+                                 before[nameAt],
+                                 (*texts)[nameAt],
+                                 nameCell,
+                                 false,
+                                 {}});
+                renamed = true;
+            } else {
+                result.notes << FormatInputError(
+                    fileName,
+                    {nameCell.line, nameCell.column,
+                     QStringLiteral("the name of %1 is not written; give --names to write it")
+                         .arg(entry)});
+            }
             (*texts)[nameAt] = before[nameAt];
         }
+        if (options.names)
+            holders[HolderIndex(table, index)].pointer = *PointerValue((*texts)[pointerAt]);
         bool keepItem = false;
         if (itemAt >= 0 && (*texts)[itemAt].toInt() > HighestItem) {
             // The enemy editor keeps an item byte it has no line for; any other value above 113
@@ -86,30 +113,56 @@ ImportResult ImportTable(RomImage& rom, const QString& fileName, const QByteArra
             }
         }
         const QStringList changed = ChangedFields(table, before, *texts);
-        if (changed.isEmpty())
+        if (changed.isEmpty() && !renamed)
             continue;
 
         WritePlan plan;
-        const auto refused =
-            table == Table::Items
-                ? PlanItemSave(rom, index, ItemFormFromRow(*texts), &plan)
-                : PlanEnemySave(rom, index, EnemyFormFromRow(*texts, keepItem), &plan);
-        if (refused) {
-            errors << InputError{row.line, row.column,
-                                 QString(*refused).replace(QLatin1Char('\n'), QLatin1Char(' '))};
-            continue;
+        if (!changed.isEmpty()) {
+            const auto refused =
+                table == Table::Items
+                    ? PlanItemSave(rom, index, ItemFormFromRow(*texts), &plan)
+                    : PlanEnemySave(rom, index, EnemyFormFromRow(*texts, keepItem), &plan);
+            if (refused) {
+                errors << InputError{
+                    row.line, row.column,
+                    QString(*refused).replace(QLatin1Char('\n'), QLatin1Char(' '))};
+                continue;
+            }
+            dropUnchanged(rom, &plan);
         }
-        dropUnchanged(rom, &plan);
-        result.changes << label + QStringLiteral(": ") + changed.join(QStringLiteral(", "));
-        result.entries += 1;
-        result.fields += int(changed.size());
-        for (const PlannedWrite& w : plan.writes)
-            result.bytes += w.width;
-        plans.push_back(plan);
+        edits.push_back({label, changed, plan});
+        if (renamed)
+            names.back().edit = edits.size() - 1;
     }
-    if (!errors.isEmpty() || dryRun)
+    if (options.names)
+        PlanImportNames(rom, names, holders, options.shared, &errors);
+    if (!errors.isEmpty())
         return report();
 
+    for (const NameEdit& n : names) {
+        QString field = QStringLiteral("name \"%1\" -> \"%2\"").arg(n.stored, n.text);
+        if (!n.plan.shared.isEmpty())
+            field += QStringLiteral(" (also %1)").arg(SharedNamesText(n.plan.shared));
+        edits[n.edit].fields << field;
+        result.bytes += int(n.plan.changes.size());
+    }
+    for (const EntryEdit& e : edits) {
+        result.changes << e.label + QStringLiteral(": ") + e.fields.join(QStringLiteral(", "));
+        result.entries += 1;
+        result.fields += int(e.fields.size());
+        for (const PlannedWrite& w : e.plan.writes)
+            result.bytes += w.width;
+    }
+    if (options.dryRun)
+        return result;
+
+    // The fields of every row, then the names in the order they were planned, each over the ones
+    // before it.
+    std::vector<WritePlan> plans;
+    for (const EntryEdit& e : edits)
+        plans.push_back(e.plan);
+    for (const NameEdit& n : names)
+        plans.push_back(RenameWrites(n.plan));
     for (const WritePlan& plan : plans) {
         if (plan.writes.empty())
             continue;

@@ -5,11 +5,17 @@
 #include <QByteArray>
 #include <QStringList>
 
+struct ImportOptions {
+    bool dryRun = false;
+    bool names = false;  // write the name cells that differ, by the rules of the rename command
+    bool shared = false; // a new name may change other entries that read the same text
+};
+
 // What an import did or, on a dry run, would do.
 struct ImportResult {
     QStringList errors;  // "file:line:column: reason"; any error means nothing was written
     QStringList changes; // one line per entry that changes: item 5 "Name": cost 100 -> 120
-    QStringList notes;   // edited names, which are never written
+    QStringList notes;   // edited names left unwritten without --names
     int entries = 0;
     int fields = 0;
     int bytes = 0;
@@ -17,8 +23,9 @@ struct ImportResult {
 };
 
 // Reads a CSV or JSON table made by the export, checks every row and cell, and gives each row that
-// differs from the image to the editors' own save checks. Only when all of that passes, and not on
-// a dry run, are the fields that differ written, each entry in the order its editor writes it.
-// `fileName` names the table file in messages.
+// differs from the image to the editors' own save checks, and with `names` each name that differs
+// to the name writer. Only when all of that passes, and not on a dry run, are the fields that
+// differ written, each entry in the order its editor writes it, then the names in the order of the
+// rows. `fileName` names the table file in messages.
 ImportResult ImportTable(RomImage& rom, const QString& fileName, const QByteArray& content,
-                         bool dryRun);
+                         const ImportOptions& options);

@@ -77,21 +77,31 @@ int ExportCommand(const QStringList& arguments, Io& io) {
 int ImportCommand(const QStringList& arguments, Io& io) {
     QCommandLineParser parser;
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
-    parser.addOption(dryRunOption);
+    const QCommandLineOption namesOption(QStringLiteral("names"));
+    const QCommandLineOption sharedOption(QStringLiteral("shared"));
+    parser.addOptions({dryRunOption, namesOption, sharedOption});
     const QString help = QStringLiteral(
-        "Usage: tolvane-cli import IMAGE FILE [--dry-run]\n\n"
+        "Usage: tolvane-cli import IMAGE FILE [--names [--shared]] [--dry-run]\n\n"
         "Writes the rows of FILE, a CSV or JSON table made by export, back into IMAGE with the\n"
         "editors' own rules. Every row and cell is checked first; if any is invalid, each error "
         "is\n"
         "reported as file:line:column and nothing is written. Only fields that differ are "
         "written.\n"
-        "Names are not written: point an entry at other name text instead.\n\n"
+        "Names are written only with --names, by the rules of the rename command: in place, no\n"
+        "longer than the old name, codes 0x00 to 0x7F. The item_name column is never written.\n\n"
+        "  --names    write the names that differ\n"
+        "  --shared   with --names: a new name may also change other entries that read its text\n"
         "  --dry-run  check and report the changes, write nothing\n");
     if (auto exit = ParseCommand(parser, arguments, 2, help, io))
         return *exit;
     const QString imagePath = parser.positionalArguments().at(0);
     const QString tablePath = parser.positionalArguments().at(1);
-    const bool dryRun = parser.isSet(dryRunOption);
+    ImportOptions options;
+    options.dryRun = parser.isSet(dryRunOption);
+    options.names = parser.isSet(namesOption);
+    options.shared = parser.isSet(sharedOption);
+    if (options.shared && !options.names)
+        return UsageError(io, QStringLiteral("--shared goes with --names"));
 
     QString error;
     const auto content = ReadWholeFile(tablePath, &error);
@@ -102,7 +112,7 @@ int ImportCommand(const QStringList& arguments, Io& io) {
         return ExitInvalidInput;
     ImportResult result;
     try {
-        result = ImportTable(*image, nativePath(tablePath), *content, dryRun);
+        result = ImportTable(*image, nativePath(tablePath), *content, options);
     } catch (const RomError& e) {
         return Fail(io, e.message() + QStringLiteral("\nNothing was written."));
     }
@@ -129,7 +139,7 @@ int ImportCommand(const QStringList& arguments, Io& io) {
                       .arg(result.fields)
                       .arg(result.fields == 1 ? QStringLiteral("field") : QStringLiteral("fields"))
                       .arg(result.bytes)
-                      .arg(dryRun
+                      .arg(options.dryRun
                                ? QStringLiteral("would be written (dry run: nothing was written)")
                                : QStringLiteral("written"))
                << Qt::endl;

@@ -175,6 +175,21 @@ QList<QStringList> ExportRows(RomImage& rom, Table table) {
     return rows;
 }
 
+QList<NameHolder> NameHolders(RomImage& rom) {
+    QList<NameHolder> holders;
+    const std::vector<ItemRecord> items = DecodeItemTable(rom);
+    for (int i = 0; i < int(items.size()); ++i)
+        holders << NameHolder{EntryLabel(Table::Items, i), items[size_t(i)].NamePtr};
+    const std::vector<EnemyRecord> enemies = DecodeEnemyTable(rom);
+    for (int n = 0; n < int(enemies.size()); ++n)
+        holders << NameHolder{EntryLabel(Table::Enemies, n), enemies[size_t(n)].NamePtr};
+    return holders;
+}
+
+int HolderIndex(Table table, int index) {
+    return table == Table::Items ? index : ItemCount + index;
+}
+
 std::optional<QStringList> CheckRow(Table table, const KeyedRow& row, QList<InputError>* errors) {
     QStringList texts;
     bool bad = false;

@@ -3,6 +3,7 @@
 #include "cli/cell.h"
 #include "enemies/enemysave.h"
 #include "items/itemsave.h"
+#include "rom/namewriter.h"
 #include "rom/romimage.h"
 
 #include <QHash>
@@ -43,6 +44,11 @@ QString EntryLabel(Table table, int index);
 
 // Every entry as the editors show it, in column order.
 QList<QStringList> ExportRows(RomImage& rom, Table table);
+
+// Every entry of both tables with the name pointer it holds now, items first: whose names a rename
+// may change. HolderIndex gives an entry's place in that list.
+QList<NameHolder> NameHolders(RomImage& rom);
+int HolderIndex(Table table, int index);
 
 // One row of an input file: its cells by column name and where the row starts.
 struct KeyedRow {

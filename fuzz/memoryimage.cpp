@@ -5,7 +5,12 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-std::unique_ptr<RomImage> MemoryImage(const uint8_t* data, size_t size) {
+qint64 MemoryRom::writeRaw(qint64 pos, const char* data, qint64 len) {
+    ++m_writes;
+    return RomImage::writeRaw(pos, data, len);
+}
+
+std::unique_ptr<MemoryRom> MemoryImage(const uint8_t* data, size_t size) {
     const int fd = memfd_create("image", MFD_CLOEXEC);
     if (fd < 0)
         std::abort();
@@ -15,7 +20,7 @@ std::unique_ptr<RomImage> MemoryImage(const uint8_t* data, size_t size) {
             std::abort();
         done += size_t(n);
     }
-    return std::make_unique<RomImage>(QStringLiteral("memory"), OpenedFile{fd, false});
+    return std::make_unique<MemoryRom>(QStringLiteral("memory"), OpenedFile{fd, false});
 }
 
 std::string MemoryImageBytes(RomImage& rom) {

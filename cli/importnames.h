@@ -1,0 +1,25 @@
+#pragma once
+
+#include "cli/cell.h"
+#include "rom/namewriter.h"
+
+#include <vector>
+
+// A name cell of an import that differs from the name the image shows.
+struct NameEdit {
+    int holder = 0;  // the entry's place among the name holders
+    size_t edit = 0; // the importer's record of the same row
+    QString stored;  // the name the image showed
+    QString text;    // the cell
+    Cell cell;
+    bool planned = false;
+    RenamePlan plan;
+};
+
+// Plans the renames of one import in row order, each over the ones before it, with `holders` as
+// the rows leave the pointers. A rename may change another entry's name only with `shared`, or
+// where that entry's own row asks for the very name it gets. Once all are planned, every renamed
+// row must read the name its cell gives: with `shared` a later rename could change an earlier one.
+// Each refusal is appended to `errors` at the name's cell.
+void PlanImportNames(RomImage& rom, std::vector<NameEdit>& names, const QList<NameHolder>& holders,
+                     bool shared, QList<InputError>* errors);

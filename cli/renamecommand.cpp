@@ -1,0 +1,116 @@
+#include "cli/commands.h"
+#include "cli/tablerows.h"
+
+#include <QDir>
+
+#include <utility>
+
+namespace {
+
+const char* const Help =
+    "Usage: tolvane-cli rename IMAGE --item N|--enemy N TEXT [--shared] [--dry-run]\n\n"
+    "Writes TEXT as the name of one entry, in place, where its name pointer leads. Each character\n"
+    "is stored as its code + 0x80, so only codes 0x00 to 0x7F can be written. The new name may\n"
+    "not be longer than the old one; a shorter one is ended by the byte that ended the old name,\n"
+    "and the old bytes behind it stay as they are. Only the bytes that differ are written.\n\n"
+    "Other entries may read the same text or part of it. They are listed first, and the rename\n"
+    "is refused unless --shared is given.\n\n"
+    "  --item N   the item to rename (0 to 113)\n"
+    "  --enemy N  the enemy to rename (0 to 120)\n"
+    "  --shared   also change the names of the entries that share the text\n"
+    "  --dry-run  check and report, write nothing\n";
+
+// The entry named by --item or --enemy, or the usage error.
+std::optional<std::pair<Table, int>> entryOf(const QCommandLineParser& parser,
+                                             const QCommandLineOption& item,
+                                             const QCommandLineOption& enemy, QString* error) {
+    if (parser.isSet(item) == parser.isSet(enemy)) {
+        *error = QStringLiteral("give one entry: --item N or --enemy N");
+        return std::nullopt;
+    }
+    const Table table = parser.isSet(item) ? Table::Items : Table::Enemies;
+    const QString text = parser.value(parser.isSet(item) ? item : enemy);
+    bool ok = false;
+    const int index = text.toInt(&ok);
+    if (!ok || index < 0 || index >= EntryCount(table)) {
+        *error = QStringLiteral("--%1 takes a whole number from 0 to %2, not \"%3\"")
+                     .arg(parser.isSet(item) ? QStringLiteral("item") : QStringLiteral("enemy"))
+                     .arg(EntryCount(table) - 1)
+                     .arg(text);
+        return std::nullopt;
+    }
+    return std::pair{table, index};
+}
+
+} // namespace
+
+int RenameCommand(const QStringList& arguments, Io& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption itemOption(QStringLiteral("item"), QString(), QStringLiteral("N"));
+    const QCommandLineOption enemyOption(QStringLiteral("enemy"), QString(), QStringLiteral("N"));
+    const QCommandLineOption sharedOption(QStringLiteral("shared"));
+    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
+    parser.addOptions({itemOption, enemyOption, sharedOption, dryRunOption});
+    if (auto exit = ParseCommand(parser, arguments, 2, QLatin1String(Help), io))
+        return *exit;
+    QString usage;
+    const auto chosen = entryOf(parser, itemOption, enemyOption, &usage);
+    if (!chosen)
+        return UsageError(io, usage);
+    const auto [table, index] = *chosen;
+    const QString entry = EntryLabel(table, index);
+    const QString path = parser.positionalArguments().at(0);
+    const QString text = parser.positionalArguments().at(1);
+    const bool dryRun = parser.isSet(dryRunOption);
+
+    auto image = OpenImage(io, path);
+    if (!image)
+        return ExitInvalidInput;
+    const auto refuse = [&](const QString& reason) {
+        return Fail(io, QStringLiteral("cannot rename %1 in %2: %3. Nothing was written.")
+                            .arg(entry, QDir::toNativeSeparators(path), reason));
+    };
+    RenamePlan plan;
+    try {
+        const QList<NameHolder> holders = NameHolders(*image);
+        const NameHolder& holder = holders[HolderIndex(table, index)];
+        if (auto refused = PlanRename(*image, holder, text, holders, {}, &plan))
+            return refuse(*refused);
+    } catch (const RomError& e) {
+        return Fail(io, e.message() + QStringLiteral("\nNothing was written."));
+    }
+
+    io.out << QStringLiteral("%1: \"%2\" -> \"%3\"").arg(entry, plan.before, plan.after) << '\n';
+    QStringList showing{entry};
+    for (const SharedName& s : plan.shared) {
+        io.out << QStringLiteral("  shares the text: %1 \"%2\" -> \"%3\"")
+                      .arg(s.entry, s.before, s.after)
+               << '\n';
+        if (s.after == plan.after)
+            showing << s.entry;
+    }
+    io.out.flush();
+    if (!plan.shared.isEmpty() && !parser.isSet(sharedOption))
+        return refuse(QStringLiteral("its name text is shared with %1 other %2 listed above; give "
+                                     "--shared to change them too")
+                          .arg(plan.shared.size())
+                          .arg(plan.shared.size() == 1 ? QStringLiteral("entry")
+                                                       : QStringLiteral("entries")));
+    if (!dryRun && !plan.changes.empty())
+        if (const auto failed = ExecutePlan(*image, RenameWrites(plan)))
+            return Fail(io, *failed);
+
+    const qsizetype bytes = qsizetype(plan.changes.size());
+    io.out << QStringLiteral("%1 %2 \"%3\"; %4 %5 %6.")
+                  .arg(showing.join(QStringLiteral(", ")),
+                       dryRun                ? QStringLiteral("would show")
+                       : showing.size() == 1 ? QStringLiteral("now shows")
+                                             : QStringLiteral("now show"),
+                       plan.after)
+                  .arg(bytes)
+                  .arg(bytes == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"))
+                  .arg(dryRun ? QStringLiteral("would change (dry run: nothing was written)")
+                              : QStringLiteral("changed"))
+           << Qt::endl;
+    return ExitSuccess;
+}

@@ -1,0 +1,160 @@
+#include "rom/namewriter.h"
+
+#include "rom/names.h"
+
+#include <QStringList>
+
+namespace {
+
+// A name as the file holds it with planned bytes laid over it.
+struct StoredName {
+    QByteArray characters; // the bytes 0x80..0xFF, without the end byte
+    qint64 end = 0;        // the offset of the byte that ends it
+    quint8 endByte = 0;
+    bool tooLong = false; // a character stands where the longest name must have ended
+};
+
+StoredName scan(RomImage& rom, qint64 offset, const NameBytes& over) {
+    StoredName name;
+    quint8 chunk[256];
+    for (qint64 at = offset;; at += qint64(sizeof chunk)) {
+        rom.read(at, chunk, sizeof chunk);
+        for (auto it = over.lower_bound(at);
+             it != over.end() && it->first < at + qint64(sizeof chunk); ++it)
+            chunk[it->first - at] = it->second;
+        for (const quint8 byte : chunk) {
+            name.end = offset + name.characters.size();
+            name.endByte = byte;
+            if (byte < 0x80)
+                return name;
+            if (name.characters.size() == MaxNameLength) {
+                name.tooLong = true;
+                return name;
+            }
+            name.characters.append(char(byte));
+        }
+    }
+}
+
+QString decoded(const QByteArray& characters) {
+    QString text(characters.size(), Qt::Uninitialized);
+    for (qsizetype k = 0; k < characters.size(); ++k)
+        text[k] = QChar(quint8(characters[k]) - 0x80);
+    return text;
+}
+
+QString hex(qint32 pointer) {
+    return QString::number(pointer, 16).toUpper();
+}
+
+} // namespace
+
+std::optional<QByteArray> EncodeNameText(const QString& text, QString* why) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    const QList<uint> codes = text.toUcs4();
+    for (qsizetype k = 0; k < codes.size(); ++k) {
+        const char32_t code = codes[k];
+        if (code > 0x7F) {
+            *why = QStringLiteral("the character \"%1\" (U+%2) at position %3 cannot be written: "
+                                  "name text holds only the codes 0x00 to 0x7F")
+                       .arg(QString::fromUcs4(&code, 1), QString::number(uint(code), 16)
+                                                             .toUpper()
+                                                             .rightJustified(4, QLatin1Char('0')))
+                       .arg(k + 1);
+            return std::nullopt;
+        }
+        bytes.append(char(code + 0x80));
+    }
+    return bytes;
+}
+
+std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
+                                  const QList<NameHolder>& holders, const NameBytes& pending,
+                                  RenamePlan* plan) {
+    const qint64 offset = qint64(holder.pointer) - PointerBias;
+    if (offset < 0)
+        return QStringLiteral("the name pointer %1 has no offset in the file: pointers below 7FF0 "
+                              "lie before its start")
+            .arg(hex(holder.pointer));
+    const StoredName old = scan(rom, offset, pending);
+    if (old.tooLong)
+        return QStringLiteral("the name at pointer %1 runs on past %2 characters, the longest "
+                              "name the readers accept")
+            .arg(hex(holder.pointer))
+            .arg(MaxNameLength);
+    // A name the end of the file cuts off has no end byte to keep; writing one would extend the
+    // file.
+    const qint64 length = rom.size();
+    if (old.end >= length)
+        return QStringLiteral("the name at pointer %1 (offset %2) runs past the end of the file, "
+                              "which is %3 bytes long")
+            .arg(hex(holder.pointer), HexOffset(offset))
+            .arg(length);
+    QString why;
+    const auto bytes = EncodeNameText(text, &why);
+    if (!bytes)
+        return why;
+    if (bytes->size() > old.characters.size())
+        return QStringLiteral("\"%1\" is %2 characters long, but the name it replaces at pointer "
+                              "%3, \"%4\", is only %5: a new name may not be longer than the old "
+                              "one")
+            .arg(text)
+            .arg(bytes->size())
+            .arg(hex(holder.pointer), decoded(old.characters))
+            .arg(old.characters.size());
+
+    RenamePlan result;
+    result.entry = holder.entry;
+    result.pointer = holder.pointer;
+    result.before = decoded(old.characters);
+    result.after = text;
+    for (qsizetype k = 0; k < bytes->size(); ++k)
+        if (bytes->at(k) != old.characters.at(k))
+            result.changes[offset + k] = quint8(bytes->at(k));
+    if (bytes->size() < old.characters.size())
+        result.changes[offset + bytes->size()] = old.endByte;
+
+    NameBytes after = pending;
+    for (const auto& [at, value] : result.changes)
+        after[at] = value;
+    for (const NameHolder& other : holders) {
+        const qint64 start = qint64(other.pointer) - PointerBias;
+        if (other.entry == holder.entry || start < 0)
+            continue;
+        const StoredName name = scan(rom, start, pending);
+        const auto written = result.changes.lower_bound(start);
+        if (written == result.changes.end() || written->first > name.end)
+            continue;
+        result.shared << SharedName{other.entry, decoded(name.characters),
+                                    decoded(scan(rom, start, after).characters)};
+    }
+    *plan = result;
+    return std::nullopt;
+}
+
+QString NameOnceWritten(RomImage& rom, qint32 pointer, const NameBytes& pending) {
+    const qint64 offset = qint64(pointer) - PointerBias;
+    return offset < 0 ? QString() : decoded(scan(rom, offset, pending).characters);
+}
+
+WritePlan RenameWrites(const RenamePlan& plan) {
+    WritePlan writes;
+    writes.entry = QStringLiteral("the name of %1").arg(plan.entry);
+    writes.base = qint32(plan.pointer - PointerBias);
+    writes.size = 0;
+    if (!plan.changes.empty()) {
+        writes.base = qint32(plan.changes.begin()->first);
+        writes.size = int(plan.changes.rbegin()->first - writes.base + 1);
+    }
+    for (const auto& [at, value] : plan.changes)
+        writes.writes.push_back({QStringLiteral("name"), qint32(at), value, 1});
+    return writes;
+}
+
+QString SharedNamesText(const QList<SharedName>& names) {
+    QStringList lines;
+    for (const SharedName& s : names)
+        lines << QStringLiteral("%1 \"%2\" -> \"%3\"").arg(s.entry, s.before, s.after);
+    return lines.join(QStringLiteral(", "));
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "rom/romimage.h"
+#include "rom/writeplan.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <map>
+#include <optional>
+
+// Writing name text in place. A new name takes the room of the old one: it may not be longer, only
+// the bytes that differ are written, and a shorter name is ended by the byte that ended the old
+// one. The old text behind the new end stays as it was, because other entries may point into it.
+
+// An entry that reaches its name through a pointer.
+struct NameHolder {
+    QString entry; // "item 5", "enemy 57"
+    qint32 pointer = 0;
+};
+
+// Name bytes by offset: what a rename writes, and what the renames planned before it in the same
+// run will have written, so that several renames of one import see each other.
+using NameBytes = std::map<qint64, quint8>;
+
+// An entry whose name changes with a rename, because its text overlaps the bytes written.
+struct SharedName {
+    QString entry;
+    QString before;
+    QString after;
+};
+
+struct RenamePlan {
+    QString entry;
+    qint32 pointer = 0;
+    QString before;
+    QString after;
+    NameBytes changes;        // only the bytes that differ from what is there now
+    QList<SharedName> shared; // every other entry whose name text overlaps `changes`
+};
+
+// `text` as name text, one byte per character (its code + 0x80), without the end byte. Nothing
+// when a character's code is above 0x7F; `why` then names the character and its position.
+std::optional<QByteArray> EncodeNameText(const QString& text, QString* why);
+
+// Plans writing `text` as the name of `holder`, over the file with `pending` laid over it.
+// `holders` are all entries that reach a name (`holder` among them or not); the others whose text
+// the rename would change are listed in the plan, and whether that may happen is the caller's
+// decision. Refused, with the reason and nothing planned: a pointer below 0x7FF0, a name that runs
+// past the end of the file or past the longest name the readers accept, a character above 0x7F,
+// and a new name longer than the old one. The file's own errors come as RomError.
+std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
+                                  const QList<NameHolder>& holders, const NameBytes& pending,
+                                  RenamePlan* plan);
+
+// The name at `pointer` as it will read once `pending` is written, cut at the longest name the
+// readers accept; empty for a pointer below 0x7FF0.
+QString NameOnceWritten(RomImage& rom, qint32 pointer, const NameBytes& pending);
+
+// The rename's writes for ExecutePlan, in ascending order.
+WritePlan RenameWrites(const RenamePlan& plan);
+
+// enemy 7 "Bread" -> "Toast", item 9 "read" -> "oast"
+QString SharedNamesText(const QList<SharedName>& names);
