@@ -2,9 +2,11 @@
 
 #include "enemies/frmenemy.h"
 #include "items/frmitem.h"
-#include "main/itemnames.h"
-#include "main/windowkit.h"
+#include "items/itemnames.h"
 #include "rom/modstuff.h"
+#include "windowkit/seams.h"
+#include "windowkit/twips.h"
+#include "windowkit/windowfont.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
