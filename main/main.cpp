@@ -1,3 +1,4 @@
+#include "main/arguments.h"
 #include "main/frmmain.h"
 
 #include <QApplication>
@@ -11,5 +12,6 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolvane/icon.xpm")));
     frmMain window;
     window.show();
+    OpenGivenImage(window, QCoreApplication::arguments());
     return app.exec();
 }
