@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev
           xvfb xdotool xclip x11-utils imagemagick fonts-liberation2
-          clang libclang-rt-14-dev libbenchmark-dev zlib1g-dev)
+          clang libclang-rt-14-dev libbenchmark-dev zlib1g-dev
+          dpkg-dev file lintian desktop-file-utils appstream shared-mime-info)
 
 missing=()
 for p in "${packages[@]}"; do
