@@ -5,7 +5,7 @@
 #include "enemies/frmenemy.h"
 #include "items/frmitem.h"
 #include "main/frmmain.h"
-#include "main/windowkit.h"
+#include "windowkit/seams.h"
 
 #include <QApplication>
 #include <QCoreApplication>

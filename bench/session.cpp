@@ -3,8 +3,8 @@
 #include "enemies/frmenemy.h"
 #include "items/frmitem.h"
 #include "main/frmmain.h"
-#include "main/windowkit.h"
 #include "rom/modstuff.h"
+#include "windowkit/seams.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

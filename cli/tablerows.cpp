@@ -1,7 +1,7 @@
 #include "cli/tablerows.h"
 
 #include "fields/numbertext.h"
-#include "main/itemnames.h"
+#include "items/itemnames.h"
 
 namespace {
 

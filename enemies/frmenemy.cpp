@@ -3,10 +3,13 @@
 #include "enemies/enemysave.h"
 #include "fields/numbertext.h"
 #include "fields/numericfield.h"
-#include "main/itemnames.h"
-#include "main/windowkit.h"
+#include "items/itemnames.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
+#include "windowkit/seams.h"
+#include "windowkit/selectline.h"
+#include "windowkit/twips.h"
+#include "windowkit/windowfont.h"
 
 #include <QComboBox>
 #include <QLabel>

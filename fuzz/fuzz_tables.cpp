@@ -4,8 +4,8 @@
 // both tables and the name area; its first three bytes choose the file's length.
 #include "enemies/enemysave.h"
 #include "fields/numbertext.h"
+#include "items/itemnames.h"
 #include "items/itemsave.h"
-#include "main/itemnames.h"
 #include "memoryimage.h"
 
 #include <cstdint>

@@ -3,9 +3,12 @@
 #include "fields/numbertext.h"
 #include "fields/numericfield.h"
 #include "items/itemsave.h"
-#include "main/windowkit.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
+#include "windowkit/seams.h"
+#include "windowkit/selectline.h"
+#include "windowkit/twips.h"
+#include "windowkit/windowfont.h"
 
 #include <QCheckBox>
 #include <QComboBox>

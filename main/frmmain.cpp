@@ -2,14 +2,18 @@
 
 #include "enemies/frmenemy.h"
 #include "items/frmitem.h"
-#include "main/itemnames.h"
-#include "main/windowkit.h"
+#include "items/itemnames.h"
+#include "main/imagedrop.h"
 #include "rom/modstuff.h"
+#include "windowkit/seams.h"
+#include "windowkit/twips.h"
+#include "windowkit/windowfont.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QIcon>
@@ -67,6 +71,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     // "PSI Editor" and "Misc. Text Editor" have no action.
 
     ApplyWindowFont(this);
+    setAcceptDrops(true);
     Form_Load();
 }
 
@@ -108,6 +113,10 @@ void frmMain::cmdOpen_Click() {
     const QString path = askImagePath();
     if (path.isEmpty())
         return;
+    openImage(path);
+}
+
+void frmMain::openImage(const QString& path) {
     QString reason;
     auto image = OpenRomImage(path, &reason);
     if (!image) {
@@ -146,6 +155,19 @@ void frmMain::cmdEnemy_Click() {
 void frmMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    AcceptImageDrop(event);
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QString path = AcceptImageDrop(event);
+    if (path.isEmpty())
+        return;
+    // The drag source waits until the drop returns: a message about the file must not hold it.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openImage(path); }, Qt::QueuedConnection);
 }
 
 void frmMain::Form_Unload() {

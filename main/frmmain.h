@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QDragEnterEvent;
+class QDropEvent;
 class QFileDialog;
 class QGroupBox;
 class QPushButton;
@@ -20,8 +22,15 @@ public:
     frmItem* itemEditor() const { return m_item; }
     frmEnemy* enemyEditor() const { return m_enemy; }
 
+    // The open-image sequence after the path is known. The open dialog, a path given on the
+    // command line and a file dropped on the window all come through here, so each gives the same
+    // messages and leaves the same state.
+    void openImage(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Form_Load();

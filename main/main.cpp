@@ -1,3 +1,4 @@
+#include "main/arguments.h"
 #include "main/frmmain.h"
 
 #include <QApplication>
@@ -9,7 +10,10 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The editors' windows carry the same icon as the main window.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolvane/icon.xpm")));
+    // Wayland takes a window's icon and name from the menu entry this names, not from the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tolvane"));
     frmMain window;
     window.show();
+    OpenGivenImage(window, QCoreApplication::arguments());
     return app.exec();
 }

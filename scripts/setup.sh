@@ -6,9 +6,10 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev
           xvfb xdotool xclip x11-utils imagemagick fonts-liberation2
-          clang libclang-rt-14-dev libbenchmark-dev zlib1g-dev)
+          clang libclang-rt-14-dev libbenchmark-dev zlib1g-dev
+          dpkg-dev file lintian desktop-file-utils appstream shared-mime-info)
 if [ "${1:-}" = "--windows" ]; then
-    packages+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 dpkg-dev zip unzip)
+    packages+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 zip unzip)
 fi
 
 sudo=""

@@ -5,11 +5,12 @@
 #include "items/frmitem.h"
 #include "items/itemrecord.h"
 #include "main/frmmain.h"
-#include "main/windowkit.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
 #include "support/failingrom.h"
 #include "support/testsupport.h"
+#include "windowkit/seams.h"
+#include "windowkit/selectline.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -29,51 +29,10 @@ shots=${3:-}
 work=$(mktemp -d)
 # shellcheck source=../../scripts/lib/xserver.sh
 source "$(dirname "$0")/../../scripts/lib/xserver.sh"
-
-# at STEP: names the step a failure reports; with E2E_TRACE set, prints when each step starts.
-at() {
-    step=$1
-    [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) $1" >&2
-}
-at "start"
-
-cleanup() {
-    set +e
-    stop_own_processes
-    rm -rf "$work"
-}
+# shellcheck source=xdrive.sh
+source "$(dirname "$0")/xdrive.sh"
 trap cleanup EXIT
-fail() {
-    echo "FAIL at step '$step': $*" >&2
-    [ -s "$work/app.log" ] && sed 's/^/editor: /' "$work/app.log" >&2
-    if [ -n "$shots" ] && [ -n "${DISPLAY:-}" ]; then
-        import -window root "$shots/failure.png" 2>/dev/null || true
-        echo "screen saved to $shots/failure.png" >&2
-    fi
-    exit 1
-}
-# poll TRIES COMMAND...: runs COMMAND every 0.1 s until it succeeds, at most TRIES times.
-poll() {
-    local tries=$1
-    shift
-    for ((i = 0; i < tries; i++)); do
-        if "$@" >/dev/null 2>&1; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
-window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n 1; }
-has_window() { [ -n "$(window_named "$1")" ]; }
-no_window() { [ -z "$(window_named "$1")" ]; }
-shot() { [ -z "$shots" ] || import -window "$(window_named "$1")" "$shots/$shot_prefix$2.png"; }
-# Reads a text field of window $1 at ($2, $3) through the clipboard.
-read_field() {
-    printf '' | xclip -selection clipboard
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    xdotool key ctrl+a ctrl+c
-    poll 30 test -n "$(timeout 5 xclip -o -selection clipboard 2>/dev/null)" || true
-    timeout 5 xclip -o -selection clipboard
-}
+at "start"
 started=$(date +%s.%N)
 
 at "start Xvfb"
@@ -83,8 +42,7 @@ at "start the editor"
 cp "$demo" "$work/demo.nes"
 chmod u+w "$work/demo.nes"
 cp "$work/demo.nes" "$work/original.nes"
-(cd "$work" && exec env -u QT_QPA_PLATFORM -u WINEQT_QPA_PLATFORM "${launch[@]}" >"$work/app.log" 2>&1) &
-app_pid=$!
+start_editor "${launch[@]}"
 poll 300 has_window "Tolvane, v0.2.0" || fail "the main window did not appear"
 main=$(window_named "Tolvane, v0.2.0")
 shot "Tolvane, v0.2.0" main-before-open
@@ -103,17 +61,8 @@ fi
 sleep 0.2
 shot "Tolvane, v0.2.0" main-after-open
 
-# Presses the button at ($1, $2) of the main window until window $3 appears.
-open_editor() {
-    for ((try = 0; try < 5; try++)); do
-        xdotool mousemove --window "$main" "$1" "$2" click 1
-        poll 30 has_window "$3" && return 0
-    done
-    return 1
-}
-
 at "show the item editor"
-open_editor 84 60 "Item Editor" || fail "the item editor did not appear"
+press_until "$main" 84 60 "Item Editor" || fail "the item editor did not appear"
 sleep 0.2
 shot "Item Editor" item-editor
 focus "$(window_named "Item Editor")"
@@ -121,7 +70,7 @@ xdotool key Escape
 poll 50 no_window "Item Editor" || fail "the item editor did not close"
 
 at "show the enemy editor"
-open_editor 84 92 "Enemy Editor" || fail "the enemy editor did not appear"
+press_until "$main" 84 92 "Enemy Editor" || fail "the enemy editor did not appear"
 enemy=$(window_named "Enemy Editor")
 
 at "pick entry 12 with the keyboard"
@@ -170,9 +119,6 @@ at "close"
 focus "$enemy"
 xdotool key Escape
 poll 50 no_window "Enemy Editor" || fail "the enemy editor did not close"
-# Without a window manager nothing sends the close request; the editor is stopped by its id.
-kill "$app_pid"
-wait "$app_pid" 2>/dev/null || true
-app_pid=""
+stop_editor
 
 awk -v a="$started" -v b="$(date +%s.%N)" 'BEGIN { printf "typical edit in a real window: passed in %.1f s\n", b - a }'

@@ -1,4 +1,4 @@
-#include "main/itemnames.h"
+#include "items/itemnames.h"
 #include "support/testsupport.h"
 
 #include <QTest>

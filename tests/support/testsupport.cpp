@@ -1,6 +1,6 @@
 #include "support/testsupport.h"
 
-#include "main/itemnames.h"
+#include "items/itemnames.h"
 #include "rom/modstuff.h"
 
 #include <QFile>

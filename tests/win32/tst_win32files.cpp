@@ -1,7 +1,7 @@
 // Windows' own ways of keeping a file from the editor: another program that holds it open, and
 // the read-only attribute. The user is told the system's reason, and nothing is written.
 #include "main/frmmain.h"
-#include "main/windowkit.h"
+#include "windowkit/seams.h"
 #include "rom/modstuff.h"
 #include "support/testsupport.h"
 

@@ -3,7 +3,7 @@
 #include "enemies/frmenemy.h"
 #include "items/frmitem.h"
 #include "main/frmmain.h"
-#include "main/windowkit.h"
+#include "windowkit/windowfont.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "enemies/enemyrecord.h"
 #include "enemies/frmenemy.h"
-#include "main/itemnames.h"
+#include "items/itemnames.h"
 #include "support/failingrom.h"
 #include "windowdriver.h"
 

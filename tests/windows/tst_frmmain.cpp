@@ -1,16 +1,20 @@
 #include "enemies/frmenemy.h"
 #include "items/frmitem.h"
+#include "items/itemnames.h"
 #include "items/itemrecord.h"
+#include "main/arguments.h"
 #include "main/frmmain.h"
-#include "main/itemnames.h"
 #include "rom/modstuff.h"
 #include "support/testsupport.h"
 #include "windowdriver.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QGroupBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -24,6 +28,28 @@ SyntheticImage NamedImage(const QString& enemyName, const QString& itemName) {
     item.namePtr = image.addName(itemName);
     image.setItem(1, item);
     return image;
+}
+
+// The three ways a path reaches the open sequence.
+enum class Route { Dialog, Argument, Drop };
+
+// What an open left behind, for comparing one way with another.
+struct Outcome {
+    QStringList messages;
+    bool imageOpen = false;
+    QString romPath;
+    bool frameVisible = false;
+    QStringList itemNames;
+    bool operator==(const Outcome&) const = default;
+};
+
+char* toString(const Outcome& o) {
+    return QTest::toString(QStringLiteral("messages %1; image %2, path '%3'; frame %4; %5 names")
+                               .arg(o.messages.join(QLatin1Char('|')))
+                               .arg(o.imageOpen)
+                               .arg(o.romPath)
+                               .arg(o.frameVisible)
+                               .arg(o.itemNames.size()));
 }
 
 } // namespace
@@ -41,12 +67,22 @@ private slots:
     void itemEditorReused();
     void enemyEditorFollowsTheOpenImage();
     void tabOrder();
+    void everyWayOpensAlike_data();
+    void everyWayOpensAlike();
+    void givenArguments_data();
+    void givenArguments();
+    void drops_data();
+    void drops();
+    void noDropWhileAnEditorIsOpen();
 
 private:
     template <class Control> Control* c(const char* name) {
         return Find<Control>(window.get(), name);
     }
     void open(const QString& path);
+    void openBy(Route route, const QString& path);
+    Qt::DropAction drop(QMimeData* data, Qt::DropActions actions);
+    Outcome outcome() const;
 
     MessageRecorder messages;
     std::unique_ptr<frmMain> window;
@@ -70,6 +106,45 @@ void tst_FrmMain::cleanup() {
 void tst_FrmMain::open(const QString& path) {
     SetOpenDialogHandler([path](QWidget*) { return path; });
     QTest::mouseClick(c<QToolButton>("cmdOpen"), Qt::LeftButton);
+}
+
+void tst_FrmMain::openBy(Route route, const QString& path) {
+    switch (route) {
+    case Route::Dialog:
+        open(path);
+        break;
+    case Route::Argument:
+        OpenGivenImage(*window, {QStringLiteral("tolvane"), path});
+        break;
+    case Route::Drop: {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QCOMPARE(drop(&data, Qt::CopyAction | Qt::MoveAction), Qt::CopyAction);
+        break;
+    }
+    }
+}
+
+// Drags `data` over the middle of the window and drops it there, through the routing of the
+// window's platform window, as a drag from a file manager arrives. Returns the action the drop was
+// taken with, IgnoreAction when the drag or the drop was refused.
+Qt::DropAction tst_FrmMain::drop(QMimeData* data, Qt::DropActions actions) {
+    QWindow* handle = window->windowHandle();
+    const QPoint at = window->rect().center();
+    QDragEnterEvent enter(at, actions, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &enter);
+    if (!enter.isAccepted())
+        return Qt::IgnoreAction;
+    QDropEvent dropped(at, actions, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &dropped);
+    // The image is opened once the drop has returned.
+    QCoreApplication::processEvents();
+    return dropped.isAccepted() ? dropped.dropAction() : Qt::IgnoreAction;
+}
+
+Outcome tst_FrmMain::outcome() const {
+    return {messages.texts, modStuff::RomFile != nullptr, modStuff::RomPath,
+            Find<QGroupBox>(window.get(), "fraMain")->isVisible(), ItemNames};
 }
 
 void tst_FrmMain::startState() {
@@ -227,6 +302,131 @@ void tst_FrmMain::tabOrder() {
                                   QStringLiteral("cmdEnemy"), QStringLiteral("cmdPSI"),
                                   QStringLiteral("cmdText")};
     QCOMPARE(TabChain(c<QToolButton>("cmdOpen")), expected);
+}
+
+void tst_FrmMain::everyWayOpensAlike_data() {
+    QTest::addColumn<int>("route");
+    QTest::addColumn<QString>("name"); // t.nes is the image; the others lie in another folder
+    QTest::addColumn<bool>("opens");
+    const std::pair<const char*, Route> routes[] = {{"argument", Route::Argument},
+                                                    {"drop", Route::Drop}};
+    for (const auto& [route, r] : routes) {
+        QTest::addRow("%s: an image", route) << int(r) << QStringLiteral("t.nes") << true;
+        QTest::addRow("%s: a missing path", route) << int(r) << QStringLiteral("gone.nes") << false;
+        QTest::addRow("%s: a folder", route) << int(r) << QStringLiteral("folder.nes") << false;
+    }
+}
+
+// A path given on the command line or dropped on the window gives exactly what the open dialog
+// gives for it: the same messages, the same image, frame and names.
+void tst_FrmMain::everyWayOpensAlike() {
+    QFETCH(int, route);
+    QFETCH(QString, name);
+    QFETCH(bool, opens);
+    ImageOnDisk disk(NamedImage(QStringLiteral("Vorrum"), QStringLiteral("Skellet")));
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.nes")));
+    const QString path = name == QLatin1String("t.nes") ? disk.path() : folder.filePath(name);
+
+    open(path);
+    const Outcome byDialog = outcome();
+    QCOMPARE(byDialog.imageOpen, opens);
+    QCOMPARE(byDialog.messages.size(), opens ? 0 : 1);
+
+    cleanup();
+    init();
+    openBy(Route(route), path);
+    QCOMPARE(outcome(), byDialog);
+}
+
+void tst_FrmMain::givenArguments_data() {
+    QTest::addColumn<QStringList>("given"); // relative to the image's folder
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<int>("messageCount");
+    QTest::newRow("nothing") << QStringList() << false << 0;
+    QTest::newRow("a relative path") << QStringList{QStringLiteral("t.nes")} << true << 0;
+    QTest::newRow("two images") << QStringList{QStringLiteral("t.nes"), QStringLiteral("u.nes")}
+                                << false << 1;
+}
+
+void tst_FrmMain::givenArguments() {
+    QFETCH(QStringList, given);
+    QFETCH(bool, opens);
+    QFETCH(int, messageCount);
+    ImageOnDisk disk(MakeDemoImage());
+    const QString start = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(QFileInfo(disk.path()).path()));
+
+    OpenGivenImage(*window, QStringList{QStringLiteral("tolvane")} + given);
+    QVERIFY(QDir::setCurrent(start));
+
+    QCOMPARE(messages.texts.size(), messageCount);
+    for (const QString& path : given)
+        for (const QString& text : messages.texts)
+            QVERIFY2(text.contains(path), qPrintable(text));
+    QCOMPARE(modStuff::RomPath, opens ? disk.path() : QString());
+    QCOMPARE(c<QGroupBox>("fraMain")->isVisible(), opens);
+}
+
+void tst_FrmMain::drops_data() {
+    QTest::addColumn<QStringList>("urls"); // file names in the image's folder, or whole URLs
+    QTest::addColumn<int>("actions");
+    QTest::addColumn<int>("taken"); // the action the drop is taken with; IgnoreAction: refused
+    const int copyOrMove = Qt::CopyAction | Qt::MoveAction;
+    const QStringList one{QStringLiteral("t.nes")};
+    QTest::newRow("one image") << one << copyOrMove << int(Qt::CopyAction);
+    QTest::newRow("upper-case extension")
+        << QStringList{QStringLiteral("T.NES")} << copyOrMove << int(Qt::CopyAction);
+    QTest::newRow("link only") << one << int(Qt::LinkAction) << int(Qt::LinkAction);
+    QTest::newRow("move only") << one << int(Qt::MoveAction) << int(Qt::IgnoreAction);
+    QTest::newRow("another kind of file")
+        << QStringList{QStringLiteral("t.txt")} << copyOrMove << int(Qt::IgnoreAction);
+    QTest::newRow("two images") << QStringList{QStringLiteral("t.nes"), QStringLiteral("u.nes")}
+                                << copyOrMove << int(Qt::IgnoreAction);
+    QTest::newRow("a remote image")
+        << QStringList{QStringLiteral("sftp://host/t.nes")} << copyOrMove << int(Qt::IgnoreAction);
+    QTest::newRow("text, no file") << QStringList() << copyOrMove << int(Qt::IgnoreAction);
+}
+
+void tst_FrmMain::drops() {
+    QFETCH(QStringList, urls);
+    QFETCH(int, actions);
+    QFETCH(int, taken);
+    QTemporaryDir folder;
+    QList<QUrl> dragged;
+    for (const QString& name : urls) {
+        if (name.contains(QLatin1Char(':'))) {
+            dragged << QUrl(name);
+            continue;
+        }
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(MakeDemoImage().bytes) > 0);
+        dragged << QUrl::fromLocalFile(folder.filePath(name));
+    }
+    QMimeData data;
+    data.setUrls(dragged);
+    if (dragged.isEmpty())
+        data.setText(QStringLiteral("t.nes"));
+
+    QCOMPARE(int(drop(&data, Qt::DropActions(actions))), taken);
+    const bool opened = taken != Qt::IgnoreAction;
+    QCOMPARE(modStuff::RomPath, opened ? dragged.first().toLocalFile() : QString());
+    QCOMPARE(c<QGroupBox>("fraMain")->isVisible(), opened);
+    QCOMPARE(messages.texts, QStringList());
+}
+
+void tst_FrmMain::noDropWhileAnEditorIsOpen() {
+    ImageOnDisk first(MakeDemoImage());
+    ImageOnDisk second(MakeDemoImage(), QStringLiteral("u.nes"));
+    open(first.path());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(second.path())});
+    Qt::DropAction taken = Qt::CopyAction;
+    PressModal(c<QPushButton>("cmdEnemy"),
+               [&](QWidget*) { taken = drop(&data, Qt::CopyAction | Qt::MoveAction); });
+    QCOMPARE(taken, Qt::IgnoreAction);
+    QCOMPARE(modStuff::RomPath, first.path());
+    QCOMPARE(messages.texts, QStringList());
 }
 
 QTEST_MAIN(tst_FrmMain)

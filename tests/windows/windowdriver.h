@@ -3,10 +3,11 @@
 // Drives the editor's windows as a user does: keys into fields, clicks on buttons, picks from
 // lists. Shared by the window tests.
 
-#include "main/windowkit.h"
 #include "rom/modstuff.h"
 #include "rom/romimage.h"
 #include "support/testsupport.h"
+#include "windowkit/seams.h"
+#include "windowkit/twips.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

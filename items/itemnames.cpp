@@ -1,4 +1,4 @@
-#include "main/itemnames.h"
+#include "items/itemnames.h"
 
 #include "items/itemrecord.h"
 #include "rom/modstuff.h"

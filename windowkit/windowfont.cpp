@@ -1,42 +1,17 @@
-#include "main/windowkit.h"
+#include "windowkit/windowfont.h"
+
+#include "windowkit/twips.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QWidget>
 
-namespace {
-
-MessageHandler& messageHandler() {
-    static MessageHandler handler;
-    return handler;
-}
-
-OpenDialogHandler& openDialogHandler() {
-    static OpenDialogHandler handler;
-    return handler;
-}
-
-} // namespace
-
-int TwipsToPixels(const QWidget* widget, int twips) {
-    return (twips * widget->logicalDpiY() + 720) / 1440;
-}
-
-void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(TwipsToPixels(widget, left), TwipsToPixels(widget, top),
-                        TwipsToPixels(widget, width), TwipsToPixels(widget, height));
-}
-
-void FixClientSizeTwips(QWidget* window, int width, int height) {
-    window->setFixedSize(TwipsToPixels(window, width), TwipsToPixels(window, height));
-}
+#include <algorithm>
 
 namespace {
 
@@ -90,31 +65,4 @@ void ApplyWindowFont(QWidget* window) {
             break;
     }
     window->setFont(font);
-}
-
-void SelectLine(QComboBox* list, int index) {
-    const QSignalBlocker quiet(list);
-    list->setCurrentIndex(index);
-}
-
-void SetMessageHandler(MessageHandler handler) {
-    messageHandler() = std::move(handler);
-}
-
-void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                 const QString& text) {
-    if (messageHandler()) {
-        messageHandler()(parent, icon, title, text);
-        return;
-    }
-    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
-    box.exec();
-}
-
-void SetOpenDialogHandler(OpenDialogHandler handler) {
-    openDialogHandler() = std::move(handler);
-}
-
-const OpenDialogHandler& OpenDialogOverride() {
-    return openDialogHandler();
 }

@@ -1,0 +1,33 @@
+# Bash completion for tolvane-cli: the commands, each command's options, the values of --table
+# and --format, and file names everywhere else.
+_tolvane_cli() {
+    local cur=${COMP_WORDS[COMP_CWORD]}
+    local prev=${COMP_WORDS[COMP_CWORD - 1]}
+    if [ "$COMP_CWORD" -eq 1 ]; then
+        mapfile -t COMPREPLY < <(compgen -W "export import diff patch apply --help --version" -- "$cur")
+        return
+    fi
+    case $prev in
+    --table)
+        mapfile -t COMPREPLY < <(compgen -W "items enemies" -- "$cur")
+        return
+        ;;
+    --format)
+        mapfile -t COMPREPLY < <(compgen -W "csv json" -- "$cur")
+        return
+        ;;
+    esac
+    if [[ $cur == -* ]]; then
+        local options="--help"
+        case ${COMP_WORDS[1]} in
+        export) options+=" --table --format -o --output" ;;
+        import) options+=" --dry-run" ;;
+        patch | apply) options+=" -o --output" ;;
+        esac
+        mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
+        return
+    fi
+    compopt -o filenames 2>/dev/null || true
+    mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+}
+complete -F _tolvane_cli tolvane-cli

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The start with an image named on the command line, in a real window under its own Xvfb, as a
+# file manager's "Open with" starts the program: the image opens as if chosen in the open dialog,
+# so the enemy editor shows that file's entry 0; a path that cannot be opened brings the open's
+# message, and the main window still starts, with no image.
+# Usage: open_argument.sh TOLVANE DEMO_IMAGE [SCREENSHOT_DIR]
+set -euo pipefail
+
+tolvane=$(realpath "$1")
+demo=$(realpath "$2")
+shots=${3:-}
+[ -z "$shots" ] || mkdir -p "$shots"
+work=$(mktemp -d)
+# shellcheck source=../../scripts/lib/xserver.sh
+source "$(dirname "$0")/../../scripts/lib/xserver.sh"
+# shellcheck source=xdrive.sh
+source "$(dirname "$0")/xdrive.sh"
+trap cleanup EXIT
+at "start"
+title="Tolvane, v0.2.0"
+
+at "start Xvfb"
+start_own_xvfb 90 140 "$work/xvfb.log" || fail "Xvfb did not come up"
+
+# A space and a letter beyond ASCII in the name: the path must reach the open intact.
+image="$work/Démo image.nes"
+cp "$demo" "$image"
+chmod u+w "$image"
+
+at "start with the image"
+start_editor "$tolvane" "$image"
+poll 100 has_window "$title" || fail "the main window did not appear"
+main=$(window_named "$title")
+sleep 0.2
+no_window "Open ROM" || fail "a message came up instead of the image"
+shot "$title" argument-main
+
+at "the enemy editor shows the image's entry 0"
+press_until "$main" 84 92 "Enemy Editor" || fail "the enemy editor did not appear: no image open"
+enemy=$(window_named "Enemy Editor")
+entry=$((0x2C030))
+low=$(od -An -tu1 -j $((entry + 3)) -N1 "$image" | tr -d ' ')
+high=$(od -An -tu1 -j $((entry + 4)) -N1 "$image" | tr -d ' ')
+hp=$(read_field "$enemy" 140 41)
+[ "$hp" = $((low | (high & 3) << 8)) ] || fail "HP reads '$hp', the file holds $((low | (high & 3) << 8))"
+xdotool key Escape
+poll 50 no_window "Enemy Editor" || fail "the enemy editor did not close"
+stop_editor
+
+at "start with a path that cannot be opened"
+start_editor "$tolvane" "$work/gone.nes"
+poll 100 has_window "Open ROM" || fail "no message named the missing file"
+poll 100 has_window "$title" || fail "the main window did not appear"
+main=$(window_named "$title")
+shot "Open ROM" argument-cannot-open
+xdotool key Return
+poll 50 no_window "Open ROM" || fail "the message did not close"
+
+at "the main window starts with no image"
+xdotool mousemove --window "$main" 84 92 click 1
+sleep 1
+no_window "Enemy Editor" || fail "an editor opened although no image is open"
+stop_editor
+echo "start with an image argument in a real window: passed"

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Fails when an #include between the program's folders points sideways or up. Each folder has a
+# level; a file may include its own folder and folders of a lower level only, so the shell stands
+# on the editors, the editors on the window helpers and the core, and no circle can close.
+# Usage: layering.sh SOURCE_DIR
+set -euo pipefail
+root=$1
+
+declare -A level=(
+    [rom]=0
+    [fields]=1 [windowkit]=1
+    [items]=2
+    [enemies]=3 # the enemy editor lists the item names
+    [main]=4 [cli]=4 [tools]=4
+)
+
+faults=0
+for folder in "${!level[@]}"; do
+    while IFS= read -r hit; do
+        file=${hit%%:*}
+        target=${hit#*\"}
+        target=${target%%/*}
+        [ "$target" = "$folder" ] && continue
+        if [ -z "${level[$target]+set}" ]; then
+            echo "${file#"$root"/}: includes $target/, a folder with no level here" >&2
+            faults=$((faults + 1))
+        elif [ "${level[$target]}" -ge "${level[$folder]}" ]; then
+            echo "${file#"$root"/}: $folder/ (level ${level[$folder]}) includes $target/ (level ${level[$target]})" >&2
+            faults=$((faults + 1))
+        fi
+    done < <(grep -HoE '^#include "[A-Za-z0-9_]+/' "$root/$folder"/*.h "$root/$folder"/*.cpp || true)
+done
+if [ "$faults" -ne 0 ]; then
+    echo "$faults include(s) against the layering" >&2
+    exit 1
+fi
+echo "every include between folders points down"
