@@ -15,6 +15,7 @@ work=$(mktemp -d)
 source "$(dirname "$0")/../../scripts/lib/xserver.sh"
 # shellcheck source=xdrive.sh
 source "$(dirname "$0")/xdrive.sh"
+use_program "$tolvane"
 trap cleanup EXIT
 at "start"
 title="Tolvane, v0.2.0"
@@ -28,7 +29,7 @@ cp "$demo" "$image"
 chmod u+w "$image"
 
 at "start with the image"
-start_editor "$tolvane" "$image"
+start_editor "${launch[@]}" "$(native_path "$image")"
 poll 100 has_window "$title" || fail "the main window did not appear"
 main=$(window_named "$title")
 sleep 0.2
@@ -43,16 +44,18 @@ low=$(od -An -tu1 -j $((entry + 3)) -N1 "$image" | tr -d ' ')
 high=$(od -An -tu1 -j $((entry + 4)) -N1 "$image" | tr -d ' ')
 hp=$(read_field "$enemy" 140 41)
 [ "$hp" = $((low | (high & 3) << 8)) ] || fail "HP reads '$hp', the file holds $((low | (high & 3) << 8))"
+focus "$enemy"
 xdotool key Escape
 poll 50 no_window "Enemy Editor" || fail "the enemy editor did not close"
 stop_editor
 
 at "start with a path that cannot be opened"
-start_editor "$tolvane" "$work/gone.nes"
+start_editor "${launch[@]}" "$(native_path "$work/gone.nes")"
 poll 100 has_window "Open ROM" || fail "no message named the missing file"
 poll 100 has_window "$title" || fail "the main window did not appear"
 main=$(window_named "$title")
 shot "Open ROM" argument-cannot-open
+focus "$(window_named "Open ROM")"
 xdotool key Return
 poll 50 no_window "Open ROM" || fail "the message did not close"
 

@@ -2,27 +2,10 @@
 # The typical edit in a real window, driven only through the X server as a person would: open the
 # demo image through the open dialog, pick enemy 12, type 1500 into HP (it must read 1023), Save,
 # and check the file's bytes. Usage: typical_edit.sh TOLVANE DEMO_IMAGE [SCREENSHOT_DIR]
-# A Windows build (TOLVANE is tolvane.exe) runs under Wine on Qt's windows platform; the caller
-# sets WINEPREFIX and WINEPATH (scripts/windows.sh does), and its screenshots are named windows-*.
+# A Windows build (TOLVANE is tolvane.exe) runs under Wine (see use_program in xdrive.sh).
 set -euo pipefail
 
 tolvane=$(realpath "$1")
-if [[ $tolvane == *.exe ]]; then
-    launch=(wine "$tolvane")
-    shot_prefix=windows-
-    # The open dialog takes Windows paths; Wine shows / as Z:.
-    native_path() { printf 'Z:%s' "${1//\//\\}"; }
-    # Without a window manager Wine gives a window the keyboard only when it is clicked.
-    focus() { xdotool mousemove --window "$1" 2 2 click 1; }
-    # Wine's desktop and clipboard stay on the X display its server started with; the edit
-    # needs a server of its own, on its own display.
-    wineserver -k 2>/dev/null || true
-else
-    launch=("$tolvane")
-    shot_prefix=
-    native_path() { printf '%s' "$1"; }
-    focus() { :; }
-fi
 demo=$(realpath "$2")
 shots=${3:-}
 [ -z "$shots" ] || mkdir -p "$shots"
@@ -31,6 +14,7 @@ work=$(mktemp -d)
 source "$(dirname "$0")/../../scripts/lib/xserver.sh"
 # shellcheck source=xdrive.sh
 source "$(dirname "$0")/xdrive.sh"
+use_program "$tolvane"
 trap cleanup EXIT
 at "start"
 started=$(date +%s.%N)

@@ -2,6 +2,30 @@
 # drive the editor through the X server as a person would. The sourcing script sets work (its
 # temporary folder, removed at exit) and shots (a folder for screenshots, or empty).
 
+# use_program TOLVANE: how the editor is started, and how it is driven. A Windows build
+# (tolvane.exe) runs under Wine on Qt's windows platform, with a UTF-8 locale so that paths beyond
+# ASCII pass; the caller sets WINEPREFIX and WINEPATH (scripts/windows.sh does), and its
+# screenshots are named windows-*.
+use_program() {
+    if [[ $1 == *.exe ]]; then
+        launch=(env LC_ALL=C.UTF-8 wine "$1")
+        shot_prefix=windows-
+        # Wine's desktop and clipboard stay on the X display its server started with; the test
+        # needs a server of its own, on its own display.
+        wineserver -k 2>/dev/null || true
+    else
+        launch=("$1")
+        shot_prefix=
+    fi
+}
+# native_path PATH: PATH as the program takes it; Wine shows / as Z:.
+native_path() {
+    if [ -n "$shot_prefix" ]; then printf 'Z:%s' "${1//\//\\}"; else printf '%s' "$1"; fi
+}
+# focus WINDOW: without a window manager Wine gives a window the keyboard only when it is clicked.
+focus() {
+    [ -z "$shot_prefix" ] || xdotool mousemove --window "$1" 2 2 click 1
+}
 # at STEP: names the step a failure reports; with E2E_TRACE set, prints when each step starts.
 at() {
     step=$1
