@@ -5,7 +5,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-qint64 MemoryRom::writeRaw(qint64 pos, const char* data, qint64 len) {
+IoResult MemoryRom::writeRaw(qint64 pos, const char* data, qint64 len) {
     ++m_writes;
     return RomImage::writeRaw(pos, data, len);
 }

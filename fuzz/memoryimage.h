@@ -15,7 +15,7 @@ public:
     qint64 writes() const { return m_writes; }
 
 protected:
-    qint64 writeRaw(qint64 pos, const char* data, qint64 len) override;
+    IoResult writeRaw(qint64 pos, const char* data, qint64 len) override;
 
 private:
     qint64 m_writes = 0;
