@@ -100,16 +100,17 @@ int RenameCommand(const QStringList& arguments, Io& io) {
         if (const auto failed = ExecutePlan(*image, RenameWrites(plan)))
             return Fail(io, *failed);
 
+    // One arg() call for all: the name may itself hold "%1".
     const qsizetype bytes = qsizetype(plan.changes.size());
-    io.out << QStringLiteral("%1 %2 \"%3\"; %4 %5 %6.")
+    io.out << QStringLiteral("%1 %2 \"%3\"; %4 %5.")
                   .arg(showing.join(QStringLiteral(", ")),
                        dryRun                ? QStringLiteral("would show")
                        : showing.size() == 1 ? QStringLiteral("now shows")
                                              : QStringLiteral("now show"),
-                       plan.after)
-                  .arg(bytes)
-                  .arg(bytes == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"))
-                  .arg(dryRun ? QStringLiteral("would change (dry run: nothing was written)")
+                       plan.after,
+                       QString::number(bytes) +
+                           (bytes == 1 ? QStringLiteral(" byte") : QStringLiteral(" bytes")),
+                       dryRun ? QStringLiteral("would change (dry run: nothing was written)")
                               : QStringLiteral("changed"))
            << Qt::endl;
     return ExitSuccess;

@@ -95,14 +95,13 @@ std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const
     const auto bytes = EncodeNameText(text, &why);
     if (!bytes)
         return why;
+    // One arg() call for all: a name may itself hold "%1".
     if (bytes->size() > old.characters.size())
         return QStringLiteral("\"%1\" is %2 characters long, but the name it replaces at pointer "
                               "%3, \"%4\", is only %5: a new name may not be longer than the old "
                               "one")
-            .arg(text)
-            .arg(bytes->size())
-            .arg(hex(holder.pointer), decoded(old.characters))
-            .arg(old.characters.size());
+            .arg(text, QString::number(bytes->size()), hex(holder.pointer), decoded(old.characters),
+                 QString::number(old.characters.size()));
 
     RenamePlan result;
     result.entry = holder.entry;

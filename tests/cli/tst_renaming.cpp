@@ -78,6 +78,9 @@ void tst_Renaming::renameWritesOnlyTheNameBytes_data() {
     QTest::newRow("enemy name") << "enemy|7"
                                 << "Xy"
                                 << "enemy 7 now shows \"Xy\"; ";
+    QTest::newRow("a name that looks like a placeholder") << "item|3"
+                                                          << "Q%1 %2"
+                                                          << "item 3 now shows \"Q%1 %2\"; ";
 }
 
 void tst_Renaming::renameWritesOnlyTheNameBytes() {
