@@ -11,7 +11,8 @@ struct InputError {
 
 // "items.csv:5:12: reason", the form editors and terminals turn into a link.
 inline QString FormatInputError(const QString& file, const InputError& e) {
-    return QStringLiteral("%1:%2:%3: %4").arg(file).arg(e.line).arg(e.column).arg(e.reason);
+    return QStringLiteral("%1:%2:%3: %4")
+        .arg(file, QString::number(e.line), QString::number(e.column), e.reason);
 }
 
 // One cell of an input table and where it starts.

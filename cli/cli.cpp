@@ -18,7 +18,11 @@ const char* const Overview =
     "  patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps\n"
     "  apply PATCH IMAGE -o OUT\n\n"
     "Run 'tolvane-cli COMMAND --help' for the details of one command.\n"
-    "Exit codes: 0 success, 1 invalid input (nothing written), 2 usage error.\n";
+    "Exit codes:\n"
+    "  0  success\n"
+    "  1  invalid input, or an output that could not be written in full: nothing was written\n"
+    "  2  usage error\n"
+    "  3  written in part: see the message; the backup IMAGE.bak holds the image as it was\n";
 
 } // namespace
 

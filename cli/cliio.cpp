@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <filesystem>
 
 int Fail(Io& io, const QString& message) {
     io.err << "tolvane-cli: " << message << Qt::endl;
@@ -29,7 +32,38 @@ std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& a
     return std::nullopt;
 }
 
+std::optional<QString> NotARegularFile(const QString& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    // The status of what a link leads to, as an open would see it.
+    const fs::file_status status = fs::status(QFileInfo(path).filesystemFilePath(), error);
+    if (error)
+        return std::nullopt; // missing, or not to be examined: the open says why
+    switch (status.type()) {
+    case fs::file_type::regular:
+    case fs::file_type::not_found:
+        return std::nullopt;
+    case fs::file_type::directory:
+        return QStringLiteral("a directory");
+    case fs::file_type::fifo:
+        return QStringLiteral("a FIFO");
+    case fs::file_type::socket:
+        return QStringLiteral("a socket");
+    case fs::file_type::character:
+        return QStringLiteral("a character device");
+    case fs::file_type::block:
+        return QStringLiteral("a block device");
+    default:
+        return QStringLiteral("not a regular file");
+    }
+}
+
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
+    if (const auto kind = NotARegularFile(path)) {
+        *error = QStringLiteral("cannot read %1: it is %2, not a regular file")
+                     .arg(QDir::toNativeSeparators(path), *kind);
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("cannot read %1: %2")
@@ -39,18 +73,62 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
     return file.readAll();
 }
 
-bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
+namespace {
+
+// A device, a FIFO, or a path under /dev or /proc that leads to a file another program holds open
+// (/dev/stdout, /dev/fd/3): replacing any of these would cut the stream it stands for.
+bool writtenInPlace(const QString& path) {
+    const QFileInfo info(path);
+    const auto stream = [](const QString& p) {
+        return p.startsWith(QLatin1String("/dev/")) || p.startsWith(QLatin1String("/proc/"));
+    };
+    return NotARegularFile(path) || stream(info.absoluteFilePath()) ||
+           (info.isSymLink() && stream(info.symLinkTarget()));
+}
+
+} // namespace
+
+bool IsStandardOutput(const QString& path) {
+    return path.isEmpty() || path == QLatin1String("-");
+}
+
+bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* error) {
+    if (IsStandardOutput(path)) {
+        io.out.flush();
+        QIODevice* device = io.out.device();
+        if (!device) { // a stream into a string
+            io.out << QString::fromUtf8(bytes) << Qt::flush;
+            return true;
+        }
+        auto* file = qobject_cast<QFileDevice*>(device);
+        if (device->write(bytes) == bytes.size() && (!file || file->flush()))
+            return true;
+        *error =
+            QStringLiteral("cannot write to the standard output: %1").arg(device->errorString());
+        return false;
+    }
+    const QString name = QDir::toNativeSeparators(path);
+    if (writtenInPlace(path)) {
+        // A regular file behind /dev/stdout is appended to: that keeps what the stream holds
+        // already, as the shell's redirection does.
+        const auto append = NotARegularFile(path) ? QIODevice::NotOpen : QIODevice::Append;
+        QFile node(path);
+        if (node.open(QIODevice::WriteOnly | QIODevice::Unbuffered | append) &&
+            node.write(bytes) == bytes.size())
+            return true;
+        *error = QStringLiteral("cannot write %1: %2").arg(name, node.errorString());
+        return false;
+    }
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    *error = QStringLiteral("cannot write %1: %2")
-                 .arg(QDir::toNativeSeparators(path), file.errorString());
+    *error = QStringLiteral("cannot write %1: %2").arg(name, file.errorString());
     return false;
 }
 
 std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path) {
     QString reason;
-    auto image = OpenRomImage(path, &reason);
+    auto image = io.openImage(path, &reason);
     if (!image)
         Fail(io, QStringLiteral("cannot open %1: %2").arg(QDir::toNativeSeparators(path), reason));
     return image;

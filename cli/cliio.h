@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -18,11 +19,15 @@ enum ExitCode : int {
     ExitSuccess = 0,
     ExitInvalidInput = 1, // nothing was written
     ExitUsage = 2,
+    ExitWrittenInPart = 3, // a write into the image stopped part-way; the message says how far
 };
 
 struct Io {
     QTextStream& out;
     QTextStream& err;
+    // How images are opened: OpenRomImage, or in tests an image that fails on purpose.
+    std::function<std::unique_ptr<RomImage>(const QString& path, QString* error)> openImage =
+        OpenRomImage;
 };
 
 // "tolvane-cli: message" on the error stream.
@@ -35,9 +40,19 @@ int UsageError(Io& io, const QString& message);
 std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& arguments,
                                 int positionals, const QString& help, Io& io);
 
-// The whole file, or nothing with the reason in `error`.
+// "a FIFO", "a directory": what `path` is when it exists and is not a regular file.
+std::optional<QString> NotARegularFile(const QString& path);
+
+// The whole file, or nothing with the reason in `error`. Only a regular file is read: opening a
+// FIFO would wait for a writer that may never come.
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error);
-// Writes a whole file through a temporary one, so a failure leaves the old file as it was.
-bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error);
+
+// "-" and an empty path mean the standard output.
+bool IsStandardOutput(const QString& path);
+// Writes `bytes` to the standard output, into a path that exists and is not a regular file (a
+// device, a FIFO: replacing it would put a file where the system expects the node), or else
+// through a temporary file renamed over `path` once every byte is on disk, so a failure leaves no
+// half-written file. Every byte is checked, the system's reason given in `error` on failure.
+bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* error);
 // The image for the core library's readers and saves; null after reporting why it cannot be opened.
 std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path);

@@ -1,5 +1,6 @@
 #include "cli/importer.h"
 
+#include "cli/imagewrite.h"
 #include "cli/importnames.h"
 #include "cli/tablefile.h"
 #include "fields/numbertext.h"
@@ -67,8 +68,7 @@ ImportResult ImportTable(RomImage& rom, const QString& fileName, const QByteArra
         if (lineOfIndex.contains(index)) {
             errors << InputError{indexCell.line, indexCell.column,
                                  QStringLiteral("%1 is already given on line %2")
-                                     .arg(entry)
-                                     .arg(lineOfIndex[index])};
+                                     .arg(entry, QString::number(lineOfIndex[index]))};
             continue;
         }
         lineOfIndex.insert(index, row.line);
@@ -107,8 +107,7 @@ ImportResult ImportTable(RomImage& rom, const QString& fileName, const QByteArra
                 const Cell& itemCell = row.cells[QStringLiteral("item")];
                 errors << InputError{itemCell.line, itemCell.column,
                                      QStringLiteral("there is no item %1; items run from 0 to %2")
-                                         .arg((*texts)[itemAt])
-                                         .arg(HighestItem)};
+                                         .arg((*texts)[itemAt], QString::number(HighestItem))};
                 continue;
             }
         }
@@ -135,7 +134,7 @@ ImportResult ImportTable(RomImage& rom, const QString& fileName, const QByteArra
             names.back().edit = edits.size() - 1;
     }
     if (options.names)
-        PlanImportNames(rom, names, holders, options.shared, &errors);
+        PlanImportNames(rom, names, holders, options.shared, TableRanges(), &errors);
     if (!errors.isEmpty())
         return report();
 
@@ -163,14 +162,26 @@ ImportResult ImportTable(RomImage& rom, const QString& fileName, const QByteArra
         plans.push_back(e.plan);
     for (const NameEdit& n : names)
         plans.push_back(RenameWrites(n.plan));
-    for (const WritePlan& plan : plans) {
-        if (plan.writes.empty())
+    for (size_t k = 0; k < plans.size(); ++k) {
+        if (plans[k].writes.empty())
             continue;
-        if (const auto failed = ExecutePlan(rom, plan)) {
-            result.errors << *failed;
-            result.writeFailed = true;
-            return result;
+        const auto failed = RunPlan(rom, plans[k]);
+        if (!failed) {
+            result.written << plans[k].entry;
+            continue;
         }
+        result.errors << failed->message;
+        result.writeFailed = true;
+        if (failed->fileChanged) {
+            result.written << QStringLiteral("part of ") + plans[k].entry;
+            result.notWritten << QStringLiteral("the rest of ") + plans[k].entry;
+        } else {
+            result.notWritten << plans[k].entry;
+        }
+        for (size_t j = k + 1; j < plans.size(); ++j)
+            if (!plans[j].writes.empty())
+                result.notWritten << plans[j].entry;
+        return result;
     }
     return result;
 }

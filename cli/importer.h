@@ -20,6 +20,10 @@ struct ImportResult {
     int fields = 0;
     int bytes = 0;
     bool writeFailed = false; // the file refused a write after the checks passed
+    // After a failed write: the entries, or parts of them, that are in the file and those that
+    // are not. Nothing was written when `written` is empty.
+    QStringList written;
+    QStringList notWritten;
 };
 
 // Reads a CSV or JSON table made by the export, checks every row and cell, and gives each row that

@@ -3,7 +3,7 @@
 #include <QHash>
 
 void PlanImportNames(RomImage& rom, std::vector<NameEdit>& names, const QList<NameHolder>& holders,
-                     bool shared, QList<InputError>* errors) {
+                     bool shared, const QList<ProtectedRange>& kept, QList<InputError>* errors) {
     QHash<QString, QString> asked;
     for (const NameEdit& n : names)
         asked.insert(holders[n.holder].entry, n.text);
@@ -13,7 +13,7 @@ void PlanImportNames(RomImage& rom, std::vector<NameEdit>& names, const QList<Na
         const auto error = [&](const QString& reason) {
             errors->append({n.cell.line, n.cell.column, reason});
         };
-        if (auto refused = PlanRename(rom, holder, n.text, holders, pending, &n.plan)) {
+        if (auto refused = PlanRename(rom, holder, n.text, holders, pending, kept, &n.plan)) {
             error(QStringLiteral("cannot write the name of %1: %2").arg(holder.entry, *refused));
             continue;
         }

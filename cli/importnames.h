@@ -20,6 +20,6 @@ struct NameEdit {
 // the rows leave the pointers. A rename may change another entry's name only with `shared`, or
 // where that entry's own row asks for the very name it gets. Once all are planned, every renamed
 // row must read the name its cell gives: with `shared` a later rename could change an earlier one.
-// Each refusal is appended to `errors` at the name's cell.
+// No name is written into `kept`. Each refusal is appended to `errors` at the name's cell.
 void PlanImportNames(RomImage& rom, std::vector<NameEdit>& names, const QList<NameHolder>& holders,
-                     bool shared, QList<InputError>* errors);
+                     bool shared, const QList<ProtectedRange>& kept, QList<InputError>* errors);

@@ -103,6 +103,13 @@ std::optional<QByteArray> MakeIps(const QByteArray& source, const QByteArray& ta
                                 "16 MiB; use a BPS patch");
         return std::nullopt;
     }
+    if (target.size() < source.size() && target.size() > MaxOffset) {
+        // The length a patch cuts to has 3 bytes too: 16 MiB would be written as 0.
+        *error = QStringLiteral("the modified file is shorter than the original and 16 MiB or "
+                                "longer, a length that an IPS patch cannot cut the file to; use a "
+                                "BPS patch");
+        return std::nullopt;
+    }
     IpsWriter writer(target);
     qint64 at = 0;
     while (at < target.size()) {

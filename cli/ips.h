@@ -10,7 +10,8 @@
 // optionally followed by a 3-byte length to which the result is cut.
 
 // The patch that turns `source` into `target`. Nothing, with the reason, when the target is too
-// long for the format's 3-byte offsets.
+// long for the format's 3-byte offsets, or too long for its 3-byte length to cut a longer source
+// to.
 std::optional<QByteArray> MakeIps(const QByteArray& source, const QByteArray& target,
                                   QString* error);
 

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/imagewrite.h"
 #include "cli/tablerows.h"
 
 #include <QDir>
@@ -12,13 +13,17 @@ const char* const Help =
     "Writes TEXT as the name of one entry, in place, where its name pointer leads. Each character\n"
     "is stored as its code + 0x80, so only codes 0x00 to 0x7F can be written. The new name may\n"
     "not be longer than the old one; a shorter one is ended by the byte that ended the old name,\n"
-    "and the old bytes behind it stay as they are. Only the bytes that differ are written.\n\n"
+    "and the old bytes behind it stay as they are. Only the bytes that differ are written, and\n"
+    "none into the item or the enemy table.\n\n"
     "Other entries may read the same text or part of it. They are listed first, and the rename\n"
     "is refused unless --shared is given.\n\n"
     "  --item N   the item to rename (0 to 113)\n"
     "  --enemy N  the enemy to rename (0 to 120)\n"
     "  --shared   also change the names of the entries that share the text\n"
-    "  --dry-run  check and report, write nothing\n";
+    "  --dry-run  check and report, write nothing\n\n"
+    "Exit codes: 0 written, or nothing to write; 1 nothing written; 2 usage error; 3 written in\n"
+    "part: a write failed after others had landed; the backup IMAGE.bak holds the image as it\n"
+    "was.\n";
 
 // The entry named by --item or --enemy, or the usage error.
 std::optional<std::pair<Table, int>> entryOf(const QCommandLineParser& parser,
@@ -34,9 +39,8 @@ std::optional<std::pair<Table, int>> entryOf(const QCommandLineParser& parser,
     const int index = text.toInt(&ok);
     if (!ok || index < 0 || index >= EntryCount(table)) {
         *error = QStringLiteral("--%1 takes a whole number from 0 to %2, not \"%3\"")
-                     .arg(parser.isSet(item) ? QStringLiteral("item") : QStringLiteral("enemy"))
-                     .arg(EntryCount(table) - 1)
-                     .arg(text);
+                     .arg(parser.isSet(item) ? QStringLiteral("item") : QStringLiteral("enemy"),
+                          QString::number(EntryCount(table) - 1), text);
         return std::nullopt;
     }
     return std::pair{table, index};
@@ -74,7 +78,7 @@ int RenameCommand(const QStringList& arguments, Io& io) {
     try {
         const QList<NameHolder> holders = NameHolders(*image);
         const NameHolder& holder = holders[HolderIndex(table, index)];
-        if (auto refused = PlanRename(*image, holder, text, holders, {}, &plan))
+        if (auto refused = PlanRename(*image, holder, text, holders, {}, TableRanges(), &plan))
             return refuse(*refused);
     } catch (const RomError& e) {
         return Fail(io, e.message() + QStringLiteral("\nNothing was written."));
@@ -96,9 +100,16 @@ int RenameCommand(const QStringList& arguments, Io& io) {
                           .arg(plan.shared.size())
                           .arg(plan.shared.size() == 1 ? QStringLiteral("entry")
                                                        : QStringLiteral("entries")));
-    if (!dryRun && !plan.changes.empty())
-        if (const auto failed = ExecutePlan(*image, RenameWrites(plan)))
-            return Fail(io, *failed);
+    if (!dryRun && !plan.changes.empty()) {
+        const WritePlan writes = RenameWrites(plan);
+        if (const auto failed = RunPlan(*image, writes)) {
+            Fail(io, failed->message);
+            if (!failed->fileChanged)
+                return ExitInvalidInput;
+            return WrittenInPart(io, *image, {QStringLiteral("part of ") + writes.entry},
+                                 {QStringLiteral("the rest of ") + writes.entry});
+        }
+    }
 
     // One arg() call for all: the name may itself hold "%1".
     const qsizetype bytes = qsizetype(plan.changes.size());

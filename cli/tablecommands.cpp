@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "cli/csv.h"
+#include "cli/imagewrite.h"
 #include "cli/importer.h"
 #include "cli/jsontable.h"
 #include "cli/tablediff.h"
@@ -27,10 +28,15 @@ int ExportCommand(const QStringList& arguments, Io& io) {
         "Usage: tolvane-cli export IMAGE [--table items|enemies] [--format csv|json] [-o FILE]\n\n"
         "Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index "
         "and\n"
-        "every field the editors show. Without -o the table goes to the standard output.\n\n"
+        "every field the editors show. Without -o, or with -o -, the table goes to the standard\n"
+        "output. A FILE that is a FIFO or a device is written into; any other FILE is replaced\n"
+        "only once the whole table is written.\n\n"
         "  --table items|enemies  the table (default: items)\n"
         "  --format csv|json      the format (default: json for a FILE ending in .json, else csv)\n"
-        "  -o, --output FILE      write to FILE\n");
+        "  -o, --output FILE      write to FILE\n\n"
+        "Exit codes: 0 written; 1 nothing written (IMAGE cannot be read, or the output cannot be\n"
+        "written in full: the system's reason is given, and no part of FILE is left); 2 usage\n"
+        "error.\n");
     if (auto exit = ParseCommand(parser, arguments, 1, help, io))
         return *exit;
     const auto table = TableNamed(parser.value(tableOption));
@@ -64,12 +70,8 @@ int ExportCommand(const QStringList& arguments, Io& io) {
     } catch (const RomError& e) {
         return Fail(io, e.message());
     }
-    if (output.isEmpty()) {
-        io.out << QString::fromUtf8(text) << Qt::flush;
-        return ExitSuccess;
-    }
     QString error;
-    if (!WriteWholeFile(output, text, &error))
+    if (!WriteOutput(io, output, text, &error))
         return Fail(io, error);
     return ExitSuccess;
 }
@@ -88,10 +90,14 @@ int ImportCommand(const QStringList& arguments, Io& io) {
         "reported as file:line:column and nothing is written. Only fields that differ are "
         "written.\n"
         "Names are written only with --names, by the rules of the rename command: in place, no\n"
-        "longer than the old name, codes 0x00 to 0x7F. The item_name column is never written.\n\n"
+        "longer than the old name, codes 0x00 to 0x7F, never into the item or the enemy table.\n"
+        "The item_name column is never written.\n\n"
         "  --names    write the names that differ\n"
         "  --shared   with --names: a new name may also change other entries that read its text\n"
-        "  --dry-run  check and report the changes, write nothing\n");
+        "  --dry-run  check and report the changes, write nothing\n\n"
+        "Exit codes: 0 written, or nothing to write; 1 nothing written; 2 usage error; 3 written\n"
+        "in part: a write failed after others had landed, and the message names the entries\n"
+        "written and those not; the backup IMAGE.bak holds the image as it was.\n");
     if (auto exit = ParseCommand(parser, arguments, 2, help, io))
         return *exit;
     const QString imagePath = parser.positionalArguments().at(0);
@@ -120,11 +126,12 @@ int ImportCommand(const QStringList& arguments, Io& io) {
         io.out << note << '\n';
     for (const QString& e : result.errors)
         io.err << e << '\n';
+    if (!result.errors.isEmpty() && !result.written.isEmpty())
+        return WrittenInPart(io, *image, result.written, result.notWritten);
     if (!result.errors.isEmpty()) {
-        io.err << (result.writeFailed ? QStringLiteral("tolvane-cli: writing %1 failed.")
-                                      : QStringLiteral("tolvane-cli: nothing was written to %1."))
-                      .arg(nativePath(imagePath))
-               << Qt::endl;
+        io.err
+            << QStringLiteral("tolvane-cli: nothing was written to %1.").arg(nativePath(imagePath))
+            << Qt::endl;
         return ExitInvalidInput;
     }
     for (const QString& change : result.changes)
@@ -151,7 +158,8 @@ int DiffCommand(const QStringList& arguments, Io& io) {
     const QString help = QStringLiteral(
         "Usage: tolvane-cli diff IMAGE_A IMAGE_B\n\n"
         "Lists the fields that differ, entry by entry, in both tables, then counts the bytes that\n"
-        "differ inside the tables and outside them.\n");
+        "differ inside the tables and outside them.\n\n"
+        "Exit codes: 0 compared; 1 an image cannot be read; 2 usage error.\n");
     if (auto exit = ParseCommand(parser, arguments, 2, help, io))
         return *exit;
     const QString pathA = parser.positionalArguments().at(0);

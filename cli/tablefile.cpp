@@ -76,11 +76,11 @@ TableInput ReadCsvTable(const QString& text) {
         const QList<Cell>& record = csv.records[r];
         KeyedRow row{record.first().line, record.first().column, {}};
         if (record.size() != names.size()) {
-            input.errors << InputError{row.line, row.column,
-                                       QStringLiteral("this line has %1 cells, but %2 columns are "
-                                                      "named")
-                                           .arg(record.size())
-                                           .arg(names.size())};
+            input.errors << InputError{
+                row.line, row.column,
+                QStringLiteral("this line has %1 cells, but %2 columns are "
+                               "named")
+                    .arg(QString::number(record.size()), QString::number(names.size()))};
             continue;
         }
         for (qsizetype k = 0; k < record.size(); ++k)

@@ -48,8 +48,7 @@ std::optional<QString> checkCell(const Column& c, Table table, const QString& ra
         if (ok && index >= 0 && index < EntryCount(table) && !text.startsWith(QLatin1Char('+')))
             return number(index);
         *why = QStringLiteral("the index \"%1\" is not a whole number from 0 to %2")
-                   .arg(raw)
-                   .arg(EntryCount(table) - 1);
+                   .arg(raw, QString::number(EntryCount(table) - 1));
         return std::nullopt;
     }
     case ColumnKind::Pointer:
@@ -73,8 +72,7 @@ std::optional<QString> checkCell(const Column& c, Table table, const QString& ra
         if (const auto value = FieldValue(text, c.upper))
             return number(*value);
         *why = QStringLiteral("the %1 \"%2\" is not a number from 0 to %3")
-                   .arg(c.name, raw)
-                   .arg(c.upper);
+                   .arg(c.name, raw, QString::number(c.upper));
         return std::nullopt;
     }
     return std::nullopt;
@@ -142,6 +140,19 @@ int EntryCount(Table table) {
 QString EntryLabel(Table table, int index) {
     return (table == Table::Items ? QStringLiteral("item %1") : QStringLiteral("enemy %1"))
         .arg(index);
+}
+
+QList<ProtectedRange> TableRanges() {
+    const auto range = [](Table table, qint32 first, int size) {
+        return ProtectedRange{first, qint64(size) * EntryCount(table), [=](qint64 at) {
+                                  const int index = int((at - first) / size);
+                                  return QStringLiteral("%1's record at %2")
+                                      .arg(EntryLabel(table, index),
+                                           HexOffset(first + qint64(size) * index));
+                              }};
+    };
+    return {range(Table::Items, ItemTableOffset, ItemEntrySize),
+            range(Table::Enemies, EnemyTableOffset, EnemyEntrySize)};
 }
 
 QList<QStringList> ExportRows(RomImage& rom, Table table) {

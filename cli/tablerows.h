@@ -49,6 +49,8 @@ QList<QStringList> ExportRows(RomImage& rom, Table table);
 // may change. HolderIndex gives an entry's place in that list.
 QList<NameHolder> NameHolders(RomImage& rom);
 int HolderIndex(Table table, int index);
+// The item and the enemy table, which no name may be written into.
+QList<ProtectedRange> TableRanges();
 
 // One row of an input file: its cells by column name and where the row starts.
 struct KeyedRow {

@@ -58,10 +58,9 @@ std::optional<QByteArray> EncodeNameText(const QString& text, QString* why) {
         if (code > 0x7F) {
             *why = QStringLiteral("the character \"%1\" (U+%2) at position %3 cannot be written: "
                                   "name text holds only the codes 0x00 to 0x7F")
-                       .arg(QString::fromUcs4(&code, 1), QString::number(uint(code), 16)
-                                                             .toUpper()
-                                                             .rightJustified(4, QLatin1Char('0')))
-                       .arg(k + 1);
+                       .arg(QString::fromUcs4(&code, 1),
+                            QString::number(uint(code), 16).toUpper().rightJustified(4, u'0'),
+                            QString::number(k + 1));
             return std::nullopt;
         }
         bytes.append(char(code + 0x80));
@@ -71,7 +70,7 @@ std::optional<QByteArray> EncodeNameText(const QString& text, QString* why) {
 
 std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
                                   const QList<NameHolder>& holders, const NameBytes& pending,
-                                  RenamePlan* plan) {
+                                  const QList<ProtectedRange>& kept, RenamePlan* plan) {
     const qint64 offset = qint64(holder.pointer) - PointerBias;
     if (offset < 0)
         return QStringLiteral("the name pointer %1 has no offset in the file: pointers below 7FF0 "
@@ -81,16 +80,14 @@ std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const
     if (old.tooLong)
         return QStringLiteral("the name at pointer %1 runs on past %2 characters, the longest "
                               "name the readers accept")
-            .arg(hex(holder.pointer))
-            .arg(MaxNameLength);
+            .arg(hex(holder.pointer), QString::number(MaxNameLength));
     // A name the end of the file cuts off has no end byte to keep; writing one would extend the
     // file.
     const qint64 length = rom.size();
     if (old.end >= length)
         return QStringLiteral("the name at pointer %1 (offset %2) runs past the end of the file, "
                               "which is %3 bytes long")
-            .arg(hex(holder.pointer), HexOffset(offset))
-            .arg(length);
+            .arg(hex(holder.pointer), HexOffset(offset), QString::number(length));
     QString why;
     const auto bytes = EncodeNameText(text, &why);
     if (!bytes)
@@ -113,6 +110,14 @@ std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const
             result.changes[offset + k] = quint8(bytes->at(k));
     if (bytes->size() < old.characters.size())
         result.changes[offset + bytes->size()] = old.endByte;
+    // A pointer mistyped into a table finds bytes that read as a name; writing there would
+    // silently change records.
+    for (const auto& [at, value] : result.changes)
+        for (const ProtectedRange& range : kept)
+            if (at >= range.first && at - range.first < range.length)
+                return QStringLiteral("the name at pointer %1 (offset %2) is no name text: writing "
+                                      "\"%3\" would overwrite %4")
+                    .arg(hex(holder.pointer), HexOffset(offset), text, range.recordAt(at));
 
     NameBytes after = pending;
     for (const auto& [at, value] : result.changes)

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -23,6 +24,15 @@ struct NameHolder {
 // Name bytes by offset: what a rename writes, and what the renames planned before it in the same
 // run will have written, so that several renames of one import see each other.
 using NameBytes = std::map<qint64, quint8>;
+
+// Bytes that hold records, not name text, which no rename may write into. This layer knows no
+// tables: the callers that do hand them in.
+struct ProtectedRange {
+    qint64 first = 0;
+    qint64 length = 0;
+    // How messages name the record that holds `offset`: "item 0's record at 0x1810".
+    std::function<QString(qint64 offset)> recordAt;
+};
 
 // An entry whose name changes with a rename, because its text overlaps the bytes written.
 struct SharedName {
@@ -49,10 +59,11 @@ std::optional<QByteArray> EncodeNameText(const QString& text, QString* why);
 // the rename would change are listed in the plan, and whether that may happen is the caller's
 // decision. Refused, with the reason and nothing planned: a pointer below 0x7FF0, a name that runs
 // past the end of the file or past the longest name the readers accept, a character above 0x7F,
-// and a new name longer than the old one. The file's own errors come as RomError.
+// a new name longer than the old one, and a byte to be written inside one of `kept`. The file's
+// own errors come as RomError.
 std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
                                   const QList<NameHolder>& holders, const NameBytes& pending,
-                                  RenamePlan* plan);
+                                  const QList<ProtectedRange>& kept, RenamePlan* plan);
 
 // The name at `pointer` as it will read once `pending` is written, cut at the longest name the
 // readers accept; empty for a pointer below 0x7FF0.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/commands.h"
+#include "support/failingrom.h"
 
 #include <QFile>
 #include <QString>
@@ -14,10 +15,15 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun RunTool(const QStringList& arguments) {
+// With `failAt`, the image refuses its writes from that one on, as FailingRom does.
+inline CliRun RunTool(const QStringList& arguments, int failAt = -1) {
     CliRun run;
     QTextStream out(&run.out), err(&run.err);
     Io io{out, err};
+    if (failAt >= 0)
+        io.openImage = [failAt](const QString& path, QString*) {
+            return std::make_unique<FailingRom>(path, failAt);
+        };
     run.code = RunCli(QStringList{QStringLiteral("tolvane-cli")} + arguments, io);
     out.flush();
     err.flush();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The built tolvane-cli, as a shell sees it: exit code 0 on success, 1 for invalid input with the
-# image left as it was, 2 for a usage error. A Windows build (tolvane-cli.exe) runs under Wine.
+# The built tolvane-cli, as a shell sees it: exit code 0 on success, 1 for invalid input or an
+# output not written in full, with the image left as it was, 2 for a usage error. A Windows build
+# (tolvane-cli.exe) runs under Wine, which has no device nodes or FIFOs: those cases are skipped.
 set -u
 cli=$1
 image=$2
@@ -10,6 +11,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$image" "$work/a.nes"
 failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
 
 expect() {
     local want=$1
@@ -27,9 +32,9 @@ expect 0 --version
 grep -q '^tolvane-cli [0-9]' "$work/out" || { echo "FAIL: --version printed $(cat "$work/out")"; failures=$((failures + 1)); }
 expect 0 export "$work/a.nes" -o "$work/items.csv"
 expect 0 import "$work/a.nes" "$work/items.csv"
-printf 'index,name\n1,2,3\n' >"$work/bad.csv"
-expect 1 import "$work/a.nes" "$work/bad.csv"
-grep -q 'bad.csv:' "$work/err" || { echo "FAIL: the error does not name the file"; failures=$((failures + 1)); }
+printf 'index,name\n1,2,3\n' >"$work/bad%1.csv"
+expect 1 import "$work/a.nes" "$work/bad%1.csv"
+grep -q 'bad%1.csv:1:1: the column' "$work/err" || fail "the error does not name the file as written"
 cmp -s "$image" "$work/a.nes" || { echo "FAIL: the image changed"; failures=$((failures + 1)); }
 expect 1 export "$work/missing.nes"
 # Arguments and paths beyond ASCII reach the program intact.
@@ -37,6 +42,24 @@ mkdir "$work/Zoë"
 cp "$image" "$work/Zoë/ï.nes"
 expect 0 export "$work/Zoë/ï.nes" -o "$work/Zoë/items.csv"
 cmp -s "$work/items.csv" "$work/Zoë/items.csv" || { echo "FAIL: the export from Zoë/ï.nes differs"; failures=$((failures + 1)); }
+expect 0 export "$work/a.nes" -o -
+cmp -s "$work/out" "$work/items.csv" || fail "-o - did not write the table to the standard output"
+# Nodes of the test's own (mknod needs the right to make them): written into, never replaced, and
+# a full one reported with the system's reason.
+if [[ $cli != *.exe ]] && mknod "$work/null" c 1 3 2>/dev/null && mknod "$work/full.ips" c 1 7; then
+    expect 0 export "$work/a.nes" -o "$work/null"
+    [ -c "$work/null" ] || fail "-o replaced a device node"
+    expect 1 patch "$image" "$work/a.nes" -o "$work/full.ips"
+    [ -c "$work/full.ips" ] || fail "-o replaced a device node"
+    "${run[@]}" export "$work/a.nes" >"$work/full.ips" 2>"$work/err"
+    [ $? -eq 1 ] && grep -q 'standard output: No space' "$work/err" || fail "a full standard output"
+fi
+if [[ $cli != *.exe ]] && mkfifo "$work/fifo.csv"; then
+    run=(timeout 20 "$cli")
+    expect 1 import "$work/a.nes" "$work/fifo.csv"
+    grep -q 'is a FIFO' "$work/err" || fail "a FIFO as the table: $(cat "$work/err")"
+    run=("$cli")
+fi
 expect 2 frobnicate
 expect 2 export
 exit $((failures > 0))

@@ -64,6 +64,8 @@ private slots:
     void jsonErrorPointsAtItsValue();
     void dryRunAndNamesWriteNothing();
     void shortFileRefusesEntriesBeyondItsEnd();
+    void writeStoppedPartWay_data();
+    void writeStoppedPartWay();
 };
 
 void tst_Import::unchangedExportLeavesImage_data() {
@@ -186,6 +188,8 @@ void tst_Import::invalidInputWritesNothing_data() {
     };
     QTest::newRow("bad cell") << "items" << 4 << item("abc", "0", "0")
                               << "t.csv:4:10: the strength \"abc\"";
+    QTest::newRow("a cell holding %1") << "items" << 4 << item("5%1", "0", "0")
+                                       << "t.csv:4:10: the strength \"5%1\" is not a number";
     QTest::newRow("out of range") << "items" << 4 << item("1", "65536", "0")
                                   << "t.csv:4:16: the cost \"65536\"";
     QTest::newRow("two bad cells") << "items" << 4 << item("256", "0", "2")
@@ -305,6 +309,50 @@ void tst_Import::shortFileRefusesEntriesBeyondItsEnd() {
     QVERIFY2(run.err.contains(QStringLiteral("t.csv:42:1: Cannot save item 40")),
              qPrintable(run.err));
     QCOMPARE(disk.bytes(), before);
+}
+
+void tst_Import::writeStoppedPartWay_data() {
+    // Costs of items 1 and 2 change in both bytes: four writes, the first `failAt` of which land.
+    QTest::addColumn<QString>("command"); // "import" or the arguments after rename IMAGE
+    QTest::addColumn<int>("failAt");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("import, first write") << "import" << 0 << 1 << "nothing was written to";
+    QTest::newRow("import, inside an entry")
+        << "import" << 1 << 3
+        << "Written: part of item 1.\nNot written: the rest of item 1, item 2.";
+    QTest::newRow("import, between entries")
+        << "import" << 2 << 3 << "Written: item 1.\nNot written: item 2.";
+    QTest::newRow("rename, first write") << "--item|3|Quall" << 0 << 1 << "Nothing was written.";
+    QTest::newRow("rename, inside the name")
+        << "--item|3|Quall" << 1 << 3
+        << "Written: part of the name of item 3.\nNot written: the rest of the name of item 3.";
+}
+
+void tst_Import::writeStoppedPartWay() {
+    QFETCH(QString, command);
+    QFETCH(int, failAt);
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    Workspace w;
+    QStringList lines = w.exportLines(QStringLiteral("items"));
+    const int cost = columnOf(QStringLiteral("items"), QStringLiteral("cost"));
+    for (const int line : {2, 3}) {
+        QStringList cells = lines[line].split(QLatin1Char(','));
+        cells[cost] = QString::number((cells[cost].toInt() + 0x101) & 0xFFFF);
+        lines[line] = cells.join(QLatin1Char(','));
+    }
+    PutFile(w.table(QStringLiteral("t.csv")), csv(lines));
+    const QStringList arguments =
+        command == QLatin1String("import")
+            ? QStringList{command, w.disk.path(), w.table(QStringLiteral("t.csv"))}
+            : QStringList{QStringLiteral("rename"), w.disk.path()} +
+                  command.split(QLatin1Char('|'));
+    const QByteArray before = w.disk.bytes();
+    const CliRun run = RunTool(arguments, failAt);
+    QCOMPARE(run.code, code);
+    QVERIFY2(run.err.contains(text), qPrintable(run.err));
+    QCOMPARE(DifferingOffsets(before, w.disk.bytes()).size(), failAt);
 }
 
 QTEST_GUILESS_MAIN(tst_Import)

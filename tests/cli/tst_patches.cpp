@@ -50,6 +50,8 @@ private slots:
     void roundTrip();
     void ipsRecordNeverStartsAtEof_data();
     void ipsRecordNeverStartsAtEof();
+    void ipsBeyondItsLengthsIsRefused_data();
+    void ipsBeyondItsLengthsIsRefused();
     void cutShortPatchesAreRefused_data();
     void cutShortPatchesAreRefused();
     void damagedBpsIsRefused_data();
@@ -128,6 +130,21 @@ void tst_Patches::ipsRecordNeverStartsAtEof() {
     const auto result = ApplyIps(*patch, source, &error);
     QVERIFY2(result, qPrintable(error));
     QVERIFY(*result == target);
+}
+
+void tst_Patches::ipsBeyondItsLengthsIsRefused_data() {
+    QTest::addColumn<qint64>("source");
+    QTest::addColumn<qint64>("target");
+    QTest::newRow("a target past 16 MiB") << qint64(16) << qint64(0x1000001);
+    QTest::newRow("cut to 16 MiB") << qint64(0x1000001) << qint64(0x1000000);
+}
+
+void tst_Patches::ipsBeyondItsLengthsIsRefused() {
+    QFETCH(qint64, source);
+    QFETCH(qint64, target);
+    QString error;
+    QVERIFY(!MakeIps(QByteArray(source, '\x01'), QByteArray(target, '\x01'), &error));
+    QVERIFY2(error.contains(QLatin1String("use a BPS patch")), qPrintable(error));
 }
 
 void tst_Patches::cutShortPatchesAreRefused_data() {

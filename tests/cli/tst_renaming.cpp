@@ -13,8 +13,9 @@ namespace {
 constexpr int Quill = 3;  // "Quill Bread", ended by 0x05, read by no other entry
 constexpr int Crumb = 20; // "Crumb Pie", read by enemy 4 too, and by item 6 from its "Pie"
 
-// The demo image with the names above, item 8 pointing below 7FF0 and item 9 at a run of 32768
-// characters. `cut` ends the file inside "Crumb Pie", before its end byte.
+// The demo image with the names above, item 8 pointing below 7FF0, item 9 at a run of 32768
+// characters and item 10 at its own record, whose strength and effect bytes read "AB". `cut` ends
+// the file inside "Crumb Pie", before its end byte.
 QByteArray testImage(bool cut = false) {
     SyntheticImage image = MakeDemoImage(9);
     image.setWord(ItemEntryOffset(Quill), image.addName(QStringLiteral("Quill Bread"), 0x05));
@@ -25,6 +26,8 @@ QByteArray testImage(bool cut = false) {
     image.setWord(ItemEntryOffset(8), 0x1234);
     image.bytes.replace(0x4000, MaxNameLength + 1, QByteArray(MaxNameLength + 1, char(0xC1)));
     image.setWord(ItemEntryOffset(9), 0x4000 + PointerBias);
+    image.setWord(ItemEntryOffset(10), ItemEntryOffset(10) + 3 + PointerBias);
+    image.bytes.replace(ItemEntryOffset(10) + 3, 3, QByteArray("\xC1\xC2\x00", 3));
     return cut ? image.bytes.left(crumb - PointerBias + 9) : image.bytes;
 }
 
@@ -130,6 +133,10 @@ void tst_Renaming::writesNothing_data() {
         << testImage(true) << "--item|20|C" << 1 << "runs past the end of the file, which is ";
     QTest::newRow("a name past the longest the readers accept")
         << image << "--item|9|A" << 1 << "runs on past 32767 characters";
+    QTest::newRow("a name in the item table")
+        << image << "--item|10|A" << 1
+        << "item 10 in %1: the name at pointer 9853 (offset 0x1863) is no name text: writing "
+           "\"A\" would overwrite item 10's record at 0x1860. Nothing";
     QTest::newRow("shared text without --shared")
         << image << "--item|20|Crumb Pot" << 1
         << "item 20 in %1: its name text is shared with 2 other entries listed above; give "
@@ -210,6 +217,13 @@ void tst_Renaming::importNames_data() {
         << "1:A|8:X"
         << ""
         << "t.csv:10:3: cannot write the name of item 8: the name pointer 1234 has no offset";
+    QTest::newRow("a name in the item table")
+        << "t.csv"
+        << "items"
+        << "1:A|10:B"
+        << ""
+        << "t.csv:12:4: cannot write the name of item 10: the name at pointer 9853 (offset "
+           "0x1863) is no name text: writing \"B\" would overwrite item 10's record at 0x1860";
     QTest::newRow("shared text without --shared")
         << "t.csv"
         << "items"
@@ -271,7 +285,8 @@ void tst_Renaming::importNames() {
         return;
     }
     QCOMPARE(run.code, 1);
-    QVERIFY2(run.err.startsWith(QDir::toNativeSeparators(QFileInfo(path).dir().filePath(error))), qPrintable(run.err));
+    QVERIFY2(run.err.startsWith(QDir::toNativeSeparators(QFileInfo(path).dir().filePath(error))),
+             qPrintable(run.err));
     QCOMPARE(disk.bytes(), before);
 }
 

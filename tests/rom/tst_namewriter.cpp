@@ -82,7 +82,7 @@ void tst_NameWriter::plannedAndWritten() {
     ImageOnDisk disk(file);
     auto rom = disk.open();
     RenamePlan plan;
-    const auto refused = PlanRename(*rom, holderAt(pointer), text, Holders, {}, &plan);
+    const auto refused = PlanRename(*rom, holderAt(pointer), text, Holders, {}, {}, &plan);
     QVERIFY2(!refused, qPrintable(refused.value_or(QString())));
     Bytes planned;
     for (const auto& [at, value] : plan.changes)
@@ -118,10 +118,10 @@ void tst_NameWriter::pendingBytesAreReadThrough() {
     QCOMPARE(NameOnceWritten(*rom, 0x7FEF, pending), QString());
     RenamePlan plan;
     const auto refused =
-        PlanRename(*rom, holderAt(0x8005), QStringLiteral("B"), Holders, pending, &plan);
+        PlanRename(*rom, holderAt(0x8005), QStringLiteral("B"), Holders, pending, {}, &plan);
     QVERIFY(refused && refused->contains(QLatin1String("\"\", is only 0")));
     // Ended by the pending byte, neither "Great" nor the empty name reaches "read" any more.
-    QVERIFY(!PlanRename(*rom, holderAt(0x8006), QStringLiteral("ro"), Holders, pending, &plan));
+    QVERIFY(!PlanRename(*rom, holderAt(0x8006), QStringLiteral("ro"), Holders, pending, {}, &plan));
     QCOMPARE(plan.shared.size(), 0);
     QCOMPARE(disk.bytes(), shelf());
 }
