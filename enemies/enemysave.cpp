@@ -51,8 +51,7 @@ std::optional<QString> PlanEnemySave(RomImage& rom, int n, const EnemyForm& form
         if (!value)
             return QStringLiteral("Cannot save %1: the %2 \"%3\" is not a number from 0 to %4. "
                                   "Nothing was written.")
-                .arg(entry, QLatin1String(f.name), f.text.left(40))
-                .arg(f.upper);
+                .arg(entry, QLatin1String(f.name), f.text.left(40), QString::number(f.upper));
         f.value = *value;
     }
     const auto& [hp, pp, off, def, fight, speed, wisdom, str, force, exp, money] = fields;
@@ -94,9 +93,11 @@ std::optional<QString> PlanEnemySave(RomImage& rom, int n, const EnemyForm& form
     return std::nullopt;
 }
 
-std::optional<QString> SaveEnemy(RomImage& rom, int n, const EnemyForm& form) {
+std::optional<QString> SaveEnemy(RomImage& rom, int n, const EnemyForm& form,
+                                 const QByteArray& shown) {
     WritePlan plan;
     if (auto refused = PlanEnemySave(rom, n, form, &plan))
         return refused;
+    plan.shown = shown;
     return ExecutePlan(rom, plan);
 }

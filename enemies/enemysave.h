@@ -28,6 +28,8 @@ EnemyForm EnemyFormOf(const EnemyRecord& r);
 // bits 2-7 are kept. On a refusal returns the message for the user, and the plan is not made.
 std::optional<QString> PlanEnemySave(RomImage& rom, int n, const EnemyForm& form, WritePlan* plan);
 
-// The whole save of entry n: plan it, then write it. The message of a refusal (nothing was
-// written) or of a failure (what was written and what was not), or nothing on success.
-std::optional<QString> SaveEnemy(RomImage& rom, int n, const EnemyForm& form);
+// The whole save of entry n: plan it, then write it, provided the file still holds the entry's
+// bytes `shown` (when given). The message of a refusal (nothing was written) or of a failure
+// (what was written and what was not), or nothing on success.
+std::optional<QString> SaveEnemy(RomImage& rom, int n, const EnemyForm& form,
+                                 const QByteArray& shown = {});

@@ -120,6 +120,7 @@ void frmEnemy::Form_Load() {
 }
 
 void frmEnemy::LoadData() {
+    FollowReplacedImage();
     {
         const QSignalBlocker quietItems(cboItem);
         const QSignalBlocker quietEnemies(cboEnem);
@@ -132,13 +133,23 @@ void frmEnemy::LoadData() {
             items << ItemNames.value(j);
         cboItem->addItems(items);
     }
+    bool loaded = true;
     try {
         EnemyTable = DecodeEnemyTable(*modStuff::RomFile);
+        // Read with the same cache as the decode, so that they are of one moment of the file.
+        ShownBytes =
+            modStuff::RomFile->bytes(EnemyTableOffset, qint64(EnemyCount) * EnemyEntrySize);
     } catch (const RomError& e) {
+        loaded = false;
         EnemyTable.assign(EnemyCount, EnemyRecord{});
+        ShownBytes.clear();
         ShowMessage(this, QMessageBox::Warning, windowTitle(),
                     QStringLiteral("Cannot read the enemy table.\n%1").arg(e.message()));
     }
+    // The placeholders of a failed load are no data: nothing can be edited or saved until a load
+    // succeeds.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setEnabled(loaded);
     {
         const QSignalBlocker quiet(cboEnem);
         QStringList lines;
@@ -201,7 +212,8 @@ void frmEnemy::cmdSave_Click() {
     form.money = txtMoney->text();
     form.itemPosition = cboItem->currentIndex();
 
-    if (const auto problem = SaveEnemy(*modStuff::RomFile, n, form))
+    const QByteArray shown = ShownBytes.mid(qsizetype(n) * EnemyEntrySize, EnemyEntrySize);
+    if (const auto problem = SaveEnemy(*modStuff::RomFile, n, form, shown))
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), *problem);
     // Whatever happened, the window now shows what the file holds.
     LoadData();

@@ -33,6 +33,9 @@ private:
                        double upper);
 
     std::vector<EnemyRecord> EnemyTable;
+    // The table's bytes as the last load read them: a save goes ahead only while its entry still
+    // holds them.
+    QByteArray ShownBytes;
 
     QComboBox* cboEnem;
     QLineEdit* txtHP;

@@ -2,6 +2,7 @@
 
 #include "fields/numbertext.h"
 #include "fields/numericfield.h"
+#include "items/itemnames.h"
 #include "items/itemsave.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
@@ -105,14 +106,24 @@ void frmItem::Form_Load() {
 }
 
 void frmItem::LoadData() {
+    FollowReplacedImage();
     cboItem->clear();
+    bool loaded = true;
     try {
         ItemTable = DecodeItemTable(*modStuff::RomFile);
+        // Read with the same cache as the decode, so that they are of one moment of the file.
+        ShownBytes = modStuff::RomFile->bytes(ItemTableOffset, qint64(ItemCount) * ItemEntrySize);
     } catch (const RomError& e) {
+        loaded = false;
         ItemTable.assign(ItemCount, ItemRecord{});
+        ShownBytes.clear();
         ShowMessage(this, QMessageBox::Warning, windowTitle(),
                     QStringLiteral("Cannot read the item table.\n%1").arg(e.message()));
     }
+    // The placeholders of a failed load are no data: nothing can be edited or saved until a load
+    // succeeds.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setEnabled(loaded);
     {
         // Filled in one go: the list must not select line 0 by itself half-way, and one
         // insertion spares the list a round of change notifications for every line.
@@ -163,7 +174,8 @@ void frmItem::cmdSave_Click() {
     form.ana = chkAna->isChecked();
     form.ninten = chkNinten->isChecked();
 
-    if (const auto problem = SaveItem(*modStuff::RomFile, index, form))
+    const QByteArray shown = ShownBytes.mid(qsizetype(index) * ItemEntrySize, ItemEntrySize);
+    if (const auto problem = SaveItem(*modStuff::RomFile, index, form, shown))
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), *problem);
     // Whatever happened, the window now shows what the file holds.
     LoadData();

@@ -19,3 +19,8 @@ QStringList BuildItemNames(RomImage& rom) {
     }
     return names;
 }
+
+void FollowReplacedImage() {
+    if (modStuff::ReopenIfReplaced())
+        ItemNames = BuildItemNames(*modStuff::RomFile);
+}

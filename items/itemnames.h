@@ -11,3 +11,7 @@ extern QStringList ItemNames;
 // Reads the names of all 114 items through the shared name reader. A name that cannot be read is
 // empty and the build goes on with the next item.
 QStringList BuildItemNames(RomImage& rom);
+
+// Before an editor loads: when another program has replaced the image file on disk, opens the new
+// one in its place and reads its item names, as opening it would.
+void FollowReplacedImage();

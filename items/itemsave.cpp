@@ -45,8 +45,7 @@ std::optional<QString> PlanItemSave(RomImage& rom, int index, const ItemForm& fo
         if (!f.value)
             return QStringLiteral("Cannot save %1: the %2 \"%3\" is not a number from 0 to %4. "
                                   "Nothing was written.")
-                .arg(entry, QLatin1String(f.name), f.text)
-                .arg(f.upper);
+                .arg(entry, QLatin1String(f.name), f.text, QString::number(f.upper));
     }
 
     const qint32 base = ItemEntryOffset(index);
@@ -81,9 +80,11 @@ std::optional<QString> PlanItemSave(RomImage& rom, int index, const ItemForm& fo
     return std::nullopt;
 }
 
-std::optional<QString> SaveItem(RomImage& rom, int index, const ItemForm& form) {
+std::optional<QString> SaveItem(RomImage& rom, int index, const ItemForm& form,
+                                const QByteArray& shown) {
     WritePlan plan;
     if (auto refused = PlanItemSave(rom, index, form, &plan))
         return refused;
+    plan.shown = shown;
     return ExecutePlan(rom, plan);
 }

@@ -33,6 +33,8 @@ ItemForm ItemFormOf(const ItemRecord& r);
 std::optional<QString> PlanItemSave(RomImage& rom, int index, const ItemForm& form,
                                     WritePlan* plan);
 
-// The whole save of entry `index`: plan it, then write it. The message of a refusal (nothing was
-// written) or of a failure (what was written and what was not), or nothing on success.
-std::optional<QString> SaveItem(RomImage& rom, int index, const ItemForm& form);
+// The whole save of entry `index`: plan it, then write it, provided the file still holds the
+// entry's bytes `shown` (when given). The message of a refusal (nothing was written) or of a
+// failure (what was written and what was not), or nothing on success.
+std::optional<QString> SaveItem(RomImage& rom, int index, const ItemForm& form,
+                                const QByteArray& shown = {});

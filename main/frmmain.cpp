@@ -126,6 +126,8 @@ void frmMain::openImage(const QString& path) {
                         .arg(QDir::toNativeSeparators(path), reason));
         return;
     }
+    // The image as it was before this opening's first save stays beside it as IMAGE.bak.
+    image->enableBackup();
     // Replacing the image closes the previous file.
     modStuff::RomPath = path;
     modStuff::RomFile = std::move(image);

@@ -7,6 +7,18 @@ namespace modStuff {
 QString RomPath;
 std::unique_ptr<RomImage> RomFile;
 
+bool ReopenIfReplaced() {
+    if (!RomFile || RomFile->pathState() != RomImage::PathState::Replaced)
+        return false;
+    auto fresh = OpenRomImage(RomFile->path(), nullptr);
+    if (!fresh)
+        return false;
+    if (RomFile->backupWanted())
+        fresh->enableBackup();
+    RomFile = std::move(fresh);
+    return true;
+}
+
 namespace {
 
 // Checks an access of `width` bytes at `offset` before anything is read or written. The file

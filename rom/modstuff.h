@@ -15,6 +15,12 @@ namespace modStuff {
 extern QString RomPath;
 extern std::unique_ptr<RomImage> RomFile;
 
+// When another program has saved the image by writing a new file and renaming it over RomPath,
+// opens that new file as RomFile, so that what is shown and saved is the image as it now stands;
+// a backup is made before its first write as for the old one. Whether it did: a new file that
+// cannot be opened leaves the old one current, and every save through it is refused.
+bool ReopenIfReplaced();
+
 // Offsets count from the first byte of the file, the 16-byte header included. A read at or past
 // the end gives 0; a negative offset fails with RomError::BadOffset; an offset whose last byte
 // would be 0x7FFFFFFF or beyond fails with RomError::Overflow. A failed call changes nothing.

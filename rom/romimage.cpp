@@ -1,6 +1,7 @@
 #include "rom/romimage.h"
 
 #include <QDir>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -20,7 +21,7 @@ std::unique_ptr<RomImage> OpenRomImage(const QString& path, QString* error) {
 }
 
 RomImage::RomImage(const QString& path, OpenedFile file)
-    : m_path(path), m_file(file.handle), m_readOnly(file.readOnly) {}
+    : m_path(path), m_file(file.handle), m_readOnly(file.readOnly), m_identity(file.identity) {}
 
 RomImage::~RomImage() {
     CloseFile(m_file);
@@ -31,6 +32,51 @@ qint64 RomImage::size() const {
     if (size.count < 0)
         fail("find the size of", 0, size.error);
     return size.count;
+}
+
+RomImage::PathState RomImage::pathState() const {
+    if (!m_identity)
+        return PathState::Same;
+    const auto there = IdentityAtPath(m_path);
+    if (!there)
+        return PathState::Gone;
+    if (*there != *m_identity)
+        return PathState::Replaced;
+    int links = 1, error = 0;
+    if (IdentityOfFile(m_file, &links, &error) && links == 0)
+        return PathState::Gone;
+    return PathState::Same;
+}
+
+void RomImage::ensureBackup() {
+    if (!m_backupWanted || m_backupMade)
+        return;
+    const QString backup = backupPath();
+    const auto refuse = [&](const QString& reason) {
+        throw RomError(RomError::Kind::Io, QStringLiteral("Cannot make the backup %1 of %2:\n%3.")
+                                               .arg(QDir::toNativeSeparators(backup),
+                                                    QDir::toNativeSeparators(m_path), reason));
+    };
+    // Written beside the old backup and renamed over it only once synced: a failure leaves the
+    // older backup whole. The copy is read through the open file, so it is of the image being
+    // written, whatever the path names by now.
+    QSaveFile file(backup);
+    if (!file.open(QIODevice::WriteOnly))
+        refuse(file.errorString());
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    for (qint64 done = 0;;) {
+        const IoResult got = readRaw(done, chunk.data(), chunk.size());
+        if (got.count < 0)
+            refuse(SystemReason(got.error));
+        if (got.count == 0)
+            break;
+        if (file.write(chunk.constData(), got.count) != got.count)
+            refuse(file.errorString());
+        done += got.count;
+    }
+    if (!file.commit())
+        refuse(file.errorString());
+    m_backupMade = true;
 }
 
 void RomImage::refresh() {
@@ -74,7 +120,17 @@ const RomImage::Page& RomImage::page(qint64 index) {
     return *slot;
 }
 
+void RomImage::checkPosition(const char* action, qint64 pos) const {
+    if (pos < 0)
+        throw RomError(
+            RomError::Kind::BadOffset,
+            QStringLiteral("Cannot %1 %2 at offset -%3: the position lies before the "
+                           "start of the file.")
+                .arg(QLatin1String(action), QDir::toNativeSeparators(m_path), HexOffset(-pos)));
+}
+
 void RomImage::read(qint64 pos, quint8* out, qint64 len) {
+    checkPosition("read", pos);
     while (len > 0) {
         const qint64 index = pos / PageSize;
         const qint64 within = pos % PageSize;
@@ -85,6 +141,12 @@ void RomImage::read(qint64 pos, quint8* out, qint64 len) {
         pos += take;
         len -= take;
     }
+}
+
+QByteArray RomImage::bytes(qint64 pos, qint64 len) {
+    QByteArray out(len, Qt::Uninitialized);
+    read(pos, reinterpret_cast<quint8*>(out.data()), len);
+    return out;
 }
 
 quint8 RomImage::readByte(qint64 pos) {
@@ -99,6 +161,8 @@ void RomImage::write(qint64 pos, quint8 value) {
                        QStringLiteral("Cannot write to %1 at offset %2:\nthe file is open for "
                                       "reading only.")
                            .arg(QDir::toNativeSeparators(m_path), HexOffset(pos)));
+    checkPosition("write to", pos);
+    ensureBackup();
     const char byte = char(value);
     const IoResult done = writeRaw(pos, &byte, 1);
     if (done.count != 1)

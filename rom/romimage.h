@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -40,12 +41,30 @@ public:
     const QString& path() const { return m_path; }
     bool isReadOnly() const { return m_readOnly; }
 
+    // Whether the path still leads to the file this image holds open. Another program may have
+    // saved the image by writing a new file and renaming it over this one (Replaced), or deleted
+    // or moved it (Gone); writes through the old file would then reach nobody.
+    enum class PathState { Same, Replaced, Gone };
+    PathState pathState() const;
+
+    // From now on, the first write of this opening first copies the file as it stands to
+    // backupPath(); later writes leave that copy alone.
+    void enableBackup() { m_backupWanted = true; }
+    bool backupWanted() const { return m_backupWanted; }
+    bool backupMade() const { return m_backupMade; }
+    QString backupPath() const { return m_path + QStringLiteral(".bak"); }
+    // Makes the backup now if one is wanted and not yet made. RomError when it cannot be made;
+    // nothing has been written to the image then.
+    void ensureBackup();
+
     // The file's length as the operating system reports it now.
     qint64 size() const;
     void refresh();
 
-    // Fills out[0..len) from position pos; bytes at or past the end read as 0.
+    // Fills out[0..len) from position pos; bytes at or past the end read as 0. A negative
+    // position is refused with RomError::BadOffset, and nothing is read or written.
     void read(qint64 pos, quint8* out, qint64 len);
+    QByteArray bytes(qint64 pos, qint64 len);
     quint8 readByte(qint64 pos);
     // Writes one byte at once; a write past the end extends the file, the gap reading as 0.
     void write(qint64 pos, quint8 value);
@@ -62,10 +81,14 @@ private:
     using Page = std::array<quint8, PageSize>;
     const Page& page(qint64 index);
     [[noreturn]] void fail(const char* action, qint64 pos, int error) const;
+    void checkPosition(const char* action, qint64 pos) const;
 
     QString m_path;
     FileHandle m_file;
     bool m_readOnly;
+    std::optional<FileIdentity> m_identity;
+    bool m_backupWanted = false;
+    bool m_backupMade = false;
     std::unordered_map<qint64, std::unique_ptr<Page>> m_pages;
     // The page the last read used: a table load reads one page byte after byte.
     qint64 m_lastIndex = -1;

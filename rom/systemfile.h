@@ -12,10 +12,21 @@
 using FileHandle = std::intptr_t;
 inline constexpr FileHandle NoFile = -1;
 
-// A file opened on an image, before it is wrapped in a RomImage.
+// Which file a name leads to: the device and inode on POSIX, the volume serial number and file
+// index on Windows. Two names of one file give the same identity; a file written anew and renamed
+// over the old name gives another.
+struct FileIdentity {
+    quint64 volume = 0;
+    quint64 index = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// A file opened on an image, before it is wrapped in a RomImage. `identity` is known when it was
+// opened by name; a file made otherwise (an in-memory one) has no name to check against.
 struct OpenedFile {
     FileHandle handle = NoFile;
     bool readOnly = false;
+    std::optional<FileIdentity> identity;
 };
 
 // What one call did: the bytes it moved, or -1 with the system's error code.
@@ -26,8 +37,9 @@ struct IoResult {
 
 // Opens `path` for reading and writing; a file that can only be read is opened for reading alone
 // (every write through it then fails with a clear message). Another program may read and write
-// the file while it is open. A directory or a missing path is refused. On failure `error` gets the
-// operating system's reason.
+// the file while it is open. Only a regular file is taken: a directory, a missing path, a FIFO, a
+// socket or a device is refused, and the open never waits for another process (a FIFO with no
+// writer would block it forever). On failure `error` gets the reason.
 // With `writable` false, the file is opened for reading alone, as one that cannot be written is.
 std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, QString* error);
 inline std::optional<OpenedFile> OpenImageFile(const QString& path, QString* error) {
@@ -38,7 +50,14 @@ inline std::optional<OpenedFile> OpenImageFileForReading(const QString& path, QS
 }
 void CloseFile(FileHandle file);
 
+// The identity of an open file, and how many names it still has (0 once it was deleted), or
+// nothing with the system's error code in `error`.
+std::optional<FileIdentity> IdentityOfFile(FileHandle file, int* links, int* error);
+// The identity of the file that `path` names now, or nothing when no file is there.
+std::optional<FileIdentity> IdentityAtPath(const QString& path);
+
 // Positioned reads and writes; an interrupted call is resumed. A read past the end moves 0 bytes.
+// A negative position is refused with the system's code for an invalid argument.
 IoResult ReadAt(FileHandle file, qint64 pos, char* out, qint64 len);
 IoResult WriteAt(FileHandle file, qint64 pos, const char* data, qint64 len);
 // Hands the written bytes to the disk: 0, or the system's error code.

@@ -9,16 +9,37 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// What a path that is not a regular file names, for the message that refuses it.
+QString kindOfNonFile(mode_t mode) {
+    if (S_ISFIFO(mode))
+        return QStringLiteral("it is a FIFO (a named pipe), not a file");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("it is a socket, not a file");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("it is a device, not a file");
+    return QStringLiteral("it is not a regular file");
+}
+
+FileIdentity identityOf(const struct stat& info) {
+    return {quint64(info.st_dev), quint64(info.st_ino)};
+}
+
+} // namespace
+
 std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, QString* error) {
     const QByteArray name = QFile::encodeName(path);
     OpenedFile file;
     int fd = -1;
+    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer that never comes.
+    // It is cleared again once the path is known to be a regular file.
     if (writable) {
-        fd = ::open(name.constData(), O_RDWR | O_CLOEXEC);
+        fd = ::open(name.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
         writable = !(fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM));
     }
     if (!writable) {
-        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         file.readOnly = true;
     }
     if (fd < 0) {
@@ -27,15 +48,41 @@ std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, QSt
         return std::nullopt;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        const int reason = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    QString refusal;
+    if (::fstat(fd, &info) != 0)
+        refusal = SystemReason(errno);
+    else if (S_ISDIR(info.st_mode))
+        refusal = SystemReason(EISDIR);
+    else if (!S_ISREG(info.st_mode))
+        refusal = kindOfNonFile(info.st_mode);
+    else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        refusal = SystemReason(errno);
+    if (!refusal.isEmpty()) {
         ::close(fd);
         if (error)
-            *error = SystemReason(reason);
+            *error = refusal;
         return std::nullopt;
     }
     file.handle = fd;
+    file.identity = identityOf(info);
     return file;
+}
+
+std::optional<FileIdentity> IdentityOfFile(FileHandle file, int* links, int* error) {
+    struct stat info {};
+    if (::fstat(int(file), &info) != 0) {
+        *error = errno;
+        return std::nullopt;
+    }
+    *links = int(info.st_nlink);
+    return identityOf(info);
+}
+
+std::optional<FileIdentity> IdentityAtPath(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return identityOf(info);
 }
 
 void CloseFile(FileHandle file) {
@@ -44,6 +91,8 @@ void CloseFile(FileHandle file) {
 }
 
 IoResult ReadAt(FileHandle file, qint64 pos, char* out, qint64 len) {
+    if (pos < 0)
+        return {-1, EINVAL};
     ssize_t got;
     do {
         got = ::pread(int(file), out, size_t(len), off_t(pos));
@@ -52,6 +101,8 @@ IoResult ReadAt(FileHandle file, qint64 pos, char* out, qint64 len) {
 }
 
 IoResult WriteAt(FileHandle file, qint64 pos, const char* data, qint64 len) {
+    if (pos < 0)
+        return {-1, EINVAL};
     qint64 done = 0;
     while (done < len) {
         const ssize_t put = ::pwrite(int(file), data + done, size_t(len - done), off_t(pos + done));

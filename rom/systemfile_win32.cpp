@@ -36,6 +36,31 @@ std::optional<OpenedFile> refuse(QString* error, const QString& reason) {
     return std::nullopt;
 }
 
+// What a name that is not a disk file leads to, for the message that refuses it.
+QString kindOfNonFile(DWORD type) {
+    if (type == FILE_TYPE_PIPE)
+        return QStringLiteral("it is a pipe, not a file");
+    if (type == FILE_TYPE_CHAR)
+        return QStringLiteral("it is a device, not a file");
+    return QStringLiteral("it is not a disk file");
+}
+
+std::optional<FileIdentity> identityOf(HANDLE handle, int* links, DWORD* error) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(handle, &info)) {
+        *error = GetLastError();
+        return std::nullopt;
+    }
+    *links = int(info.nNumberOfLinks);
+    // A file deleted while others hold it open keeps its links until the last handle closes.
+    FILE_STANDARD_INFO standard{};
+    if (GetFileInformationByHandleEx(handle, FileStandardInfo, &standard, sizeof standard) &&
+        standard.DeletePending)
+        *links = 0;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
 OVERLAPPED at(qint64 pos) {
     OVERLAPPED where{};
     where.Offset = DWORD(quint64(pos) & 0xFFFFFFFFu);
@@ -80,8 +105,43 @@ std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, QSt
     }
     if (handle == INVALID_HANDLE_VALUE)
         return refuse(error, SystemReason(int(reason)));
+    // NUL, a console or a pipe opens like a file but is none.
+    if (const DWORD type = GetFileType(handle); type != FILE_TYPE_DISK) {
+        CloseHandle(handle);
+        return refuse(error, kindOfNonFile(type));
+    }
+    int links = 0;
+    file.identity = identityOf(handle, &links, &reason);
+    if (!file.identity) {
+        CloseHandle(handle);
+        return refuse(error, SystemReason(int(reason)));
+    }
     file.handle = reinterpret_cast<FileHandle>(handle);
     return file;
+}
+
+std::optional<FileIdentity> IdentityOfFile(FileHandle file, int* links, int* error) {
+    DWORD reason = ERROR_SUCCESS;
+    auto identity = identityOf(asHandle(file), links, &reason);
+    if (!identity)
+        *error = int(reason);
+    return identity;
+}
+
+std::optional<FileIdentity> IdentityAtPath(const QString& path) {
+    const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
+    // No access rights asked: only the file's information is read, and a file that others hold
+    // without sharing can still be asked.
+    HANDLE handle =
+        CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    int links = 0;
+    DWORD reason = ERROR_SUCCESS;
+    auto identity = identityOf(handle, &links, &reason);
+    CloseHandle(handle);
+    return identity;
 }
 
 void CloseFile(FileHandle file) {
@@ -90,6 +150,9 @@ void CloseFile(FileHandle file) {
 }
 
 IoResult ReadAt(FileHandle file, qint64 pos, char* out, qint64 len) {
+    // A negative offset would not be refused: -1 means "at the end of the file".
+    if (pos < 0)
+        return {-1, int(ERROR_NEGATIVE_SEEK)};
     OVERLAPPED where = at(pos);
     DWORD got = 0;
     const DWORD want = DWORD(qMin<qint64>(len, MAXDWORD));
@@ -104,6 +167,9 @@ IoResult ReadAt(FileHandle file, qint64 pos, char* out, qint64 len) {
 }
 
 IoResult WriteAt(FileHandle file, qint64 pos, const char* data, qint64 len) {
+    // An offset of -1 would append to the file.
+    if (pos < 0)
+        return {-1, int(ERROR_NEGATIVE_SEEK)};
     qint64 done = 0;
     while (done < len) {
         OVERLAPPED where = at(pos + done);

@@ -12,6 +12,18 @@ std::optional<QString> CheckEntryWritable(RomImage& rom, const QString& entry, q
         return QStringLiteral("Cannot save %1 to %2:\nthe file is open for reading only. "
                               "Nothing was written.")
             .arg(entry, file);
+    switch (rom.pathState()) {
+    case RomImage::PathState::Replaced:
+        return QStringLiteral("Cannot save %1 to %2:\nthe image was replaced on disk by another "
+                              "program after this entry was shown. Nothing was written.")
+            .arg(entry, file);
+    case RomImage::PathState::Gone:
+        return QStringLiteral("Cannot save %1 to %2:\nthe image was deleted or moved away after it "
+                              "was opened. Nothing was written, and no file was made in its place.")
+            .arg(entry, file);
+    case RomImage::PathState::Same:
+        break;
+    }
     qint64 length = 0;
     try {
         length = rom.size();
@@ -21,14 +33,29 @@ std::optional<QString> CheckEntryWritable(RomImage& rom, const QString& entry, q
     if (qint64(base) + size > length)
         return QStringLiteral("Cannot save %1 to %2:\nthe entry lies at offsets %3 to %4, but the "
                               "file is only %5 bytes long. Nothing was written.")
-            .arg(entry, file, HexOffset(base), HexOffset(qint64(base) + size - 1))
-            .arg(length);
+            .arg(entry, file, HexOffset(base), HexOffset(qint64(base) + size - 1),
+                 QString::number(length));
     return std::nullopt;
 }
 
 std::optional<QString> ExecutePlan(RomImage& rom, const WritePlan& plan) {
     if (auto refused = CheckEntryWritable(rom, plan.entry, plan.base, plan.size))
         return refused;
+    const QString file = QDir::toNativeSeparators(rom.path());
+    try {
+        if (!plan.shown.isEmpty()) {
+            rom.refresh();
+            if (rom.bytes(plan.base, plan.size) != plan.shown)
+                return QStringLiteral("Cannot save %1 to %2:\nanother program changed %1 in the "
+                                      "file after it was shown. Nothing was written; %1 is shown "
+                                      "again as the file now holds it.")
+                    .arg(plan.entry, file);
+        }
+        rom.ensureBackup();
+    } catch (const RomError& e) {
+        return QStringLiteral("Cannot save %1: %2\nNothing was written.")
+            .arg(plan.entry, e.message());
+    }
     for (size_t k = 0; k < plan.writes.size(); ++k) {
         const PlannedWrite& w = plan.writes[k];
         // A failure can fall inside a field: between the two bytes of a word, or between the two

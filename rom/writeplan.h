@@ -22,15 +22,21 @@ struct WritePlan {
     qint32 base;
     int size;
     std::vector<PlannedWrite> writes;
+    // The entry's bytes as the user was shown them, when a window showed them: the save goes
+    // ahead only while the file still holds these, so that another program's change to the entry
+    // is not overwritten unseen. Empty: nothing to compare.
+    QByteArray shown;
 };
 
-// Why the entry cannot be written at all (open for reading only, or lying wholly or partly beyond
-// the end of a file that is too short), or nothing when it can. A refused save writes nothing:
-// extending a file that is not a full image would silently change it.
+// Why the entry cannot be written at all (open for reading only, the path no longer leading to
+// the open file, or the entry lying wholly or partly beyond the end of a file that is too short),
+// or nothing when it can. A refused save writes nothing: extending a file that is not a full
+// image would silently change it.
 std::optional<QString> CheckEntryWritable(RomImage& rom, const QString& entry, qint32 base,
                                           int size);
 
-// Checks the entry, then runs the writes in order and syncs the file. On failure returns the
-// message for the user: the file, the cause, and which fields were written before the failure
+// Checks the entry and that the file still holds the bytes shown, makes the image's backup if one
+// is wanted and not yet made, then runs the writes in order and syncs the file. On failure returns
+// the message for the user: the file, the cause, and which fields were written before the failure
 // (they stay in the file) and which were not.
 std::optional<QString> ExecutePlan(RomImage& rom, const WritePlan& plan);

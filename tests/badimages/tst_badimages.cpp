@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,12 +23,20 @@
 #include <QTest>
 #include <QToolButton>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 enum class Fault {
     None,
+    OtherEntryChanged,
     DeleteWhileOpen,
+    ReplaceWhileOpen,
+    EntryChanged,
     TruncateWhileOpen,
+    BackupImpossible,
     ReadOnly,
     FailFirstWrite,
     FailThirdWrite,
@@ -77,10 +86,11 @@ private slots:
     void refusedOpen();
     void editAndSave_data();
     void editAndSave();
-    void deviceOfNoLength();
+    void failedLoadDisablesSave();
 
 private:
     QStringList m_messages;
+    QTemporaryDir m_dir;
 };
 
 void tst_BadImages::init() {
@@ -98,17 +108,28 @@ void tst_BadImages::cleanup() {
 
 void tst_BadImages::refusedOpen_data() {
     QTest::addColumn<QString>("path");
-    QTest::newRow("missing path") << QStringLiteral("/nonexistent/tolvane/none.nes");
-    QTest::newRow("directory") << QDir::tempPath();
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing path") << QStringLiteral("/nonexistent/tolvane/none.nes") << QString();
+    QTest::newRow("directory") << QDir::tempPath() << QString();
+    // Only opened, never written: the open must refuse it.
+    QTest::newRow("device") << DeviceOfNoLength() << QStringLiteral("device, not a file");
+#ifndef Q_OS_WIN
+    // Opening a FIFO for reading waits for a writer; with none, the open must not hang.
+    const QString fifo = m_dir.filePath(QStringLiteral("fifo.nes"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0400) == 0);
+    QTest::newRow("FIFO") << fifo << QStringLiteral("FIFO");
+#endif
 }
 
 void tst_BadImages::refusedOpen() {
     QFETCH(QString, path);
+    QFETCH(QString, reason);
     frmMain main;
     SetOpenDialogHandler([&](QWidget*) { return path; });
     QTest::mouseClick(main.findChild<QToolButton*>(QStringLiteral("cmdOpen")), Qt::LeftButton);
     QCOMPARE(m_messages.size(), 1);
-    QVERIFY2(m_messages.first().contains(QDir::toNativeSeparators(path)),
+    QVERIFY2(m_messages.first().contains(QDir::toNativeSeparators(path)) &&
+                 m_messages.first().contains(reason),
              qPrintable(m_messages.first()));
     QVERIFY(!modStuff::RomFile);
     QVERIFY(main.findChild<QGroupBox*>(QStringLiteral("fraMain"))->isHidden());
@@ -140,7 +161,11 @@ void tst_BadImages::editAndSave_data() {
             QTest::addRow("%s, %s", image.name, editor == Editor::Items ? "items" : "enemies")
                 << image.bytes << int(Fault::None) << int(editor);
     const std::pair<const char*, Fault> faults[] = {
+        {"another entry changed by another program", Fault::OtherEntryChanged},
         {"deleted while open", Fault::DeleteWhileOpen},
+        {"replaced while open", Fault::ReplaceWhileOpen},
+        {"the entry changed by another program", Fault::EntryChanged},
+        {"backup impossible", Fault::BackupImpossible},
         {"truncated while open", Fault::TruncateWhileOpen},
         {"read-only", Fault::ReadOnly},
         {"write fails after the first", Fault::FailFirstWrite},
@@ -158,7 +183,10 @@ void tst_BadImages::editAndSave() {
     QFETCH(int, fault);
     QFETCH(int, editor);
     const Editor which = Editor(editor);
+    const Fault f = Fault(fault);
+    const QByteArray original = image;
     ImageOnDisk disk(image);
+    const QString backup = disk.path() + QStringLiteral(".bak");
     // The image is closed before its folder is removed: Windows keeps an open file's name.
     const auto closeFirst = qScopeGuard([] { modStuff::RomFile.reset(); });
 
@@ -169,10 +197,7 @@ void tst_BadImages::editAndSave() {
     QVERIFY(m_messages.isEmpty());
 
     const int writes = which == Editor::Items ? 8 : 20;
-    switch (Fault(fault)) {
-    case Fault::DeleteWhileOpen:
-        QVERIFY(QFile::remove(disk.path()));
-        break;
+    switch (f) {
     case Fault::TruncateWhileOpen:
         QVERIFY(QFile::resize(disk.path(), 0x100));
         image.truncate(0x100);
@@ -191,9 +216,10 @@ void tst_BadImages::editAndSave() {
     case Fault::FailLastWrite:
         modStuff::RomFile = std::make_unique<FailingRom>(disk.path(), writes - 1);
         break;
-    case Fault::None:
+    default:
         break;
     }
+    modStuff::RomFile->enableBackup();
 
     // Load the editor, pick the last entry, change one field and save.
     std::unique_ptr<QDialog> window;
@@ -220,58 +246,101 @@ void tst_BadImages::editAndSave() {
     field->selectAll();
     QTest::keyClicks(field, QStringLiteral("77"));
     QCOMPARE(field->text(), QStringLiteral("77"));
+
+    // Strength is byte 3 of an item; HP's low byte is byte 3 of an enemy.
+    const auto [first, end] = savedEntry(which);
+    const qint64 valueAt = first + 3;
+    // Another program acts on the file while the entry is shown.
+    QString refusal;
+    switch (f) {
+    case Fault::OtherEntryChanged:
+        image[valueAt - (end - first + 1)] = char(0x42);
+        QVERIFY(WriteFileBytes(disk.path(), image));
+        break;
+    case Fault::EntryChanged:
+        image[valueAt] = char(0x42);
+        QVERIFY(WriteFileBytes(disk.path(), image));
+        refusal = QStringLiteral("another program changed");
+        break;
+    case Fault::ReplaceWhileOpen:
+        image[valueAt] = char(0x42);
+        QVERIFY(ReplaceFileBytes(disk.path(), image));
+        refusal = QStringLiteral("replaced on disk");
+        break;
+    case Fault::DeleteWhileOpen:
+        QVERIFY(QFile::remove(disk.path()));
+        refusal = QStringLiteral("deleted or moved away");
+        break;
+    case Fault::BackupImpossible:
+        QVERIFY(QDir().mkdir(backup));
+        refusal = QStringLiteral("Cannot make the backup");
+        break;
+    default:
+        break;
+    }
     window->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
 
     // The saved entry is still shown, and it shows what the file holds.
     QCOMPARE(list->currentIndex(), last);
-    const auto [first, end] = savedEntry(which);
     const bool fits = image.size() > end;
-    const bool failing = Fault(fault) >= Fault::ReadOnly;
-    if (Fault(fault) == Fault::DeleteWhileOpen) {
-        QVERIFY(m_messages.isEmpty());
-        QCOMPARE(field->text(), QStringLiteral("77"));
+    const bool failing = f >= Fault::ReadOnly;
+    QCOMPARE(m_messages.size(), fits && !failing && refusal.isEmpty() ? 0 : 1);
+    if (!refusal.isEmpty())
+        QVERIFY2(m_messages.first().contains(refusal) &&
+                     m_messages.first().contains(QStringLiteral("Nothing was written")),
+                 qPrintable(m_messages.first()));
+    if (f == Fault::DeleteWhileOpen) {
+        // Nothing is made at the path; the window still shows the deleted file as it was.
+        QVERIFY(!QFile::exists(disk.path()));
+        QCOMPARE(field->text(), QString::number(quint8(image.at(valueAt))));
         return;
     }
-    QCOMPARE(m_messages.size(), fits && !failing ? 0 : 1);
     const QByteArray now = disk.bytes();
     for (const qint64 offset : DifferingOffsets(image, now))
-        QVERIFY2(offset >= first && offset <= end,
+        QVERIFY2(refusal.isEmpty() && offset >= first && offset <= end,
                  qPrintable(QStringLiteral("byte %1 outside the saved entry changed").arg(offset)));
     if (!fits) {
         QCOMPARE(now, image);
         QVERIFY2(m_messages.first().contains(QStringLiteral("Nothing was written")),
                  qPrintable(m_messages.first()));
     }
-    // Strength is byte 3 of an item; HP's low byte is byte 3 of an enemy.
-    const qint64 valueAt = first + 3;
     const int stored = now.size() > valueAt ? quint8(now.at(valueAt)) : 0;
     const int storedHigh = which == Editor::Enemies && now.size() > valueAt + 1
                                ? (quint8(now.at(valueAt + 1)) & 3) << 8
                                : 0;
     QCOMPARE(field->text(), QString::number(stored + storedHigh));
-    if (Fault(fault) == Fault::FailThirdWrite || Fault(fault) == Fault::FailFirstWrite)
+    if (f == Fault::FailThirdWrite || f == Fault::FailFirstWrite)
         QVERIFY2(m_messages.first().contains(QStringLiteral("kept in the file")),
                  qPrintable(m_messages.first()));
+
+    // A save that wrote made one backup, of the image as it was opened, and a second save in the
+    // same opening leaves it alone.
+    const bool wrote = fits && refusal.isEmpty() && f != Fault::ReadOnly;
+    QCOMPARE(QFileInfo(backup).isFile(), wrote);
+    if (wrote && !failing) {
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("78"));
+        window->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+        QCOMPARE(field->text(), QStringLiteral("78"));
+    }
+    if (wrote)
+        QCOMPARE(FileBytes(backup), f == Fault::OtherEntryChanged ? image : original);
 }
 
-void tst_BadImages::deviceOfNoLength() {
-    // A device reports a length of 0 and reads as zeros (/dev/full also refuses every write; NUL
-    // takes them all): each save is refused as lying beyond the end, and nothing is attempted.
-    const QString device = DeviceOfNoLength();
-    frmMain main;
-    SetOpenDialogHandler([&](QWidget*) { return device; });
-    QTest::mouseClick(main.findChild<QToolButton*>(QStringLiteral("cmdOpen")), Qt::LeftButton);
-    QVERIFY(modStuff::RomFile);
-    frmEnemy enemy(&main);
+void tst_BadImages::failedLoadDisablesSave() {
+    ImageOnDisk disk(MakeDemoImage());
+    disk.makeCurrent();
+    auto* failing = new FailingRom(disk.path());
+    modStuff::RomFile.reset(failing);
+    failing->failReads = true;
+    frmEnemy enemy;
     enemy.Form_Load();
-    enemy.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+    auto* save = enemy.findChild<QPushButton*>(QStringLiteral("cmdSave"));
     QCOMPARE(m_messages.size(), 1);
-    QVERIFY2(m_messages.first().contains(QStringLiteral("only 0 bytes long")),
-             qPrintable(m_messages.first()));
-    frmItem item(&main);
-    item.Form_Load();
-    item.findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
-    QCOMPARE(m_messages.size(), 2);
+    QVERIFY(!save->isEnabled());
+    failing->failReads = false;
+    enemy.LoadData();
+    QVERIFY(save->isEnabled());
 }
 
 QTEST_MAIN(tst_BadImages)

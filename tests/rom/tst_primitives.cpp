@@ -11,7 +11,8 @@ using namespace modStuff;
 
 namespace {
 
-enum class Op { ReadByte, ReadWord, WriteByte, WriteWord };
+// The four primitives, then the image layer beneath them, which refuses what slips past them.
+enum class Op { ReadByte, ReadWord, WriteByte, WriteWord, ImageRead, ImageWrite };
 
 // A 32-byte file: the header's first bytes, then 0x10 + i at offset i.
 QByteArray smallFile() {
@@ -134,6 +135,8 @@ void tst_Primitives::failedCallChangesNothing_data() {
         << int(Op::ReadWord) << 0x7FFFFFFE << 0 << over << "0x7FFFFFFE";
     QTest::newRow("write word at 0x7FFFFFFE")
         << int(Op::WriteWord) << 0x7FFFFFFE << 1 << over << "Write word";
+    QTest::newRow("image read at -1") << int(Op::ImageRead) << -1 << 0 << bad << "-0x1";
+    QTest::newRow("image write at -1") << int(Op::ImageWrite) << -1 << 7 << bad << "-0x1";
 }
 
 void tst_Primitives::failedCallChangesNothing() {
@@ -159,6 +162,12 @@ void tst_Primitives::failedCallChangesNothing() {
         case Op::WriteWord:
             WriteWord(*rom, passed, value);
             break;
+        case Op::ImageRead:
+            rom->readByte(passed);
+            break;
+        case Op::ImageWrite:
+            rom->write(passed, quint8(value));
+            break;
         }
         QFAIL("the call did not fail");
     } catch (const RomError& e) {
@@ -166,6 +175,10 @@ void tst_Primitives::failedCallChangesNothing() {
         QVERIFY2(e.message().contains(mentions), qPrintable(e.message()));
     }
     QCOMPARE(passed, offset);
+    // The system layer refuses too: on Windows, -1 would mean "append".
+    const auto file = OpenImageFile(disk.path(), nullptr);
+    QCOMPARE(WriteAt(file->handle, -1, "x", 1).count, -1);
+    CloseFile(file->handle);
     QCOMPARE(disk.bytes(), smallFile());
 }
 

@@ -4,16 +4,25 @@
 
 #include <QList>
 
+#include <cerrno>
+
 // An image that records the position of every byte it writes and, from write number `failAt` on
-// (counting from 0), refuses the write as a full disk would. failAt = -1 never fails.
+// (counting from 0), refuses the write as a full disk would. failAt = -1 never fails. While
+// `failReads` is set, every read fails as a damaged disk would.
 class FailingRom : public RomImage {
 public:
     explicit FailingRom(const QString& path, int failAt = -1)
         : RomImage(path, *OpenImageFile(path, nullptr)), m_failAt(failAt) {}
 
     QList<qint64> written;
+    bool failReads = false;
 
 protected:
+    IoResult readRaw(qint64 pos, char* out, qint64 len) override {
+        if (failReads)
+            return {-1, EIO};
+        return RomImage::readRaw(pos, out, len);
+    }
     IoResult writeRaw(qint64 pos, const char* data, qint64 len) override {
         if (m_failAt >= 0 && written.size() >= m_failAt)
             return {-1, DiskFullError()};

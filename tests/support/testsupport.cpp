@@ -4,6 +4,7 @@
 #include "rom/modstuff.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QTest>
 
 #ifdef Q_OS_WIN
@@ -37,10 +38,24 @@ ImageOnDisk::ImageOnDisk(const QByteArray& bytes, const QString& name) {
 }
 
 QByteArray ImageOnDisk::bytes() const {
-    QFile file(m_path);
+    return FileBytes(m_path);
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool ReplaceFileBytes(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 std::unique_ptr<RomImage> ImageOnDisk::open() const {

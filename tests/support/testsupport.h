@@ -34,5 +34,12 @@ bool FileModesBindUs();
 // A device that opens like an image and reports no length: /dev/full, or NUL on Windows.
 QString DeviceOfNoLength();
 
+// What a file holds now, or nothing when it cannot be read.
+QByteArray FileBytes(const QString& path);
+// Another program's saves: into the file itself, as a hex editor writes, or as a new file renamed
+// over the old name, as many other programs do.
+bool WriteFileBytes(const QString& path, const QByteArray& bytes);
+bool ReplaceFileBytes(const QString& path, const QByteArray& bytes);
+
 // Offsets at which two byte arrays differ (arrays of unequal length differ past the shorter end).
 QList<qint64> DifferingOffsets(const QByteArray& a, const QByteArray& b);
