@@ -30,10 +30,17 @@ std::optional<FailedWrite> RunPlan(RomImage& rom, const WritePlan& plan) {
 int WrittenInPart(Io& io, const RomImage& image, const QStringList& written,
                   const QStringList& notWritten) {
     const QString separator = QStringLiteral(", ");
-    io.err << QStringLiteral("tolvane-cli: %1 is written in part.\nWritten: %2.\nNot written: %3.")
+    const QString backup =
+        image.backupMade()
+            ? QStringLiteral("The backup %1 holds the image as it was before this command.")
+                  .arg(QDir::toNativeSeparators(image.backupPath()))
+            : QStringLiteral("No backup was made.");
+    io.err << QStringLiteral("tolvane-cli: %1 is written in part.\nWritten: %2.\nNot written: "
+                             "%3.\n%4")
                   .arg(QDir::toNativeSeparators(image.path()), written.join(separator),
                        notWritten.isEmpty() ? QStringLiteral("nothing")
-                                            : notWritten.join(separator))
+                                            : notWritten.join(separator),
+                       backup)
            << Qt::endl;
     return ExitWrittenInPart;
 }

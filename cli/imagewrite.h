@@ -15,6 +15,7 @@ struct FailedWrite {
 std::optional<FailedWrite> RunPlan(RomImage& rom, const WritePlan& plan);
 
 // Tells the user that `image` now holds part of the command's writes: `written` and `notWritten`
-// name them ("item 5", "part of the name of item 3"). Returns ExitWrittenInPart.
+// name them ("item 5", "part of the name of item 3"), and where the backup is. Returns
+// ExitWrittenInPart.
 int WrittenInPart(Io& io, const RomImage& image, const QStringList& written,
                   const QStringList& notWritten);

@@ -9,21 +9,24 @@
 namespace {
 
 const char* const Help =
-    "Usage: tolvane-cli rename IMAGE --item N|--enemy N TEXT [--shared] [--dry-run]\n\n"
+    "Usage: tolvane-cli rename IMAGE --item N|--enemy N TEXT [--shared] [--dry-run] "
+    "[--no-backup]\n\n"
     "Writes TEXT as the name of one entry, in place, where its name pointer leads. Each character\n"
     "is stored as its code + 0x80, so only codes 0x00 to 0x7F can be written. The new name may\n"
     "not be longer than the old one; a shorter one is ended by the byte that ended the old name,\n"
     "and the old bytes behind it stay as they are. Only the bytes that differ are written, and\n"
     "none into the item or the enemy table.\n\n"
     "Other entries may read the same text or part of it. They are listed first, and the rename\n"
-    "is refused unless --shared is given.\n\n"
-    "  --item N   the item to rename (0 to 113)\n"
-    "  --enemy N  the enemy to rename (0 to 120)\n"
-    "  --shared   also change the names of the entries that share the text\n"
-    "  --dry-run  check and report, write nothing\n\n"
+    "is refused unless --shared is given. Before the first write, IMAGE is copied to IMAGE.bak\n"
+    "beside it, over any older one.\n\n"
+    "  --item N     the item to rename (0 to 113)\n"
+    "  --enemy N    the enemy to rename (0 to 120)\n"
+    "  --shared     also change the names of the entries that share the text\n"
+    "  --dry-run    check and report, write nothing\n"
+    "  --no-backup  make no IMAGE.bak\n\n"
     "Exit codes: 0 written, or nothing to write; 1 nothing written; 2 usage error; 3 written in\n"
-    "part: a write failed after others had landed; the backup IMAGE.bak holds the image as it\n"
-    "was.\n";
+    "part: a write failed after others had landed; the backup IMAGE.bak (unless --no-backup)\n"
+    "holds the image as it was.\n";
 
 // The entry named by --item or --enemy, or the usage error.
 std::optional<std::pair<Table, int>> entryOf(const QCommandLineParser& parser,
@@ -54,7 +57,8 @@ int RenameCommand(const QStringList& arguments, Io& io) {
     const QCommandLineOption enemyOption(QStringLiteral("enemy"), QString(), QStringLiteral("N"));
     const QCommandLineOption sharedOption(QStringLiteral("shared"));
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
-    parser.addOptions({itemOption, enemyOption, sharedOption, dryRunOption});
+    const QCommandLineOption noBackupOption(QStringLiteral("no-backup"));
+    parser.addOptions({itemOption, enemyOption, sharedOption, dryRunOption, noBackupOption});
     if (auto exit = ParseCommand(parser, arguments, 2, QLatin1String(Help), io))
         return *exit;
     QString usage;
@@ -70,6 +74,8 @@ int RenameCommand(const QStringList& arguments, Io& io) {
     auto image = OpenImage(io, path);
     if (!image)
         return ExitInvalidInput;
+    if (!parser.isSet(noBackupOption))
+        image->enableBackup();
     const auto refuse = [&](const QString& reason) {
         return Fail(io, QStringLiteral("cannot rename %1 in %2: %3. Nothing was written.")
                             .arg(entry, QDir::toNativeSeparators(path), reason));

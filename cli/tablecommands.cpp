@@ -81,9 +81,10 @@ int ImportCommand(const QStringList& arguments, Io& io) {
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
     const QCommandLineOption namesOption(QStringLiteral("names"));
     const QCommandLineOption sharedOption(QStringLiteral("shared"));
-    parser.addOptions({dryRunOption, namesOption, sharedOption});
+    const QCommandLineOption noBackupOption(QStringLiteral("no-backup"));
+    parser.addOptions({dryRunOption, namesOption, sharedOption, noBackupOption});
     const QString help = QStringLiteral(
-        "Usage: tolvane-cli import IMAGE FILE [--names [--shared]] [--dry-run]\n\n"
+        "Usage: tolvane-cli import IMAGE FILE [--names [--shared]] [--dry-run] [--no-backup]\n\n"
         "Writes the rows of FILE, a CSV or JSON table made by export, back into IMAGE with the\n"
         "editors' own rules. Every row and cell is checked first; if any is invalid, each error "
         "is\n"
@@ -91,13 +92,17 @@ int ImportCommand(const QStringList& arguments, Io& io) {
         "written.\n"
         "Names are written only with --names, by the rules of the rename command: in place, no\n"
         "longer than the old name, codes 0x00 to 0x7F, never into the item or the enemy table.\n"
-        "The item_name column is never written.\n\n"
-        "  --names    write the names that differ\n"
-        "  --shared   with --names: a new name may also change other entries that read its text\n"
-        "  --dry-run  check and report the changes, write nothing\n\n"
+        "The item_name column is never written. Before the first write, IMAGE is copied to\n"
+        "IMAGE.bak beside it, over any older one.\n\n"
+        "  --names      write the names that differ\n"
+        "  --shared     with --names: a new name may also change other entries that read its "
+        "text\n"
+        "  --dry-run    check and report the changes, write nothing\n"
+        "  --no-backup  make no IMAGE.bak\n\n"
         "Exit codes: 0 written, or nothing to write; 1 nothing written; 2 usage error; 3 written\n"
         "in part: a write failed after others had landed, and the message names the entries\n"
-        "written and those not; the backup IMAGE.bak holds the image as it was.\n");
+        "written and those not; the backup IMAGE.bak (unless --no-backup) holds the image as it\n"
+        "was.\n");
     if (auto exit = ParseCommand(parser, arguments, 2, help, io))
         return *exit;
     const QString imagePath = parser.positionalArguments().at(0);
@@ -116,6 +121,8 @@ int ImportCommand(const QStringList& arguments, Io& io) {
     auto image = OpenImage(io, imagePath);
     if (!image)
         return ExitInvalidInput;
+    if (!parser.isSet(noBackupOption))
+        image->enableBackup();
     ImportResult result;
     try {
         result = ImportTable(*image, nativePath(tablePath), *content, options);

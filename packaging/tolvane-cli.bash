@@ -21,8 +21,8 @@ _tolvane_cli() {
         local options="--help"
         case ${COMP_WORDS[1]} in
         export) options+=" --table --format -o --output" ;;
-        import) options+=" --names --shared --dry-run" ;;
-        rename) options+=" --item --enemy --shared --dry-run" ;;
+        import) options+=" --names --shared --dry-run --no-backup" ;;
+        rename) options+=" --item --enemy --shared --dry-run --no-backup" ;;
         patch | apply) options+=" -o --output" ;;
         esac
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")

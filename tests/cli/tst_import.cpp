@@ -64,8 +64,8 @@ private slots:
     void jsonErrorPointsAtItsValue();
     void dryRunAndNamesWriteNothing();
     void shortFileRefusesEntriesBeyondItsEnd();
-    void writeStoppedPartWay_data();
-    void writeStoppedPartWay();
+    void backupAndPartialWrites_data();
+    void backupAndPartialWrites();
 };
 
 void tst_Import::unchangedExportLeavesImage_data() {
@@ -311,29 +311,38 @@ void tst_Import::shortFileRefusesEntriesBeyondItsEnd() {
     QCOMPARE(disk.bytes(), before);
 }
 
-void tst_Import::writeStoppedPartWay_data() {
+void tst_Import::backupAndPartialWrites_data() {
     // Costs of items 1 and 2 change in both bytes: four writes, the first `failAt` of which land.
-    QTest::addColumn<QString>("command"); // "import" or the arguments after rename IMAGE
-    QTest::addColumn<int>("failAt");
+    QTest::addColumn<QString>("command"); // "import", or the arguments after rename IMAGE
+    QTest::addColumn<int>("failAt");      // -1: no write fails
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
-    QTest::newRow("import, first write") << "import" << 0 << 1 << "nothing was written to";
+    QTest::addColumn<bool>("backup");
+    QTest::newRow("import") << "import" << -1 << 0 << "2 entries" << true;
+    QTest::newRow("import --no-backup") << "import|--no-backup" << -1 << 0 << "" << false;
+    QTest::newRow("rename --no-backup") << "--item|3|Quall|--no-backup" << -1 << 0 << "" << false;
+    QTest::newRow("import, first write") << "import" << 0 << 1 << "nothing was written to" << true;
     QTest::newRow("import, inside an entry")
         << "import" << 1 << 3
-        << "Written: part of item 1.\nNot written: the rest of item 1, item 2.";
+        << "Written: part of item 1.\nNot written: the rest of item 1, item 2.\nThe backup "
+        << true;
     QTest::newRow("import, between entries")
-        << "import" << 2 << 3 << "Written: item 1.\nNot written: item 2.";
-    QTest::newRow("rename, first write") << "--item|3|Quall" << 0 << 1 << "Nothing was written.";
+        << "import|--no-backup" << 2 << 3
+        << "Written: item 1.\nNot written: item 2.\nNo backup was made." << false;
+    QTest::newRow("rename, first write")
+        << "--item|3|Quall" << 0 << 1 << "Nothing was written." << true;
     QTest::newRow("rename, inside the name")
         << "--item|3|Quall" << 1 << 3
-        << "Written: part of the name of item 3.\nNot written: the rest of the name of item 3.";
+        << "Written: part of the name of item 3.\nNot written: the rest of the name of item 3."
+        << true;
 }
 
-void tst_Import::writeStoppedPartWay() {
+void tst_Import::backupAndPartialWrites() {
     QFETCH(QString, command);
     QFETCH(int, failAt);
     QFETCH(int, code);
     QFETCH(QString, text);
+    QFETCH(bool, backup);
     Workspace w;
     QStringList lines = w.exportLines(QStringLiteral("items"));
     const int cost = columnOf(QStringLiteral("items"), QStringLiteral("cost"));
@@ -343,16 +352,22 @@ void tst_Import::writeStoppedPartWay() {
         lines[line] = cells.join(QLatin1Char(','));
     }
     PutFile(w.table(QStringLiteral("t.csv")), csv(lines));
+    QStringList words = command.split(QLatin1Char('|'));
     const QStringList arguments =
-        command == QLatin1String("import")
-            ? QStringList{command, w.disk.path(), w.table(QStringLiteral("t.csv"))}
-            : QStringList{QStringLiteral("rename"), w.disk.path()} +
-                  command.split(QLatin1Char('|'));
+        words.first() == QLatin1String("import")
+            ? QStringList{words.takeFirst(), w.disk.path(), w.table(QStringLiteral("t.csv"))} +
+                  words
+            : QStringList{QStringLiteral("rename"), w.disk.path()} + words;
     const QByteArray before = w.disk.bytes();
     const CliRun run = RunTool(arguments, failAt);
     QCOMPARE(run.code, code);
-    QVERIFY2(run.err.contains(text), qPrintable(run.err));
-    QCOMPARE(DifferingOffsets(before, w.disk.bytes()).size(), failAt);
+    QVERIFY2(run.out.contains(text) || run.err.contains(text), qPrintable(run.out + run.err));
+    if (failAt >= 0)
+        QCOMPARE(DifferingOffsets(before, w.disk.bytes()).size(), failAt);
+    const QString bak = w.disk.path() + QStringLiteral(".bak");
+    QCOMPARE(QFile::exists(bak), backup);
+    if (backup)
+        QVERIFY(FileBytes(bak) == before);
 }
 
 QTEST_GUILESS_MAIN(tst_Import)
