@@ -46,21 +46,20 @@ std::optional<QString> NotARegularFile(const QString& path) {
     case fs::file_type::directory:
         return QStringLiteral("a directory");
     case fs::file_type::fifo:
-        return QStringLiteral("a FIFO");
+        return QStringLiteral("a FIFO (a named pipe)");
     case fs::file_type::socket:
         return QStringLiteral("a socket");
     case fs::file_type::character:
-        return QStringLiteral("a character device");
     case fs::file_type::block:
-        return QStringLiteral("a block device");
+        return QStringLiteral("a device");
     default:
-        return QStringLiteral("not a regular file");
+        return QStringLiteral("of an unknown kind");
     }
 }
 
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
     if (const auto kind = NotARegularFile(path)) {
-        *error = QStringLiteral("cannot read %1: it is %2, not a regular file")
+        *error = QStringLiteral("cannot read %1: it is %2, not a file")
                      .arg(QDir::toNativeSeparators(path), *kind);
         return std::nullopt;
     }

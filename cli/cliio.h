@@ -40,7 +40,7 @@ int UsageError(Io& io, const QString& message);
 std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& arguments,
                                 int positionals, const QString& help, Io& io);
 
-// "a FIFO", "a directory": what `path` is when it exists and is not a regular file.
+// "a FIFO (a named pipe)", "a directory": what `path` is when it exists and is not a regular file.
 std::optional<QString> NotARegularFile(const QString& path);
 
 // The whole file, or nothing with the reason in `error`. Only a regular file is read: opening a
