@@ -20,7 +20,9 @@ std::unique_ptr<MemoryRom> MemoryImage(const uint8_t* data, size_t size) {
             std::abort();
         done += size_t(n);
     }
-    return std::make_unique<MemoryRom>(QStringLiteral("memory"), OpenedFile{fd, false});
+    // A file with no name has no identity for a save to check.
+    return std::make_unique<MemoryRom>(QStringLiteral("memory"),
+                                       OpenedFile{fd, false, std::nullopt});
 }
 
 std::string MemoryImageBytes(RomImage& rom) {
