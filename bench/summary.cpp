@@ -125,6 +125,8 @@ int PrintSummary(const SummaryReporter& runs, const ChildFigures& children) {
     timed("save_reload/frmItem/no_sync", "item save + reload, without the sync", 0.5);
     timed("save_reload/frmEnemy/no_sync", "enemy save + reload, without the sync", 0.5);
     timed("sync/after_enemy_save", "sync after a save, on disk", 0);
+    timed("save/frmEnemy/checks_writes_sync_reload", "enemy Save as the user meets it, on disk", 1);
+    timed("first_save/frmEnemy/backup_256KiB", "first Save of an opening, with its backup", 5);
     timed("entry_rule/10000_texts", "numeric entry rule, 10,000 texts", 0);
     child(QStringLiteral("start"), QStringLiteral("application_ms"),
           "QApplication constructed (fresh process)", false, 0);
