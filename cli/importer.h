@@ -13,15 +13,16 @@ struct ImportOptions {
 
 // What an import did or, on a dry run, would do.
 struct ImportResult {
-    QStringList errors;  // "file:line:column: reason"; any error means nothing was written
+    QStringList errors;  // "file:line:column: reason", or the one failed write
     QStringList changes; // one line per entry that changes: item 5 "Name": cost 100 -> 120
     QStringList notes;   // edited names left unwritten without --names
     int entries = 0;
     int fields = 0;
     int bytes = 0;
     bool writeFailed = false; // the file refused a write after the checks passed
-    // After a failed write: the entries, or parts of them, that are in the file and those that
-    // are not. Nothing was written when `written` is empty.
+    // The entries, or parts of them, that are in the file ("item 5", "part of the name of item 3")
+    // and, after a failed write, those that are not. With errors and nothing in `written`, the
+    // file is as it was.
     QStringList written;
     QStringList notWritten;
 };
@@ -30,6 +31,7 @@ struct ImportResult {
 // differs from the image to the editors' own save checks, and with `names` each name that differs
 // to the name writer. Only when all of that passes, and not on a dry run, are the fields that
 // differ written, each entry in the order its editor writes it, then the names in the order of the
-// rows. `fileName` names the table file in messages.
+// rows. A write that fails stops the import there; the result says how far it came. `fileName`
+// names the table file in messages.
 ImportResult ImportTable(RomImage& rom, const QString& fileName, const QByteArray& content,
                          const ImportOptions& options);
