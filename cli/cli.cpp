@@ -18,7 +18,7 @@ const char* const Overview =
     "  patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps\n"
     "  apply PATCH IMAGE -o OUT\n\n"
     "Run 'tolvane-cli COMMAND --help' for the details of one command. import and rename write\n"
-    "into IMAGE in place; before their first write they copy it to IMAGE.bak.\n"
+    "into IMAGE in place; before their first write they copy it to IMAGE.bak.\n\n"
     "Exit codes:\n"
     "  0  success\n"
     "  1  invalid input, or an output that could not be written in full: nothing was written\n"
