@@ -268,6 +268,9 @@ void tst_BadImages::editAndSave() {
         refusal = QStringLiteral("replaced on disk");
         break;
     case Fault::DeleteWhileOpen:
+        if (WineKeepsDeletedNames())
+            QSKIP("Wine keeps a deleted file's name while it is open and does not report the "
+                  "pending delete");
         QVERIFY(QFile::remove(disk.path()));
         refusal = QStringLiteral("deleted or moved away");
         break;

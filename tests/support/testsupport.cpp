@@ -4,12 +4,17 @@
 #include "rom/modstuff.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTest>
 
 #ifdef Q_OS_WIN
+#include <windows.h>
+
 bool FileModesBindUs() {
     return true;
+}
+
+bool WineKeepsDeletedNames() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
 QString DeviceOfNoLength() {
@@ -20,6 +25,10 @@ QString DeviceOfNoLength() {
 
 bool FileModesBindUs() {
     return ::geteuid() != 0;
+}
+
+bool WineKeepsDeletedNames() {
+    return false;
 }
 
 QString DeviceOfNoLength() {
@@ -54,8 +63,10 @@ bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
 }
 
 bool ReplaceFileBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // The old file is moved aside rather than renamed over: Wine refuses to rename over a file
+    // that another handle holds open, where Linux and Windows allow it.
+    const QString aside = path + QStringLiteral(".old");
+    return QFile::rename(path, aside) && WriteFileBytes(path, bytes);
 }
 
 std::unique_ptr<RomImage> ImageOnDisk::open() const {

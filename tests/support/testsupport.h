@@ -36,10 +36,14 @@ QString DeviceOfNoLength();
 
 // What a file holds now, or nothing when it cannot be read.
 QByteArray FileBytes(const QString& path);
-// Another program's saves: into the file itself, as a hex editor writes, or as a new file renamed
-// over the old name, as many other programs do.
+// Another program's saves: into the file itself, as a hex editor writes, or as a new file in the
+// old one's place, as many other programs do.
 bool WriteFileBytes(const QString& path, const QByteArray& bytes);
 bool ReplaceFileBytes(const QString& path, const QByteArray& bytes);
+
+// Under Wine a file deleted while this process holds it open keeps its name, and neither the name
+// nor the handle says that a delete is pending, as Windows itself does.
+bool WineKeepsDeletedNames();
 
 // Offsets at which two byte arrays differ (arrays of unequal length differ past the shorter end).
 QList<qint64> DifferingOffsets(const QByteArray& a, const QByteArray& b);
