@@ -84,9 +84,9 @@ int InfoCommand(const QStringList& arguments, Io& io) {
         "long as the header declares); the CRC32 and SHA-1 of the whole file and of the file\n"
         "without its 16-byte header; and for each table, how many entries lie inside the file,\n"
         "how many name pointers lead into it and how many names are printable text.\n\n"
-        "The tables look right when every entry of both lies inside the file and at least 3 in "
-        "4\n"
-        "names of each table are printable: at least one character, each from 0x20 to 0x7E.\n"
+        "The tables look right when every entry of both lies inside the file and at least\n"
+        "3 in 4 names of each table are printable: at least one character, each from 0x20 to\n"
+        "0x7E.\n"
         "The exit code is 0 whenever the file could be read, whatever that verdict.\n\n"
         "  --json  the same facts as one JSON object\n");
     if (auto exit = ParseCommand(parser, arguments, 1, help, io))

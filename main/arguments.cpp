@@ -44,8 +44,8 @@ std::optional<int> ReadCommandLine(const QStringList& arguments, QStringList* im
     QCommandLineParser parser;
     AddEditorOptions(parser);
     const bool parsed = parser.parse(arguments);
-    // Help and the version win over an unknown option, as before QApplication existed to take
-    // its own options away.
+    // Without QApplication, Qt's own options are still in the list, unknown to this parser: help
+    // and the version are answered all the same.
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
     // Only process() lists Qt's options; it is given none of them, which it would call unknown.
