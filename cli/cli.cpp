@@ -7,10 +7,11 @@ namespace {
 
 const char* const Overview =
     "Usage: tolvane-cli COMMAND ARGUMENTS...\n\n"
-    "The command-line companion of the Tolvane editor: the item and enemy tables of an image\n"
-    "as CSV or JSON, names rewritten in place, differences between images, and IPS and BPS\n"
-    "patches.\n\n"
+    "The command-line companion of the Tolvane editor: what an image is, the item and enemy\n"
+    "tables of an image as CSV or JSON, names rewritten in place, differences between images,\n"
+    "and IPS and BPS patches.\n\n"
     "Commands:\n"
+    "  info IMAGE [--json]\n"
     "  export IMAGE [--table items|enemies] [--format csv|json] [-o FILE]\n"
     "  import IMAGE FILE [--names [--shared]] [--dry-run] [--no-backup]\n"
     "  rename IMAGE --item N|--enemy N TEXT [--shared] [--dry-run] [--no-backup]\n"
@@ -31,7 +32,8 @@ int RunCli(const QStringList& arguments, Io& io) {
     const std::map<QString, std::function<int(const QStringList&, Io&)>> commands = {
         {QStringLiteral("export"), ExportCommand}, {QStringLiteral("import"), ImportCommand},
         {QStringLiteral("rename"), RenameCommand}, {QStringLiteral("diff"), DiffCommand},
-        {QStringLiteral("patch"), PatchCommand},   {QStringLiteral("apply"), ApplyCommand}};
+        {QStringLiteral("patch"), PatchCommand},   {QStringLiteral("apply"), ApplyCommand},
+        {QStringLiteral("info"), InfoCommand}};
     const QString first = arguments.value(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
         first == QLatin1String("help")) {

@@ -10,6 +10,7 @@ int DiffCommand(const QStringList& arguments, Io& io);
 int PatchCommand(const QStringList& arguments, Io& io);
 int ApplyCommand(const QStringList& arguments, Io& io);
 int RenameCommand(const QStringList& arguments, Io& io);
+int InfoCommand(const QStringList& arguments, Io& io);
 
 // Runs a whole command line, `arguments` starting with the program's name as main() gets it.
 int RunCli(const QStringList& arguments, Io& io);

@@ -5,7 +5,15 @@
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
+    if (AsksForHelpOrVersion(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QStringList none;
+        return ReadCommandLine(QCoreApplication::arguments(), &none).value_or(0);
+    }
     QApplication app(argc, argv);
+    QStringList images;
+    if (const auto exit = ReadCommandLine(QCoreApplication::arguments(), &images))
+        return *exit;
     // Qt's own style looks the same on every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The editors' windows carry the same icon as the main window.
@@ -14,6 +22,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("tolvane"));
     frmMain window;
     window.show();
-    OpenGivenImage(window, QCoreApplication::arguments());
+    OpenGivenImage(window, QCoreApplication::arguments().mid(0, 1) + images);
     return app.exec();
 }

@@ -4,7 +4,7 @@ _tolvane_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local prev=${COMP_WORDS[COMP_CWORD - 1]}
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W "export import rename diff patch apply --help --version" -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W "info export import rename diff patch apply --help --version" -- "$cur")
         return
     fi
     case $prev in
@@ -20,6 +20,7 @@ _tolvane_cli() {
     if [[ $cur == -* ]]; then
         local options="--help"
         case ${COMP_WORDS[1]} in
+        info) options+=" --json" ;;
         export) options+=" --table --format -o --output" ;;
         import) options+=" --names --shared --dry-run --no-backup" ;;
         rename) options+=" --item --enemy --shared --dry-run --no-backup" ;;

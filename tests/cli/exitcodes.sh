@@ -37,6 +37,12 @@ expect 1 import "$work/a.nes" "$work/bad%1.csv"
 grep -q 'bad%1.csv:1:1: the column' "$work/err" || fail "the error does not name the file as written"
 cmp -s "$image" "$work/a.nes" || { echo "FAIL: the image changed"; failures=$((failures + 1)); }
 expect 1 export "$work/missing.nes"
+expect 0 info "$work/a.nes"
+grep -q '^Tables look right: *yes' "$work/out" || { echo "FAIL: info does not find the tables"; failures=$((failures + 1)); }
+expect 0 info "$work/a.nes" --json
+grep -q '"tables_look_right": true' "$work/out" || { echo "FAIL: info --json printed $(cat "$work/out")"; failures=$((failures + 1)); }
+expect 1 info "$work/missing.nes"
+grep -q 'missing.nes' "$work/err" || { echo "FAIL: info does not name the missing file"; failures=$((failures + 1)); }
 # Arguments and paths beyond ASCII reach the program intact.
 mkdir "$work/Zoë"
 cp "$image" "$work/Zoë/ï.nes"
@@ -62,4 +68,6 @@ if [[ $cli != *.exe ]] && mkfifo "$work/fifo.csv"; then
 fi
 expect 2 frobnicate
 expect 2 export
+expect 2 info
+expect 2 info "$work/a.nes" --frobnicate
 exit $((failures > 0))

@@ -2,7 +2,8 @@
 # The start with an image named on the command line, in a real window under its own Xvfb, as a
 # file manager's "Open with" starts the program: the image opens as if chosen in the open dialog,
 # so the enemy editor shows that file's entry 0; a path that cannot be opened brings the open's
-# message, and the main window still starts, with no image.
+# message, and the main window still starts, with no image. Qt's own options pass, "--" lets a
+# name begin with "-", and --help, --version and an unknown option end without a window.
 # Usage: open_argument.sh TOLVANE DEMO_IMAGE [SCREENSHOT_DIR]
 set -euo pipefail
 
@@ -64,4 +65,27 @@ xdotool mousemove --window "$main" 84 92 click 1
 sleep 1
 no_window "Enemy Editor" || fail "an editor opened although no image is open"
 stop_editor
+
+at "start with a Qt option and a name that begins with -"
+cp "$image" "$work/-odd.nes"
+start_editor "${launch[@]}" -style Fusion -- -odd.nes
+poll 100 has_window "$title" || fail "the main window did not appear"
+main=$(window_named "$title")
+sleep 0.2
+no_window "Open ROM" || fail "a message came up instead of -odd.nes"
+press_until "$main" 84 92 "Enemy Editor" || fail "the enemy editor did not appear: no image open"
+stop_editor
+
+# A windowed program on Windows shows these in a message box; the terminal's answer is Linux's.
+if [ -z "$shot_prefix" ]; then
+    at "--help and --version answer without a display"
+    env -u DISPLAY "$tolvane" --help >"$work/help" || fail "--help did not exit with 0"
+    grep -q 'tolvane \[options\] \[IMAGE\]$' "$work/help" || fail "--help printed: $(cat "$work/help")"
+    [ "$(env -u DISPLAY "$tolvane" --version)" = "tolvane 0.2.0" ] || fail "--version"
+    at "an unknown option is a usage error"
+    code=0
+    "$tolvane" --frobnicate 2>"$work/err" || code=$?
+    [ "$code" = 2 ] || fail "--frobnicate exited with $code, not 2"
+    grep -q "frobnicate" "$work/err" || fail "the error does not name the option: $(cat "$work/err")"
+fi
 echo "start with an image argument in a real window: passed"

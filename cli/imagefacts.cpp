@@ -1,0 +1,116 @@
+#include "cli/imagefacts.h"
+
+#include "enemies/enemyrecord.h"
+#include "items/itemrecord.h"
+#include "rom/names.h"
+
+#include <QCryptographicHash>
+#include <QStringList>
+
+#include <zlib.h>
+
+#include <algorithm>
+
+namespace {
+
+// NES 2.0 widens a bank count with a nibble of byte 9; the nibble 0xF turns the count byte into
+// an exponent and a multiplier instead. Exponents past 2^48 bytes are held there: no such file
+// exists, and the size must still fit in the sums that follow.
+qint64 RomBytes(quint8 count, quint8 nibble, bool nes2, qint64 bankSize) {
+    if (!nes2)
+        return count * bankSize;
+    if (nibble != 0x0F)
+        return (qint64(nibble) << 8 | count) * bankSize;
+    const int exponent = count >> 2;
+    return (qint64(1) << std::min(exponent, 48)) * ((count & 3) * 2 + 1);
+}
+
+bool IsPrintableName(QByteArrayView bytes, qint64 offset) {
+    qint64 length = 0;
+    for (qint64 at = offset; at < bytes.size() && quint8(bytes[at]) >= 0x80; ++at) {
+        const quint8 code = quint8(bytes[at]) - 0x80;
+        if (code < 0x20 || code > 0x7E || ++length > MaxNameLength)
+            return false;
+    }
+    return length > 0;
+}
+
+TableFacts InspectTable(QByteArrayView bytes, qint64 table, int count, int entrySize,
+                        int pointerAt) {
+    TableFacts facts;
+    facts.entries = count;
+    for (int i = 0; i < count; ++i) {
+        const qint64 entry = table + qint64(entrySize) * i;
+        if (entry + entrySize > bytes.size())
+            break;
+        ++facts.entriesInside;
+        const qint64 pointer =
+            quint8(bytes[entry + pointerAt]) | quint8(bytes[entry + pointerAt + 1]) << 8;
+        const qint64 offset = pointer - PointerBias;
+        if (offset < 0 || offset >= bytes.size())
+            continue;
+        ++facts.pointersInside;
+        if (IsPrintableName(bytes, offset))
+            ++facts.printableNames;
+    }
+    return facts;
+}
+
+QString TableShortfall(const char* table, const TableFacts& facts) {
+    QStringList why;
+    if (facts.entriesInside < facts.entries)
+        why << QStringLiteral("%1 of its %2 entries lie inside the file")
+                   .arg(facts.entriesInside)
+                   .arg(facts.entries);
+    const int needed = (facts.entries * 3 + 3) / 4;
+    if (facts.printableNames < needed)
+        why << QStringLiteral("%1 of its %2 names are printable, fewer than %3")
+                   .arg(facts.printableNames)
+                   .arg(facts.entries)
+                   .arg(needed);
+    return why.isEmpty()
+               ? QString()
+               : QLatin1String(table) + QLatin1String(": ") + why.join(QLatin1String(", and "));
+}
+
+} // namespace
+
+std::optional<InesHeader> ReadInesHeader(QByteArrayView bytes) {
+    if (bytes.size() < InesHeaderSize || !bytes.startsWith(QByteArrayView("NES\x1A", 4)))
+        return std::nullopt;
+    const auto at = [&](int i) { return quint8(bytes[i]); };
+    InesHeader header;
+    header.nes2 = (at(7) & 0x0C) == 0x08;
+    header.prgBytes = RomBytes(at(4), at(9) & 0x0F, header.nes2, 16384);
+    header.chrBytes = RomBytes(at(5), at(9) >> 4, header.nes2, 8192);
+    header.mapper = at(6) >> 4 | (at(7) & 0xF0);
+    header.mirroring = (at(6) & 0x08)   ? Mirroring::FourScreen
+                       : (at(6) & 0x01) ? Mirroring::Vertical
+                                        : Mirroring::Horizontal;
+    header.battery = at(6) & 0x02;
+    header.trainer = at(6) & 0x04;
+    return header;
+}
+
+Checksums ChecksumsOf(QByteArrayView bytes) {
+    const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.data()),
+                              size_t(bytes.size()));
+    return {QStringLiteral("%1").arg(quint32(crc), 8, 16, QLatin1Char('0')),
+            QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex())};
+}
+
+TableFacts InspectItemTable(QByteArrayView bytes) {
+    return InspectTable(bytes, ItemTableOffset, ItemCount, ItemEntrySize, 0);
+}
+
+TableFacts InspectEnemyTable(QByteArrayView bytes) {
+    return InspectTable(bytes, EnemyTableOffset, EnemyCount, EnemyEntrySize, 0x18);
+}
+
+QString TablesVerdict(const TableFacts& items, const TableFacts& enemies) {
+    QStringList why;
+    for (const QString& part : {TableShortfall("items", items), TableShortfall("enemies", enemies)})
+        if (!part.isEmpty())
+            why << part;
+    return why.join(QLatin1String("; "));
+}

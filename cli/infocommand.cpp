@@ -1,0 +1,155 @@
+#include "cli/commands.h"
+#include "cli/imagefacts.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+
+namespace {
+
+QString YesNo(bool value) {
+    return value ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+QString MirroringName(Mirroring mirroring) {
+    switch (mirroring) {
+    case Mirroring::Vertical:
+        return QStringLiteral("vertical");
+    case Mirroring::FourScreen:
+        return QStringLiteral("four-screen");
+    case Mirroring::Horizontal:
+        break;
+    }
+    return QStringLiteral("horizontal");
+}
+
+QString RomSize(qint64 bytes, int bankKiB) {
+    const qint64 bank = bankKiB * 1024;
+    if (bytes % bank != 0)
+        return QStringLiteral("%1 bytes").arg(bytes);
+    return QStringLiteral("%1 x %2 KiB (%3 bytes)").arg(bytes / bank).arg(bankKiB).arg(bytes);
+}
+
+QString DeclaredSize(const InesHeader& header, qint64 size) {
+    const qint64 declared = header.declaredSize();
+    if (declared == size)
+        return QStringLiteral("%1 bytes, as the file holds").arg(declared);
+    return QStringLiteral("%1 bytes, %2 %3 than the file holds")
+        .arg(declared)
+        .arg(qAbs(declared - size))
+        .arg(declared > size ? QStringLiteral("more") : QStringLiteral("fewer"));
+}
+
+QString TableLine(const TableFacts& facts) {
+    return QStringLiteral("%1 of %2 entries inside the file, %3 name pointers into it, %4 "
+                          "printable names")
+        .arg(facts.entriesInside)
+        .arg(facts.entries)
+        .arg(facts.pointersInside)
+        .arg(facts.printableNames);
+}
+
+QJsonObject TableJson(const TableFacts& facts) {
+    return {{QStringLiteral("entries"), facts.entries},
+            {QStringLiteral("entries_inside"), facts.entriesInside},
+            {QStringLiteral("pointers_inside"), facts.pointersInside},
+            {QStringLiteral("printable_names"), facts.printableNames}};
+}
+
+QJsonObject HeaderJson(const InesHeader& header, qint64 size) {
+    return {{QStringLiteral("prg_banks"), double(header.prgBytes / 16384)},
+            {QStringLiteral("prg_bytes"), double(header.prgBytes)},
+            {QStringLiteral("chr_banks"), double(header.chrBytes / 8192)},
+            {QStringLiteral("chr_bytes"), double(header.chrBytes)},
+            {QStringLiteral("mapper"), header.mapper},
+            {QStringLiteral("mirroring"), MirroringName(header.mirroring)},
+            {QStringLiteral("battery"), header.battery},
+            {QStringLiteral("trainer"), header.trainer},
+            {QStringLiteral("nes2"), header.nes2},
+            {QStringLiteral("declared_size"), double(header.declaredSize())},
+            {QStringLiteral("size_matches"), header.declaredSize() == size}};
+}
+
+} // namespace
+
+int InfoCommand(const QStringList& arguments, Io& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption jsonOption(QStringLiteral("json"));
+    parser.addOption(jsonOption);
+    const QString help = QStringLiteral(
+        "Usage: tolvane-cli info IMAGE [--json]\n\n"
+        "Tells what IMAGE is, and writes nothing: its size; its iNES header, if it has one (PRG\n"
+        "and CHR ROM, mapper, mirroring, battery, trainer, NES 2.0, and whether the file is as\n"
+        "long as the header declares); the CRC32 and SHA-1 of the whole file and of the file\n"
+        "without its 16-byte header; and for each table, how many entries lie inside the file,\n"
+        "how many name pointers lead into it and how many names are printable text.\n\n"
+        "The tables look right when every entry of both lies inside the file and at least\n"
+        "3 in 4 names of each table are printable: at least one character, each from 0x20 to\n"
+        "0x7E.\n"
+        "The exit code is 0 whenever the file could be read, whatever that verdict.\n\n"
+        "  --json  the same facts as one JSON object\n");
+    if (auto exit = ParseCommand(parser, arguments, 1, help, io))
+        return *exit;
+    const QString path = parser.positionalArguments().first();
+    QString error;
+    const auto bytes = ReadWholeFile(path, &error);
+    if (!bytes)
+        return Fail(io, error);
+
+    const qint64 size = bytes->size();
+    const auto header = ReadInesHeader(*bytes);
+    const Checksums whole = ChecksumsOf(*bytes);
+    const auto body =
+        header ? std::optional(ChecksumsOf(QByteArrayView(*bytes).sliced(InesHeaderSize)))
+               : std::nullopt;
+    const TableFacts items = InspectItemTable(*bytes);
+    const TableFacts enemies = InspectEnemyTable(*bytes);
+    const QString whyNot = TablesVerdict(items, enemies);
+
+    if (parser.isSet(jsonOption)) {
+        const QJsonValue none(QJsonValue::Null);
+        const QJsonObject facts{
+            {QStringLiteral("file"), QDir::toNativeSeparators(path)},
+            {QStringLiteral("size"), double(size)},
+            {QStringLiteral("header"), header ? QJsonValue(HeaderJson(*header, size)) : none},
+            {QStringLiteral("crc32"), whole.crc32},
+            {QStringLiteral("sha1"), whole.sha1},
+            {QStringLiteral("crc32_without_header"), body ? QJsonValue(body->crc32) : none},
+            {QStringLiteral("sha1_without_header"), body ? QJsonValue(body->sha1) : none},
+            {QStringLiteral("items"), TableJson(items)},
+            {QStringLiteral("enemies"), TableJson(enemies)},
+            {QStringLiteral("tables_look_right"), whyNot.isEmpty()}};
+        io.out << QString::fromUtf8(QJsonDocument(facts).toJson()) << Qt::flush;
+        return ExitSuccess;
+    }
+
+    const auto line = [&](const char* key, const QString& value) {
+        io.out << QStringLiteral("%1 %2\n").arg(QString::fromLatin1(key).leftJustified(22), value);
+    };
+    line("File:", QDir::toNativeSeparators(path));
+    line("Size:", QStringLiteral("%1 bytes").arg(size));
+    line("iNES header:", YesNo(header.has_value()));
+    if (header) {
+        line("  PRG ROM:", RomSize(header->prgBytes, 16));
+        line("  CHR ROM:", RomSize(header->chrBytes, 8));
+        line("  Mapper:", QString::number(header->mapper));
+        line("  Mirroring:", MirroringName(header->mirroring));
+        line("  Battery:", YesNo(header->battery));
+        line("  Trainer:", YesNo(header->trainer));
+        line("  NES 2.0:", YesNo(header->nes2));
+        line("  Declared size:", DeclaredSize(*header, size));
+    }
+    line("CRC32:", whole.crc32);
+    line("SHA-1:", whole.sha1);
+    if (body) {
+        line("CRC32 without header:", body->crc32);
+        line("SHA-1 without header:", body->sha1);
+    }
+    line("Items:", TableLine(items));
+    line("Enemies:", TableLine(enemies));
+    line("Tables look right:",
+         whyNot.isEmpty() ? QStringLiteral("yes") : QStringLiteral("no (%1)").arg(whyNot));
+    io.out << Qt::flush;
+    return ExitSuccess;
+}
