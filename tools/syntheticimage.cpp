@@ -9,7 +9,7 @@
 #include <QStringList>
 
 SyntheticImage::SyntheticImage(int size) : bytes(size, '\0') {
-    const char header[] = {'N', 'E', 'S', '\x1A', 0x10, 0x10, 0x10, 0x00};
+    const char header[] = {'N', 'E', 'S', '\x1A', 0x10, 0x00, 0x10, 0x00};
     for (int i = 0; i < int(sizeof header) && i < size; ++i)
         bytes[i] = header[i];
 }

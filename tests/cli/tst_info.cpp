@@ -59,6 +59,10 @@ void tst_Info::reportsWhatTheFileIs() {
     QCOMPARE(error.error, QJsonParseError::NoError);
     QCOMPARE(facts[QLatin1String("size")].toInteger(), bytes.size());
     QCOMPARE(facts[QLatin1String("header")].isObject(), header);
+    // The synthetic header declares 16 banks of PRG ROM and no CHR ROM: the full image's size.
+    if (header)
+        QCOMPARE(facts[QLatin1String("header")][QLatin1String("size_matches")].toBool(),
+                 bytes.size() == SyntheticImage::FullSize);
     QCOMPARE(facts[QLatin1String("enemies")][QLatin1String("entries_inside")].toInt(),
              enemiesInside);
     QCOMPARE(facts[QLatin1String("tables_look_right")].toBool(), looksRight);
