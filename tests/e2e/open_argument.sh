@@ -35,7 +35,7 @@ stop_editor
 at "start with a path that cannot be opened"
 start_editor "$(native_path "$work/gone.nes")"
 message=$(wait_main_window "Open ROM" 120) || fail "no message named the missing file"
-main=$(wait_window "$title")
+main=$(wait_main_window "$title" 60) || fail "the main window did not appear"
 shot "Open ROM" argument-cannot-open
 focus "$message"
 xdotool key Return

@@ -1,5 +1,5 @@
 # Sourced by the real-window tests beside it: what they share to drive the editor through the X
-# server as a person would. Every wait waits on a condition; a window takes keys only once it has
+# server as a person would. Every wait waits on a condition: keys go to a window only once it has
 # the keyboard focus, and a typed field is read back.
 # shellcheck source=../../scripts/lib/xserver.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xserver.sh"
@@ -10,13 +10,10 @@ title="Tolvane, v0.2.0"
 # take E2E_BUDGET seconds (CTest's timeout is larger), so that a failure still names its step.
 begin_real_window_test() {
     set -euo pipefail
-    tolvane=$(realpath "$1")
-    demo=$(realpath "$2")
-    shots=${3:-}
+    tolvane=$(realpath "$1") demo=$(realpath "$2") shots=${3:-}
     [ -z "$shots" ] || mkdir -p "$shots"
     work=$(mktemp -d)
-    poll_deadline=$((EPOCHSECONDS + ${E2E_BUDGET:-240}))
-    started=$EPOCHREALTIME
+    poll_deadline=$((EPOCHSECONDS + ${E2E_BUDGET:-240})) started=$EPOCHREALTIME
     use_program "$tolvane"
     trap cleanup EXIT
     at "start Xvfb"
@@ -26,16 +23,12 @@ begin_real_window_test() {
 # Qt's windows platform, with a UTF-8 locale so that paths beyond ASCII pass; the caller sets
 # WINEPREFIX and WINEPATH (scripts/windows.sh does), and its screenshots are named windows-*.
 use_program() {
-    if [[ $1 == *.exe ]]; then
-        launch=(env LC_ALL=C.UTF-8 wine "$1")
-        shot_prefix=windows-
-        # Wine's desktop and clipboard stay on the X display its server started with; the test
-        # needs a server of its own, on its own display.
-        wineserver -k 2>/dev/null || true
-    else
-        launch=("$1")
-        shot_prefix=
-    fi
+    launch=("$1") shot_prefix=
+    [[ $1 == *.exe ]] || return 0
+    launch=(env LC_ALL=C.UTF-8 wine "$1") shot_prefix=windows-
+    # Wine's desktop and clipboard stay on the X display its server started with; the test needs
+    # a server of its own, on its own display.
+    wineserver -k 2>/dev/null || true
 }
 # native_path PATH: PATH as the program takes it; Wine shows / as Z:.
 native_path() {
@@ -46,11 +39,7 @@ at() {
     step=$1
     [ -z "${E2E_TRACE:-}" ] || echo "$(date +%s.%N | cut -c7-14) $1" >&2
 }
-cleanup() {
-    set +e
-    stop_own_processes
-    rm -rf "$work"
-}
+cleanup() { set +e; stop_own_processes; rm -rf "$work"; }
 fail() {
     echo "FAIL at step '$step': $*" >&2
     [ -s "$work/app.log" ] && sed 's/^/editor: /' "$work/app.log" >&2
@@ -63,11 +52,6 @@ fail() {
 window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n 1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
 no_window() { [ -z "$(window_named "$1")" ]; }
-# wait_window TITLE: the id of the window titled TITLE, once it is visible.
-wait_window() {
-    poll 60 has_window "$1" || fail "no window '$1' appeared"
-    window_named "$1"
-}
 wait_gone() { poll 60 no_window "$1" || fail "the window '$1' did not close"; }
 focused_on() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 # focus WINDOW: waits until WINDOW has the keyboard focus; keys sent before would go elsewhere.
@@ -77,19 +61,17 @@ focus() {
     poll 60 focused_on "$1" || fail "window $1 did not get the keyboard focus"
 }
 shot() { [ -z "$shots" ] || import -window "$(window_named "$1")" "$shots/${shot_prefix:-}$2.png"; }
+clear_clipboard() { printf '' | xclip -selection clipboard; }
 clipboard_holds_text() { [ -n "$(timeout 5 xclip -o -selection clipboard 2>/dev/null)" ]; }
-# read_focused: the text of the focused field, through the clipboard.
+# read_focused: the text of the focused field, through the clipboard. read_field WINDOW X Y: of
+# the field of WINDOW at (X, Y).
 read_focused() {
-    printf '' | xclip -selection clipboard
+    clear_clipboard
     xdotool key ctrl+a ctrl+c
     poll 10 clipboard_holds_text || true
     timeout 5 xclip -o -selection clipboard
 }
-# read_field WINDOW X Y: the text of the field of WINDOW at (X, Y).
-read_field() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    read_focused
-}
+read_field() { xdotool mousemove --window "$1" "$2" "$3" click 1 && read_focused; }
 # type_into WINDOW X Y TEXT EXPECTED: types TEXT into the field at (X, Y) of WINDOW, which has the
 # focus (without X and Y: into its focused field), until the field reads EXPECTED; a key the
 # program lost under load is typed again, a field that reads otherwise each time fails the test.
@@ -125,12 +107,6 @@ start_editor() {
     app_pid=$!
 }
 # Without a window manager nothing sends the close request; the editor is stopped by its id.
-stop_editor() {
-    kill "$app_pid"
-    wait "$app_pid" 2>/dev/null || true
-    app_pid=""
-}
+stop_editor() { kill "$app_pid" && { wait "$app_pid" 2>/dev/null || true; } && app_pid=""; }
 # passed WHAT: the closing line, with the time the test took.
-passed() {
-    awk -v a="$started" -v b="$EPOCHREALTIME" -v w="$1" 'BEGIN { printf "%s: passed in %.1f s\n", w, b - a }'
-}
+passed() { awk -v a="$started" -v b="$EPOCHREALTIME" -v w="$1" 'BEGIN { printf "%s: passed in %.1f s\n", w, b - a }'; }
