@@ -22,7 +22,9 @@ type_into "$dialog" "" "" "$(native_path "$work/demo.nes")" "$(native_path "$wor
 # The copy behind the Return shows that the Return has been handled: the dialog is gone, or the
 # copy arrived from the dialog, which then takes a second Return.
 clear_clipboard
-xdotool key Return ctrl+a ctrl+c
+xdotool key Return
+select_field
+xdotool key ctrl+c
 handled_return() { no_window "Open" || clipboard_holds_text; }
 poll 60 handled_return || fail "the open dialog did not handle Return"
 ! has_window "Open" || xdotool key Return

@@ -62,12 +62,16 @@ focus() {
 }
 shot() { [ -z "$shots" ] || import -window "$(window_named "$1")" "$shots/${shot_prefix:-}$2.png"; }
 clear_clipboard() { printf '' | xclip -selection clipboard; }
+# End, then shift+Home selects a whole field in Qt's fields and in Windows' own, also while the
+# file name completer's popup is open (it takes Home and End only with ctrl).
+select_field() { xdotool key End shift+Home; }
 clipboard_holds_text() { [ -n "$(timeout 5 xclip -o -selection clipboard 2>/dev/null)" ]; }
 # read_focused: the text of the focused field, through the clipboard. read_field WINDOW X Y: of
 # the field of WINDOW at (X, Y).
 read_focused() {
     clear_clipboard
-    xdotool key ctrl+a ctrl+c
+    select_field
+    xdotool key ctrl+c
     poll 10 clipboard_holds_text || true
     timeout 5 xclip -o -selection clipboard
 }
@@ -79,7 +83,7 @@ type_into() {
     local try value
     for ((try = 0; try < 3; try++)); do
         [ -z "$2" ] || xdotool mousemove --window "$1" "$2" "$3" click 1
-        xdotool key ctrl+a
+        select_field
         xdotool type --delay 20 "$4"
         value=$(read_focused)
         [ "$value" != "$5" ] || return 0
