@@ -9,7 +9,6 @@ tolvane=$(realpath "$1")
 runs=${2:-9}
 root=$(cd "$(dirname "$0")/.." && pwd)
 version=$(sed -n 's/^project(Tolvane VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
-title="^Tolvane, v${version//./\\.}\$"
 work=$(mktemp -d)
 # shellcheck source=../scripts/lib/xserver.sh
 source "$root/scripts/lib/xserver.sh"
@@ -21,19 +20,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_own_xvfb 150 199 "$work/xvfb.log"
+start_own_xvfb "$work/xvfb.log"
 
 # One launch: prints the milliseconds until the main window was visible and the peak memory in kB.
-# "xdotool search --sync" looks again only every half second, so the same search is repeated
-# here at once instead; the figure is late by at most one search, about 10 ms.
+# The wait looks every 10 ms ("xdotool search --sync" looks only every half second), so the figure
+# is late by at most one search and one pause, about 20 ms.
+poll_interval=0.01
 launch() {
     local start found peak
     start=$EPOCHREALTIME
     (cd "$work" && exec env -u QT_QPA_PLATFORM "$tolvane" >>"$work/app.log" 2>&1) &
     app_pid=$!
-    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
-        kill -0 "$app_pid" 2>/dev/null || { echo "the program ended early" >&2; exit 1; }
-    done
+    wait_main_window "Tolvane, v$version" 60 >/dev/null || exit 1
     found=$EPOCHREALTIME
     peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$app_pid/status")
     kill "$app_pid"

@@ -45,7 +45,7 @@ cleanup() {
 trap cleanup EXIT
 
 # A Qt program needs an X display under Wine, even on the offscreen platform.
-start_own_xvfb 150 199 "$build/xvfb.log"
+start_own_xvfb "$build/xvfb.log"
 export WINEPREFIX=$build/wine
 [ -d "$WINEPREFIX/drive_c" ] || wineboot -i >/dev/null 2>&1
 export WINEPATH="$(winpath "$qt/bin");$(winpath "$gcc_runtime");$(winpath "$mingw_lib")"
@@ -105,13 +105,8 @@ answer=$(cd "$installed" && wine tolvane-cli.exe --version 2>/dev/null | tr -d '
     { echo "FAIL: tolvane-cli.exe --version answered '$answer'" >&2; exit 1; }
 (cd "$installed" && exec env -u QT_QPA_PLATFORM wine tolvane.exe >"$fresh/app.log" 2>&1) &
 app_pid=$!
-shown=""
-for _ in $(seq 300); do
-    shown=$(xdotool search --onlyvisible --name "^Tolvane, v$version\$" 2>/dev/null | head -n 1 || true)
-    [ -n "$shown" ] && break
-    sleep 0.1
-done
-[ -n "$shown" ] || { echo "FAIL: tolvane.exe from the zip showed no main window" >&2; exit 1; }
+wait_main_window "Tolvane, v$version" 120 >/dev/null ||
+    { echo "FAIL: tolvane.exe from the zip showed no main window" >&2; exit 1; }
 echo "dist/$name.zip: $(stat -c %s "$zip") bytes; from a fresh prefix tolvane-cli.exe answers" \
     "'$answer' and tolvane.exe shows its main window."
 echo "Windows build and checks took $(($(date +%s) - started)) s."

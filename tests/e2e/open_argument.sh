@@ -5,24 +5,9 @@
 # message, and the main window still starts, with no image. Qt's own options pass, "--" lets a
 # name begin with "-", and --help, --version and an unknown option end without a window.
 # Usage: open_argument.sh TOLVANE DEMO_IMAGE [SCREENSHOT_DIR]
-set -euo pipefail
-
-tolvane=$(realpath "$1")
-demo=$(realpath "$2")
-shots=${3:-}
-[ -z "$shots" ] || mkdir -p "$shots"
-work=$(mktemp -d)
-# shellcheck source=../../scripts/lib/xserver.sh
-source "$(dirname "$0")/../../scripts/lib/xserver.sh"
 # shellcheck source=xdrive.sh
 source "$(dirname "$0")/xdrive.sh"
-use_program "$tolvane"
-trap cleanup EXIT
-at "start"
-title="Tolvane, v0.2.0"
-
-at "start Xvfb"
-start_own_xvfb 90 140 "$work/xvfb.log" || fail "Xvfb did not come up"
+begin_real_window_test "$@"
 
 # A space and a letter beyond ASCII in the name: the path must reach the open intact.
 image="$work/Démo image.nes"
@@ -30,16 +15,14 @@ cp "$demo" "$image"
 chmod u+w "$image"
 
 at "start with the image"
-start_editor "${launch[@]}" "$(native_path "$image")"
-poll 100 has_window "$title" || fail "the main window did not appear"
-main=$(window_named "$title")
-sleep 0.2
-no_window "Open ROM" || fail "a message came up instead of the image"
+start_editor "$(native_path "$image")"
+main=$(wait_main_window "$title" 120) || fail "the main window did not appear"
 shot "$title" argument-main
 
 at "the enemy editor shows the image's entry 0"
-press_until "$main" 84 92 "Enemy Editor" || fail "the enemy editor did not appear: no image open"
-enemy=$(window_named "Enemy Editor")
+enemy=$(press_until "$main" 84 92 "Enemy Editor")
+# The editor opens only once the open is done, and the open's message would have come before.
+no_window "Open ROM" || fail "a message came up beside the image"
 entry=$((0x2C030))
 low=$(od -An -tu1 -j $((entry + 3)) -N1 "$image" | tr -d ' ')
 high=$(od -An -tu1 -j $((entry + 4)) -N1 "$image" | tr -d ' ')
@@ -47,33 +30,33 @@ hp=$(read_field "$enemy" 140 41)
 [ "$hp" = $((low | (high & 3) << 8)) ] || fail "HP reads '$hp', the file holds $((low | (high & 3) << 8))"
 focus "$enemy"
 xdotool key Escape
-poll 50 no_window "Enemy Editor" || fail "the enemy editor did not close"
+wait_gone "Enemy Editor"
 stop_editor
 
 at "start with a path that cannot be opened"
-start_editor "${launch[@]}" "$(native_path "$work/gone.nes")"
-poll 100 has_window "Open ROM" || fail "no message named the missing file"
-poll 100 has_window "$title" || fail "the main window did not appear"
-main=$(window_named "$title")
+start_editor "$(native_path "$work/gone.nes")"
+message=$(wait_main_window "Open ROM" 120) || fail "no message named the missing file"
+main=$(wait_main_window "$title" 60) || fail "the main window did not appear"
 shot "Open ROM" argument-cannot-open
-focus "$(window_named "Open ROM")"
+focus "$message"
 xdotool key Return
-poll 50 no_window "Open ROM" || fail "the message did not close"
+wait_gone "Open ROM"
 
 at "the main window starts with no image"
 xdotool mousemove --window "$main" 84 92 click 1
-sleep 1
+# The open dialog comes from a later click, so the first one has been handled when it shows.
+press_until "$main" 12 12 "Open" >/dev/null
 no_window "Enemy Editor" || fail "an editor opened although no image is open"
+xdotool key Escape
+wait_gone "Open"
 stop_editor
-
 at "start with a Qt option and a name that begins with -"
 cp "$image" "$work/-odd.nes"
-start_editor "${launch[@]}" -style Fusion -- -odd.nes
-poll 100 has_window "$title" || fail "the main window did not appear"
-main=$(window_named "$title")
-sleep 0.2
+start_editor -style Fusion -- -odd.nes
+main=$(wait_main_window "$title" 120) || fail "the main window did not appear"
+press_until "$main" 84 92 "Enemy Editor" >/dev/null
+# The editor opens only once the open is done, and the open's message would have come before.
 no_window "Open ROM" || fail "a message came up instead of -odd.nes"
-press_until "$main" 84 92 "Enemy Editor" || fail "the enemy editor did not appear: no image open"
 stop_editor
 
 # A windowed program on Windows shows these in a message box; the terminal's answer is Linux's.
@@ -88,4 +71,4 @@ if [ -z "$shot_prefix" ]; then
     [ "$code" = 2 ] || fail "--frobnicate exited with $code, not 2"
     grep -q "frobnicate" "$work/err" || fail "the error does not name the option: $(cat "$work/err")"
 fi
-echo "start with an image argument in a real window: passed"
+passed "start with an image argument in a real window"
