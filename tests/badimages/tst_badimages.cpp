@@ -111,7 +111,6 @@ void tst_BadImages::refusedOpen_data() {
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing path") << QStringLiteral("/nonexistent/tolvane/none.nes") << QString();
     QTest::newRow("directory") << QDir::tempPath() << QString();
-    // Only opened, never written: the open must refuse it.
     QTest::newRow("device") << DeviceOfNoLength() << QStringLiteral("device, not a file");
 #ifndef Q_OS_WIN
     // Opening a FIFO for reading waits for a writer; with none, the open must not hang.
@@ -258,19 +257,17 @@ void tst_BadImages::editAndSave() {
         QVERIFY(WriteFileBytes(disk.path(), image));
         break;
     case Fault::EntryChanged:
+    case Fault::ReplaceWhileOpen: {
         image[valueAt] = char(0x42);
-        QVERIFY(WriteFileBytes(disk.path(), image));
-        refusal = QStringLiteral("another program changed");
+        const bool inPlace = f == Fault::EntryChanged;
+        QVERIFY(inPlace ? WriteFileBytes(disk.path(), image)
+                        : ReplaceFileBytes(disk.path(), image));
+        refusal = QLatin1String(inPlace ? "another program changed" : "replaced on disk");
         break;
-    case Fault::ReplaceWhileOpen:
-        image[valueAt] = char(0x42);
-        QVERIFY(ReplaceFileBytes(disk.path(), image));
-        refusal = QStringLiteral("replaced on disk");
-        break;
+    }
     case Fault::DeleteWhileOpen:
         if (WineKeepsDeletedNames())
-            QSKIP("Wine keeps a deleted file's name while it is open and does not report the "
-                  "pending delete");
+            QSKIP("Wine keeps a deleted open file's name and reports no pending delete");
         QVERIFY(QFile::remove(disk.path()));
         refusal = QStringLiteral("deleted or moved away");
         break;

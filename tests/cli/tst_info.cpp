@@ -6,7 +6,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,16 +58,12 @@ void tst_Info::reportsWhatTheFileIs() {
     QCOMPARE(error.error, QJsonParseError::NoError);
     QCOMPARE(facts[QLatin1String("size")].toInteger(), bytes.size());
     QCOMPARE(facts[QLatin1String("header")].isObject(), header);
-    // The synthetic header declares 16 banks of PRG ROM and no CHR ROM: the full image's size.
     if (header)
         QCOMPARE(facts[QLatin1String("header")][QLatin1String("size_matches")].toBool(),
                  bytes.size() == SyntheticImage::FullSize);
     QCOMPARE(facts[QLatin1String("enemies")][QLatin1String("entries_inside")].toInt(),
              enemiesInside);
     QCOMPARE(facts[QLatin1String("tables_look_right")].toBool(), looksRight);
-    QVERIFY(text.out.contains(
-        QRegularExpression(QStringLiteral("\nTables look right: +%1")
-                               .arg(QLatin1String(looksRight ? "yes\n" : "no \\(")))));
 
     const auto sums = [](const QByteArray& data) {
         const auto crc = crc32(0, reinterpret_cast<const Bytef*>(data.data()), uInt(data.size()));

@@ -63,8 +63,7 @@ bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
 }
 
 bool ReplaceFileBytes(const QString& path, const QByteArray& bytes) {
-    // The old file is moved aside rather than renamed over: Wine refuses to rename over a file
-    // that another handle holds open, where Linux and Windows allow it.
+    // Moved aside, not renamed over: Wine refuses to rename over a file another handle holds.
     const QString aside = path + QStringLiteral(".old");
     return QFile::rename(path, aside) && WriteFileBytes(path, bytes);
 }

@@ -41,8 +41,7 @@ QByteArray FileBytes(const QString& path);
 bool WriteFileBytes(const QString& path, const QByteArray& bytes);
 bool ReplaceFileBytes(const QString& path, const QByteArray& bytes);
 
-// Under Wine a file deleted while this process holds it open keeps its name, and neither the name
-// nor the handle says that a delete is pending, as Windows itself does.
+// Under Wine a file deleted while held open keeps its name, and no call reports the pending delete.
 bool WineKeepsDeletedNames();
 
 // Offsets at which two byte arrays differ (arrays of unequal length differ past the shorter end).
