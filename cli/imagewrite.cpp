@@ -5,13 +5,11 @@
 namespace {
 
 std::optional<QByteArray> bytesAt(RomImage& rom, qint32 base, int size) {
-    QByteArray bytes(size, '\0');
     try {
-        rom.read(base, reinterpret_cast<quint8*>(bytes.data()), size);
+        return rom.bytes(base, size);
     } catch (const RomError&) {
         return std::nullopt;
     }
-    return bytes;
 }
 
 } // namespace
