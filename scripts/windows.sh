@@ -51,8 +51,11 @@ export WINEPREFIX=$build/wine
 export WINEPATH="$(winpath "$qt/bin");$(winpath "$gcc_runtime");$(winpath "$mingw_lib")"
 mkdir -p "$build/screenshots"
 # One Wine server for the whole suite: left to itself it ends a few seconds after its last
-# program, and a test program started just then can end with status 1 and no output.
-wineserver -p
+# program, and a test program started just then can end with status 1 and no output. A server
+# still up (wineboot leaves one) refuses -p, so it is ended first.
+wineserver -k 2>/dev/null || true
+wineserver -w
+wineserver -p || { echo "windows.sh: the Wine server did not start" >&2; exit 1; }
 (cd "$build" && ctest --output-on-failure -j"$(nproc)")
 wineserver -k 2>/dev/null || true
 unset WINEPATH
