@@ -156,7 +156,7 @@ void SaveEnemy(benchmark::State& state, SaveTiming timing) {
     measureSave(
         state, editor, "cboEnem", "txtHP",
         [hp](const QByteArray& bytes) {
-            return int(TenBitValue(quint8(bytes.at(hp)), quint8(bytes.at(hp + 1))));
+            return (quint8(bytes.at(hp + 1)) & 0x03) << 8 | quint8(bytes.at(hp));
         },
         timing, [&editor] { editor.Form_Load(); });
 }

@@ -82,7 +82,8 @@ EnemyRecord decodeEnemy(PerByteFile& file, int n) {
             r.Name.clear();
     }
     const auto tenBit = [&](int lowAt) {
-        return TenBitValue(file.byte(base + lowAt), file.byte(base + lowAt + 1));
+        const quint8 low = file.byte(base + lowAt);
+        return qint16((file.byte(base + lowAt + 1) & 0x03) << 8 | low);
     };
     r.HP = tenBit(0x03);
     r.PP = tenBit(0x05);

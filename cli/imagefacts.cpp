@@ -35,17 +35,16 @@ bool IsPrintableName(QByteArrayView bytes, qint64 offset) {
     return length > 0;
 }
 
-TableFacts InspectTable(QByteArrayView bytes, qint64 table, int count, int entrySize,
-                        int pointerAt) {
+TableFacts InspectTable(QByteArrayView bytes, const TableFormat& format) {
     TableFacts facts;
-    facts.entries = count;
-    for (int i = 0; i < count; ++i) {
-        const qint64 entry = table + qint64(entrySize) * i;
-        if (entry + entrySize > bytes.size())
+    facts.entries = format.count;
+    const RecordField& pointerField = *format.fieldOf(FieldKind::Pointer);
+    for (int i = 0; i < format.count; ++i) {
+        const qint64 entry = format.entryOffset(i);
+        if (entry + format.size > bytes.size())
             break;
         ++facts.entriesInside;
-        const qint64 pointer =
-            quint8(bytes[entry + pointerAt]) | quint8(bytes[entry + pointerAt + 1]) << 8;
+        const qint64 pointer = pointerField.valueIn(bytes.sliced(entry, format.size));
         const qint64 offset = pointer - PointerBias;
         if (offset < 0 || offset >= bytes.size())
             continue;
@@ -100,11 +99,11 @@ Checksums ChecksumsOf(QByteArrayView bytes) {
 }
 
 TableFacts InspectItemTable(QByteArrayView bytes) {
-    return InspectTable(bytes, ItemTableOffset, ItemCount, ItemEntrySize, 0);
+    return InspectTable(bytes, ItemFormat);
 }
 
 TableFacts InspectEnemyTable(QByteArrayView bytes) {
-    return InspectTable(bytes, EnemyTableOffset, EnemyCount, EnemyEntrySize, 0x18);
+    return InspectTable(bytes, EnemyFormat);
 }
 
 QString TablesVerdict(const TableFacts& items, const TableFacts& enemies) {

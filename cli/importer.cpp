@@ -28,7 +28,7 @@ void dropUnchanged(RomImage& rom, WritePlan* plan) {
 // What one row changes.
 struct EntryEdit {
     QString label;      // item 5 "Bread"
-    QStringList fields; // cost 100 -> 120
+    QStringList fields; // "KEY OLD -> NEW", one per field that changes
     WritePlan plan;     // the writes of the fields that differ
 };
 
@@ -99,15 +99,17 @@ ImportResult ImportTable(RomImage& rom, const QString& fileName, const QByteArra
         if (options.names)
             holders[HolderIndex(table, index)].pointer = *PointerValue((*texts)[pointerAt]);
         bool keepItem = false;
-        if (itemAt >= 0 && (*texts)[itemAt].toInt() > HighestItem) {
+        const Column* item = itemAt >= 0 ? &Columns(table)[itemAt] : nullptr;
+        if (item && (*texts)[itemAt].toInt() > item->field->upper()) {
             // The enemy editor keeps an item byte it has no line for; any other value above 113
             // would be an item that does not exist.
             keepItem = (*texts)[itemAt] == before[itemAt];
             if (!keepItem) {
-                const Cell& itemCell = row.cells[QStringLiteral("item")];
-                errors << InputError{itemCell.line, itemCell.column,
-                                     QStringLiteral("there is no item %1; items run from 0 to %2")
-                                         .arg((*texts)[itemAt], QString::number(HighestItem))};
+                const Cell& itemCell = row.cells[item->name];
+                errors << InputError{
+                    itemCell.line, itemCell.column,
+                    QStringLiteral("there is no item %1; items run from 0 to %2")
+                        .arg((*texts)[itemAt], QString::number(item->field->upper()))};
                 continue;
             }
         }
@@ -117,10 +119,8 @@ ImportResult ImportTable(RomImage& rom, const QString& fileName, const QByteArra
 
         WritePlan plan;
         if (!changed.isEmpty()) {
-            const auto refused =
-                table == Table::Items
-                    ? PlanItemSave(rom, index, ItemFormFromRow(*texts), &plan)
-                    : PlanEnemySave(rom, index, EnemyFormFromRow(*texts, keepItem), &plan);
+            const auto refused = PlanEntrySave(rom, FormatOf(table), index,
+                                               FormFromRow(table, *texts, keepItem), &plan);
             if (refused) {
                 errors << InputError{
                     row.line, row.column,

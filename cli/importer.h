@@ -14,7 +14,7 @@ struct ImportOptions {
 // What an import did or, on a dry run, would do.
 struct ImportResult {
     QStringList errors;  // "file:line:column: reason", or the one failed write
-    QStringList changes; // one line per entry that changes: item 5 "Name": cost 100 -> 120
+    QStringList changes; // one line per entry that changes: item 5 "Name": KEY OLD -> NEW, ...
     QStringList notes;   // edited names left unwritten without --names
     int entries = 0;
     int fields = 0;

@@ -23,10 +23,12 @@ QStringList TableDifferences(RomImage& a, RomImage& b) {
 
 ChangedBytes CountChangedBytes(const QByteArray& a, const QByteArray& b) {
     const auto inTables = [](qint64 offset) {
-        return (offset >= ItemTableOffset &&
-                offset < ItemTableOffset + ItemCount * ItemEntrySize) ||
-               (offset >= EnemyTableOffset &&
-                offset < EnemyTableOffset + EnemyCount * EnemyEntrySize);
+        for (const Table table : {Table::Items, Table::Enemies}) {
+            const TableFormat& f = FormatOf(table);
+            if (offset >= f.offset && offset < f.offset + qint64(f.count) * f.size)
+                return true;
+        }
+        return false;
     };
     ChangedBytes counts;
     const qint64 common = std::min(a.size(), b.size());

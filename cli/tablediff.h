@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // Field-level differences of both tables between two images, one line per entry that differs:
-// item 5 "Name": cost 100 -> 120, edible 0 -> 1
+// item 5 "Name": KEY OLD -> NEW, KEY OLD -> NEW
 QStringList TableDifferences(RomImage& a, RomImage& b);
 
 // How many bytes differ inside the two tables and outside them. Past the end of the shorter file

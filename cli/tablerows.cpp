@@ -1,12 +1,36 @@
 #include "cli/tablerows.h"
 
+#include "enemies/enemyrecord.h"
 #include "fields/numbertext.h"
 #include "items/itemnames.h"
+#include "items/itemrecord.h"
 
 namespace {
 
-Column column(const char* name, ColumnKind kind, qint32 upper = 0) {
-    return {QLatin1String(name), kind, upper};
+QList<Column> columnsOf(const TableFormat& format) {
+    QList<Column> columns = {{QStringLiteral("index"), ColumnKind::Index},
+                             {QStringLiteral("name"), ColumnKind::Name}};
+    for (const RecordField& f : format.fields) {
+        const QString key = QLatin1String(f.key);
+        switch (f.kind) {
+        case FieldKind::Number:
+            columns << Column{key, ColumnKind::Number, f.upper(), &f};
+            break;
+        case FieldKind::Flag:
+            columns << Column{key, ColumnKind::Flag, 1, &f};
+            break;
+        case FieldKind::Pointer:
+            columns << Column{key, ColumnKind::Pointer, f.upper(), &f};
+            break;
+        case FieldKind::Item:
+            // Any byte is read here; whether one above HighestItem may stand depends on what the
+            // image holds.
+            columns << Column{key, ColumnKind::Item, 255, &f}
+                    << Column{key + QStringLiteral("_name"), ColumnKind::ItemName, 0, &f};
+            break;
+        }
+    }
+    return columns;
 }
 
 QString flag(bool on) {
@@ -15,14 +39,6 @@ QString flag(bool on) {
 
 QString number(qint32 value) {
     return QString::number(value);
-}
-
-int at(Table table, const char* name) {
-    const QList<Column>& columns = Columns(table);
-    for (int k = 0; k < columns.size(); ++k)
-        if (columns[k].name == QLatin1String(name))
-            return k;
-    Q_UNREACHABLE();
 }
 
 bool isHexDigits(const QString& text) {
@@ -91,37 +107,13 @@ std::optional<Table> TableNamed(const QString& name) {
     return std::nullopt;
 }
 
+const TableFormat& FormatOf(Table table) {
+    return table == Table::Items ? ItemFormat : EnemyFormat;
+}
+
 const QList<Column>& Columns(Table table) {
-    using K = ColumnKind;
-    static const QList<Column> items = {column("index", K::Index),
-                                        column("name", K::Name),
-                                        column("pointer", K::Pointer),
-                                        column("strength", K::Number, 255),
-                                        column("effect_out", K::Number, 255),
-                                        column("effect_in", K::Number, 255),
-                                        column("cost", K::Number, 65535),
-                                        column("permanent", K::Flag),
-                                        column("edible", K::Flag),
-                                        column("ninten", K::Flag),
-                                        column("ana", K::Flag),
-                                        column("loid", K::Flag),
-                                        column("teddy", K::Flag)};
-    static const QList<Column> enemies = {column("index", K::Index),
-                                          column("name", K::Name),
-                                          column("pointer", K::Pointer),
-                                          column("hp", K::Number, 1023),
-                                          column("pp", K::Number, 1023),
-                                          column("offense", K::Number, 1023),
-                                          column("defense", K::Number, 1023),
-                                          column("fight", K::Number, 255),
-                                          column("speed", K::Number, 255),
-                                          column("wisdom", K::Number, 255),
-                                          column("strength", K::Number, 255),
-                                          column("force", K::Number, 255),
-                                          column("experience", K::Number, 65535),
-                                          column("money", K::Number, 65535),
-                                          column("item", K::Item, 255),
-                                          column("item_name", K::ItemName)};
+    static const QList<Column> items = columnsOf(ItemFormat);
+    static const QList<Column> enemies = columnsOf(EnemyFormat);
     return table == Table::Items ? items : enemies;
 }
 
@@ -134,71 +126,61 @@ int ColumnOf(Table table, ColumnKind kind) {
 }
 
 int EntryCount(Table table) {
-    return table == Table::Items ? ItemCount : EnemyCount;
+    return FormatOf(table).count;
 }
 
 QString EntryLabel(Table table, int index) {
-    return (table == Table::Items ? QStringLiteral("item %1") : QStringLiteral("enemy %1"))
-        .arg(index);
+    return FormatOf(table).label(index);
 }
 
 QList<ProtectedRange> TableRanges() {
-    const auto range = [](Table table, qint32 first, int size) {
-        return ProtectedRange{first, qint64(size) * EntryCount(table), [=](qint64 at) {
-                                  const int index = int((at - first) / size);
-                                  return QStringLiteral("%1's record at %2")
-                                      .arg(EntryLabel(table, index),
-                                           HexOffset(first + qint64(size) * index));
-                              }};
-    };
-    return {range(Table::Items, ItemTableOffset, ItemEntrySize),
-            range(Table::Enemies, EnemyTableOffset, EnemyEntrySize)};
+    QList<ProtectedRange> ranges;
+    for (const Table table : {Table::Items, Table::Enemies}) {
+        const TableFormat& f = FormatOf(table);
+        ranges << ProtectedRange{f.offset, qint64(f.size) * f.count, [&f](qint64 at) {
+                                     const int index = int((at - f.offset) / f.size);
+                                     return QStringLiteral("%1's record at %2")
+                                         .arg(f.label(index), HexOffset(f.entryOffset(index)));
+                                 }};
+    }
+    return ranges;
 }
 
 QList<QStringList> ExportRows(RomImage& rom, Table table) {
+    const TableFormat& format = FormatOf(table);
+    // The enemy editor's item list: "<nothing>" at 0, no line at all above HighestItem.
+    const QStringList itemLines =
+        format.fieldOf(FieldKind::Item) ? ItemChoices(BuildItemNames(rom)) : QStringList();
+    rom.refresh();
+    const RecordField& pointer = *format.fieldOf(FieldKind::Pointer);
     QList<QStringList> rows;
-    if (table == Table::Items) {
-        const std::vector<ItemRecord> items = DecodeItemTable(rom);
-        for (int i = 0; i < int(items.size()); ++i) {
-            const ItemRecord& r = items[size_t(i)];
-            rows << QStringList{number(i),      r.Name,           PointerText(r.NamePtr),
-                                number(r.Str),  number(r.EffOut), number(r.EffIn),
-                                number(r.Cost), flag(r.Perm),     flag(r.Edible),
-                                flag(r.Ninten), flag(r.Ana),      flag(r.Loid),
-                                flag(r.Teddy)};
+    for (int i = 0; i < format.count; ++i) {
+        const QByteArray entry = rom.bytes(format.entryOffset(i), format.size);
+        QStringList row{number(i), format.readName(rom, pointer.valueIn(entry))};
+        for (const RecordField& f : format.fields) {
+            row << FieldText(f, f.valueIn(entry));
+            if (f.kind == FieldKind::Item)
+                row << itemLines.value(f.valueIn(entry));
         }
-        return rows;
-    }
-    const QStringList itemNames = BuildItemNames(rom);
-    const std::vector<EnemyRecord> enemies = DecodeEnemyTable(rom);
-    for (int n = 0; n < int(enemies.size()); ++n) {
-        const EnemyRecord& r = enemies[size_t(n)];
-        // The enemy editor's item list: "<nothing>" at 0, no line at all above 113.
-        const QString itemName = r.Item == 0             ? QStringLiteral("<nothing>")
-                                 : r.Item <= HighestItem ? itemNames.value(r.Item)
-                                                         : QString();
-        rows << QStringList{
-            number(n),       r.Name,           PointerText(r.NamePtr), number(r.HP),
-            number(r.PP),    number(r.Off),    number(r.Def),          number(r.Fight),
-            number(r.Speed), number(r.Wisdom), number(r.Str),          number(r.Force),
-            number(r.Exp),   number(r.Money),  number(r.Item),         itemName};
+        rows << row;
     }
     return rows;
 }
 
 QList<NameHolder> NameHolders(RomImage& rom) {
+    rom.refresh();
     QList<NameHolder> holders;
-    const std::vector<ItemRecord> items = DecodeItemTable(rom);
-    for (int i = 0; i < int(items.size()); ++i)
-        holders << NameHolder{EntryLabel(Table::Items, i), items[size_t(i)].NamePtr};
-    const std::vector<EnemyRecord> enemies = DecodeEnemyTable(rom);
-    for (int n = 0; n < int(enemies.size()); ++n)
-        holders << NameHolder{EntryLabel(Table::Enemies, n), enemies[size_t(n)].NamePtr};
+    for (const Table table : {Table::Items, Table::Enemies}) {
+        const TableFormat& f = FormatOf(table);
+        const RecordField& pointer = *f.fieldOf(FieldKind::Pointer);
+        for (int i = 0; i < f.count; ++i)
+            holders << NameHolder{f.label(i), pointer.valueIn(rom.bytes(f.entryOffset(i), f.size))};
+    }
     return holders;
 }
 
 int HolderIndex(Table table, int index) {
-    return table == Table::Items ? index : ItemCount + index;
+    return table == Table::Items ? index : ItemFormat.count + index;
 }
 
 std::optional<QStringList> CheckRow(Table table, const KeyedRow& row, QList<InputError>* errors) {
@@ -219,41 +201,17 @@ std::optional<QStringList> CheckRow(Table table, const KeyedRow& row, QList<Inpu
     return texts;
 }
 
-ItemForm ItemFormFromRow(const QStringList& t) {
-    const auto cell = [&t](const char* name) { return t.at(at(Table::Items, name)); };
-    const auto on = [&](const char* name) { return cell(name) == QLatin1String("1"); };
-    ItemForm f;
-    f.namePtr = cell("pointer");
-    f.str = cell("strength");
-    f.effOut = cell("effect_out");
-    f.effIn = cell("effect_in");
-    f.cost = cell("cost");
-    f.perm = on("permanent");
-    f.edible = on("edible");
-    f.teddy = on("teddy");
-    f.loid = on("loid");
-    f.ana = on("ana");
-    f.ninten = on("ninten");
-    return f;
-}
-
-EnemyForm EnemyFormFromRow(const QStringList& t, bool keepItem) {
-    const auto cell = [&t](const char* name) { return t.at(at(Table::Enemies, name)); };
-    EnemyForm f;
-    f.namePtr = cell("pointer");
-    f.hp = cell("hp");
-    f.pp = cell("pp");
-    f.off = cell("offense");
-    f.def = cell("defense");
-    f.fight = cell("fight");
-    f.speed = cell("speed");
-    f.wisdom = cell("wisdom");
-    f.str = cell("strength");
-    f.force = cell("force");
-    f.exp = cell("experience");
-    f.money = cell("money");
-    f.itemPosition = keepItem ? -1 : cell("item").toInt();
-    return f;
+EntryForm FormFromRow(Table table, const QStringList& texts, bool keepItem) {
+    EntryForm form;
+    const QList<Column>& columns = Columns(table);
+    for (qsizetype k = 0; k < columns.size(); ++k) {
+        const ColumnKind kind = columns[k].kind;
+        if (kind == ColumnKind::Item && keepItem)
+            form << QStringLiteral("-1");
+        else if (columns[k].field && kind != ColumnKind::ItemName)
+            form << texts.at(k);
+    }
+    return form;
 }
 
 QStringList ChangedFields(Table table, const QStringList& before, const QStringList& after) {

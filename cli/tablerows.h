@@ -1,8 +1,7 @@
 #pragma once
 
 #include "cli/cell.h"
-#include "enemies/enemysave.h"
-#include "items/itemsave.h"
+#include "fields/recordfield.h"
 #include "rom/namewriter.h"
 #include "rom/romimage.h"
 
@@ -13,7 +12,9 @@
 #include <optional>
 
 // The two tables as rows of text, one per entry, and the way back from a row to what the editors'
-// saves take. Column names and their order are fixed: files made by one version read in the next.
+// saves take. The columns come from the tables' field descriptions: the index and the name, then
+// one column per field, named by its key, an item's name behind the item. Their names and order
+// are fixed: files made by one version read in the next.
 
 enum class Table { Items, Enemies };
 
@@ -31,8 +32,10 @@ struct Column {
     QString name;
     ColumnKind kind;
     qint32 upper = 0;
+    const RecordField* field = nullptr; // the field the column shows, for all but index and name
 };
 
+const TableFormat& FormatOf(Table table);
 QString TableName(Table table); // "items", "enemies"
 std::optional<Table> TableNamed(const QString& name);
 const QList<Column>& Columns(Table table);
@@ -68,8 +71,7 @@ std::optional<QStringList> CheckRow(Table table, const KeyedRow& row, QList<Inpu
 
 // What the editors' saves take, from the texts CheckRow gave. `keepItem` leaves the stored item
 // byte as it is, as the enemy editor does for one above 113.
-ItemForm ItemFormFromRow(const QStringList& texts);
-EnemyForm EnemyFormFromRow(const QStringList& texts, bool keepItem);
+EntryForm FormFromRow(Table table, const QStringList& texts, bool keepItem);
 
-// "cost 100 -> 120" for each column but the index and the item name whose text differs.
+// "KEY OLD -> NEW" for each column but the index and the item name whose text differs.
 QStringList ChangedFields(Table table, const QStringList& before, const QStringList& after);

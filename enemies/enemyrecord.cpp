@@ -1,45 +1,42 @@
 #include "enemies/enemyrecord.h"
 
-#include "rom/bitstrings.h"
-#include "rom/modstuff.h"
 #include "rom/names.h"
 
-using namespace modStuff;
+namespace {
 
-qint16 TenBitValue(quint8 low, quint8 second) {
-    // Bits 0-1 of the second byte in front of the eight of the low byte. A load decodes 484 of
-    // these, so they are taken with a mask rather than through bit strings.
-    return qint16((second & 0x03) << 8 | low);
-}
+using K = FieldKind;
 
-void PackTenBit(qint32 value, quint8 storedSecond, quint8* low, quint8* second) {
-    const QString ten = PaddedBitString(value, 10);
-    *low = quint8(FromBitString(ten.right(8)));
-    // The six digits of bits 7..2 as stored, then the two leftmost digits of the value.
-    *second = quint8(FromBitString(PaddedBitString(storedSecond, 8).left(6) + ten.left(2)));
-}
+// Key, caption, offset, mask, kind and step of each field, in the order of tolvane-cli's columns.
+// HP, PP, Offense and Defense are 10-bit values: a low byte, then a second byte whose bits 0-1
+// are bits 8-9 of the value and whose bits 2-7 hold other data, which a save keeps. A save writes
+// the name pointer, Fight..Force, the item, Experience, Money, then the four 10-bit values.
+constexpr RecordField Fields[] = {
+    Field<&EnemyRecord::NamePtr>("pointer", "pointer to name", 0x18, 0xFFFF, K::Pointer, 0),
+    Field<&EnemyRecord::HP>("hp", "HP", 0x03, 0x03FF, K::Number, 9),
+    Field<&EnemyRecord::PP>("pp", "PP", 0x05, 0x03FF, K::Number, 10),
+    Field<&EnemyRecord::Off>("offense", "offense", 0x07, 0x03FF, K::Number, 11),
+    Field<&EnemyRecord::Def>("defense", "defense", 0x09, 0x03FF, K::Number, 12),
+    Field<&EnemyRecord::Fight>("fight", "fight", 0x0B, 0xFF, K::Number, 1),
+    Field<&EnemyRecord::Speed>("speed", "speed", 0x0C, 0xFF, K::Number, 2),
+    Field<&EnemyRecord::Wisdom>("wisdom", "wisdom", 0x0D, 0xFF, K::Number, 3),
+    Field<&EnemyRecord::Str>("strength", "strength", 0x0E, 0xFF, K::Number, 4),
+    Field<&EnemyRecord::Force>("force", "force", 0x0F, 0xFF, K::Number, 5),
+    Field<&EnemyRecord::Exp>("experience", "experience", 0x1A, 0xFFFF, K::Number, 7),
+    Field<&EnemyRecord::Money>("money", "money", 0x1C, 0xFFFF, K::Number, 8),
+    Field<&EnemyRecord::Item>("item", "item", 0x1E, 0xFF, K::Item, 6),
+};
+
+} // namespace
+
+constexpr TableFormat EnemyFormat = {"enemy",        EnemyTableOffset, EnemyCount,
+                                     EnemyEntrySize, Fields,           &ReadNameOrEmpty};
 
 EnemyRecord DecodeEnemy(RomImage& rom, int n) {
-    const qint32 base = EnemyEntryOffset(n);
+    const QByteArray entry = rom.bytes(EnemyEntryOffset(n), EnemyEntrySize);
     EnemyRecord r;
-    r.NamePtr = ReadWord(rom, base + 0x18);
+    DecodeFields(EnemyFormat, entry, &r);
     r.Name = ReadNameOrEmpty(rom, r.NamePtr);
-    const auto tenBit = [&](int lowAt) {
-        return TenBitValue(ReadByte(rom, base + lowAt), ReadByte(rom, base + lowAt + 1));
-    };
-    r.HP = tenBit(0x03);
-    r.PP = tenBit(0x05);
-    r.Off = tenBit(0x07);
-    r.Def = tenBit(0x09);
-    r.Type = ReadByte(rom, base + 0x0A) & 0xFC;
-    r.Fight = ReadByte(rom, base + 0x0B);
-    r.Speed = ReadByte(rom, base + 0x0C);
-    r.Wisdom = ReadByte(rom, base + 0x0D);
-    r.Str = ReadByte(rom, base + 0x0E);
-    r.Force = ReadByte(rom, base + 0x0F);
-    r.Exp = ReadWord(rom, base + 0x1A);
-    r.Money = ReadWord(rom, base + 0x1C);
-    r.Item = ReadByte(rom, base + 0x1E);
+    r.Type = quint8(entry.at(0x0A)) & 0xFC;
     return r;
 }
 

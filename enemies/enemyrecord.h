@@ -1,21 +1,17 @@
 #pragma once
 
+#include "fields/recordfield.h"
 #include "rom/romimage.h"
 
 #include <QString>
 
 #include <vector>
 
-// The enemy table: 121 entries of 32 bytes from ROM offset 0x2C030.
-//   0x03..0x0A  HP, PP, Offense, Defense: 10-bit values, each a low byte and a second byte
-//               whose bits 0-1 are bits 8-9 of the value and whose bits 2-7 hold other data
-//   0x0B..0x0F  Fight, Speed, Wisdom, Strength, Force     0x18  name pointer (word)
-//   0x1A  Experience (word)    0x1C  Money (word)    0x1E  item dropped (0 = none)
-// Bytes 0x00-0x02, 0x10-0x17 and 0x1F are never read or written.
+// The enemy table: 121 entries of 32 bytes from ROM offset 0x2C030. EnemyFormat (enemyrecord.cpp)
+// describes every field of an entry; bytes 0x00-0x02, 0x10-0x17 and 0x1F are never read or written.
 inline constexpr qint32 EnemyTableOffset = 0x2C030;
 inline constexpr int EnemyCount = 121;
 inline constexpr int EnemyEntrySize = 32;
-inline constexpr int HighestItem = 113;
 
 struct EnemyRecord {
     qint16 HP = 0;
@@ -37,17 +33,24 @@ struct EnemyRecord {
     quint8 Item = 0;
 };
 
-inline qint32 EnemyEntryOffset(int n) {
-    return EnemyTableOffset + EnemyEntrySize * n;
-}
+extern const TableFormat EnemyFormat;
 
-// The 10-bit value of a low byte and the bits 0-1 of its second byte.
-qint16 TenBitValue(quint8 low, quint8 second);
-// The two bytes that store `value` (0..1023) over a second byte whose bits 2-7 are kept.
-void PackTenBit(qint32 value, quint8 storedSecond, quint8* low, quint8* second);
+inline qint32 EnemyEntryOffset(int n) {
+    return EnemyFormat.entryOffset(n);
+}
 
 // Decodes entry n (0..120). A name that cannot be read (a pointer below 0x7FF0, a name longer
 // than 32767 characters) is empty; the other fields decode as usual.
 EnemyRecord DecodeEnemy(RomImage& rom, int n);
 // The whole table, read afresh from the file.
 std::vector<EnemyRecord> DecodeEnemyTable(RomImage& rom);
+
+// What the enemy editor's controls hold when Save is pressed, and the save of one entry.
+using EnemyForm = EntryForm;
+inline EnemyForm EnemyFormOf(const EnemyRecord& r) {
+    return FormOf(EnemyFormat, &r);
+}
+inline std::optional<QString> SaveEnemy(RomImage& rom, int n, const EnemyForm& form,
+                                        const QByteArray& shown = {}) {
+    return SaveEntry(rom, EnemyFormat, n, form, shown);
+}

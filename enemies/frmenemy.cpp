@@ -1,11 +1,10 @@
 #include "enemies/frmenemy.h"
 
-#include "enemies/enemysave.h"
 #include "fields/numbertext.h"
-#include "fields/numericfield.h"
 #include "items/itemnames.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
+#include "windowkit/fieldcontrols.h"
 #include "windowkit/seams.h"
 #include "windowkit/selectline.h"
 #include "windowkit/twips.h"
@@ -48,10 +47,10 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
     FixClientSizeTwips(this, 4095, 5985);
 
     cboEnem = makeList(this, "cboEnem", 120, 120, 3855);
-    txtHP = makeRow("Label1", QStringLiteral("HP:"), "txtHP", 480, 1023);
-    txtPP = makeRow("lblPP", QStringLiteral("PP:"), "txtPP", 840, 1023);
-    txtOff = makeRow("Label2", QStringLiteral("Offense:"), "txtOff", 1200, 1023);
-    txtDef = makeRow("Label3", QStringLiteral("Defense:"), "txtDef", 1560, 1023);
+    txtHP = makeRow("Label1", QStringLiteral("HP:"), "txtHP", 480);
+    txtPP = makeRow("lblPP", QStringLiteral("PP:"), "txtPP", 840);
+    txtOff = makeRow("Label2", QStringLiteral("Offense:"), "txtOff", 1200);
+    txtDef = makeRow("Label3", QStringLiteral("Defense:"), "txtDef", 1560);
 
     // The type row is part of the window's design but stays hidden for its whole life.
     Label4 = makeCaption(this, "Label4", QStringLiteral("Type:"), 1920);
@@ -64,13 +63,13 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
     Label4->hide();
     cboType->hide();
 
-    txtFight = makeRow("Label5", QStringLiteral("Fight:"), "txtFight", 2280, 255);
-    txtSpeed = makeRow("Label6", QStringLiteral("Speed:"), "txtSpeed", 2640, 255);
-    txtWisdom = makeRow("Label7", QStringLiteral("Wisdom:"), "txtWisdom", 3000, 255);
-    txtStr = makeRow("Label8", QStringLiteral("Strength:"), "txtStr", 3360, 255);
-    txtForce = makeRow("Label9", QStringLiteral("Force:"), "txtForce", 3720, 255);
-    txtExp = makeRow("Label10", QStringLiteral("Experience:"), "txtExp", 4080, 65535);
-    txtMoney = makeRow("Label11", QStringLiteral("Money:"), "txtMoney", 4440, 65535);
+    txtFight = makeRow("Label5", QStringLiteral("Fight:"), "txtFight", 2280);
+    txtSpeed = makeRow("Label6", QStringLiteral("Speed:"), "txtSpeed", 2640);
+    txtWisdom = makeRow("Label7", QStringLiteral("Wisdom:"), "txtWisdom", 3000);
+    txtStr = makeRow("Label8", QStringLiteral("Strength:"), "txtStr", 3360);
+    txtForce = makeRow("Label9", QStringLiteral("Force:"), "txtForce", 3720);
+    txtExp = makeRow("Label10", QStringLiteral("Experience:"), "txtExp", 4080);
+    txtMoney = makeRow("Label11", QStringLiteral("Money:"), "txtMoney", 4440);
 
     makeCaption(this, "Label12", QStringLiteral("Item:"), 4800);
     cboItem = makeList(this, "cboItem", FieldLeft, 4800, 1935);
@@ -89,6 +88,20 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
     cmdSave->setAutoDefault(false);
     PlaceTwips(cmdSave, 120, 5520, 1455, 375);
 
+    FieldControls = BindFieldControls(EnemyFormat, {{"pointer", txtNamePtr},
+                                                    {"hp", txtHP},
+                                                    {"pp", txtPP},
+                                                    {"offense", txtOff},
+                                                    {"defense", txtDef},
+                                                    {"fight", txtFight},
+                                                    {"speed", txtSpeed},
+                                                    {"wisdom", txtWisdom},
+                                                    {"strength", txtStr},
+                                                    {"force", txtForce},
+                                                    {"experience", txtExp},
+                                                    {"money", txtMoney},
+                                                    {"item", cboItem}});
+
     QWidget* order[] = {cboEnem,  txtHP,    txtPP,     txtOff,     txtDef,
                         txtFight, txtSpeed, txtWisdom, txtStr,     txtForce,
                         txtExp,   txtMoney, cboItem,   txtNamePtr, cmdSave};
@@ -102,13 +115,11 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
     connect(cmdSave, &QPushButton::clicked, this, &frmEnemy::cmdSave_Click);
 }
 
-QLineEdit* frmEnemy::makeRow(const char* caption, const QString& text, const char* field, int top,
-                             double upper) {
+QLineEdit* frmEnemy::makeRow(const char* caption, const QString& text, const char* field, int top) {
     makeCaption(this, caption, text, top);
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QLatin1String(field));
     PlaceTwips(edit, FieldLeft, top, 1095, 285);
-    NumericField::bind(edit, upper);
     return edit;
 }
 
@@ -128,10 +139,7 @@ void frmEnemy::LoadData() {
         cboEnem->clear();
         // Each list is filled by one insertion: line by line, every line costs the list a
         // round of change notifications.
-        QStringList items{QStringLiteral("<nothing>")};
-        for (int j = 1; j <= HighestItem; ++j)
-            items << ItemNames.value(j);
-        cboItem->addItems(items);
+        cboItem->addItems(ItemChoices(ItemNames));
     }
     bool loaded = true;
     try {
@@ -167,24 +175,12 @@ void frmEnemy::cboEnem_Click() {
     if (n < 0 || size_t(n) >= EnemyTable.size())
         return;
     const EnemyRecord& r = EnemyTable[size_t(n)];
-    SetFieldText(txtHP, QString::number(r.HP));
-    SetFieldText(txtPP, QString::number(r.PP));
     // Type / 4, ties to even; a position outside the eight lines is skipped.
     const int type = int(RoundHalfEven(r.Type / 4.0));
     if (type >= 0 && type < cboType->count())
         SelectLine(cboType, type);
-    SetFieldText(txtOff, QString::number(r.Off));
-    SetFieldText(txtDef, QString::number(r.Def));
-    SetFieldText(txtForce, QString::number(r.Force));
-    SetFieldText(txtSpeed, QString::number(r.Speed));
-    SetFieldText(txtWisdom, QString::number(r.Wisdom));
-    SetFieldText(txtFight, QString::number(r.Fight));
-    SetFieldText(txtStr, QString::number(r.Str));
-    SetFieldText(txtExp, QString::number(r.Exp));
-    SetFieldText(txtMoney, QString::number(r.Money));
     // An item byte above 113 has no line: nothing is selected, and Save keeps the stored byte.
-    SelectLine(cboItem, r.Item <= HighestItem ? int(r.Item) : -1);
-    SetFieldText(txtNamePtr, PointerText(r.NamePtr));
+    ShowRecord(EnemyFormat, FieldControls, &r);
 }
 
 void frmEnemy::cboType_Click() {
@@ -197,21 +193,7 @@ void frmEnemy::txtNamePtr_Change() {
 
 void frmEnemy::cmdSave_Click() {
     const int n = cboEnem->currentIndex();
-    EnemyForm form;
-    form.namePtr = txtNamePtr->text();
-    form.hp = txtHP->text();
-    form.pp = txtPP->text();
-    form.off = txtOff->text();
-    form.def = txtDef->text();
-    form.fight = txtFight->text();
-    form.speed = txtSpeed->text();
-    form.wisdom = txtWisdom->text();
-    form.str = txtStr->text();
-    form.force = txtForce->text();
-    form.exp = txtExp->text();
-    form.money = txtMoney->text();
-    form.itemPosition = cboItem->currentIndex();
-
+    const EnemyForm form = FormOfControls(FieldControls);
     const QByteArray shown = ShownBytes.mid(qsizetype(n) * EnemyEntrySize, EnemyEntrySize);
     if (const auto problem = SaveEnemy(*modStuff::RomFile, n, form, shown))
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), *problem);

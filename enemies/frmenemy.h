@@ -29,10 +29,11 @@ private:
     void cboType_Click();
     void txtNamePtr_Change();
     void cmdSave_Click();
-    QLineEdit* makeRow(const char* caption, const QString& text, const char* field, int top,
-                       double upper);
+    QLineEdit* makeRow(const char* caption, const QString& text, const char* field, int top);
 
     std::vector<EnemyRecord> EnemyTable;
+    // The control of each field of EnemyFormat, in its order.
+    std::vector<QWidget*> FieldControls;
     // The table's bytes as the last load read them: a save goes ahead only while its entry still
     // holds them.
     QByteArray ShownBytes;

@@ -2,10 +2,10 @@
 // decode: writing back an entry just decoded changes no byte. The input is laid over the image
 // three times (tiled from the start, and verbatim at each table) so that short inputs still reach
 // both tables and the name area; its first three bytes choose the file's length.
-#include "enemies/enemysave.h"
+#include "enemies/enemyrecord.h"
 #include "fields/numbertext.h"
 #include "items/itemnames.h"
-#include "items/itemsave.h"
+#include "items/itemrecord.h"
 #include "memoryimage.h"
 
 #include <cstdint>

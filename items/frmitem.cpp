@@ -1,11 +1,10 @@
 #include "items/frmitem.h"
 
-#include "fields/numbertext.h"
 #include "fields/numericfield.h"
 #include "items/itemnames.h"
-#include "items/itemsave.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
+#include "windowkit/fieldcontrols.h"
 #include "windowkit/seams.h"
 #include "windowkit/selectline.h"
 #include "windowkit/twips.h"
@@ -60,10 +59,17 @@ frmItem::frmItem(QWidget* parent) : QDialog(parent) {
 
     for (QLineEdit* typedFour : {txtNamePtr, txtStr, txtEffOut, txtEffIn, txtCost})
         LimitTypedLength(typedFour, 4);
-    NumericField::bind(txtStr, 255);
-    NumericField::bind(txtEffOut, 255);
-    NumericField::bind(txtEffIn, 255);
-    NumericField::bind(txtCost, 65535);
+    FieldControls = BindFieldControls(ItemFormat, {{"pointer", txtNamePtr},
+                                                   {"strength", txtStr},
+                                                   {"effect_out", txtEffOut},
+                                                   {"effect_in", txtEffIn},
+                                                   {"cost", txtCost},
+                                                   {"permanent", chkPerm},
+                                                   {"edible", chkEdible},
+                                                   {"ninten", chkNinten},
+                                                   {"ana", chkAna},
+                                                   {"loid", chkLoid},
+                                                   {"teddy", chkTeddy}});
 
     const QWidget* order[] = {txtNamePtr, txtStr,   txtEffOut, txtEffIn,  txtCost,
                               cmdSave,    chkPerm,  chkEdible, chkNinten, chkAna,
@@ -134,6 +140,10 @@ void frmItem::LoadData() {
             lines << ListEntryText(ItemTable[size_t(i)].Name, i);
         cboItem->addItems(lines);
     }
+    // Line 0 is selected quietly, so the first run stands for the list's selection event and the
+    // second is the load's own direct call. The second changes nothing, since an equal text is not
+    // assigned again; it stays on purpose, so that a load runs the display step as often as the
+    // item editor always has.
     SelectLine(cboItem, 0);
     cboItem_Click();
     cboItem_Click();
@@ -144,36 +154,14 @@ void frmItem::cboItem_Click() {
     if (index < 0 || size_t(index) >= ItemTable.size())
         return;
     const ItemRecord& r = ItemTable[size_t(index)];
-    SetFieldText(txtNamePtr, PointerText(r.NamePtr));
-    SetFieldText(txtCost, QString::number(r.Cost));
-    chkPerm->setChecked(r.Perm);
-    chkEdible->setChecked(r.Edible);
-    chkNinten->setChecked(r.Ninten);
-    chkAna->setChecked(r.Ana);
-    chkLoid->setChecked(r.Loid);
-    chkTeddy->setChecked(r.Teddy);
-    SetFieldText(txtEffOut, QString::number(r.EffOut));
-    SetFieldText(txtEffIn, QString::number(r.EffIn));
-    SetFieldText(txtStr, QString::number(r.Str));
+    ShowRecord(ItemFormat, FieldControls, &r);
     SetFieldText(txtName, r.Name);
     txtName->setEnabled(!r.Name.isEmpty());
 }
 
 void frmItem::cmdSave_Click() {
     const int index = cboItem->currentIndex();
-    ItemForm form;
-    form.namePtr = txtNamePtr->text();
-    form.str = txtStr->text();
-    form.effOut = txtEffOut->text();
-    form.effIn = txtEffIn->text();
-    form.cost = txtCost->text();
-    form.perm = chkPerm->isChecked();
-    form.edible = chkEdible->isChecked();
-    form.teddy = chkTeddy->isChecked();
-    form.loid = chkLoid->isChecked();
-    form.ana = chkAna->isChecked();
-    form.ninten = chkNinten->isChecked();
-
+    const ItemForm form = FormOfControls(FieldControls);
     const QByteArray shown = ShownBytes.mid(qsizetype(index) * ItemEntrySize, ItemEntrySize);
     if (const auto problem = SaveItem(*modStuff::RomFile, index, form, shown))
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), *problem);

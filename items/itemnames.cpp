@@ -20,6 +20,13 @@ QStringList BuildItemNames(RomImage& rom) {
     return names;
 }
 
+QStringList ItemChoices(const QStringList& names) {
+    QStringList lines{QStringLiteral("<nothing>")};
+    for (int j = 1; j <= HighestItem; ++j)
+        lines << names.value(j);
+    return lines;
+}
+
 void FollowReplacedImage() {
     if (modStuff::ReopenIfReplaced())
         ItemNames = BuildItemNames(*modStuff::RomFile);

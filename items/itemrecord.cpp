@@ -1,10 +1,32 @@
 #include "items/itemrecord.h"
 
-#include "rom/bitstrings.h"
-#include "rom/modstuff.h"
 #include "rom/names.h"
 
-using namespace modStuff;
+namespace {
+
+using K = FieldKind;
+
+// Key, caption, offset, mask, kind and step of each field, in the order of tolvane-cli's columns. A
+// save writes them by step, which is the order of their bytes. Bits 5 and 4 of the flag byte belong
+// to no field and are kept as stored; the six flags share that byte, and messages call it "flags".
+constexpr RecordField Fields[] = {
+    Field<&ItemRecord::NamePtr>("pointer", "pointer to name", 0, 0xFFFF, K::Pointer, 0),
+    Field<&ItemRecord::Str>("strength", "strength", 3, 0xFF, K::Number, 2),
+    Field<&ItemRecord::EffOut>("effect_out", "effect out of battle", 4, 0xFF, K::Number, 3),
+    Field<&ItemRecord::EffIn>("effect_in", "effect in battle", 5, 0xFF, K::Number, 4),
+    Field<&ItemRecord::Cost>("cost", "cost", 6, 0xFFFF, K::Number, 5),
+    Field<&ItemRecord::Perm>("permanent", "flags", 2, 0x80, K::Flag, 1),
+    Field<&ItemRecord::Edible>("edible", "flags", 2, 0x40, K::Flag, 1),
+    Field<&ItemRecord::Ninten>("ninten", "flags", 2, 0x01, K::Flag, 1),
+    Field<&ItemRecord::Ana>("ana", "flags", 2, 0x02, K::Flag, 1),
+    Field<&ItemRecord::Loid>("loid", "flags", 2, 0x04, K::Flag, 1),
+    Field<&ItemRecord::Teddy>("teddy", "flags", 2, 0x08, K::Flag, 1),
+};
+
+} // namespace
+
+constexpr TableFormat ItemFormat = {"item",        ItemTableOffset, ItemCount,
+                                    ItemEntrySize, Fields,          &GetItemName};
 
 QString GetItemName(RomImage& rom, qint32 pointer) {
     const qint64 offset = qint64(pointer) - PointerBias;
@@ -15,23 +37,9 @@ QString GetItemName(RomImage& rom, qint32 pointer) {
 }
 
 ItemRecord DecodeItem(RomImage& rom, int index) {
-    const qint32 base = ItemEntryOffset(index);
     ItemRecord r;
-    r.Name = GetItemName(rom, ReadWord(rom, base));
-    r.NamePtr = ReadWord(rom, base);
-    // Bit 7 permanent, bit 6 edible, bits 3..0 Teddy, Loid, Ana, Ninten; bits 5 and 4 are not
-    // shown. Taken with masks rather than through bit strings: a load decodes 114 flag bytes.
-    const quint8 flags = ReadByte(rom, base + 2);
-    r.Perm = flags & 0x80;
-    r.Edible = flags & 0x40;
-    r.Teddy = flags & 0x08;
-    r.Loid = flags & 0x04;
-    r.Ana = flags & 0x02;
-    r.Ninten = flags & 0x01;
-    r.Cost = ReadWord(rom, base + 6);
-    r.EffIn = ReadByte(rom, base + 5);
-    r.EffOut = ReadByte(rom, base + 4);
-    r.Str = ReadByte(rom, base + 3);
+    DecodeFields(ItemFormat, rom.bytes(ItemEntryOffset(index), ItemEntrySize), &r);
+    r.Name = GetItemName(rom, r.NamePtr);
     return r;
 }
 
@@ -42,18 +50,4 @@ std::vector<ItemRecord> DecodeItemTable(RomImage& rom) {
     for (int i = 0; i < ItemCount; ++i)
         table.push_back(DecodeItem(rom, i));
     return table;
-}
-
-quint8 EncodeItemFlags(const ItemRecord& item, quint8 storedByte) {
-    const QString kept = PaddedBitString(storedByte, 8).mid(2, 2);
-    const auto digit = [](bool on) { return on ? QLatin1Char('1') : QLatin1Char('0'); };
-    QString bits;
-    bits += digit(item.Perm);
-    bits += digit(item.Edible);
-    bits += kept;
-    bits += digit(item.Teddy);
-    bits += digit(item.Loid);
-    bits += digit(item.Ana);
-    bits += digit(item.Ninten);
-    return quint8(FromBitString(bits));
 }

@@ -1,21 +1,17 @@
 #pragma once
 
+#include "fields/recordfield.h"
 #include "rom/romimage.h"
 
 #include <QString>
 
 #include <vector>
 
-// The item table: 114 entries of 8 bytes from ROM offset 0x1810.
-//   0-1  name pointer (word)     2  flag byte     3  strength
-//   4    effect out of battle    5  effect in battle     6-7  cost (word)
+// The item table: 114 entries of 8 bytes from ROM offset 0x1810. ItemFormat (itemrecord.cpp)
+// describes every field of an entry.
 inline constexpr qint32 ItemTableOffset = 0x1810;
 inline constexpr int ItemCount = 114;
 inline constexpr int ItemEntrySize = 8;
-
-// Flag byte: bit 7 permanent, bit 6 edible, bits 3..0 Teddy, Loid, Ana, Ninten. Bits 5 and 4 hold
-// data the editor does not show; a save keeps them as they are stored.
-inline constexpr quint8 ItemHiddenFlagBits = 0x30;
 
 struct ItemRecord {
     QString Name;
@@ -32,8 +28,10 @@ struct ItemRecord {
     quint8 Str = 0;
 };
 
+extern const TableFormat ItemFormat;
+
 inline qint32 ItemEntryOffset(int index) {
-    return ItemTableOffset + ItemEntrySize * index;
+    return ItemFormat.entryOffset(index);
 }
 
 // The item editor's name reader. Where the shared reader fails it still gives a name, so a load
@@ -47,5 +45,12 @@ ItemRecord DecodeItem(RomImage& rom, int index);
 // The whole table, read afresh from the file.
 std::vector<ItemRecord> DecodeItemTable(RomImage& rom);
 
-// The six flags of `item` over the stored byte, whose bits 5 and 4 are kept.
-quint8 EncodeItemFlags(const ItemRecord& item, quint8 storedByte);
+// What the item editor's controls hold when Save is pressed, and the save of one entry.
+using ItemForm = EntryForm;
+inline ItemForm ItemFormOf(const ItemRecord& r) {
+    return FormOf(ItemFormat, &r);
+}
+inline std::optional<QString> SaveItem(RomImage& rom, int index, const ItemForm& form,
+                                       const QByteArray& shown = {}) {
+    return SaveEntry(rom, ItemFormat, index, form, shown);
+}

@@ -5,22 +5,33 @@
 #include <QDir>
 #include <QStringList>
 
+QString CannotSave(const QString& entry, const QString& cause, const QString& file,
+                   const QString& after) {
+    const QString where = file.isEmpty() ? entry + QStringLiteral(": ")
+                                         : QStringLiteral("%1 to %2:\n").arg(entry, file);
+    return QStringLiteral("Cannot save ") + where + cause +
+           QStringLiteral(". Nothing was written") + after;
+}
+
+QString CannotSave(const QString& entry, const RomError& error) {
+    return QStringLiteral("Cannot save %1: %2\nNothing was written.").arg(entry, error.message());
+}
+
 std::optional<QString> CheckEntryWritable(RomImage& rom, const QString& entry, qint32 base,
                                           int size) {
     const QString file = QDir::toNativeSeparators(rom.path());
     if (rom.isReadOnly())
-        return QStringLiteral("Cannot save %1 to %2:\nthe file is open for reading only. "
-                              "Nothing was written.")
-            .arg(entry, file);
+        return CannotSave(entry, QStringLiteral("the file is open for reading only"), file);
     switch (rom.pathState()) {
     case RomImage::PathState::Replaced:
-        return QStringLiteral("Cannot save %1 to %2:\nthe image was replaced on disk by another "
-                              "program after this entry was shown. Nothing was written.")
-            .arg(entry, file);
+        return CannotSave(entry,
+                          QStringLiteral("the image was replaced on disk by another program after "
+                                         "this entry was shown"),
+                          file);
     case RomImage::PathState::Gone:
-        return QStringLiteral("Cannot save %1 to %2:\nthe image was deleted or moved away after it "
-                              "was opened. Nothing was written, and no file was made in its place.")
-            .arg(entry, file);
+        return CannotSave(entry,
+                          QStringLiteral("the image was deleted or moved away after it was opened"),
+                          file, QStringLiteral(", and no file was made in its place."));
     case RomImage::PathState::Same:
         break;
     }
@@ -28,13 +39,15 @@ std::optional<QString> CheckEntryWritable(RomImage& rom, const QString& entry, q
     try {
         length = rom.size();
     } catch (const RomError& e) {
-        return QStringLiteral("Cannot save %1: %2\nNothing was written.").arg(entry, e.message());
+        return CannotSave(entry, e);
     }
     if (qint64(base) + size > length)
-        return QStringLiteral("Cannot save %1 to %2:\nthe entry lies at offsets %3 to %4, but the "
-                              "file is only %5 bytes long. Nothing was written.")
-            .arg(entry, file, HexOffset(base), HexOffset(qint64(base) + size - 1),
-                 QString::number(length));
+        return CannotSave(
+            entry,
+            QStringLiteral("the entry lies at offsets %1 to %2, but the file is only "
+                           "%3 bytes long")
+                .arg(HexOffset(base), HexOffset(qint64(base) + size - 1), QString::number(length)),
+            file);
     return std::nullopt;
 }
 
@@ -46,15 +59,17 @@ std::optional<QString> ExecutePlan(RomImage& rom, const WritePlan& plan) {
         if (!plan.shown.isEmpty()) {
             rom.refresh();
             if (rom.bytes(plan.base, plan.size) != plan.shown)
-                return QStringLiteral("Cannot save %1 to %2:\nanother program changed %1 in the "
-                                      "file after it was shown. Nothing was written; %1 is shown "
-                                      "again as the file now holds it.")
-                    .arg(plan.entry, file);
+                return CannotSave(
+                    plan.entry,
+                    QStringLiteral("another program changed %1 in the file after it was shown")
+                        .arg(plan.entry),
+                    file,
+                    QStringLiteral("; %1 is shown again as the file now holds it.")
+                        .arg(plan.entry));
         }
         rom.ensureBackup();
     } catch (const RomError& e) {
-        return QStringLiteral("Cannot save %1: %2\nNothing was written.")
-            .arg(plan.entry, e.message());
+        return CannotSave(plan.entry, e);
     }
     for (size_t k = 0; k < plan.writes.size(); ++k) {
         const PlannedWrite& w = plan.writes[k];

@@ -9,7 +9,7 @@
 
 // One field of a table entry as a save writes it: a byte or a little-endian word.
 struct PlannedWrite {
-    QString field; // as the user knows it: "cost", "HP"
+    QString field; // as the save's messages name it
     qint32 offset;
     qint32 value;
     int width; // 1 or 2
@@ -27,6 +27,14 @@ struct WritePlan {
     // is not overwritten unseen. Empty: nothing to compare.
     QByteArray shown;
 };
+
+// How every refused save is told: "Cannot save item 5: CAUSE. Nothing was written." With `file`,
+// "Cannot save item 5 to FILE:" and the cause on a line of its own. `after` takes the place of the
+// full stop behind "Nothing was written" when there is more to say.
+QString CannotSave(const QString& entry, const QString& cause, const QString& file = {},
+                   const QString& after = QStringLiteral("."));
+// The same for an error of the file itself, whose message is a sentence of its own.
+QString CannotSave(const QString& entry, const RomError& error);
 
 // Why the entry cannot be written at all (open for reading only, the path no longer leading to
 // the open file, or the entry lying wholly or partly beyond the end of a file that is too short),

@@ -1,5 +1,7 @@
 #include "cli/tablerows.h"
 #include "clirun.h"
+#include "enemies/enemyrecord.h"
+#include "items/itemrecord.h"
 #include "support/testsupport.h"
 
 #include <QDir>

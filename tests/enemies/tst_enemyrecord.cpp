@@ -3,6 +3,30 @@
 
 #include <QTest>
 
+namespace {
+
+// HP's field: a low byte at 0x03 and bits 0-1 of the second byte at 0x04.
+const RecordField& hp() {
+    return EnemyFormat.fields[1];
+}
+
+int decodeHp(quint8 low, quint8 second) {
+    QByteArray entry(EnemyEntrySize, '\0');
+    entry[3] = char(low);
+    entry[4] = char(second);
+    return hp().valueIn(entry);
+}
+
+void encodeHp(int value, quint8 storedSecond, quint8* low, quint8* second) {
+    QByteArray entry(EnemyEntrySize, '\0');
+    entry[4] = char(storedSecond);
+    hp().put(value, &entry);
+    *low = quint8(entry.at(3));
+    *second = quint8(entry.at(4));
+}
+
+} // namespace
+
 class tst_EnemyRecord : public QObject {
     Q_OBJECT
 private slots:
@@ -30,7 +54,7 @@ void tst_EnemyRecord::tenBitValue() {
     QFETCH(int, low);
     QFETCH(int, second);
     QFETCH(int, value);
-    QCOMPARE(int(TenBitValue(quint8(low), quint8(second))), value);
+    QCOMPARE(int(decodeHp(quint8(low), quint8(second))), value);
 }
 
 void tst_EnemyRecord::packTenBit_data() {
@@ -52,10 +76,10 @@ void tst_EnemyRecord::packTenBit() {
     QFETCH(int, low);
     QFETCH(int, second);
     quint8 gotLow = 0, gotSecond = 0;
-    PackTenBit(value, quint8(stored), &gotLow, &gotSecond);
+    encodeHp(value, quint8(stored), &gotLow, &gotSecond);
     QCOMPARE(int(gotLow), low);
     QCOMPARE(int(gotSecond), second);
-    QCOMPARE(int(TenBitValue(gotLow, gotSecond)), value);
+    QCOMPARE(int(decodeHp(gotLow, gotSecond)), value);
 }
 
 void tst_EnemyRecord::decodeAtTheTableEnds_data() {

@@ -1,4 +1,4 @@
-#include "enemies/enemysave.h"
+#include "enemies/enemyrecord.h"
 #include "fields/numbertext.h"
 #include "support/failingrom.h"
 #include "support/testsupport.h"
@@ -14,6 +14,10 @@ constexpr int Base = 0x2C030 + 32 * N;
 
 QString save(RomImage& rom, int n, const EnemyForm& form) {
     return SaveEnemy(rom, n, form).value_or(QString());
+}
+
+QString& cell(EnemyForm& form, const char* key) {
+    return FormText(form, EnemyFormat, key);
 }
 
 // Entry bytes a save may change: everything but 0x00-0x02, 0x10-0x17 and 0x1F, and of the second
@@ -59,14 +63,14 @@ void tst_EnemySave::keepsWhatItMustNotTouch() {
     EnemyForm form = EnemyFormOf(DecodeEnemy(*rom, N));
     if (!value.isEmpty()) {
         const bool top = value == QLatin1String("top");
-        for (QString* t : {&form.hp, &form.pp, &form.off, &form.def})
-            *t = top ? QStringLiteral("1023") : value;
-        for (QString* t : {&form.fight, &form.speed, &form.wisdom, &form.str, &form.force})
-            *t = top ? QStringLiteral("255") : value;
-        for (QString* t : {&form.exp, &form.money})
-            *t = top ? QStringLiteral("65535") : value;
-        form.namePtr = top ? QStringLiteral("FFFF") : value;
-        form.itemPosition = top ? HighestItem : value.toInt();
+        for (const char* key : {"hp", "pp", "offense", "defense"})
+            cell(form, key) = top ? QStringLiteral("1023") : value;
+        for (const char* key : {"fight", "speed", "wisdom", "strength", "force"})
+            cell(form, key) = top ? QStringLiteral("255") : value;
+        for (const char* key : {"experience", "money"})
+            cell(form, key) = top ? QStringLiteral("65535") : value;
+        cell(form, "pointer") = top ? QStringLiteral("FFFF") : value;
+        cell(form, "item") = top ? QString::number(HighestItem) : value;
     }
     QCOMPARE(save(*rom, N, form), QString());
     const QByteArray after = disk.bytes();
@@ -115,11 +119,11 @@ void tst_EnemySave::fieldTexts() {
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
     EnemyForm form = EnemyFormOf(DecodeEnemy(*rom, N));
-    const std::map<QString, QString*> fields = {
-        {QStringLiteral("fight"), &form.fight}, {QStringLiteral("force"), &form.force},
-        {QStringLiteral("exp"), &form.exp},     {QStringLiteral("money"), &form.money},
-        {QStringLiteral("ptr"), &form.namePtr}, {QStringLiteral("hp"), &form.hp}};
-    *fields.at(field) = text;
+    const std::map<QString, const char*> keys = {
+        {QStringLiteral("fight"), "fight"},    {QStringLiteral("force"), "force"},
+        {QStringLiteral("exp"), "experience"}, {QStringLiteral("money"), "money"},
+        {QStringLiteral("ptr"), "pointer"},    {QStringLiteral("hp"), "hp"}};
+    cell(form, keys.at(field)) = text;
     const QString message = save(*rom, N, form);
     QByteArray expected = before;
     if (bytes.isEmpty())
@@ -148,7 +152,7 @@ void tst_EnemySave::tenBitKeepsHighBits() {
     ImageOnDisk disk(image);
     auto rom = disk.open();
     EnemyForm form = EnemyFormOf(DecodeEnemy(*rom, N));
-    form.hp = hp;
+    cell(form, "hp") = hp;
     QCOMPARE(save(*rom, N, form), QString());
     QCOMPARE(disk.bytes().mid(Base + 0x03, 2), bytes);
 }
@@ -170,8 +174,8 @@ void tst_EnemySave::itemPosition() {
     ImageOnDisk disk(image);
     auto rom = disk.open();
     EnemyForm form = EnemyFormOf(DecodeEnemy(*rom, N));
-    QCOMPARE(form.itemPosition, -1);
-    form.itemPosition = position;
+    QCOMPARE(cell(form, "item").toInt(), -1);
+    cell(form, "item") = QString::number(position);
     const QString message = save(*rom, N, form);
     QCOMPARE(message.isEmpty(), stored >= 0);
     QCOMPARE(int(quint8(disk.bytes().at(Base + 0x1E))), stored >= 0 ? stored : 0xC8);
@@ -193,7 +197,7 @@ void tst_EnemySave::failureInsideTenBitValue() {
     const QByteArray before = disk.bytes();
     FailingRom rom(disk.path(), 13); // after the low byte of HP
     EnemyForm form = EnemyFormOf(DecodeEnemy(rom, N));
-    form.hp = QString::number((int(quint8(before.at(Base + 0x03))) ^ 1) | 0x100);
+    cell(form, "hp") = QString::number((int(quint8(before.at(Base + 0x03))) ^ 1) | 0x100);
     const QString message = save(rom, N, form);
     QVERIFY2(message.contains(QLatin1String("money, part of HP.\nNot written: rest of HP, PP, "
                                             "offense, defense.")),

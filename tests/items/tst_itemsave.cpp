@@ -1,5 +1,5 @@
 #include "fields/numbertext.h"
-#include "items/itemsave.h"
+#include "items/itemrecord.h"
 #include "support/failingrom.h"
 #include "support/testsupport.h"
 
@@ -13,6 +13,14 @@ constexpr int Base = 0x1810 + 8 * Index;
 // Plans and runs the save; the message of a refusal or a failure, or an empty text.
 QString save(RomImage& rom, int index, const ItemForm& form) {
     return SaveItem(rom, index, form).value_or(QString());
+}
+
+QString& cell(ItemForm& form, const char* key) {
+    return FormText(form, ItemFormat, key);
+}
+
+QString flag(bool on) {
+    return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 } // namespace
@@ -57,7 +65,7 @@ void tst_ItemSave::pointerText() {
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
     ItemForm form = ItemFormOf(DecodeItem(*rom, Index));
-    form.namePtr = text;
+    cell(form, "pointer") = text;
     const QString message = save(*rom, Index, form);
     if (word < 0) {
         QVERIFY(message.contains(QLatin1String("Nothing was written")));
@@ -95,8 +103,8 @@ void tst_ItemSave::numberTexts() {
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
     ItemForm form = ItemFormOf(DecodeItem(*rom, Index));
-    QString* const texts[] = {&form.str, &form.effOut, &form.effIn, &form.cost};
-    *texts[field - 3] = text;
+    const char* const keys[] = {"strength", "effect_out", "effect_in", "cost"};
+    cell(form, keys[field - 3]) = text;
     const QString message = save(*rom, Index, form);
     if (stored < 0) {
         QVERIFY(!message.isEmpty());
@@ -129,8 +137,8 @@ void tst_ItemSave::flagsKeepBits5And4() {
     ImageOnDisk disk(image);
     auto rom = disk.open();
     ItemForm form = ItemFormOf(DecodeItem(*rom, Index));
-    form.perm = form.ana = form.ninten = true;
-    form.edible = form.teddy = form.loid = false;
+    cell(form, "permanent") = cell(form, "ana") = cell(form, "ninten") = flag(true);
+    cell(form, "edible") = cell(form, "teddy") = cell(form, "loid") = flag(false);
     QCOMPARE(save(*rom, Index, form), QString());
     QCOMPARE(quint8(disk.bytes().at(Base + 2)), quint8(written));
 }
@@ -156,12 +164,12 @@ void tst_ItemSave::onlyTheEntryChangesInOrder() {
     FailingRom rom(disk.path());
     const ItemRecord old = DecodeItem(rom, Index);
     ItemForm form;
-    form.namePtr = QStringLiteral("8123");
-    form.str = QString::number(old.Str ^ 1);
-    form.effOut = QString::number(old.EffOut ^ 1);
-    form.effIn = QString::number(old.EffIn ^ 1);
-    form.cost = QString::number(old.Cost ^ 0x0101);
-    form.perm = !old.Perm;
+    cell(form, "pointer") = QStringLiteral("8123");
+    cell(form, "strength") = QString::number(old.Str ^ 1);
+    cell(form, "effect_out") = QString::number(old.EffOut ^ 1);
+    cell(form, "effect_in") = QString::number(old.EffIn ^ 1);
+    cell(form, "cost") = QString::number(old.Cost ^ 0x0101);
+    cell(form, "permanent") = flag(!old.Perm);
     QCOMPARE(save(rom, Index, form), QString());
     QCOMPARE(rom.written, (QList<qint64>{Base, Base + 1, Base + 2, Base + 3, Base + 4, Base + 5,
                                          Base + 6, Base + 7}));
@@ -192,8 +200,9 @@ void tst_ItemSave::entryBeyondTheEndIsRefused() {
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
     ItemForm form;
-    form.namePtr = QStringLiteral("8000");
-    form.str = form.effOut = form.effIn = form.cost = QStringLiteral("1");
+    cell(form, "pointer") = QStringLiteral("8000");
+    for (const char* key : {"strength", "effect_out", "effect_in", "cost"})
+        cell(form, key) = QStringLiteral("1");
     const QString message = save(*rom, index, form);
     QCOMPARE(message.contains(QLatin1String("Nothing was written")), refused);
     if (refused)
@@ -231,10 +240,12 @@ void tst_ItemSave::writeFailureKeepsEarlierFields() {
     const QByteArray before = disk.bytes();
     FailingRom rom(disk.path(), failAt);
     ItemForm form;
-    form.namePtr = QStringLiteral("9ABC");
-    form.str = form.effOut = form.effIn = QStringLiteral("1");
-    form.cost = QStringLiteral("4660");
-    form.perm = form.edible = form.teddy = form.loid = form.ana = form.ninten = true;
+    cell(form, "pointer") = QStringLiteral("9ABC");
+    for (const char* key : {"strength", "effect_out", "effect_in"})
+        cell(form, key) = QStringLiteral("1");
+    cell(form, "cost") = QStringLiteral("4660");
+    for (const char* key : {"permanent", "edible", "ninten", "ana", "loid", "teddy"})
+        cell(form, key) = flag(true);
     const QByteArray entry = QByteArray("\xBC\x9A", 2) + char(before.at(Base + 2) | 0xCF) +
                              QByteArray("\x01\x01\x01\x34\x12");
     const QString message = save(rom, Index, form);

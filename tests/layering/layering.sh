@@ -8,10 +8,11 @@ root=$1
 
 declare -A level=(
     [rom]=0
-    [fields]=1 [windowkit]=1
-    [items]=2
-    [enemies]=3 # the enemy editor lists the item names
-    [main]=4 [cli]=4 [tools]=4
+    [fields]=1
+    [windowkit]=2 # shows an entry's fields in controls
+    [items]=3
+    [enemies]=4 # the enemy editor lists the item names
+    [main]=5 [cli]=5 [tools]=5
 )
 
 faults=0

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fields/recordfield.h"
 #include "rom/romimage.h"
 #include "tools/syntheticimage.h"
 
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <cstring>
 #include <memory>
 
 // A synthetic image written into a temporary folder, and the helpers the tests share to open it
@@ -46,3 +48,13 @@ bool WineKeepsDeletedNames();
 
 // Offsets at which two byte arrays differ (arrays of unequal length differ past the shorter end).
 QList<qint64> DifferingOffsets(const QByteArray& a, const QByteArray& b);
+
+// The text of the field `key` in a save's form, which grows to hold every field of `format`.
+inline QString& FormText(EntryForm& form, const TableFormat& format, const char* key) {
+    while (form.size() < qsizetype(format.fields.size()))
+        form << QString();
+    for (size_t k = 0; k < format.fields.size(); ++k)
+        if (std::strcmp(format.fields[k].key, key) == 0)
+            return form[qsizetype(k)];
+    qFatal("No field %s.", key);
+}
