@@ -48,93 +48,66 @@ QString scanName(PerByteFile& file, qint64 offset, bool* tooLong) {
     }
 }
 
-ItemRecord decodeItem(PerByteFile& file, int index) {
-    const qint32 base = ItemEntryOffset(index);
-    ItemRecord r;
-    const qint64 nameOffset = qint64(file.word(base)) - PointerBias;
+// Entry `index` with a read of its own for every byte a field holds, each shared byte read once.
+// An enemy's name is empty when it runs too long; an item's is cut.
+template <class Record>
+Record decodeEntry(PerByteFile& file, const TableFormat& format, int index) {
+    const qint32 base = format.entryOffset(index);
+    QByteArray entry(format.size, '\0');
+    int last = -1;
+    for (const RecordField& f : format.fields)
+        for (int at = f.offset; at < f.offset + f.width(); ++at)
+            if (at != last)
+                entry[at] = char(file.byte(base + (last = at)));
+    Record r;
+    DecodeFields(format, entry, &r);
+    const qint64 nameOffset = qint64(r.NamePtr) - PointerBias;
     bool tooLong = false;
     if (nameOffset >= 0)
         r.Name = scanName(file, nameOffset, &tooLong);
-    r.NamePtr = file.word(base);
-    const quint8 flags = file.byte(base + 2);
-    r.Perm = flags & 0x80;
-    r.Edible = flags & 0x40;
-    r.Teddy = flags & 0x08;
-    r.Loid = flags & 0x04;
-    r.Ana = flags & 0x02;
-    r.Ninten = flags & 0x01;
-    r.Cost = file.word(base + 6);
-    r.EffIn = file.byte(base + 5);
-    r.EffOut = file.byte(base + 4);
-    r.Str = file.byte(base + 3);
+    if constexpr (std::is_same_v<Record, EnemyRecord>) {
+        if (tooLong)
+            r.Name.clear();
+        r.Type = quint8(entry.at(0x0A)) & 0xFC;
+    }
     return r;
 }
 
-EnemyRecord decodeEnemy(PerByteFile& file, int n) {
-    const qint32 base = EnemyEntryOffset(n);
-    EnemyRecord r;
-    r.NamePtr = file.word(base + 0x18);
-    const qint64 nameOffset = qint64(r.NamePtr) - PointerBias;
-    bool tooLong = false;
-    if (nameOffset >= 0) {
-        r.Name = scanName(file, nameOffset, &tooLong);
-        if (tooLong)
-            r.Name.clear();
-    }
-    const auto tenBit = [&](int lowAt) {
-        const quint8 low = file.byte(base + lowAt);
-        return qint16((file.byte(base + lowAt + 1) & 0x03) << 8 | low);
+template <class Record> std::vector<Record> decodeTable(PerByteFile& file, const TableFormat& f) {
+    std::vector<Record> table;
+    for (int i = 0; i < f.count; ++i)
+        table.push_back(decodeEntry<Record>(file, f, i));
+    return table;
+}
+
+template <class Record>
+bool sameTable(const TableFormat& format, const std::vector<Record>& a,
+               const std::vector<Record>& b) {
+    const auto same = [&format](const Record& x, const Record& y) {
+        for (const RecordField& f : format.fields)
+            if (f.get(&x) != f.get(&y))
+                return false;
+        return x.Name == y.Name;
     };
-    r.HP = tenBit(0x03);
-    r.PP = tenBit(0x05);
-    r.Off = tenBit(0x07);
-    r.Def = tenBit(0x09);
-    r.Type = file.byte(base + 0x0A) & 0xFC;
-    r.Fight = file.byte(base + 0x0B);
-    r.Speed = file.byte(base + 0x0C);
-    r.Wisdom = file.byte(base + 0x0D);
-    r.Str = file.byte(base + 0x0E);
-    r.Force = file.byte(base + 0x0F);
-    r.Exp = file.word(base + 0x1A);
-    r.Money = file.word(base + 0x1C);
-    r.Item = file.byte(base + 0x1E);
-    return r;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), same);
 }
 
 } // namespace
 
 std::vector<ItemRecord> PerByteItemTable(PerByteFile& file) {
-    std::vector<ItemRecord> table;
-    table.reserve(ItemCount);
-    for (int i = 0; i < ItemCount; ++i)
-        table.push_back(decodeItem(file, i));
-    return table;
+    return decodeTable<ItemRecord>(file, ItemFormat);
 }
 
 std::vector<EnemyRecord> PerByteEnemyTable(PerByteFile& file) {
-    std::vector<EnemyRecord> table;
-    table.reserve(EnemyCount);
-    for (int n = 0; n < EnemyCount; ++n)
-        table.push_back(decodeEnemy(file, n));
-    return table;
+    return decodeTable<EnemyRecord>(file, EnemyFormat);
 }
 
 bool SameTable(const std::vector<ItemRecord>& a, const std::vector<ItemRecord>& b) {
-    const auto same = [](const ItemRecord& x, const ItemRecord& y) {
-        return x.Name == y.Name && x.NamePtr == y.NamePtr && x.Perm == y.Perm &&
-               x.Edible == y.Edible && x.Ninten == y.Ninten && x.Ana == y.Ana && x.Loid == y.Loid &&
-               x.Teddy == y.Teddy && x.Cost == y.Cost && x.EffIn == y.EffIn &&
-               x.EffOut == y.EffOut && x.Str == y.Str;
-    };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), same);
+    return sameTable(ItemFormat, a, b);
 }
 
 bool SameTable(const std::vector<EnemyRecord>& a, const std::vector<EnemyRecord>& b) {
-    const auto same = [](const EnemyRecord& x, const EnemyRecord& y) {
-        return x.HP == y.HP && x.PP == y.PP && x.Off == y.Off && x.Def == y.Def &&
-               x.Type == y.Type && x.Fight == y.Fight && x.Speed == y.Speed &&
-               x.Wisdom == y.Wisdom && x.Str == y.Str && x.Force == y.Force && x.Name == y.Name &&
-               x.NamePtr == y.NamePtr && x.Exp == y.Exp && x.Money == y.Money && x.Item == y.Item;
-    };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), same);
+    return sameTable(EnemyFormat, a, b) &&
+           std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const EnemyRecord& x, const EnemyRecord& y) { return x.Type == y.Type; });
 }

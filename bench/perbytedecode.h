@@ -9,7 +9,8 @@
 
 // The baseline the image layer is measured against: the table decodes as they run when every byte
 // is its own positioned read, with no buffering of any kind. Fields are converted exactly as the
-// editor converts them, so the two differ only in how the bytes reach memory.
+// editor converts them, through the same field descriptions, so the two differ only in how the
+// bytes reach memory.
 class PerByteFile {
 public:
     explicit PerByteFile(const QString& path);

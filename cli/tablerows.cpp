@@ -11,24 +11,13 @@ QList<Column> columnsOf(const TableFormat& format) {
     QList<Column> columns = {{QStringLiteral("index"), ColumnKind::Index},
                              {QStringLiteral("name"), ColumnKind::Name}};
     for (const RecordField& f : format.fields) {
+        // An item column takes any byte: whether one above HighestItem may stand depends on what
+        // the image holds.
+        const bool item = f.kind == FieldKind::Item;
         const QString key = QLatin1String(f.key);
-        switch (f.kind) {
-        case FieldKind::Number:
-            columns << Column{key, ColumnKind::Number, f.upper(), &f};
-            break;
-        case FieldKind::Flag:
-            columns << Column{key, ColumnKind::Flag, 1, &f};
-            break;
-        case FieldKind::Pointer:
-            columns << Column{key, ColumnKind::Pointer, f.upper(), &f};
-            break;
-        case FieldKind::Item:
-            // Any byte is read here; whether one above HighestItem may stand depends on what the
-            // image holds.
-            columns << Column{key, ColumnKind::Item, 255, &f}
-                    << Column{key + QStringLiteral("_name"), ColumnKind::ItemName, 0, &f};
-            break;
-        }
+        columns << Column{key, ColumnKind(f.kind), item ? 255 : f.upper(), &f};
+        if (item)
+            columns << Column{key + QStringLiteral("_name"), ColumnKind::ItemName, 0, &f};
     }
     return columns;
 }

@@ -18,14 +18,15 @@
 
 enum class Table { Items, Enemies };
 
+// A field's column has the kind of its field.
 enum class ColumnKind {
-    Index,    // the entry's index, decimal
-    Name,     // the name read through the pointer: shown, never written
-    Pointer,  // the name pointer, hexadecimal as the editors show it
-    Number,   // a whole number from 0 to the column's upper bound
-    Flag,     // 0 or 1
-    Item,     // the enemy's item number
-    ItemName, // that item's name: shown, never written
+    Number = int(FieldKind::Number),   // a whole number from 0 to the column's upper bound
+    Flag = int(FieldKind::Flag),       // 0 or 1
+    Pointer = int(FieldKind::Pointer), // the name pointer, hexadecimal as the editors show it
+    Item = int(FieldKind::Item),       // the enemy's item number
+    Index,                             // the entry's index, decimal
+    Name,                              // the name read through the pointer: shown, never written
+    ItemName,                          // that item's name: shown, never written
 };
 
 struct Column {

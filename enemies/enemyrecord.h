@@ -44,13 +44,3 @@ inline qint32 EnemyEntryOffset(int n) {
 EnemyRecord DecodeEnemy(RomImage& rom, int n);
 // The whole table, read afresh from the file.
 std::vector<EnemyRecord> DecodeEnemyTable(RomImage& rom);
-
-// What the enemy editor's controls hold when Save is pressed, and the save of one entry.
-using EnemyForm = EntryForm;
-inline EnemyForm EnemyFormOf(const EnemyRecord& r) {
-    return FormOf(EnemyFormat, &r);
-}
-inline std::optional<QString> SaveEnemy(RomImage& rom, int n, const EnemyForm& form,
-                                        const QByteArray& shown = {}) {
-    return SaveEntry(rom, EnemyFormat, n, form, shown);
-}

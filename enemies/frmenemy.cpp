@@ -193,9 +193,9 @@ void frmEnemy::txtNamePtr_Change() {
 
 void frmEnemy::cmdSave_Click() {
     const int n = cboEnem->currentIndex();
-    const EnemyForm form = FormOfControls(FieldControls);
     const QByteArray shown = ShownBytes.mid(qsizetype(n) * EnemyEntrySize, EnemyEntrySize);
-    if (const auto problem = SaveEnemy(*modStuff::RomFile, n, form, shown))
+    if (const auto problem =
+            SaveEntry(*modStuff::RomFile, EnemyFormat, n, FormOfControls(FieldControls), shown))
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), *problem);
     // Whatever happened, the window now shows what the file holds.
     LoadData();

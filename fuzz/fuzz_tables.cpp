@@ -48,9 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto enemies = DecodeEnemyTable(*rom);
 
     const int item = payload[0] % ItemCount;
-    saveUnchanged(*rom, [&] { return SaveItem(*rom, item, ItemFormOf(items[size_t(item)])); });
+    saveUnchanged(*rom, [&] {
+        return SaveEntry(*rom, ItemFormat, item, FormOf(ItemFormat, &items[size_t(item)]));
+    });
     const int enemy = payload[payloadSize - 1] % EnemyCount;
-    saveUnchanged(*rom,
-                  [&] { return SaveEnemy(*rom, enemy, EnemyFormOf(enemies[size_t(enemy)])); });
+    saveUnchanged(*rom, [&] {
+        return SaveEntry(*rom, EnemyFormat, enemy, FormOf(EnemyFormat, &enemies[size_t(enemy)]));
+    });
     return 0;
 }

@@ -161,9 +161,9 @@ void frmItem::cboItem_Click() {
 
 void frmItem::cmdSave_Click() {
     const int index = cboItem->currentIndex();
-    const ItemForm form = FormOfControls(FieldControls);
     const QByteArray shown = ShownBytes.mid(qsizetype(index) * ItemEntrySize, ItemEntrySize);
-    if (const auto problem = SaveItem(*modStuff::RomFile, index, form, shown))
+    if (const auto problem =
+            SaveEntry(*modStuff::RomFile, ItemFormat, index, FormOfControls(FieldControls), shown))
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), *problem);
     // Whatever happened, the window now shows what the file holds.
     LoadData();

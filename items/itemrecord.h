@@ -44,13 +44,3 @@ ItemRecord DecodeItem(RomImage& rom, int index);
 
 // The whole table, read afresh from the file.
 std::vector<ItemRecord> DecodeItemTable(RomImage& rom);
-
-// What the item editor's controls hold when Save is pressed, and the save of one entry.
-using ItemForm = EntryForm;
-inline ItemForm ItemFormOf(const ItemRecord& r) {
-    return FormOf(ItemFormat, &r);
-}
-inline std::optional<QString> SaveItem(RomImage& rom, int index, const ItemForm& form,
-                                       const QByteArray& shown = {}) {
-    return SaveEntry(rom, ItemFormat, index, form, shown);
-}

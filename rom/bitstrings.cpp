@@ -35,8 +35,4 @@ qint32 FromBitString(const QString& s) {
     return qint32(value);
 }
 
-QString PaddedBitString(qint32 n, int width) {
-    return (QString(width, QLatin1Char('0')) + ToBitString(n)).right(width);
-}
-
 } // namespace modStuff

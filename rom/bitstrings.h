@@ -13,7 +13,4 @@ QString ToBitString(qint32 n);
 // value leaves the signed 32-bit range.
 qint32 FromBitString(const QString& s);
 
-// The rightmost `width` digits of ToBitString(n), padded on the left with "0".
-QString PaddedBitString(qint32 n, int width);
-
 } // namespace modStuff

@@ -12,11 +12,15 @@ namespace {
 constexpr int N = 57;
 constexpr int Base = 0x2C030 + 32 * N;
 
-QString save(RomImage& rom, int n, const EnemyForm& form) {
-    return SaveEnemy(rom, n, form).value_or(QString());
+QString save(RomImage& rom, int n, const EntryForm& form) {
+    return SaveEntry(rom, EnemyFormat, n, form).value_or(QString());
 }
 
-QString& cell(EnemyForm& form, const char* key) {
+EntryForm formOf(const EnemyRecord& r) {
+    return FormOf(EnemyFormat, &r);
+}
+
+QString& cell(EntryForm& form, const char* key) {
     return FormText(form, EnemyFormat, key);
 }
 
@@ -60,7 +64,7 @@ void tst_EnemySave::keepsWhatItMustNotTouch() {
     ImageOnDisk disk(MakeDemoImage(5));
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
-    EnemyForm form = EnemyFormOf(DecodeEnemy(*rom, N));
+    EntryForm form = formOf(DecodeEnemy(*rom, N));
     if (!value.isEmpty()) {
         const bool top = value == QLatin1String("top");
         for (const char* key : {"hp", "pp", "offense", "defense"})
@@ -118,7 +122,7 @@ void tst_EnemySave::fieldTexts() {
     ImageOnDisk disk(MakeDemoImage());
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
-    EnemyForm form = EnemyFormOf(DecodeEnemy(*rom, N));
+    EntryForm form = formOf(DecodeEnemy(*rom, N));
     const std::map<QString, const char*> keys = {
         {QStringLiteral("fight"), "fight"},    {QStringLiteral("force"), "force"},
         {QStringLiteral("exp"), "experience"}, {QStringLiteral("money"), "money"},
@@ -151,7 +155,7 @@ void tst_EnemySave::tenBitKeepsHighBits() {
     image.setByte(Base + 0x04, quint8(stored));
     ImageOnDisk disk(image);
     auto rom = disk.open();
-    EnemyForm form = EnemyFormOf(DecodeEnemy(*rom, N));
+    EntryForm form = formOf(DecodeEnemy(*rom, N));
     cell(form, "hp") = hp;
     QCOMPARE(save(*rom, N, form), QString());
     QCOMPARE(disk.bytes().mid(Base + 0x03, 2), bytes);
@@ -173,7 +177,7 @@ void tst_EnemySave::itemPosition() {
     image.setByte(Base + 0x1E, 0xC8);
     ImageOnDisk disk(image);
     auto rom = disk.open();
-    EnemyForm form = EnemyFormOf(DecodeEnemy(*rom, N));
+    EntryForm form = formOf(DecodeEnemy(*rom, N));
     QCOMPARE(cell(form, "item").toInt(), -1);
     cell(form, "item") = QString::number(position);
     const QString message = save(*rom, N, form);
@@ -184,7 +188,7 @@ void tst_EnemySave::itemPosition() {
 void tst_EnemySave::writeOrder() {
     ImageOnDisk disk(MakeDemoImage());
     FailingRom rom(disk.path());
-    QCOMPARE(save(rom, N, EnemyFormOf(DecodeEnemy(rom, N))), QString());
+    QCOMPARE(save(rom, N, formOf(DecodeEnemy(rom, N))), QString());
     QList<qint64> expected;
     for (const int at : {0x18, 0x19, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F, 0x1E, 0x1A, 0x1B,
                          0x1C, 0x1D, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A})
@@ -196,7 +200,7 @@ void tst_EnemySave::failureInsideTenBitValue() {
     ImageOnDisk disk(MakeDemoImage());
     const QByteArray before = disk.bytes();
     FailingRom rom(disk.path(), 13); // after the low byte of HP
-    EnemyForm form = EnemyFormOf(DecodeEnemy(rom, N));
+    EntryForm form = formOf(DecodeEnemy(rom, N));
     cell(form, "hp") = QString::number((int(quint8(before.at(Base + 0x03))) ^ 1) | 0x100);
     const QString message = save(rom, N, form);
     QVERIFY2(message.contains(QLatin1String("money, part of HP.\nNot written: rest of HP, PP, "

@@ -11,11 +11,15 @@ constexpr int Index = 7;
 constexpr int Base = 0x1810 + 8 * Index;
 
 // Plans and runs the save; the message of a refusal or a failure, or an empty text.
-QString save(RomImage& rom, int index, const ItemForm& form) {
-    return SaveItem(rom, index, form).value_or(QString());
+QString save(RomImage& rom, int index, const EntryForm& form) {
+    return SaveEntry(rom, ItemFormat, index, form).value_or(QString());
 }
 
-QString& cell(ItemForm& form, const char* key) {
+EntryForm formOf(const ItemRecord& r) {
+    return FormOf(ItemFormat, &r);
+}
+
+QString& cell(EntryForm& form, const char* key) {
     return FormText(form, ItemFormat, key);
 }
 
@@ -64,7 +68,7 @@ void tst_ItemSave::pointerText() {
     ImageOnDisk disk(MakeDemoImage());
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
-    ItemForm form = ItemFormOf(DecodeItem(*rom, Index));
+    EntryForm form = formOf(DecodeItem(*rom, Index));
     cell(form, "pointer") = text;
     const QString message = save(*rom, Index, form);
     if (word < 0) {
@@ -102,7 +106,7 @@ void tst_ItemSave::numberTexts() {
     ImageOnDisk disk(MakeDemoImage());
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
-    ItemForm form = ItemFormOf(DecodeItem(*rom, Index));
+    EntryForm form = formOf(DecodeItem(*rom, Index));
     const char* const keys[] = {"strength", "effect_out", "effect_in", "cost"};
     cell(form, keys[field - 3]) = text;
     const QString message = save(*rom, Index, form);
@@ -136,7 +140,7 @@ void tst_ItemSave::flagsKeepBits5And4() {
     image.setByte(Base + 2, quint8(stored));
     ImageOnDisk disk(image);
     auto rom = disk.open();
-    ItemForm form = ItemFormOf(DecodeItem(*rom, Index));
+    EntryForm form = formOf(DecodeItem(*rom, Index));
     cell(form, "permanent") = cell(form, "ana") = cell(form, "ninten") = flag(true);
     cell(form, "edible") = cell(form, "teddy") = cell(form, "loid") = flag(false);
     QCOMPARE(save(*rom, Index, form), QString());
@@ -154,7 +158,7 @@ void tst_ItemSave::unchangedSaveKeepsTheFile() {
     ImageOnDisk disk(MakeDemoImage(index + 1));
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
-    QCOMPARE(save(*rom, index, ItemFormOf(DecodeItem(*rom, index))), QString());
+    QCOMPARE(save(*rom, index, formOf(DecodeItem(*rom, index))), QString());
     QCOMPARE(disk.bytes(), before);
 }
 
@@ -163,7 +167,7 @@ void tst_ItemSave::onlyTheEntryChangesInOrder() {
     const QByteArray before = disk.bytes();
     FailingRom rom(disk.path());
     const ItemRecord old = DecodeItem(rom, Index);
-    ItemForm form;
+    EntryForm form;
     cell(form, "pointer") = QStringLiteral("8123");
     cell(form, "strength") = QString::number(old.Str ^ 1);
     cell(form, "effect_out") = QString::number(old.EffOut ^ 1);
@@ -199,7 +203,7 @@ void tst_ItemSave::entryBeyondTheEndIsRefused() {
     ImageOnDisk disk(MakeDemoImage().bytes.left(0x1810 + 8 * 10 + 3));
     const QByteArray before = disk.bytes();
     auto rom = disk.open();
-    ItemForm form;
+    EntryForm form;
     cell(form, "pointer") = QStringLiteral("8000");
     for (const char* key : {"strength", "effect_out", "effect_in", "cost"})
         cell(form, key) = QStringLiteral("1");
@@ -239,7 +243,7 @@ void tst_ItemSave::writeFailureKeepsEarlierFields() {
     ImageOnDisk disk(MakeDemoImage());
     const QByteArray before = disk.bytes();
     FailingRom rom(disk.path(), failAt);
-    ItemForm form;
+    EntryForm form;
     cell(form, "pointer") = QStringLiteral("9ABC");
     for (const char* key : {"strength", "effect_out", "effect_in"})
         cell(form, key) = QStringLiteral("1");

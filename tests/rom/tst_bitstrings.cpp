@@ -24,8 +24,6 @@ private slots:
     void fromBitString();
     void fromBitStringOverflow_data();
     void fromBitStringOverflow();
-    void paddedBitString_data();
-    void paddedBitString();
     void roundTrip();
 };
 
@@ -92,24 +90,6 @@ void tst_BitStrings::fromBitStringOverflow() {
     } catch (const RomError& e) {
         QCOMPARE(e.kind(), RomError::Kind::Overflow);
     }
-}
-
-void tst_BitStrings::paddedBitString_data() {
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("0 to 8") << 0 << 8 << "00000000";
-    QTest::newRow("5 to 8") << 5 << 8 << "00000101";
-    QTest::newRow("1023 to 10") << 1023 << 10 << "1111111111";
-    QTest::newRow("1024 cut to 10") << 1024 << 10 << "0000000000";
-    QTest::newRow("FD cut to 2") << 0xFD << 2 << "01";
-}
-
-void tst_BitStrings::paddedBitString() {
-    QFETCH(int, n);
-    QFETCH(int, width);
-    QFETCH(QString, expected);
-    QCOMPARE(PaddedBitString(n, width), expected);
 }
 
 void tst_BitStrings::roundTrip() {
