@@ -40,13 +40,13 @@ QString ReadName(RomImage& rom, qint32 pointer) {
     if (offset < 0)
         throw RomError(RomError::Kind::BadOffset,
                        QStringLiteral("Name pointer %1 lies before the start of the file.")
-                           .arg(QString::number(pointer, 16).toUpper()));
+                           .arg(HexDigits(pointer)));
     bool tooLong = false;
     QString name = ScanName(rom, offset, &tooLong);
     if (tooLong)
         throw RomError(RomError::Kind::Overflow,
                        QStringLiteral("Name at pointer %1: overflow, more than %2 characters.")
-                           .arg(QString::number(pointer, 16).toUpper())
+                           .arg(HexDigits(pointer))
                            .arg(MaxNameLength));
     return name;
 }

@@ -43,10 +43,6 @@ QString decoded(const QByteArray& characters) {
     return text;
 }
 
-QString hex(qint32 pointer) {
-    return QString::number(pointer, 16).toUpper();
-}
-
 } // namespace
 
 std::optional<QByteArray> EncodeNameText(const QString& text, QString* why) {
@@ -58,8 +54,7 @@ std::optional<QByteArray> EncodeNameText(const QString& text, QString* why) {
         if (code > 0x7F) {
             *why = QStringLiteral("the character \"%1\" (U+%2) at position %3 cannot be written: "
                                   "name text holds only the codes 0x00 to 0x7F")
-                       .arg(QString::fromUcs4(&code, 1),
-                            QString::number(uint(code), 16).toUpper().rightJustified(4, u'0'),
+                       .arg(QString::fromUcs4(&code, 1), HexDigits(code).rightJustified(4, u'0'),
                             QString::number(k + 1));
             return std::nullopt;
         }
@@ -75,19 +70,19 @@ std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const
     if (offset < 0)
         return QStringLiteral("the name pointer %1 has no offset in the file: pointers below 7FF0 "
                               "lie before its start")
-            .arg(hex(holder.pointer));
+            .arg(HexDigits(holder.pointer));
     const StoredName old = scan(rom, offset, pending);
     if (old.tooLong)
         return QStringLiteral("the name at pointer %1 runs on past %2 characters, the longest "
                               "name the readers accept")
-            .arg(hex(holder.pointer), QString::number(MaxNameLength));
+            .arg(HexDigits(holder.pointer), QString::number(MaxNameLength));
     // A name the end of the file cuts off has no end byte to keep; writing one would extend the
     // file.
     const qint64 length = rom.size();
     if (old.end >= length)
         return QStringLiteral("the name at pointer %1 (offset %2) runs past the end of the file, "
                               "which is %3 bytes long")
-            .arg(hex(holder.pointer), HexOffset(offset), QString::number(length));
+            .arg(HexDigits(holder.pointer), HexOffset(offset), QString::number(length));
     QString why;
     const auto bytes = EncodeNameText(text, &why);
     if (!bytes)
@@ -97,8 +92,8 @@ std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const
         return QStringLiteral("\"%1\" is %2 characters long, but the name it replaces at pointer "
                               "%3, \"%4\", is only %5: a new name may not be longer than the old "
                               "one")
-            .arg(text, QString::number(bytes->size()), hex(holder.pointer), decoded(old.characters),
-                 QString::number(old.characters.size()));
+            .arg(text, QString::number(bytes->size()), HexDigits(holder.pointer),
+                 decoded(old.characters), QString::number(old.characters.size()));
 
     RenamePlan result;
     result.entry = holder.entry;
@@ -117,7 +112,7 @@ std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const
             if (at >= range.first && at - range.first < range.length)
                 return QStringLiteral("the name at pointer %1 (offset %2) is no name text: writing "
                                       "\"%3\" would overwrite %4")
-                    .arg(hex(holder.pointer), HexOffset(offset), text, range.recordAt(at));
+                    .arg(HexDigits(holder.pointer), HexOffset(offset), text, range.recordAt(at));
 
     NameBytes after = pending;
     for (const auto& [at, value] : result.changes)
