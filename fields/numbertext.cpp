@@ -1,5 +1,7 @@
 #include "fields/numbertext.h"
 
+#include "rom/romimage.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -196,5 +198,5 @@ std::optional<qint32> PointerValue(const QString& text) {
 }
 
 QString PointerText(qint32 pointer) {
-    return QString::number(pointer, 16).toUpper();
+    return HexDigits(pointer);
 }

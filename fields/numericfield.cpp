@@ -3,6 +3,7 @@
 #include "fields/entryrule.h"
 
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QValidator>
 
 namespace {
@@ -19,7 +20,7 @@ public:
         // An edit may not make the text longer than both the limit and the text before it; the
         // characters just typed or pasted, which stand before the caret, are dropped.
         const int allowed = std::max(m_limit, m_lengthBefore);
-        if (m_programSets > 0 || input.size() <= allowed)
+        if (m_byProgram || input.size() <= allowed)
             return Acceptable;
         const int excess = int(input.size()) - allowed;
         const int from = std::max(0, pos - excess);
@@ -28,9 +29,18 @@ public:
         return input.size() <= allowed ? Acceptable : Invalid;
     }
 
+    // Sets `text` as the program: the limit lets it through whole. The change notifications may
+    // set the text again before this returns, and those are the program's too. Const because the
+    // line edit hands out its validator as const; the mark lasts only for the assignment.
+    void setProgramText(QLineEdit* edit, const QString& text) const {
+        const QScopedValueRollback byProgram(m_byProgram, true);
+        edit->setText(text);
+    }
+
+private:
     int m_limit;
     int m_lengthBefore = 0;
-    int m_programSets = 0;
+    mutable bool m_byProgram = false;
 };
 
 } // namespace
@@ -38,12 +48,10 @@ public:
 void SetFieldText(QLineEdit* edit, const QString& text) {
     if (edit->text() == text)
         return;
-    auto* limit = dynamic_cast<TypedLengthLimit*>(const_cast<QValidator*>(edit->validator()));
-    if (limit)
-        ++limit->m_programSets;
-    edit->setText(text);
-    if (limit)
-        --limit->m_programSets;
+    if (const auto* limit = dynamic_cast<const TypedLengthLimit*>(edit->validator()))
+        limit->setProgramText(edit, text);
+    else
+        edit->setText(text);
 }
 
 void LimitTypedLength(QLineEdit* edit, int limit) {

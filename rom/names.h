@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <map>
+
 // Name text: bytes 0x80..0xFF are characters (code = byte - 0x80); a byte below 0x80 ends the
 // name. A name is reached through a 16-bit pointer that counts from processor address 0x8000,
 // behind the 16-byte header: offset = pointer - 0x7FF0.
@@ -18,8 +20,22 @@ QString ReadName(RomImage& rom, qint32 pointer);
 
 } // namespace modStuff
 
-// The name at ROM offset `offset`, read up to its terminator or MaxNameLength characters;
-// `tooLong` tells whether a further character followed. The offset must not be negative.
+// Name bytes by offset: what a rename writes, and what the renames planned before it in the same
+// run will have written, so that several renames of one import see each other.
+using NameBytes = std::map<qint64, quint8>;
+
+// A name as the file holds it with `pending` bytes laid over it.
+struct StoredName {
+    QString text;         // read up to its end byte or MaxNameLength characters
+    qint64 end = 0;       // the offset of the byte that ends it
+    quint8 endByte = 0;   // the byte there: below 0x80, or a character when tooLong
+    bool tooLong = false; // a character stands where the longest name must have ended
+};
+
+// The name at ROM offset `offset`, which must not be negative.
+StoredName ScanStoredName(RomImage& rom, qint64 offset, const NameBytes& pending = {});
+
+// ScanStoredName's text and tooLong alone.
 QString ScanName(RomImage& rom, qint64 offset, bool* tooLong);
 
 // The name at `pointer`, or an empty text where ReadName would fail: loads use it so that one

@@ -1,53 +1,6 @@
 #include "rom/namewriter.h"
 
-#include "rom/names.h"
-
 #include <QStringList>
-
-namespace {
-
-// A name as the file holds it with planned bytes laid over it.
-struct StoredName {
-    QByteArray characters; // the bytes 0x80..0xFF, without the end byte
-    qint64 end = 0;        // the offset of the byte that ends it
-    quint8 endByte = 0;
-    bool tooLong = false; // a character stands where the longest name must have ended
-};
-
-StoredName scan(RomImage& rom, qint64 offset, const NameBytes& over) {
-    StoredName name;
-    quint8 chunk[256];
-    for (qint64 at = offset;; at += qint64(sizeof chunk)) {
-        rom.read(at, chunk, sizeof chunk);
-        for (auto it = over.lower_bound(at);
-             it != over.end() && it->first < at + qint64(sizeof chunk); ++it)
-            chunk[it->first - at] = it->second;
-        for (const quint8 byte : chunk) {
-            name.end = offset + name.characters.size();
-            name.endByte = byte;
-            if (byte < 0x80)
-                return name;
-            if (name.characters.size() == MaxNameLength) {
-                name.tooLong = true;
-                return name;
-            }
-            name.characters.append(char(byte));
-        }
-    }
-}
-
-QString decoded(const QByteArray& characters) {
-    QString text(characters.size(), Qt::Uninitialized);
-    for (qsizetype k = 0; k < characters.size(); ++k)
-        text[k] = QChar(quint8(characters[k]) - 0x80);
-    return text;
-}
-
-QString hex(qint32 pointer) {
-    return QString::number(pointer, 16).toUpper();
-}
-
-} // namespace
 
 std::optional<QByteArray> EncodeNameText(const QString& text, QString* why) {
     QByteArray bytes;
@@ -58,8 +11,7 @@ std::optional<QByteArray> EncodeNameText(const QString& text, QString* why) {
         if (code > 0x7F) {
             *why = QStringLiteral("the character \"%1\" (U+%2) at position %3 cannot be written: "
                                   "name text holds only the codes 0x00 to 0x7F")
-                       .arg(QString::fromUcs4(&code, 1),
-                            QString::number(uint(code), 16).toUpper().rightJustified(4, u'0'),
+                       .arg(QString::fromUcs4(&code, 1), HexDigits(code).rightJustified(4, u'0'),
                             QString::number(k + 1));
             return std::nullopt;
         }
@@ -75,40 +27,40 @@ std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const
     if (offset < 0)
         return QStringLiteral("the name pointer %1 has no offset in the file: pointers below 7FF0 "
                               "lie before its start")
-            .arg(hex(holder.pointer));
-    const StoredName old = scan(rom, offset, pending);
+            .arg(HexDigits(holder.pointer));
+    const StoredName old = ScanStoredName(rom, offset, pending);
     if (old.tooLong)
         return QStringLiteral("the name at pointer %1 runs on past %2 characters, the longest "
                               "name the readers accept")
-            .arg(hex(holder.pointer), QString::number(MaxNameLength));
+            .arg(HexDigits(holder.pointer), QString::number(MaxNameLength));
     // A name the end of the file cuts off has no end byte to keep; writing one would extend the
     // file.
     const qint64 length = rom.size();
     if (old.end >= length)
         return QStringLiteral("the name at pointer %1 (offset %2) runs past the end of the file, "
                               "which is %3 bytes long")
-            .arg(hex(holder.pointer), HexOffset(offset), QString::number(length));
+            .arg(HexDigits(holder.pointer), HexOffset(offset), QString::number(length));
     QString why;
     const auto bytes = EncodeNameText(text, &why);
     if (!bytes)
         return why;
     // One arg() call for all: a name may itself hold "%1".
-    if (bytes->size() > old.characters.size())
+    if (bytes->size() > old.text.size())
         return QStringLiteral("\"%1\" is %2 characters long, but the name it replaces at pointer "
                               "%3, \"%4\", is only %5: a new name may not be longer than the old "
                               "one")
-            .arg(text, QString::number(bytes->size()), hex(holder.pointer), decoded(old.characters),
-                 QString::number(old.characters.size()));
+            .arg(text, QString::number(bytes->size()), HexDigits(holder.pointer), old.text,
+                 QString::number(old.text.size()));
 
     RenamePlan result;
     result.entry = holder.entry;
     result.pointer = holder.pointer;
-    result.before = decoded(old.characters);
+    result.before = old.text;
     result.after = text;
     for (qsizetype k = 0; k < bytes->size(); ++k)
-        if (bytes->at(k) != old.characters.at(k))
+        if (quint8(bytes->at(k)) != old.text[k].unicode() + 0x80)
             result.changes[offset + k] = quint8(bytes->at(k));
-    if (bytes->size() < old.characters.size())
+    if (bytes->size() < old.text.size())
         result.changes[offset + bytes->size()] = old.endByte;
     // A pointer mistyped into a table finds bytes that read as a name; writing there would
     // silently change records.
@@ -117,7 +69,7 @@ std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const
             if (at >= range.first && at - range.first < range.length)
                 return QStringLiteral("the name at pointer %1 (offset %2) is no name text: writing "
                                       "\"%3\" would overwrite %4")
-                    .arg(hex(holder.pointer), HexOffset(offset), text, range.recordAt(at));
+                    .arg(HexDigits(holder.pointer), HexOffset(offset), text, range.recordAt(at));
 
     NameBytes after = pending;
     for (const auto& [at, value] : result.changes)
@@ -126,12 +78,11 @@ std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const
         const qint64 start = qint64(other.pointer) - PointerBias;
         if (other.entry == holder.entry || start < 0)
             continue;
-        const StoredName name = scan(rom, start, pending);
+        const StoredName name = ScanStoredName(rom, start, pending);
         const auto written = result.changes.lower_bound(start);
         if (written == result.changes.end() || written->first > name.end)
             continue;
-        result.shared << SharedName{other.entry, decoded(name.characters),
-                                    decoded(scan(rom, start, after).characters)};
+        result.shared << SharedName{other.entry, name.text, ScanStoredName(rom, start, after).text};
     }
     *plan = result;
     return std::nullopt;
@@ -139,7 +90,7 @@ std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const
 
 QString NameOnceWritten(RomImage& rom, qint32 pointer, const NameBytes& pending) {
     const qint64 offset = qint64(pointer) - PointerBias;
-    return offset < 0 ? QString() : decoded(scan(rom, offset, pending).characters);
+    return offset < 0 ? QString() : ScanStoredName(rom, offset, pending).text;
 }
 
 WritePlan RenameWrites(const RenamePlan& plan) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rom/names.h"
 #include "rom/romimage.h"
 #include "rom/writeplan.h"
 
@@ -8,7 +9,6 @@
 #include <QString>
 
 #include <functional>
-#include <map>
 #include <optional>
 
 // Writing name text in place. A new name takes the room of the old one: it may not be longer, only
@@ -20,10 +20,6 @@ struct NameHolder {
     QString entry; // "item 5", "enemy 57"
     qint32 pointer = 0;
 };
-
-// Name bytes by offset: what a rename writes, and what the renames planned before it in the same
-// run will have written, so that several renames of one import see each other.
-using NameBytes = std::map<qint64, quint8>;
 
 // Bytes that hold records, not name text, which no rename may write into. This layer knows no
 // tables: the callers that do hand them in.

@@ -9,8 +9,12 @@
 RomError::RomError(Kind kind, const QString& message)
     : std::runtime_error(message.toStdString()), m_kind(kind) {}
 
+QString HexDigits(qint64 value) {
+    return QString::number(value, 16).toUpper();
+}
+
 QString HexOffset(qint64 offset) {
-    return QStringLiteral("0x%1").arg(QString::number(offset, 16).toUpper());
+    return QStringLiteral("0x") + HexDigits(offset);
 }
 
 std::unique_ptr<RomImage> OpenRomImage(const QString& path, QString* error) {

@@ -98,5 +98,8 @@ private:
 // Opens an image as a RomImage, or returns null with the reason in `error`.
 std::unique_ptr<RomImage> OpenRomImage(const QString& path, QString* error);
 
+// Upper-case hexadecimal without prefix or leading zeros, the one form every hexadecimal text of
+// the program builds on: "1810".
+QString HexDigits(qint64 value);
 // "0x1810": how offsets appear in messages.
 QString HexOffset(qint64 offset);
