@@ -5,32 +5,21 @@
 #include <algorithm>
 #include <vector>
 
-qint32 RecordField::valueIn(QByteArrayView entry) const {
-    qint32 stored = quint8(entry.at(offset));
-    if (width() == 2)
-        stored |= quint8(entry.at(offset + 1)) << 8;
-    return (stored & mask) >> shift();
+qint32 RecordField::stored(QByteArrayView entry) const {
+    return quint8(entry.at(offset)) | (width() == 2 ? quint8(entry.at(offset + 1)) << 8 : 0);
 }
 
 void RecordField::put(qint32 value, QByteArray* entry) const {
-    qint32 stored = quint8(entry->at(offset));
+    const qint32 bytes = (stored(*entry) & ~qint32(mask)) | ((value << shift()) & mask);
+    (*entry)[offset] = char(bytes & 0xFF);
     if (width() == 2)
-        stored |= quint8(entry->at(offset + 1)) << 8;
-    stored = (stored & ~qint32(mask)) | ((value << shift()) & mask);
-    (*entry)[offset] = char(stored & 0xFF);
-    if (width() == 2)
-        (*entry)[offset + 1] = char(stored >> 8);
-}
-
-QString TableFormat::label(int index) const {
-    return QStringLiteral("%1 %2").arg(QLatin1String(entry)).arg(index);
+        (*entry)[offset + 1] = char(bytes >> 8);
 }
 
 const RecordField* TableFormat::fieldOf(FieldKind kind) const {
-    for (const RecordField& f : fields)
-        if (f.kind == kind)
-            return &f;
-    return nullptr;
+    const auto f = std::find_if(fields.begin(), fields.end(),
+                                [kind](const RecordField& each) { return each.kind == kind; });
+    return f == fields.end() ? nullptr : &*f;
 }
 
 void DecodeFields(const TableFormat& format, QByteArrayView entry, void* record) {
@@ -55,8 +44,9 @@ EntryForm FormOf(const TableFormat& format, const void* record) {
 
 namespace {
 
-// The value a save stores for `text`, or why it cannot: -1 for an item keeps the stored byte.
+// The value a save stores for `text`, or why there is none: -1 for an item keeps the stored byte.
 std::optional<qint32> formValue(const RecordField& f, const QString& text, QString* why) {
+    const QString shown = text.left(40);
     std::optional<qint32> value;
     switch (f.kind) {
     case FieldKind::Flag:
@@ -65,20 +55,19 @@ std::optional<qint32> formValue(const RecordField& f, const QString& text, QStri
         if (!(value = PointerValue(text)))
             *why = QStringLiteral("the pointer to the name \"%1\" is not a hexadecimal number from "
                                   "0 to FFFF")
-                       .arg(text.left(40));
+                       .arg(shown);
         return value;
     case FieldKind::Item: {
         bool ok = false;
-        value = text.toInt(&ok);
-        if (ok && *value >= -1 && *value <= f.upper())
-            return value;
-        *why = QStringLiteral("there is no item %1").arg(text.left(40));
+        if (const int item = text.toInt(&ok); ok && item >= -1 && item <= f.upper())
+            return item;
+        *why = QStringLiteral("there is no item %1").arg(shown);
         return std::nullopt;
     }
     case FieldKind::Number:
         if (!(value = FieldValue(text, f.upper())))
             *why = QStringLiteral("the %1 \"%2\" is not a number from 0 to %3")
-                       .arg(QLatin1String(f.caption), text.left(40), QString::number(f.upper()));
+                       .arg(QLatin1String(f.caption), shown, QString::number(f.upper()));
         return value;
     }
     return std::nullopt;
@@ -88,13 +77,13 @@ std::optional<qint32> formValue(const RecordField& f, const QString& text, QStri
 
 std::optional<QString> PlanEntrySave(RomImage& rom, const TableFormat& format, int index,
                                      const EntryForm& form, WritePlan* plan) {
-    if (index < 0 || index >= format.count)
-        return QStringLiteral("Cannot save: there is no %1.").arg(format.label(index));
     const QString entry = format.label(index);
+    if (index < 0 || index >= format.count)
+        return QStringLiteral("Cannot save: there is no %1.").arg(entry);
     std::vector<qint32> values;
-    for (qsizetype k = 0; k < qsizetype(format.fields.size()); ++k) {
+    for (const RecordField& f : format.fields) {
         QString why;
-        const auto value = formValue(format.fields[size_t(k)], form.value(k), &why);
+        const auto value = formValue(f, form.value(qsizetype(values.size())), &why);
         if (!value)
             return CannotSave(entry, why);
         values.push_back(*value);
@@ -111,36 +100,27 @@ std::optional<QString> PlanEntrySave(RomImage& rom, const TableFormat& format, i
         return CannotSave(entry, e);
     }
     std::vector<const RecordField*> order;
-    for (size_t k = 0; k < values.size(); ++k) {
-        const RecordField& f = format.fields[k];
-        if (f.kind == FieldKind::Item && values[k] < 0)
-            continue;
-        f.put(values[k], &bytes);
-        order.push_back(&f);
-    }
+    for (size_t k = 0; k < values.size(); ++k)
+        if (format.fields[k].kind != FieldKind::Item || values[k] >= 0) {
+            format.fields[k].put(values[k], &bytes);
+            order.push_back(&format.fields[k]);
+        }
     std::stable_sort(order.begin(), order.end(),
                      [](const RecordField* a, const RecordField* b) { return a->step < b->step; });
 
-    plan->entry = entry;
-    plan->base = base;
-    plan->size = format.size;
-    plan->writes.clear();
-    const auto byteAt = [&bytes](int at) { return qint32(quint8(bytes.at(at))); };
+    *plan = {entry, base, format.size, {}, {}};
     for (const RecordField* f : order) {
         const qint32 at = base + f->offset;
-        // Fields that share a byte (the flags) are written once, with the first of them.
-        if (std::any_of(plan->writes.begin(), plan->writes.end(),
-                        [at](const PlannedWrite& w) { return w.offset == at; }))
-            continue;
         const QString name = QLatin1String(f->caption);
-        if (f->ownsBytes() && f->width() == 2) {
-            plan->writes.push_back({name, at, byteAt(f->offset) | byteAt(f->offset + 1) << 8, 2});
+        if (f->mask == 0xFFFF) {
+            plan->writes.push_back({name, at, f->valueIn(bytes), 2});
             continue;
         }
-        // Bytes shared with data the editor does not show go one by one, each as stored but for
-        // the field's own bits.
+        // A byte that holds other data too goes on its own, as stored but for the field's bits;
+        // a byte several fields share (the flags) is written once.
         for (int b = 0; b < f->width(); ++b)
-            plan->writes.push_back({name, at + b, byteAt(f->offset + b), 1});
+            if (plan->writes.empty() || plan->writes.back().offset != at + b)
+                plan->writes.push_back({name, at + b, quint8(bytes.at(f->offset + b)), 1});
     }
     return std::nullopt;
 }

@@ -4,7 +4,6 @@
 #include "rom/writeplan.h"
 
 #include <QByteArray>
-#include <QString>
 #include <QStringList>
 
 #include <bit>
@@ -13,8 +12,7 @@
 #include <type_traits>
 
 // The fields of a table entry, each described once. Decoding, the saves, the editors' controls and
-// tolvane-cli's columns all work from these descriptions, so a field's offset, bits and bound are
-// written down in one place only.
+// tolvane-cli's columns all work from these descriptions.
 
 enum class FieldKind {
     Number,  // a whole number from 0 to what its bits can hold
@@ -33,49 +31,41 @@ struct RecordField {
     // bit 7). A save keeps the other bits of those bytes as the file holds them.
     quint16 mask;
     FieldKind kind;
-    // Where its bytes come in a save: lower steps are written first. Fields that share their bytes
-    // share a step and are written together.
+    // Where its bytes come in a save, lower first. Fields that share a byte share a step.
     int step;
     // The record struct's member that holds it.
     qint32 (*get)(const void* record);
     void (*set)(void* record, qint32 value);
 
     int width() const { return mask > 0xFF ? 2 : 1; }
-    qint32 upper() const { return kind == FieldKind::Item ? HighestItem : mask >> shift(); }
     int shift() const { return std::countr_zero(unsigned(mask)); }
-    // Whether its bytes hold nothing else, so that a save may write them as one value.
-    bool ownsBytes() const { return mask == (width() == 2 ? 0xFFFF : 0xFF); }
-
+    qint32 upper() const { return kind == FieldKind::Item ? HighestItem : mask >> shift(); }
     // The field's value in an entry's bytes, and the same bytes with `value` put in its place.
-    qint32 valueIn(QByteArrayView entry) const;
+    qint32 valueIn(QByteArrayView entry) const { return (stored(entry) & mask) >> shift(); }
     void put(qint32 value, QByteArray* entry) const;
+
+private:
+    qint32 stored(QByteArrayView entry) const;
 };
 
-namespace recordfield_detail {
 template <class Record, class T> Record RecordOf(T Record::*);
-template <auto Member> using RecordType = decltype(RecordOf(Member));
-
-template <auto Member> qint32 get(const void* record) {
-    return qint32(static_cast<const RecordType<Member>*>(record)->*Member);
-}
-template <auto Member> void set(void* record, qint32 value) {
-    auto& field = static_cast<RecordType<Member>*>(record)->*Member;
-    field = std::remove_reference_t<decltype(field)>(value);
-}
-} // namespace recordfield_detail
 
 // A description bound to the record member `Member` that holds the field.
 template <auto Member>
 constexpr RecordField Field(const char* key, const char* caption, int offset, quint16 mask,
                             FieldKind kind, int step) {
+    using Record = decltype(RecordOf(Member));
     return {key,
             caption,
             offset,
             mask,
             kind,
             step,
-            &recordfield_detail::get<Member>,
-            &recordfield_detail::set<Member>};
+            [](const void* r) { return qint32(static_cast<const Record*>(r)->*Member); },
+            [](void* r, qint32 value) {
+                auto& member = static_cast<Record*>(r)->*Member;
+                member = std::remove_reference_t<decltype(member)>(value);
+            }};
 }
 
 // A table of entries of one size, one after another.
@@ -89,9 +79,10 @@ struct TableFormat {
     QString (*readName)(RomImage& rom, qint32 pointer);
 
     qint32 entryOffset(int index) const { return offset + size * index; }
-    QString label(int index) const;
-    // The first field of that kind, or null.
-    const RecordField* fieldOf(FieldKind kind) const;
+    QString label(int index) const {
+        return QLatin1String(entry) + QLatin1Char(' ') + QString::number(index);
+    }
+    const RecordField* fieldOf(FieldKind kind) const; // the first of that kind, or null
 };
 
 // The entry's fields copied into `record`, a struct of the table's own type.
@@ -109,14 +100,13 @@ using EntryForm = QStringList;
 EntryForm FormOf(const TableFormat& format, const void* record);
 
 // Checks and converts every text of `form` before anything is written, then gives the writes of
-// entry `index` in the order of the fields' steps. Bits that the fields do not cover are read from
-// the file as it stands and kept. On a refusal returns the message for the user, and the plan is
-// not made.
+// entry `index` in the order of the fields' steps, over the entry's bytes as the file holds them
+// now. On a refusal returns the message for the user, and the plan is not made.
 std::optional<QString> PlanEntrySave(RomImage& rom, const TableFormat& format, int index,
                                      const EntryForm& form, WritePlan* plan);
 
-// The whole save of entry `index`: plan it, then write it, provided the file still holds the
-// entry's bytes `shown` (when given). The message of a refusal (nothing was written) or of a
-// failure (what was written and what was not), or nothing on success.
+// Plans the save of entry `index`, then writes it, provided the file still holds the entry's bytes
+// `shown` (when given). The message of a refusal (nothing was written) or of a failure (what was
+// written and what was not), or nothing on success.
 std::optional<QString> SaveEntry(RomImage& rom, const TableFormat& format, int index,
                                  const EntryForm& form, const QByteArray& shown = {});

@@ -3,84 +3,13 @@
 
 #include <QTest>
 
-namespace {
-
-// HP's field: a low byte at 0x03 and bits 0-1 of the second byte at 0x04.
-const RecordField& hp() {
-    return EnemyFormat.fields[1];
-}
-
-int decodeHp(quint8 low, quint8 second) {
-    QByteArray entry(EnemyEntrySize, '\0');
-    entry[3] = char(low);
-    entry[4] = char(second);
-    return hp().valueIn(entry);
-}
-
-void encodeHp(int value, quint8 storedSecond, quint8* low, quint8* second) {
-    QByteArray entry(EnemyEntrySize, '\0');
-    entry[4] = char(storedSecond);
-    hp().put(value, &entry);
-    *low = quint8(entry.at(3));
-    *second = quint8(entry.at(4));
-}
-
-} // namespace
-
 class tst_EnemyRecord : public QObject {
     Q_OBJECT
 private slots:
-    void tenBitValue_data();
-    void tenBitValue();
-    void packTenBit_data();
-    void packTenBit();
     void decodeAtTheTableEnds_data();
     void decodeAtTheTableEnds();
     void badNamePointerDecodesTheRest();
 };
-
-void tst_EnemyRecord::tenBitValue_data() {
-    QTest::addColumn<int>("low");
-    QTest::addColumn<int>("second");
-    QTest::addColumn<int>("value");
-    QTest::newRow("E8 03") << 0xE8 << 0x03 << 1000;
-    QTest::newRow("00 FD") << 0x00 << 0xFD << 256;
-    QTest::newRow("FF FF") << 0xFF << 0xFF << 1023;
-    QTest::newRow("00 FC") << 0x00 << 0xFC << 0;
-    QTest::newRow("12 02") << 0x12 << 0x02 << 0x212;
-}
-
-void tst_EnemyRecord::tenBitValue() {
-    QFETCH(int, low);
-    QFETCH(int, second);
-    QFETCH(int, value);
-    QCOMPARE(int(decodeHp(quint8(low), quint8(second))), value);
-}
-
-void tst_EnemyRecord::packTenBit_data() {
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<int>("low");
-    QTest::addColumn<int>("second");
-    QTest::newRow("1023 over FD") << 1023 << 0xFD << 0xFF << 0xFF;
-    QTest::newRow("0 over FD") << 0 << 0xFD << 0x00 << 0xFC;
-    QTest::newRow("1000 over FC") << 1000 << 0xFC << 0xE8 << 0xFF;
-    QTest::newRow("1000 over 00") << 1000 << 0x00 << 0xE8 << 0x03;
-    QTest::newRow("256 over 02") << 256 << 0x02 << 0x00 << 0x01;
-    QTest::newRow("511 over AA") << 511 << 0xAA << 0xFF << 0xA9;
-}
-
-void tst_EnemyRecord::packTenBit() {
-    QFETCH(int, value);
-    QFETCH(int, stored);
-    QFETCH(int, low);
-    QFETCH(int, second);
-    quint8 gotLow = 0, gotSecond = 0;
-    encodeHp(value, quint8(stored), &gotLow, &gotSecond);
-    QCOMPARE(int(gotLow), low);
-    QCOMPARE(int(gotSecond), second);
-    QCOMPARE(int(decodeHp(gotLow, gotSecond)), value);
-}
 
 void tst_EnemyRecord::decodeAtTheTableEnds_data() {
     QTest::addColumn<int>("n");

@@ -145,6 +145,9 @@ void tst_EnemySave::tenBitKeepsHighBits_data() {
     QTest::newRow("1000 over 00") << 0x00 << "1000" << QByteArray("\xE8\x03");
     QTest::newRow("1023 over FD") << 0xFD << "1023" << QByteArray("\xFF\xFF");
     QTest::newRow("0 over FD") << 0xFD << "0" << QByteArray("\x00\xFC", 2);
+    QTest::newRow("256 over 02") << 0x02 << "256" << QByteArray("\x00\x01", 2);
+    QTest::newRow("511 over AA") << 0xAA << "511" << QByteArray("\xFF\xA9");
+    QTest::newRow("530 over 02") << 0x02 << "530" << QByteArray("\x12\x02");
 }
 
 void tst_EnemySave::tenBitKeepsHighBits() {
@@ -159,6 +162,8 @@ void tst_EnemySave::tenBitKeepsHighBits() {
     cell(form, "hp") = hp;
     QCOMPARE(save(*rom, N, form), QString());
     QCOMPARE(disk.bytes().mid(Base + 0x03, 2), bytes);
+    rom->refresh();
+    QCOMPARE(int(DecodeEnemy(*rom, N).HP), hp.toInt());
 }
 
 void tst_EnemySave::itemPosition_data() {
