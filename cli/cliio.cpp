@@ -58,18 +58,27 @@ std::optional<QString> NotARegularFile(const QString& path) {
 }
 
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
+    const QString name = QDir::toNativeSeparators(path);
+    // The kind is named here in the command line's own words. The open is the image layer's,
+    // which takes nothing but a regular file and never waits: a path that became a FIFO after
+    // this check is refused too, where a plain open would block.
     if (const auto kind = NotARegularFile(path)) {
-        *error = QStringLiteral("cannot read %1: it is %2, not a file")
-                     .arg(QDir::toNativeSeparators(path), *kind);
+        *error = QStringLiteral("cannot read %1: it is %2, not a file").arg(name, *kind);
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read %1: %2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString());
+    QString why;
+    const auto opened = OpenImageFileForReading(path, &why);
+    if (!opened) {
+        *error = QStringLiteral("cannot read %1: %2").arg(name, why);
         return std::nullopt;
     }
-    return file.readAll();
+    RomImage file(path, *opened);
+    try {
+        return file.bytes(0, file.size());
+    } catch (const RomError& e) {
+        *error = e.message();
+        return std::nullopt;
+    }
 }
 
 namespace {

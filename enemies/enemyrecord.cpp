@@ -41,10 +41,5 @@ EnemyRecord DecodeEnemy(RomImage& rom, int n) {
 }
 
 std::vector<EnemyRecord> DecodeEnemyTable(RomImage& rom) {
-    rom.refresh();
-    std::vector<EnemyRecord> table;
-    table.reserve(EnemyCount);
-    for (int n = 0; n < EnemyCount; ++n)
-        table.push_back(DecodeEnemy(rom, n));
-    return table;
+    return DecodeTable(rom, EnemyFormat, &DecodeEnemy);
 }

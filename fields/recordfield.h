@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <type_traits>
+#include <vector>
 
 // The fields of a table entry, each described once. Decoding, the saves, the editors' controls and
 // tolvane-cli's columns all work from these descriptions.
@@ -87,6 +88,19 @@ struct TableFormat {
 
 // The entry's fields copied into `record`, a struct of the table's own type.
 void DecodeFields(const TableFormat& format, QByteArrayView entry, void* record);
+
+// Every entry of the table, each through `decode`, after dropping the image's cache so that the
+// file is read as it stands on disk.
+template <class Record>
+std::vector<Record> DecodeTable(RomImage& rom, const TableFormat& format,
+                                Record (*decode)(RomImage& rom, int index)) {
+    rom.refresh();
+    std::vector<Record> table;
+    table.reserve(size_t(format.count));
+    for (int i = 0; i < format.count; ++i)
+        table.push_back(decode(rom, i));
+    return table;
+}
 
 // A field's value as tolvane-cli writes it: a pointer in hexadecimal, all else in decimal.
 QString FieldText(const RecordField& field, qint32 value);

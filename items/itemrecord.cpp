@@ -44,10 +44,5 @@ ItemRecord DecodeItem(RomImage& rom, int index) {
 }
 
 std::vector<ItemRecord> DecodeItemTable(RomImage& rom) {
-    rom.refresh();
-    std::vector<ItemRecord> table;
-    table.reserve(ItemCount);
-    for (int i = 0; i < ItemCount; ++i)
-        table.push_back(DecodeItem(rom, i));
-    return table;
+    return DecodeTable(rom, ItemFormat, &DecodeItem);
 }
