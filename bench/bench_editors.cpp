@@ -102,6 +102,8 @@ void measureSave(benchmark::State& state, QWidget& editor, const char* list, con
     auto* edit = control<QLineEdit>(&editor, field);
     auto* save = control<QPushButton>(&editor, "cmdSave");
     const long skippedBefore = SkippedSyncs();
+    // The backup's own sync, when the first save of an opening falls into the loop.
+    const bool backedUpBefore = modStuff::RomFile->backupMade();
     const QString backup = session.usualPath() + QStringLiteral(".bak");
     int value = 0;
     {
@@ -124,7 +126,8 @@ void measureSave(benchmark::State& state, QWidget& editor, const char* list, con
         }
     }
     const long skipped = SkippedSyncs() - skippedBefore;
-    if (skipped != (timing == SaveTiming::NoSync ? state.iterations() : 0))
+    const long backups = !backedUpBefore && modStuff::RomFile->backupMade();
+    if (skipped != (timing == SaveTiming::NoSync ? long(state.iterations()) + backups : 0))
         state.SkipWithError("the sync was not left out of the save, or was left out wrongly");
     else if (stored(fileBytes(session.usualPath())) != value || edit->text().toInt() != value)
         state.SkipWithError("the saved value is not in the file or not shown after the reload");

@@ -1,7 +1,8 @@
 #include "rom/romimage.h"
 
+#include "rom/newfile.h"
+
 #include <QDir>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -61,11 +62,15 @@ void RomImage::ensureBackup() {
                                                .arg(QDir::toNativeSeparators(backup),
                                                     QDir::toNativeSeparators(m_path), reason));
     };
-    // Written beside the old backup and renamed over it only once synced: a failure leaves the
-    // older backup whole. The copy is read through the open file, so it is of the image being
-    // written, whatever the path names by now.
-    QSaveFile file(backup);
-    if (!file.open(QIODevice::WriteOnly))
+    // A FIFO or a device at the backup's name is someone's, not a backup to replace.
+    if (const auto node = NodeAtPath(backup))
+        refuse(*node);
+    // Written beside the old backup and moved over it only once synced: a failure leaves the
+    // older backup whole, and a link at its name is replaced, never written through. The copy is
+    // read through the open file, so it is of the image being written, whatever the path names by
+    // now, and it may be read by those who may read the image, and no others.
+    NewFile file(backup);
+    if (!file.open(PermissionsOfFile(m_file)))
         refuse(file.errorString());
     QByteArray chunk(1 << 20, Qt::Uninitialized);
     for (qint64 done = 0;;) {
@@ -74,12 +79,16 @@ void RomImage::ensureBackup() {
             refuse(SystemReason(got.error));
         if (got.count == 0)
             break;
-        if (file.write(chunk.constData(), got.count) != got.count)
+        if (!file.write(chunk.constData(), got.count))
             refuse(file.errorString());
         done += got.count;
     }
     if (!file.commit())
         refuse(file.errorString());
+    // The last look before the first write: the path must still name the file written into.
+    if (pathState() != PathState::Same)
+        refuse(QStringLiteral("another program replaced, moved or deleted the image while its "
+                              "backup was made"));
     m_backupMade = true;
 }
 

@@ -65,6 +65,25 @@ int SyncFile(FileHandle file);
 // The file's length as the system reports it now, in `count`.
 IoResult FileSize(FileHandle file);
 
+// A file made under a fresh name in `folder`, where nothing stood, open for writing; `path` gets
+// its name. With `permissions` (POSIX mode bits) it has exactly those, else the system's default
+// for a new file. On failure, NoFile with the system's code in `error`.
+FileHandle CreateFreshFile(const QString& folder, int permissions, QString* path, int* error);
+// Closes a file that was written to: 0, or the system's code (some file systems report a failed
+// write only here).
+int CloseWrittenFile(FileHandle file);
+// Moves the file at `from` over `to` in one step: 0, or the system's code. Whatever stands at `to`
+// is replaced, never written through; a link there is replaced, not followed.
+int MoveOver(const QString& from, const QString& to);
+void RemoveFile(const QString& path);
+// The permission bits of an open file, or of the file a path leads to; -1 where there are none to
+// copy (Windows, a missing path).
+int PermissionsOfFile(FileHandle file);
+int PermissionsAtPath(const QString& path);
+// What stands at `path` itself, links not followed, when it is neither a regular file, a link nor
+// nothing: "it is a FIFO (a named pipe), not a file". A new file must never be moved over one.
+std::optional<QString> NodeAtPath(const QString& path);
+
 // The system's own text for an error code.
 QString SystemReason(int error);
 // The code the system gives when a write finds the disk full.

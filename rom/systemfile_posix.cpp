@@ -1,7 +1,9 @@
 // The image layer's file calls on POSIX systems.
 #include "rom/systemfile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
@@ -127,6 +129,71 @@ IoResult FileSize(FileHandle file) {
     if (::fstat(int(file), &info) != 0)
         return {-1, errno};
     return {qint64(info.st_size), 0};
+}
+
+FileHandle CreateFreshFile(const QString& folder, int permissions, QString* path, int* error) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        // A short name of its own: one derived from the final name could be too long where the
+        // final name itself fits.
+        const QString name = QDir(folder).filePath(
+            QStringLiteral(".tolvane-%1.tmp")
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        // O_EXCL and O_NOFOLLOW: never a file or a link that someone else put there.
+        const int fd = ::open(QFile::encodeName(name).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              permissions >= 0 ? 0600 : 0666);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0) {
+            *error = errno;
+            return NoFile;
+        }
+        // The mode given at creation passes through the umask; these bits must stand exactly.
+        if (permissions >= 0 && ::fchmod(fd, mode_t(permissions)) != 0) {
+            *error = errno;
+            ::close(fd);
+            ::unlink(QFile::encodeName(name).constData());
+            return NoFile;
+        }
+        *path = name;
+        return fd;
+    }
+    *error = EEXIST;
+    return NoFile;
+}
+
+int CloseWrittenFile(FileHandle file) {
+    return ::close(int(file)) == 0 || errno == EINTR ? 0 : errno;
+}
+
+int MoveOver(const QString& from, const QString& to) {
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0
+               ? 0
+               : errno;
+}
+
+void RemoveFile(const QString& path) {
+    ::unlink(QFile::encodeName(path).constData());
+}
+
+int PermissionsOfFile(FileHandle file) {
+    struct stat info {};
+    return ::fstat(int(file), &info) == 0 ? int(info.st_mode & 0777) : -1;
+}
+
+int PermissionsAtPath(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode)
+               ? int(info.st_mode & 0777)
+               : -1;
+}
+
+std::optional<QString> NodeAtPath(const QString& path) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode) ||
+        S_ISLNK(info.st_mode))
+        return std::nullopt;
+    return S_ISDIR(info.st_mode) ? SystemReason(EISDIR) : kindOfNonFile(info.st_mode);
 }
 
 QString SystemReason(int error) {

@@ -2,6 +2,7 @@
 #include "rom/systemfile.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 
 #include <windows.h>
 
@@ -201,6 +202,63 @@ IoResult FileSize(FileHandle file) {
     if (GetFileType(asHandle(file)) != FILE_TYPE_DISK)
         return {0, 0};
     return {-1, int(reason)};
+}
+
+FileHandle CreateFreshFile(const QString& folder, int, QString* path, int* error) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString name = QDir(folder).filePath(
+            QStringLiteral(".tolvane-%1.tmp")
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        // CREATE_NEW: never a file that someone else put there.
+        HANDLE handle =
+            CreateFileW(QDir::toNativeSeparators(name).toStdWString().c_str(), GENERIC_WRITE, 0,
+                        nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS)
+            continue;
+        if (handle == INVALID_HANDLE_VALUE) {
+            *error = int(GetLastError());
+            return NoFile;
+        }
+        *path = name;
+        return reinterpret_cast<FileHandle>(handle);
+    }
+    *error = int(ERROR_FILE_EXISTS);
+    return NoFile;
+}
+
+int CloseWrittenFile(FileHandle file) {
+    return CloseHandle(asHandle(file)) ? 0 : int(GetLastError());
+}
+
+int MoveOver(const QString& from, const QString& to) {
+    // A link at `to` is replaced as a name of its own, as rename does on POSIX.
+    return MoveFileExW(QDir::toNativeSeparators(from).toStdWString().c_str(),
+                       QDir::toNativeSeparators(to).toStdWString().c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? 0
+               : int(GetLastError());
+}
+
+void RemoveFile(const QString& path) {
+    DeleteFileW(QDir::toNativeSeparators(path).toStdWString().c_str());
+}
+
+// Windows keeps no POSIX mode bits; a new file takes its folder's access rights.
+int PermissionsOfFile(FileHandle) {
+    return -1;
+}
+
+int PermissionsAtPath(const QString&) {
+    return -1;
+}
+
+std::optional<QString> NodeAtPath(const QString& path) {
+    const DWORD attributes =
+        GetFileAttributesW(QDir::toNativeSeparators(path).toStdWString().c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+        (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return std::nullopt;
+    return formatted(DirectoryNotSupported).value_or(QStringLiteral("it is a folder, not a file"));
 }
 
 QString SystemReason(int error) {

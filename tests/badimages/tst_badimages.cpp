@@ -7,6 +7,7 @@
 #include "main/frmmain.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
+#include "rom/newfile.h"
 #include "support/failingrom.h"
 #include "support/testsupport.h"
 #include "windowkit/seams.h"
@@ -23,6 +24,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <filesystem>
+
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
 #endif
@@ -37,6 +40,11 @@ enum class Fault {
     EntryChanged,
     TruncateWhileOpen,
     BackupImpossible,
+    BackupLinksToImage,
+    BackupLinksToOther,
+    BackupLinksNowhere,
+    BackupWriteFails,
+    BackupSyncFails,
     ReadOnly,
     FailFirstWrite,
     FailThirdWrite,
@@ -103,6 +111,7 @@ void tst_BadImages::init() {
 void tst_BadImages::cleanup() {
     SetMessageHandler({});
     SetOpenDialogHandler({});
+    SetNewFileFault({});
     modStuff::RomFile.reset();
 }
 
@@ -165,6 +174,11 @@ void tst_BadImages::editAndSave_data() {
         {"replaced while open", Fault::ReplaceWhileOpen},
         {"the entry changed by another program", Fault::EntryChanged},
         {"backup impossible", Fault::BackupImpossible},
+        {"backup a link to the image", Fault::BackupLinksToImage},
+        {"backup a link to another file", Fault::BackupLinksToOther},
+        {"backup a dangling link", Fault::BackupLinksNowhere},
+        {"backup write fails", Fault::BackupWriteFails},
+        {"backup sync fails", Fault::BackupSyncFails},
         {"truncated while open", Fault::TruncateWhileOpen},
         {"read-only", Fault::ReadOnly},
         {"write fails after the first", Fault::FailFirstWrite},
@@ -188,6 +202,9 @@ void tst_BadImages::editAndSave() {
     const QString backup = disk.path() + QStringLiteral(".bak");
     // The image is closed before its folder is removed: Windows keeps an open file's name.
     const auto closeFirst = qScopeGuard([] { modStuff::RomFile.reset(); });
+    // An unusual mode, which the backup must take over.
+    QVERIFY(QFile::setPermissions(disk.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
 
     frmMain main;
     SetOpenDialogHandler([&](QWidget*) { return disk.path(); });
@@ -250,7 +267,8 @@ void tst_BadImages::editAndSave() {
     const auto [first, end] = savedEntry(which);
     const qint64 valueAt = first + 3;
     // Another program acts on the file while the entry is shown.
-    QString refusal;
+    QString refusal, linkTarget;
+    QByteArray targetBytes;
     switch (f) {
     case Fault::OtherEntryChanged:
         image[valueAt - (end - first + 1)] = char(0x42);
@@ -275,6 +293,31 @@ void tst_BadImages::editAndSave() {
         QVERIFY(QDir().mkdir(backup));
         refusal = QStringLiteral("Cannot make the backup");
         break;
+    case Fault::BackupLinksToImage:
+    case Fault::BackupLinksToOther:
+    case Fault::BackupLinksNowhere: {
+        linkTarget = f == Fault::BackupLinksToImage ? disk.path()
+                     : f == Fault::BackupLinksToOther
+                         ? m_dir.filePath(QStringLiteral("theirs"))
+                         : m_dir.filePath(QStringLiteral("nowhere/none"));
+        if (f == Fault::BackupLinksToOther)
+            QVERIFY(WriteFileBytes(linkTarget, "theirs"));
+        targetBytes = FileBytes(linkTarget);
+        std::error_code error;
+        std::filesystem::create_symlink(linkTarget.toStdWString(), backup.toStdWString(), error);
+        if (error)
+            QSKIP("symbolic links cannot be made here");
+        break;
+    }
+    case Fault::BackupWriteFails:
+    case Fault::BackupSyncFails: {
+        // An older backup, which a failed one must leave whole.
+        QVERIFY(WriteFileBytes(backup, "older"));
+        const auto step = f == Fault::BackupWriteFails ? NewFileStep::Write : NewFileStep::Sync;
+        SetNewFileFault([step](NewFileStep at) { return at == step ? DiskFullError() : 0; });
+        refusal = SystemReason(DiskFullError());
+        break;
+    }
     default:
         break;
     }
@@ -316,7 +359,20 @@ void tst_BadImages::editAndSave() {
     // A save that wrote made one backup, of the image as it was opened, and a second save in the
     // same opening leaves it alone.
     const bool wrote = fits && refusal.isEmpty() && f != Fault::ReadOnly;
-    QCOMPARE(QFileInfo(backup).isFile(), wrote);
+    const bool older = f == Fault::BackupWriteFails || f == Fault::BackupSyncFails;
+    QCOMPARE(QFileInfo(backup).isFile(), wrote || older);
+    if (older)
+        QCOMPARE(FileBytes(backup), QByteArray("older"));
+    if (!linkTarget.isEmpty()) {
+        // The link was replaced, never followed: what it led to is as it was.
+        QVERIFY(!QFileInfo(backup).isSymLink());
+        QCOMPARE(modStuff::RomFile->pathState(), RomImage::PathState::Same);
+        if (f != Fault::BackupLinksToImage)
+            QCOMPARE(FileBytes(linkTarget), targetBytes);
+        QCOMPARE(QFile::exists(linkTarget), f != Fault::BackupLinksNowhere);
+    }
+    if (wrote)
+        QCOMPARE(QFile::permissions(backup), QFile::permissions(disk.path()));
     if (wrote && !failing) {
         field->selectAll();
         QTest::keyClicks(field, QStringLiteral("78"));

@@ -1,0 +1,33 @@
+#include "rom/arguments.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+std::optional<QStringList> ArgumentsAsGiven(int argc, char** argv, QString* refused) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    Q_UNUSED(refused);
+    return QCoreApplication::arguments();
+#else
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        const QByteArray given(argv[i]);
+        const QString text = QFile::decodeName(given);
+        if (QFile::encodeName(text) != given) {
+            QString shown;
+            for (const char c : given)
+                shown += quint8(c) >= 0x20 && quint8(c) < 0x7F
+                             ? QString(QLatin1Char(c))
+                             : QStringLiteral("\\x%1").arg(quint8(c), 2, 16, QLatin1Char('0'));
+            *refused = QStringLiteral("the argument \"%1\" is not text in this system's encoding, "
+                                      "so no file can be named by it exactly; rename the file, or "
+                                      "run under a locale whose encoding its name is in")
+                           .arg(shown);
+            return std::nullopt;
+        }
+        arguments << text;
+    }
+    return arguments;
+#endif
+}

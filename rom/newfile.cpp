@@ -1,0 +1,71 @@
+#include "rom/newfile.h"
+
+#include <QFileInfo>
+
+namespace {
+
+std::function<int(NewFileStep)>& fault() {
+    static std::function<int(NewFileStep)> hook;
+    return hook;
+}
+
+int injected(NewFileStep step) {
+    return fault() ? fault()(step) : 0;
+}
+
+} // namespace
+
+void SetNewFileFault(std::function<int(NewFileStep)> hook) {
+    fault() = std::move(hook);
+}
+
+NewFile::~NewFile() {
+    if (m_file != NoFile)
+        CloseFile(m_file);
+    if (!m_temporary.isEmpty())
+        RemoveFile(m_temporary);
+}
+
+bool NewFile::failed(int error) {
+    m_error = error;
+    if (m_file != NoFile)
+        CloseFile(m_file);
+    m_file = NoFile;
+    if (!m_temporary.isEmpty())
+        RemoveFile(m_temporary);
+    m_temporary.clear();
+    return false;
+}
+
+bool NewFile::open(int permissions) {
+    int error = 0;
+    m_file = CreateFreshFile(QFileInfo(m_path).absolutePath(), permissions, &m_temporary, &error);
+    return m_file != NoFile || failed(error);
+}
+
+bool NewFile::write(const char* data, qint64 len) {
+    if (m_file == NoFile)
+        return false;
+    if (const int error = injected(NewFileStep::Write))
+        return failed(error);
+    const IoResult done = WriteAt(m_file, m_written, data, len);
+    if (done.count != len)
+        return failed(done.error);
+    m_written += len;
+    return true;
+}
+
+bool NewFile::commit() {
+    if (m_file == NoFile)
+        return false;
+    if (int error = injected(NewFileStep::Sync); error || (error = SyncFile(m_file)))
+        return failed(error);
+    const int closed = CloseWrittenFile(m_file);
+    m_file = NoFile;
+    if (closed)
+        return failed(closed);
+    if (const int error = MoveOver(m_temporary, m_path))
+        return failed(error);
+    m_temporary.clear();
+    return true;
+}

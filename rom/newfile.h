@@ -1,0 +1,44 @@
+#pragma once
+
+#include "rom/systemfile.h"
+
+#include <QString>
+
+#include <functional>
+
+// A file that takes the place of whatever stands at a path only once every byte of it is written
+// and on disk. It is written under a fresh name in the same folder, synced, closed and then moved
+// over the path in one step, so a failure at any of these leaves nothing at the path but what
+// stood there before. What stands there is replaced, never written through: a link at the path is
+// replaced itself, and its target is left alone.
+class NewFile {
+public:
+    explicit NewFile(const QString& path) : m_path(path) {}
+    ~NewFile();
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+
+    // Each step returns false with the system's code in error() and leaves nothing at the path;
+    // a later step is then refused too. `permissions`: POSIX mode bits, or -1 for the system's
+    // default for a new file.
+    bool open(int permissions = -1);
+    bool write(const char* data, qint64 len);
+    bool commit();
+
+    int error() const { return m_error; }
+    QString errorString() const { return SystemReason(m_error); }
+
+private:
+    bool failed(int error);
+
+    QString m_path;
+    QString m_temporary;
+    FileHandle m_file = NoFile;
+    qint64 m_written = 0;
+    int m_error = 0;
+};
+
+// A seam for tests: while set, every write and every sync of a NewFile asks it first, and fails
+// with the system's code it returns (0 lets the call through). A full disk shows at either.
+enum class NewFileStep { Write, Sync };
+void SetNewFileFault(std::function<int(NewFileStep)> fault);
