@@ -26,6 +26,15 @@ const char* const Overview =
     "  2  usage error\n"
     "  3  written in part: see the message; the backup IMAGE.bak holds the image as it was\n";
 
+// A command that succeeded has succeeded only if all it printed reached the standard output: a
+// full disk behind a redirection must not pass for a written report.
+int Finished(Io& io, int code) {
+    QString error;
+    if (code == ExitSuccess && !StandardOutputHolds(io, &error))
+        return Fail(io, error);
+    return code;
+}
+
 } // namespace
 
 int RunCli(const QStringList& arguments, Io& io) {
@@ -38,16 +47,16 @@ int RunCli(const QStringList& arguments, Io& io) {
     if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
         first == QLatin1String("help")) {
         io.out << Overview << Qt::flush;
-        return ExitSuccess;
+        return Finished(io, ExitSuccess);
     }
     if (first == QLatin1String("--version")) {
         io.out << "tolvane-cli " << TOLVANE_VERSION << Qt::endl;
-        return ExitSuccess;
+        return Finished(io, ExitSuccess);
     }
     if (first.isEmpty())
         return UsageError(io, QStringLiteral("no command given"));
     const auto command = commands.find(first);
     if (command == commands.end())
         return UsageError(io, QStringLiteral("unknown command \"%1\"").arg(first));
-    return command->second(arguments.mid(2), io);
+    return Finished(io, command->second(arguments.mid(2), io));
 }

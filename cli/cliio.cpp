@@ -1,9 +1,10 @@
 #include "cli/cliio.h"
 
+#include "rom/newfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <filesystem>
 
@@ -57,7 +58,7 @@ std::optional<QString> NotARegularFile(const QString& path) {
     }
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
+std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error, qint64 limit) {
     const QString name = QDir::toNativeSeparators(path);
     // The kind is named here in the command line's own words. The open is the image layer's,
     // which takes nothing but a regular file and never waits: a path that became a FIFO after
@@ -74,7 +75,15 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
     }
     RomImage file(path, *opened);
     try {
-        return file.bytes(0, file.size());
+        const qint64 size = file.size();
+        if (size > limit) {
+            *error = QStringLiteral("cannot read %1: it is %2 bytes long, more than the %3 bytes "
+                                    "(%4 MiB) such a file may have")
+                         .arg(name, QString::number(size), QString::number(limit),
+                              QString::number(limit >> 20));
+            return std::nullopt;
+        }
+        return file.bytes(0, size);
     } catch (const RomError& e) {
         *error = e.message();
         return std::nullopt;
@@ -83,21 +92,40 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
 
 namespace {
 
-// A device, a FIFO, or a path under /dev or /proc that leads to a file another program holds open
-// (/dev/stdout, /dev/fd/3): replacing any of these would cut the stream it stands for.
-bool writtenInPlace(const QString& path) {
-    const QFileInfo info(path);
-    const auto stream = [](const QString& p) {
-        return p.startsWith(QLatin1String("/dev/")) || p.startsWith(QLatin1String("/proc/"));
-    };
-    return NotARegularFile(path) || stream(info.absoluteFilePath()) ||
-           (info.isSymLink() && stream(info.symLinkTarget()));
+// Where a write to `path` lands: a link is followed to its target, as the shell's redirection
+// follows it, even when nothing stands there yet.
+QString followLinks(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 16 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.filePath();
 }
 
 } // namespace
 
 bool IsStandardOutput(const QString& path) {
     return path.isEmpty() || path == QLatin1String("-");
+}
+
+std::optional<QString> OutputIsAnInput(const QString& output, const QStringList& inputs) {
+    if (IsStandardOutput(output))
+        return std::nullopt;
+    const auto there = IdentityAtPath(output);
+    for (const QString& input : inputs)
+        if (there && there == IdentityAtPath(input))
+            return QStringLiteral("cannot write %1: it is the file %2 that this command reads")
+                .arg(QDir::toNativeSeparators(output), QDir::toNativeSeparators(input));
+    return std::nullopt;
+}
+
+bool StandardOutputHolds(Io& io, QString* error) {
+    io.out.flush();
+    auto* file = qobject_cast<QFileDevice*>(io.out.device());
+    if (io.out.status() == QTextStream::Ok && (!file || (file->flush() && !file->error())))
+        return true;
+    *error = QStringLiteral("cannot write to the standard output: %1")
+                 .arg(file ? file->errorString() : QStringLiteral("the stream failed"));
+    return false;
 }
 
 bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* error) {
@@ -116,19 +144,26 @@ bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* 
         return false;
     }
     const QString name = QDir::toNativeSeparators(path);
-    if (writtenInPlace(path)) {
-        // A regular file behind /dev/stdout is appended to: that keeps what the stream holds
-        // already, as the shell's redirection does.
-        const auto append = NotARegularFile(path) ? QIODevice::NotOpen : QIODevice::Append;
+    if (const auto kind = NotARegularFile(path)) {
+        if (*kind == QLatin1String("a directory")) {
+            *error = QStringLiteral("cannot write %1: it is a directory").arg(name);
+            return false;
+        }
+        // A device, a FIFO or a socket is written into: replacing it would put a file where the
+        // system or another program expects the node.
         QFile node(path);
-        if (node.open(QIODevice::WriteOnly | QIODevice::Unbuffered | append) &&
+        if (node.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
             node.write(bytes) == bytes.size())
             return true;
         *error = QStringLiteral("cannot write %1: %2").arg(name, node.errorString());
         return false;
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // Every regular file, wherever it lies (/dev/shm, or behind /dev/stdout), is replaced whole,
+    // keeping the permissions of the file it replaces.
+    const QString target = followLinks(path);
+    NewFile file(target);
+    if (file.open(PermissionsAtPath(target)) && file.write(bytes.constData(), bytes.size()) &&
+        file.commit())
         return true;
     *error = QStringLiteral("cannot write %1: %2").arg(name, file.errorString());
     return false;

@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -44,15 +45,23 @@ std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& a
 std::optional<QString> NotARegularFile(const QString& path);
 
 // The whole file, or nothing with the reason in `error`. Only a regular file is read: opening a
-// FIFO would wait for a writer that may never come.
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error);
+// FIFO would wait for a writer that may never come. A file longer than `limit` bytes is refused
+// before any of it is read.
+std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error,
+                                        qint64 limit = std::numeric_limits<qint64>::max());
 
 // "-" and an empty path mean the standard output.
 bool IsStandardOutput(const QString& path);
-// Writes `bytes` to the standard output, into a path that exists and is not a regular file (a
-// device, a FIFO: replacing it would put a file where the system expects the node), or else
-// through a temporary file renamed over `path` once every byte is on disk, so a failure leaves no
-// half-written file. Every byte is checked, the system's reason given in `error` on failure.
+// Why `output` may not be written: it is one of the files the command reads (a link or another
+// name of it included), which the output would replace.
+std::optional<QString> OutputIsAnInput(const QString& output, const QStringList& inputs);
+// Whether everything printed to the standard output reached it; the system's reason otherwise.
+bool StandardOutputHolds(Io& io, QString* error);
+// Writes `bytes` to the standard output, into a path that is a device, a FIFO or a socket
+// (replacing it would put a file where the system expects the node), or else into a new file
+// that replaces the regular file at `path` (or behind the link there) only once every byte is on
+// disk, so a failure leaves no half-written file and the old one whole. Every byte, the sync and
+// the close are checked, the system's reason given in `error` on failure.
 bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* error);
 // The image for the core library's readers and saves; null after reporting why it cannot be opened.
 std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path);

@@ -44,6 +44,8 @@ int PatchCommand(const QStringList& arguments, Io& io) {
     if (!ips && !out.endsWith(QLatin1String(".bps"), Qt::CaseInsensitive))
         return UsageError(io, QStringLiteral("-o must name a file ending in .ips or .bps"));
 
+    if (const auto refused = OutputIsAnInput(out, parser.positionalArguments()))
+        return Fail(io, *refused);
     QString error;
     const auto original = ReadWholeFile(parser.positionalArguments().at(0), &error);
     const auto modified =
@@ -79,6 +81,8 @@ int ApplyCommand(const QStringList& arguments, Io& io) {
         return UsageError(io, QStringLiteral("-o OUT names the file to write"));
 
     const QString patchPath = parser.positionalArguments().at(0);
+    if (const auto refused = OutputIsAnInput(out, parser.positionalArguments()))
+        return Fail(io, *refused);
     QString error;
     const auto patch = ReadWholeFile(patchPath, &error);
     const auto image =

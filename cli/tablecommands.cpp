@@ -4,6 +4,7 @@
 #include "cli/importer.h"
 #include "cli/jsontable.h"
 #include "cli/tablediff.h"
+#include "cli/tablefile.h"
 
 #include <QDir>
 
@@ -53,6 +54,8 @@ int ExportCommand(const QStringList& arguments, Io& io) {
         return UsageError(io, QStringLiteral("--format takes csv or json, not \"%1\"").arg(format));
 
     const QString path = parser.positionalArguments().first();
+    if (const auto refused = OutputIsAnInput(output, {path}))
+        return Fail(io, *refused);
     auto image = OpenImage(io, path);
     if (!image)
         return ExitInvalidInput;
@@ -115,7 +118,7 @@ int ImportCommand(const QStringList& arguments, Io& io) {
         return UsageError(io, QStringLiteral("--shared goes with --names"));
 
     QString error;
-    const auto content = ReadWholeFile(tablePath, &error);
+    const auto content = ReadWholeFile(tablePath, &error, MaxTableFileBytes);
     if (!content)
         return Fail(io, error);
     auto image = OpenImage(io, imagePath);

@@ -1,6 +1,7 @@
 #include "clirun.h"
 #include "enemies/enemyrecord.h"
 #include "items/itemrecord.h"
+#include "rom/newfile.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -14,6 +15,8 @@ private slots:
     void patchAndApplyThroughFiles_data();
     void patchAndApplyThroughFiles();
     void refusedPatchWritesNoOutput();
+    void failedOutputKeepsTheOlderFile_data();
+    void failedOutputKeepsTheOlderFile();
     void usageErrors_data();
     void usageErrors();
     void versionAndHelp();
@@ -83,6 +86,39 @@ void tst_CliCommands::refusedPatchWritesNoOutput() {
     QCOMPARE(run.code, 1);
     QVERIFY2(run.err.contains(QDir::toNativeSeparators(path("junk.bps"))), qPrintable(run.err));
     QVERIFY(!QFile::exists(path("none.nes")));
+}
+
+void tst_CliCommands::failedOutputKeepsTheOlderFile_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("step");
+    const auto write = int(NewFileStep::Write), sync = int(NewFileStep::Sync);
+    QTest::newRow("export, write") << "export|a.nes|-o|out" << write;
+    QTest::newRow("export, sync") << "export|a.nes|-o|out" << sync;
+    QTest::newRow("patch, sync") << "patch|a.nes|b.nes|-o|out.ips" << sync;
+}
+
+// A full disk shows at a write or only at the sync; either way the command fails with the system's
+// reason, and the file it would have replaced stays whole, with nothing left beside it.
+void tst_CliCommands::failedOutputKeepsTheOlderFile() {
+    QFETCH(QString, command);
+    QFETCH(int, step);
+    QTemporaryDir dir;
+    SyntheticImage image = MakeDemoImage(7);
+    PutFile(dir.filePath(QStringLiteral("a.nes")), image.bytes);
+    image.setByte(EnemyEntryOffset(2) + 0x0B, 9);
+    PutFile(dir.filePath(QStringLiteral("b.nes")), image.bytes);
+    QStringList arguments = command.split(QLatin1Char('|'));
+    for (int k = 1; k < arguments.size(); ++k)
+        if (arguments[k] != QLatin1String("-o"))
+            arguments[k] = dir.filePath(arguments[k]);
+    PutFile(arguments.last(), "older");
+    SetNewFileFault([step](NewFileStep at) { return int(at) == step ? DiskFullError() : 0; });
+    const CliRun run = RunTool(arguments);
+    SetNewFileFault({});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains(SystemReason(DiskFullError())), qPrintable(run.err));
+    QCOMPARE(FileBytes(arguments.last()), QByteArray("older"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
 void tst_CliCommands::usageErrors_data() {
