@@ -86,7 +86,7 @@ private:
         advance();
         blanks();
         while (m_at < m_json.size() && peek() != ']') {
-            JsonMembers element{place(), {}, {}};
+            JsonMembers element{place(), {}, {}, {}};
             value(elements ? &element : nullptr);
             if (elements)
                 elements->append(element);
@@ -109,7 +109,9 @@ private:
             blanks();
             advance(); // the colon
             blanks();
-            if (members) {
+            if (members && members->keys.contains(key))
+                members->repeated.append({key, keyAt});
+            else if (members) {
                 members->keys.insert(key, keyAt);
                 members->values.insert(key, place());
             }

@@ -13,11 +13,13 @@ struct JsonPlace {
     int column = 1;
 };
 
-// Where an object starts, and where each of its members' keys and values start.
+// Where an object starts, and where each of its members' keys and values start. Qt's parser
+// keeps only the last of a key given twice; `repeated` has every later one, where it stands.
 struct JsonMembers {
     JsonPlace at;
     QHash<QString, JsonPlace> keys;
     QHash<QString, JsonPlace> values;
+    QList<std::pair<QString, JsonPlace>> repeated;
 };
 
 // The top-level object of `json` and the elements of the array held by its member `arrayKey`. The

@@ -67,6 +67,10 @@ TableInput ReadJsonTable(const QByteArray& content) {
         return input;
     }
     const JsonLayout layout = LocateJson(content, EntriesKey);
+    for (const auto& [key, at] : layout.top.repeated)
+        input.errors << errorAt(at, QStringLiteral("the key \"%1\" is given twice").arg(key));
+    if (!input.errors.isEmpty())
+        return input;
     const QJsonObject top = document.object();
     const QString tableName = top.value(QStringLiteral("table")).toString();
     input.table = TableNamed(tableName);
@@ -90,7 +94,9 @@ TableInput ReadJsonTable(const QByteArray& content) {
         }
         const QJsonObject entry = entries[k].toObject();
         KeyedRow row{places.at.line, places.at.column, {}};
-        bool bad = false;
+        bool bad = !places.repeated.isEmpty();
+        for (const auto& [key, at] : places.repeated)
+            input.errors << errorAt(at, QStringLiteral("the %1 is given twice").arg(key));
         for (auto it = entry.begin(); it != entry.end(); ++it) {
             const bool known = std::any_of(columns.begin(), columns.end(),
                                            [&](const Column& c) { return c.name == it.key(); });

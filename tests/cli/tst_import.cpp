@@ -63,6 +63,7 @@ private slots:
     void oneCellChangesOnlyItsField();
     void invalidInputWritesNothing_data();
     void invalidInputWritesNothing();
+    void jsonErrorPointsAtItsValue_data();
     void jsonErrorPointsAtItsValue();
     void dryRunAndNamesWriteNothing();
     void shortFileRefusesEntriesBeyondItsEnd();
@@ -247,7 +248,19 @@ void tst_Import::invalidInputWritesNothing() {
     QCOMPARE(w.disk.bytes(), before);
 }
 
+void tst_Import::jsonErrorPointsAtItsValue_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("shift"); // from the value's column to the error's
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a text for a number") << "\"lots\"," << 0 << "the cost \"lots\"";
+    // Qt's parser would silently keep the second.
+    QTest::newRow("a key given twice") << "1, \"cost\": 2," << 3 << "the cost is given twice";
+}
+
 void tst_Import::jsonErrorPointsAtItsValue() {
+    QFETCH(QString, value);
+    QFETCH(int, shift);
+    QFETCH(QString, reason);
     Workspace w;
     const QByteArray before = w.disk.bytes();
     const QString file = w.table(QStringLiteral("t.json"));
@@ -261,12 +274,12 @@ void tst_Import::jsonErrorPointsAtItsValue() {
             line = k;
     QVERIFY(line > 0);
     const int column = int(lines[line].indexOf(QLatin1Char(':'))) + 3;
-    lines[line] = lines[line].left(column - 1) + QStringLiteral("\"lots\",");
+    lines[line] = lines[line].left(column - 1) + value;
     PutFile(file, lines.join(QLatin1Char('\n')).toUtf8());
     const CliRun run = RunTool({QStringLiteral("import"), w.disk.path(), file});
     QCOMPARE(run.code, 1);
     const QString expected =
-        QStringLiteral("t.json:%1:%2: the cost \"lots\"").arg(line + 1).arg(column);
+        QStringLiteral("t.json:%1:%2: ").arg(line + 1).arg(column + shift) + reason;
     QVERIFY2(run.err.contains(expected), qPrintable(run.err));
     QCOMPARE(w.disk.bytes(), before);
 }
