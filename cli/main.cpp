@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "rom/arguments.h"
 
 #include <QCoreApplication>
 
@@ -21,5 +22,11 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     Io io{out, err};
-    return RunCli(QCoreApplication::arguments(), io);
+    QString refused;
+    const auto arguments = ArgumentsAsGiven(argc, argv, &refused);
+    if (!arguments) {
+        Fail(io, refused);
+        return ExitUsage;
+    }
+    return RunCli(*arguments, io);
 }

@@ -1,8 +1,11 @@
 #include "main/arguments.h"
 #include "main/frmmain.h"
+#include "rom/arguments.h"
 
 #include <QApplication>
 #include <QIcon>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     if (AsksForHelpOrVersion(argc, argv)) {
@@ -11,8 +14,15 @@ int main(int argc, char* argv[]) {
         return ReadCommandLine(QCoreApplication::arguments(), &none).value_or(0);
     }
     QApplication app(argc, argv);
+    // QApplication has taken its own options out of argv.
+    QString refused;
+    const auto arguments = ArgumentsAsGiven(argc, argv, &refused);
+    if (!arguments) {
+        std::fprintf(stderr, "tolvane: %s\n", qPrintable(refused));
+        return 2;
+    }
     QStringList images;
-    if (const auto exit = ReadCommandLine(QCoreApplication::arguments(), &images))
+    if (const auto exit = ReadCommandLine(*arguments, &images))
         return *exit;
     // Qt's own style looks the same on every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -22,6 +32,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("tolvane"));
     frmMain window;
     window.show();
-    OpenGivenImage(window, QCoreApplication::arguments().mid(0, 1) + images);
+    OpenGivenImage(window, arguments->mid(0, 1) + images);
     return app.exec();
 }
