@@ -66,6 +66,41 @@ if [[ $cli != *.exe ]] && mkfifo "$work/fifo.csv"; then
     grep -q 'is a FIFO' "$work/err" || fail "a FIFO as the table: $(cat "$work/err")"
     run=("$cli")
 fi
+# Whatever stands at IMAGE.bak as a link is replaced by the backup, never followed.
+echo theirs >"$work/theirs"
+for target in l.nes theirs nowhere/none; do
+    cp "$image" "$work/l.nes"
+    rm -f "$work/l.nes.bak"
+    ln -s "$target" "$work/l.nes.bak" || continue
+    expect 0 rename "$work/l.nes" --item 1 Ush
+    [ ! -L "$work/l.nes.bak" ] && cmp -s "$work/l.nes.bak" "$image" && ! cmp -s "$work/l.nes" "$image" &&
+        [ "$(cat "$work/theirs")" = theirs ] && [ ! -e "$work/nowhere" ] ||
+        fail "a link at the backup's name to $target was followed"
+done
+# An output that is an input is refused, and an oversized table is not read.
+expect 1 export "$work/a.nes" -o "$work/a.nes"
+cmp -s "$image" "$work/a.nes" || fail "export -o IMAGE changed the image"
+truncate -s 9M "$work/big.csv"
+expect 1 import "$work/a.nes" "$work/big.csv"
+grep -q 'more than the 8388608 bytes' "$work/err" || fail "an oversized table: $(cat "$work/err")"
+if [[ $cli != *.exe ]]; then
+    # A full standard output fails every command that prints, not only export.
+    for command in "info $work/a.nes --json" "diff $work/a.nes $image"; do
+        # shellcheck disable=SC2086 # the words of the command
+        "$cli" $command >/dev/full 2>"$work/err"
+        [ $? -eq 1 ] && grep -q 'standard output: No space' "$work/err" || fail "$command >/dev/full"
+    done
+    # A regular file under /dev is replaced like any other, never appended to.
+    shm=$(mktemp /dev/shm/tolvane-XXXXXX.csv)
+    expect 0 export "$work/a.nes" -o "$shm"
+    expect 0 export "$work/a.nes" -o "$shm"
+    cmp -s "$shm" "$work/items.csv" || fail "a second export into $shm did not replace the first"
+    rm -f "$shm"
+    # A name that is no UTF-8 is refused, not taken for the file whose name decodes alike.
+    cp "$image" "$work/caf"$'\xef\xbf\xbd'.nes
+    expect 2 rename "$work/caf"$'\xe9'.nes --item 1 Ush
+    cmp -s "$image" "$work/caf"$'\xef\xbf\xbd'.nes || fail "a non-UTF-8 name edited another file"
+fi
 expect 2 frobnicate
 expect 2 export
 expect 2 info
