@@ -2,7 +2,8 @@
 # Tolvane for 64-bit Windows, built and proved on this Linux machine: builds Qt for Windows from
 # Debian's source (once; later runs reuse it), cross-builds Tolvane into build-win/ (or
 # $TOLVANE_WINDOWS_BUILD_DIR), runs the whole Windows suite and the real-window edit under Wine,
-# then makes dist/tolvane-VERSION-windows-x64.zip and checks it in a fresh Wine prefix.
+# then makes dist/tolvane-VERSION-windows-x64.zip, checks it in a fresh Wine prefix, and makes the
+# setup, -setup.exe, beside it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 host=${TOLVANE_BUILD_DIR:-$root/build}
@@ -85,6 +86,12 @@ zip="$root/dist/$name.zip"
 rm -f "$zip"
 (cd "$build/zip" && zip -qr9 "$zip" "$name")
 
+# The setup installs from the same staging folder; files.sh writes its file lists from it.
+setup="$root/dist/$name-setup.exe"
+"$root/packaging/windows/files.sh" "$stage" >"$build/setup-files.nsh"
+makensis -V2 -WX -DVERSION="$version" -DFILES="$build/setup-files.nsh" -DICON="$build/tolvane.ico" \
+    -DOUTFILE="$setup" "$root/packaging/windows/tolvane.nsi"
+
 # Every library a program or plugin of the zip loads is in the zip or is part of Windows.
 export WINEPREFIX=$build/wine
 system32=$WINEPREFIX/drive_c/windows/system32
@@ -115,4 +122,5 @@ wait_main_window "Tolvane, v$version" 120 >/dev/null ||
     { echo "FAIL: tolvane.exe from the zip showed no main window" >&2; exit 1; }
 echo "dist/$name.zip: $(stat -c %s "$zip") bytes; from a fresh prefix tolvane-cli.exe answers" \
     "'$answer' and tolvane.exe shows its main window."
+echo "dist/$name-setup.exe: $(stat -c %s "$setup") bytes."
 echo "Windows build and checks took $(($(date +%s) - started)) s."
