@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Tolvane needs on a Debian machine, skipping what is there.
 # With --windows, also what the Windows build needs: the mingw-w64 cross compiler, Wine, zlib for
-# mingw, and Debian's source archive, from which Qt for Windows is built.
+# mingw, NSIS for the setup, and Debian's source archive, from which Qt for Windows is built.
 set -Eeuo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev
@@ -9,7 +9,7 @@ packages=(cmake ninja-build g++ qt6-base-dev libgl-dev
           clang libclang-rt-14-dev libbenchmark-dev zlib1g-dev
           dpkg-dev file lintian desktop-file-utils appstream shared-mime-info)
 if [ "${1:-}" = "--windows" ]; then
-    packages+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 zip unzip)
+    packages+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 zip unzip nsis)
 fi
 
 die() {

@@ -2,7 +2,8 @@
 # Tolvane for 64-bit Windows, built and proved on this Linux machine: builds Qt for Windows from
 # Debian's source (once; later runs reuse it), cross-builds Tolvane into build-win/ (or
 # $TOLVANE_WINDOWS_BUILD_DIR), runs the whole Windows suite and the real-window edit under Wine,
-# then makes dist/tolvane-VERSION-windows-x64.zip and checks it in a fresh Wine prefix.
+# then makes dist/tolvane-VERSION-windows-x64.zip and its setup, -setup.exe beside it, and checks
+# both in fresh Wine prefixes.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 host=${TOLVANE_BUILD_DIR:-$root/build}
@@ -12,10 +13,11 @@ started=$(date +%s)
 "$root/scripts/setup.sh" --windows
 qt=$("$root/scripts/windows-qt.sh")
 
-# The demo image and the icons are made by programs that run here: a native build's.
+# The demo image and the icons are made by programs that run here: a native build's. Its
+# tolvane-cli's export is what the installed Windows one's must equal.
 [ -f "$host/CMakeCache.txt" ] ||
     cmake -S "$root" -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$host" --target tolvane-makedemo tolvane-xpmtopng >/dev/null
+cmake --build "$host" --target tolvane-makedemo tolvane-xpmtopng tolvane-cli >/dev/null
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
@@ -85,6 +87,12 @@ zip="$root/dist/$name.zip"
 rm -f "$zip"
 (cd "$build/zip" && zip -qr9 "$zip" "$name")
 
+# The setup installs from the same staging folder; files.sh writes its file lists from it.
+setup="$root/dist/$name-setup.exe"
+"$root/packaging/windows/files.sh" "$stage" >"$build/setup-files.nsh"
+makensis -V2 -WX -DVERSION="$version" -DFILES="$build/setup-files.nsh" -DICON="$build/tolvane.ico" \
+    -DOUTFILE="$setup" "$root/packaging/windows/tolvane.nsi"
+
 # Every library a program or plugin of the zip loads is in the zip or is part of Windows.
 export WINEPREFIX=$build/wine
 system32=$WINEPREFIX/drive_c/windows/system32
@@ -115,4 +123,12 @@ wait_main_window "Tolvane, v$version" 120 >/dev/null ||
     { echo "FAIL: tolvane.exe from the zip showed no main window" >&2; exit 1; }
 echo "dist/$name.zip: $(stat -c %s "$zip") bytes; from a fresh prefix tolvane-cli.exe answers" \
     "'$answer' and tolvane.exe shows its main window."
+# The setup's check starts its own X server, Wine server and prefix.
+{ kill "$app_pid" && wait "$app_pid"; } 2>/dev/null || true
+app_pid=""
+wineserver -k 2>/dev/null || true
+
+"$root/tests/win32/check_setup.sh" "$setup" "$zip" "$host/tolvane-cli" "$build/tolvane.ico" \
+    "$build/screenshots/setup"
+echo "dist/$name-setup.exe: $(stat -c %s "$setup") bytes."
 echo "Windows build and checks took $(($(date +%s) - started)) s."
