@@ -63,23 +63,28 @@ check_install() {
     done <<<"$expected"
     strings -a "$shortcut" | grep -qxF "$exe" || fail "the shortcut does not start $exe"
     strings -a -el "$shortcut" | grep -qF "$exe" || fail "the shortcut has not the program's icon"
-    expect_value "$classes\\Tolvane.nes\\shell\\open\\command" "" "\"$exe\" \"%1\""
-    expect_value "$classes\\Tolvane.nes\\DefaultIcon" "" "\"$exe\",0"
-    expect_value "$classes\\Tolvane.nes" FriendlyTypeName "NES ROM image"
-    expect_value "$classes\\.nes\\OpenWithProgids" Tolvane.nes ""
-    expect_value "$classes\\Applications\\tolvane.exe\\SupportedTypes" .nes ""
-    # The user's own choices for .nes stay as they were.
-    expect_value "$classes\\.nes" "" Other.nes
-    expect_value "$classes\\.nes\\OpenWithProgids" Other.nes ""
-    expect_value "$uninstall\\Tolvane" DisplayName Tolvane
-    expect_value "$uninstall\\Tolvane" DisplayVersion "$version"
-    expect_value "$uninstall\\Tolvane" Publisher "The Tolvane developers"
-    expect_value "$uninstall\\Tolvane" DisplayIcon "\"$exe\",0"
-    expect_value "$uninstall\\Tolvane" InstallLocation "$1"
-    expect_value "$uninstall\\Tolvane" UninstallString "\"$1\\uninstall.exe\""
-    expect_value "$uninstall\\Tolvane" QuietUninstallString "\"$1\\uninstall.exe\" /S"
-    expect_value "$uninstall\\Tolvane" NoModify 0x1
-    expect_value "$uninstall\\Tolvane" NoRepair 0x1
+    # KEY|NAME|DATA, the user's own .nes choices among them, which must stay as they were.
+    local key name data u="$uninstall\\Tolvane"
+    while IFS='|' read -r -u 3 key name data; do
+        expect_value "$key" "$name" "$data"
+    done 3<<TABLE
+$classes\\Tolvane.nes\\shell\\open\\command||"$exe" "%1"
+$classes\\Tolvane.nes\\DefaultIcon||"$exe",0
+$classes\\Tolvane.nes|FriendlyTypeName|NES ROM image
+$classes\\.nes\\OpenWithProgids|Tolvane.nes|
+$classes\\Applications\\tolvane.exe\\SupportedTypes|.nes|
+$classes\\.nes||Other.nes
+$classes\\.nes\\OpenWithProgids|Other.nes|
+$u|DisplayName|Tolvane
+$u|DisplayVersion|$version
+$u|Publisher|The Tolvane developers
+$u|DisplayIcon|"$exe",0
+$u|InstallLocation|$1
+$u|UninstallString|"$1\\uninstall.exe"
+$u|QuietUninstallString|"$1\\uninstall.exe" /S
+$u|NoModify|0x1
+$u|NoRepair|0x1
+TABLE
     local size kb
     size=$(reg_value "$uninstall\\Tolvane" EstimatedSize) || fail "no EstimatedSize"
     kb=$(($(cd "$zipped" && grep -vx uninstall.exe <<<"$expected" | xargs cat | wc -c) / 1024))
