@@ -4,11 +4,11 @@
 #include "syncskip.h"
 
 #include "enemies/frmenemy.h"
-#include "fields/numericfield.h"
 #include "items/frmitem.h"
 #include "main/frmmain.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
+#include "windowkit/numericfield.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -25,10 +25,10 @@ protected:
 };
 
 std::unique_ptr<CountingImage> openCounting(const QString& path) {
-    QString reason;
+    Outcome reason;
     const auto file = OpenImageFile(path, &reason);
     if (!file)
-        qFatal("cannot open %s: %s", qPrintable(path), qPrintable(reason));
+        qFatal("cannot open %s: %s", qPrintable(path), qPrintable(SystemReason(reason.error)));
     return std::make_unique<CountingImage>(path, *file);
 }
 

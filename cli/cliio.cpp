@@ -1,6 +1,7 @@
 #include "cli/cliio.h"
 
 #include "rom/newfile.h"
+#include "wording/wording.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +34,7 @@ std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& a
     return std::nullopt;
 }
 
-std::optional<QString> NotARegularFile(const QString& path) {
+std::optional<NodeKind> NotARegularFile(const QString& path) {
     namespace fs = std::filesystem;
     std::error_code error;
     // The status of what a link leads to, as an open would see it.
@@ -45,16 +46,16 @@ std::optional<QString> NotARegularFile(const QString& path) {
     case fs::file_type::not_found:
         return std::nullopt;
     case fs::file_type::directory:
-        return QStringLiteral("a directory");
+        return NodeKind::Folder;
     case fs::file_type::fifo:
-        return QStringLiteral("a FIFO (a named pipe)");
+        return NodeKind::Fifo;
     case fs::file_type::socket:
-        return QStringLiteral("a socket");
+        return NodeKind::Socket;
     case fs::file_type::character:
     case fs::file_type::block:
-        return QStringLiteral("a device");
+        return NodeKind::Device;
     default:
-        return QStringLiteral("of an unknown kind");
+        return NodeKind::Other;
     }
 }
 
@@ -64,13 +65,13 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error, qin
     // which takes nothing but a regular file and never waits: a path that became a FIFO after
     // this check is refused too, where a plain open would block.
     if (const auto kind = NotARegularFile(path)) {
-        *error = QStringLiteral("cannot read %1: it is %2, not a file").arg(name, *kind);
+        *error = QStringLiteral("cannot read %1: %2").arg(name, NodeText(*kind));
         return std::nullopt;
     }
-    QString why;
+    Outcome why;
     const auto opened = OpenImageFileForReading(path, &why);
     if (!opened) {
-        *error = QStringLiteral("cannot read %1: %2").arg(name, why);
+        *error = QStringLiteral("cannot read %1: %2").arg(name, ReasonText(why));
         return std::nullopt;
     }
     RomImage file(path, *opened);
@@ -85,7 +86,7 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error, qin
         }
         return file.bytes(0, size);
     } catch (const RomError& e) {
-        *error = e.message();
+        *error = ImageErrorText(e);
         return std::nullopt;
     }
 }
@@ -145,7 +146,7 @@ bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* 
     }
     const QString name = QDir::toNativeSeparators(path);
     if (const auto kind = NotARegularFile(path)) {
-        if (*kind == QLatin1String("a directory")) {
+        if (*kind == NodeKind::Folder) {
             *error = QStringLiteral("cannot write %1: it is a directory").arg(name);
             return false;
         }
@@ -170,9 +171,17 @@ bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* 
 }
 
 std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path) {
-    QString reason;
+    Outcome reason;
     auto image = io.openImage(path, &reason);
     if (!image)
-        Fail(io, QStringLiteral("cannot open %1: %2").arg(QDir::toNativeSeparators(path), reason));
+        Fail(io, QStringLiteral("cannot open %1: %2")
+                     .arg(QDir::toNativeSeparators(path), ReasonText(reason)));
     return image;
+}
+
+int FailedWrite(Io& io, const RomImage& image, const Outcome& outcome) {
+    Fail(io, CommandWriteText(outcome, image.backupMade() ? image.backupPath() : QString()));
+    return outcome.fault == Fault::WrittenInPart || outcome.fault == Fault::NotSynced
+               ? ExitWrittenInPart
+               : ExitInvalidInput;
 }

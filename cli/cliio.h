@@ -20,14 +20,14 @@ enum ExitCode : int {
     ExitSuccess = 0,
     ExitInvalidInput = 1, // nothing was written
     ExitUsage = 2,
-    ExitWrittenInPart = 3, // a write into the image stopped part-way; the message says how far
+    ExitWrittenInPart = 3, // a write failed and what landed could not all be put back
 };
 
 struct Io {
     QTextStream& out;
     QTextStream& err;
     // How images are opened: OpenRomImage, or in tests an image that fails on purpose.
-    std::function<std::unique_ptr<RomImage>(const QString& path, QString* error)> openImage =
+    std::function<std::unique_ptr<RomImage>(const QString& path, Outcome* fault)> openImage =
         OpenRomImage;
 };
 
@@ -41,8 +41,8 @@ int UsageError(Io& io, const QString& message);
 std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& arguments,
                                 int positionals, const QString& help, Io& io);
 
-// "a FIFO (a named pipe)", "a directory": what `path` is when it exists and is not a regular file.
-std::optional<QString> NotARegularFile(const QString& path);
+// What `path` leads to when it exists and is not a regular file.
+std::optional<NodeKind> NotARegularFile(const QString& path);
 
 // The whole file, or nothing with the reason in `error`. Only a regular file is read: opening a
 // FIFO would wait for a writer that may never come. A file longer than `limit` bytes is refused
@@ -65,3 +65,6 @@ bool StandardOutputHolds(Io& io, QString* error);
 bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* error);
 // The image for the core library's readers and saves; null after reporting why it cannot be opened.
 std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path);
+// Reports a transaction of `image` that failed: ExitWrittenInPart when some of it stands in the
+// file, else ExitInvalidInput.
+int FailedWrite(Io& io, const RomImage& image, const Outcome& outcome);

@@ -1,12 +1,29 @@
 #include "cli/commands.h"
-#include "cli/imagefacts.h"
+#include "cli/knowntables.h"
+#include "tables/imagefacts.h"
+#include "wording/wording.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include <zlib.h>
+
 namespace {
+
+struct Checksums {
+    QString crc32; // 8 lower-case hex digits
+    QString sha1;  // 40 lower-case hex digits
+};
+
+Checksums ChecksumsOf(QByteArrayView bytes) {
+    const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.data()),
+                              size_t(bytes.size()));
+    return {QStringLiteral("%1").arg(quint32(crc), 8, 16, QLatin1Char('0')),
+            QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex())};
+}
 
 QString YesNo(bool value) {
     return value ? QStringLiteral("yes") : QStringLiteral("no");
@@ -103,9 +120,9 @@ int InfoCommand(const QStringList& arguments, Io& io) {
     const auto body =
         header ? std::optional(ChecksumsOf(QByteArrayView(*bytes).sliced(InesHeaderSize)))
                : std::nullopt;
-    const TableFacts items = InspectItemTable(*bytes);
-    const TableFacts enemies = InspectEnemyTable(*bytes);
-    const QString whyNot = TablesVerdict(items, enemies);
+    const TableFacts items = InspectTable(*bytes, &ItemFormat);
+    const TableFacts enemies = InspectTable(*bytes, &EnemyFormat);
+    const QString whyNot = TablesVerdictText({{&ItemFormat, items}, {&EnemyFormat, enemies}});
 
     if (parser.isSet(jsonOption)) {
         const QJsonValue none(QJsonValue::Null);

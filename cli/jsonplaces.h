@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/cell.h"
+#include "tables/cell.h"
 
 #include <QByteArray>
 #include <QHash>

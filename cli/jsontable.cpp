@@ -1,6 +1,7 @@
 #include "cli/jsontable.h"
 
 #include "cli/jsonplaces.h"
+#include "cli/knowntables.h"
 #include "fields/numbertext.h"
 
 #include <QJsonArray>
@@ -73,7 +74,7 @@ TableInput ReadJsonTable(const QByteArray& content) {
         return input;
     const QJsonObject top = document.object();
     const QString tableName = top.value(QStringLiteral("table")).toString();
-    input.table = TableNamed(tableName);
+    input.table = TableNamed(KnownTables(), tableName);
     if (!input.table) {
         input.errors << errorAt(layout.top.values.value(QStringLiteral("table"), layout.top.at),
                                 QStringLiteral("\"table\" must be \"items\" or \"enemies\""));
@@ -85,7 +86,7 @@ TableInput ReadJsonTable(const QByteArray& content) {
         return input;
     }
     const QJsonArray entries = top.value(EntriesKey).toArray();
-    const QList<Column>& columns = Columns(*input.table);
+    const QList<Column>& columns = Columns(input.table);
     for (qsizetype k = 0; k < entries.size(); ++k) {
         const JsonMembers places = layout.elements.value(k);
         if (!entries[k].isObject()) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/tablefile.h"
-#include "cli/tablerows.h"
+#include "tables/tablerows.h"
 
 #include <QByteArray>
 

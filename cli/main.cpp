@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "rom/arguments.h"
+#include "wording/wording.h"
 
 #include <QCoreApplication>
 
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
     QString refused;
     const auto arguments = ArgumentsAsGiven(argc, argv, &refused);
     if (!arguments) {
-        Fail(io, refused);
+        Fail(io, ArgumentRefusedText(refused));
         return ExitUsage;
     }
     return RunCli(*arguments, io);

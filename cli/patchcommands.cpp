@@ -1,6 +1,7 @@
 #include "cli/bps.h"
 #include "cli/commands.h"
 #include "cli/ips.h"
+#include "wording/wording.h"
 
 #include <QDir>
 
@@ -97,7 +98,7 @@ int ApplyCommand(const QStringList& arguments, Io& io) {
     else
         error = QStringLiteral("not an IPS or BPS patch");
     if (!result)
-        return Fail(io, QStringLiteral("%1: %2. Nothing was written.")
-                            .arg(QDir::toNativeSeparators(patchPath), error));
+        return Fail(io, NothingWrittenAfter(QStringLiteral("%1: %2").arg(
+                            QDir::toNativeSeparators(patchPath), error)));
     return written(io, out, *result);
 }

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
-#include "cli/imagewrite.h"
-#include "cli/tablerows.h"
+#include "cli/knowntables.h"
+#include "tables/importnames.h"
+#include "wording/wording.h"
 
 #include <QDir>
 
@@ -25,8 +26,8 @@ const char* const Help =
     "  --dry-run    check and report, write nothing\n"
     "  --no-backup  make no IMAGE.bak\n\n"
     "Exit codes: 0 written, or nothing to write; 1 nothing written; 2 usage error; 3 written in\n"
-    "part: a write failed after others had landed; the backup IMAGE.bak (unless --no-backup)\n"
-    "holds the image as it was.\n";
+    "part: a write failed and the bytes already written could not all be put back; the backup\n"
+    "IMAGE.bak (unless --no-backup) holds the image as it was.\n";
 
 // The entry named by --item or --enemy, or the usage error.
 std::optional<std::pair<Table, int>> entryOf(const QCommandLineParser& parser,
@@ -36,7 +37,7 @@ std::optional<std::pair<Table, int>> entryOf(const QCommandLineParser& parser,
         *error = QStringLiteral("give one entry: --item N or --enemy N");
         return std::nullopt;
     }
-    const Table table = parser.isSet(item) ? Table::Items : Table::Enemies;
+    const Table table = parser.isSet(item) ? &ItemFormat : &EnemyFormat;
     const QString text = parser.value(parser.isSet(item) ? item : enemy);
     bool ok = false;
     const int index = text.toInt(&ok);
@@ -77,17 +78,16 @@ int RenameCommand(const QStringList& arguments, Io& io) {
     if (!parser.isSet(noBackupOption))
         image->enableBackup();
     const auto refuse = [&](const QString& reason) {
-        return Fail(io, QStringLiteral("cannot rename %1 in %2: %3. Nothing was written.")
-                            .arg(entry, QDir::toNativeSeparators(path), reason));
+        return Fail(io, RenameRefusedText(entry, path, reason));
     };
     RenamePlan plan;
     try {
-        const QList<NameHolder> holders = NameHolders(*image);
-        const NameHolder& holder = holders[HolderIndex(table, index)];
-        if (auto refused = PlanRename(*image, holder, text, holders, {}, TableRanges(), &plan))
-            return refuse(*refused);
+        if (const Outcome refused =
+                PlanEntryRename(*image, KnownTables(), table, index, text, &plan);
+            refused.failed())
+            return refuse(RenameText(refused));
     } catch (const RomError& e) {
-        return Fail(io, e.message() + QStringLiteral("\nNothing was written."));
+        return Fail(io, PlanFailedText(e));
     }
 
     io.out << QStringLiteral("%1: \"%2\" -> \"%3\"").arg(entry, plan.before, plan.after) << '\n';
@@ -107,14 +107,10 @@ int RenameCommand(const QStringList& arguments, Io& io) {
                           .arg(plan.shared.size() == 1 ? QStringLiteral("entry")
                                                        : QStringLiteral("entries")));
     if (!dryRun && !plan.changes.empty()) {
-        const WritePlan writes = RenameWrites(plan);
-        if (const auto failed = RunPlan(*image, writes)) {
-            Fail(io, failed->message);
-            if (!failed->fileChanged)
-                return ExitInvalidInput;
-            return WrittenInPart(io, *image, {QStringLiteral("part of ") + writes.entry},
-                                 {QStringLiteral("the rest of ") + writes.entry});
-        }
+        Transaction writes;
+        writes.parts.push_back(RenameWrites(plan));
+        if (const Outcome written = ApplyTransaction(*image, writes); written.failed())
+            return FailedWrite(io, *image, written);
     }
 
     // One arg() call for all: the name may itself hold "%1".
@@ -127,7 +123,7 @@ int RenameCommand(const QStringList& arguments, Io& io) {
                        plan.after,
                        QString::number(bytes) +
                            (bytes == 1 ? QStringLiteral(" byte") : QStringLiteral(" bytes")),
-                       dryRun ? QStringLiteral("would change (dry run: nothing was written)")
+                       dryRun ? QStringLiteral("would change ") + DryRunText()
                               : QStringLiteral("changed"))
            << Qt::endl;
     return ExitSuccess;

@@ -1,10 +1,11 @@
 #include "cli/commands.h"
 #include "cli/csv.h"
-#include "cli/imagewrite.h"
-#include "cli/importer.h"
 #include "cli/jsontable.h"
-#include "cli/tablediff.h"
+#include "cli/knowntables.h"
 #include "cli/tablefile.h"
+#include "tables/importplan.h"
+#include "tables/tablediff.h"
+#include "wording/wording.h"
 
 #include <QDir>
 
@@ -40,7 +41,7 @@ int ExportCommand(const QStringList& arguments, Io& io) {
         "error.\n");
     if (auto exit = ParseCommand(parser, arguments, 1, help, io))
         return *exit;
-    const auto table = TableNamed(parser.value(tableOption));
+    const Table table = TableNamed(KnownTables(), parser.value(tableOption));
     if (!table)
         return UsageError(io, QStringLiteral("--table takes items or enemies, not \"%1\"")
                                   .arg(parser.value(tableOption)));
@@ -61,17 +62,17 @@ int ExportCommand(const QStringList& arguments, Io& io) {
         return ExitInvalidInput;
     QByteArray text;
     try {
-        const QList<QStringList> rows = ExportRows(*image, *table);
+        const QList<QStringList> rows = ExportRows(*image, table);
         if (format == QLatin1String("json")) {
-            text = WriteJsonTable(*table, rows);
+            text = WriteJsonTable(table, rows);
         } else {
             QStringList header;
-            for (const Column& c : Columns(*table))
+            for (const Column& c : Columns(table))
                 header << c.name;
             text = WriteCsv(QList<QStringList>{header} + rows).toUtf8();
         }
     } catch (const RomError& e) {
-        return Fail(io, e.message());
+        return Fail(io, ImageErrorText(e));
     }
     QString error;
     if (!WriteOutput(io, output, text, &error))
@@ -96,22 +97,23 @@ int ImportCommand(const QStringList& arguments, Io& io) {
         "Names are written only with --names, by the rules of the rename command: in place, no\n"
         "longer than the old name, codes 0x00 to 0x7F, never into the item or the enemy table.\n"
         "The item_name column is never written. Before the first write, IMAGE is copied to\n"
-        "IMAGE.bak beside it, over any older one.\n\n"
+        "IMAGE.bak beside it, over any older one. The rows land as one: if a write fails, or\n"
+        "another program changed an entry after it was read, nothing is written.\n\n"
         "  --names      write the names that differ\n"
         "  --shared     with --names: a new name may also change other entries that read its "
         "text\n"
         "  --dry-run    check and report the changes, write nothing\n"
         "  --no-backup  make no IMAGE.bak\n\n"
         "Exit codes: 0 written, or nothing to write; 1 nothing written; 2 usage error; 3 written\n"
-        "in part: a write failed after others had landed, and the message names the entries\n"
-        "written and those not; the backup IMAGE.bak (unless --no-backup) holds the image as it\n"
-        "was.\n");
+        "in part: a write failed and the bytes already written could not all be put back; the\n"
+        "message names the entries written and those not, and the backup IMAGE.bak (unless\n"
+        "--no-backup) holds the image as it was.\n");
     if (auto exit = ParseCommand(parser, arguments, 2, help, io))
         return *exit;
     const QString imagePath = parser.positionalArguments().at(0);
     const QString tablePath = parser.positionalArguments().at(1);
     ImportOptions options;
-    options.dryRun = parser.isSet(dryRunOption);
+    const bool dryRun = parser.isSet(dryRunOption);
     options.names = parser.isSet(namesOption);
     options.shared = parser.isSet(sharedOption);
     if (options.shared && !options.names)
@@ -126,39 +128,41 @@ int ImportCommand(const QStringList& arguments, Io& io) {
         return ExitInvalidInput;
     if (!parser.isSet(noBackupOption))
         image->enableBackup();
-    ImportResult result;
+    const TableInput input = ReadTableInput(*content);
+    ImportPlan plan;
     try {
-        result = ImportTable(*image, nativePath(tablePath), *content, options);
+        if (input.table)
+            plan = PlanImport(*image, input.table, input.rows, options, KnownTables());
     } catch (const RomError& e) {
-        return Fail(io, e.message() + QStringLiteral("\nNothing was written."));
+        return Fail(io, PlanFailedText(e));
     }
-    for (const QString& note : result.notes)
-        io.out << note << '\n';
-    for (const QString& e : result.errors)
-        io.err << e << '\n';
-    if (!result.errors.isEmpty() && !result.written.isEmpty())
-        return WrittenInPart(io, *image, result.written, result.notWritten);
-    if (!result.errors.isEmpty()) {
-        io.err
-            << QStringLiteral("tolvane-cli: nothing was written to %1.").arg(nativePath(imagePath))
-            << Qt::endl;
+    const QString fileName = nativePath(tablePath);
+    for (const InputError& note : plan.notes)
+        io.out << InputErrorText(fileName, note) << '\n';
+    const QList<InputError> errors = input.errors + plan.errors;
+    for (const InputError& e : errors)
+        io.err << InputErrorText(fileName, e) << '\n';
+    if (!errors.isEmpty() || !input.table) {
+        io.err << QStringLiteral("tolvane-cli: ") << NothingWrittenText(imagePath) << Qt::endl;
         return ExitInvalidInput;
     }
-    for (const QString& change : result.changes)
+    if (!dryRun) {
+        if (const Outcome written = ApplyTransaction(*image, plan.writes); written.failed())
+            return FailedWrite(io, *image, written);
+    }
+    for (const QString& change : plan.changes)
         io.out << change << '\n';
-    if (result.entries == 0)
+    if (plan.entries == 0)
         io.out << "No changes: the image already holds every row." << Qt::endl;
     else
         io.out << QStringLiteral("%1 %2, %3 %4 changed; %5 bytes %6.")
-                      .arg(result.entries)
-                      .arg(result.entries == 1 ? QStringLiteral("entry")
-                                               : QStringLiteral("entries"))
-                      .arg(result.fields)
-                      .arg(result.fields == 1 ? QStringLiteral("field") : QStringLiteral("fields"))
-                      .arg(result.bytes)
-                      .arg(options.dryRun
-                               ? QStringLiteral("would be written (dry run: nothing was written)")
-                               : QStringLiteral("written"))
+                      .arg(plan.entries)
+                      .arg(plan.entries == 1 ? QStringLiteral("entry") : QStringLiteral("entries"))
+                      .arg(plan.fields)
+                      .arg(plan.fields == 1 ? QStringLiteral("field") : QStringLiteral("fields"))
+                      .arg(plan.bytes)
+                      .arg(dryRun ? QStringLiteral("would be written ") + DryRunText()
+                                  : QStringLiteral("written"))
                << Qt::endl;
     return ExitSuccess;
 }
@@ -184,15 +188,15 @@ int DiffCommand(const QStringList& arguments, Io& io) {
     if (!imageB)
         return ExitInvalidInput;
     try {
-        const QStringList lines = TableDifferences(*imageA, *imageB);
+        const QStringList lines = TableDifferences(*imageA, *imageB, KnownTables());
         for (const QString& line : lines)
             io.out << line << '\n';
         if (lines.isEmpty())
             io.out << "Every field of both tables is the same.\n";
     } catch (const RomError& e) {
-        return Fail(io, e.message());
+        return Fail(io, ImageErrorText(e));
     }
-    const ChangedBytes counts = CountChangedBytes(*bytesA, *bytesB);
+    const ChangedBytes counts = CountChangedBytes(*bytesA, *bytesB, KnownTables());
     io.out << QStringLiteral("Changed bytes: %1 inside the tables, %2 outside them.")
                   .arg(counts.inside)
                   .arg(counts.outside)

@@ -2,6 +2,7 @@
 
 #include "cli/csv.h"
 #include "cli/jsontable.h"
+#include "cli/knowntables.h"
 
 #include <QSet>
 
@@ -36,14 +37,12 @@ TableInput ReadCsvTable(const QString& text) {
         return input;
     }
     const QList<Cell>& header = csv.records.first();
-    const Table table = matches(Table::Enemies, header) > matches(Table::Items, header)
-                            ? Table::Enemies
-                            : Table::Items;
+    const Table table =
+        matches(&EnemyFormat, header) > matches(&ItemFormat, header) ? &EnemyFormat : &ItemFormat;
     if (matches(table, header) == 0) {
-        input.errors << InputError{
-            1, 1,
-            QStringLiteral("the first line must name the columns: %1 or %2")
-                .arg(columnNames(Table::Items), columnNames(Table::Enemies))};
+        input.errors << InputError{1, 1,
+                                   QStringLiteral("the first line must name the columns: %1 or %2")
+                                       .arg(columnNames(&ItemFormat), columnNames(&EnemyFormat))};
         return input;
     }
     input.table = table;

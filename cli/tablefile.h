@@ -1,13 +1,13 @@
 #pragma once
 
-#include "cli/tablerows.h"
+#include "tables/tablerows.h"
 
 #include <QByteArray>
 
 // An import file read into rows by column name, before any cell is checked. A file whose first
 // character (after a byte order mark and blanks) is "{" is JSON, any other CSV.
 struct TableInput {
-    std::optional<Table> table;
+    Table table = nullptr;
     QList<KeyedRow> rows;
     QList<InputError> errors; // the file's shape: header, cell count, syntax
 };

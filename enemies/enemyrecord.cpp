@@ -1,5 +1,6 @@
 #include "enemies/enemyrecord.h"
 
+#include "items/itemnames.h"
 #include "rom/names.h"
 
 namespace {
@@ -26,10 +27,14 @@ constexpr RecordField Fields[] = {
     Field<&EnemyRecord::Item>("item", "item", 0x1E, 0xFF, K::Item, 6),
 };
 
+QStringList itemChoices(RomImage& rom) {
+    return ItemChoices(BuildItemNames(rom));
+}
+
 } // namespace
 
-constexpr TableFormat EnemyFormat = {"enemy",        EnemyTableOffset, EnemyCount,
-                                     EnemyEntrySize, Fields,           &ReadNameOrEmpty};
+constexpr TableFormat EnemyFormat = {"enemies",      "enemy", EnemyTableOffset, EnemyCount,
+                                     EnemyEntrySize, Fields,  &ReadNameOrEmpty, &itemChoices};
 
 EnemyRecord DecodeEnemy(RomImage& rom, int n) {
     const QByteArray entry = rom.bytes(EnemyEntryOffset(n), EnemyEntrySize);

@@ -9,6 +9,7 @@
 #include "windowkit/selectline.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
+#include "wording/wording.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -152,7 +153,7 @@ void frmEnemy::LoadData() {
         EnemyTable.assign(EnemyCount, EnemyRecord{});
         ShownBytes.clear();
         ShowMessage(this, QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("Cannot read the enemy table.\n%1").arg(e.message()));
+                    QStringLiteral("Cannot read the enemy table.\n%1").arg(ImageErrorText(e)));
     }
     // The placeholders of a failed load are no data: nothing can be edited or saved until a load
     // succeeds.
@@ -194,9 +195,10 @@ void frmEnemy::txtNamePtr_Change() {
 void frmEnemy::cmdSave_Click() {
     const int n = cboEnem->currentIndex();
     const QByteArray shown = ShownBytes.mid(qsizetype(n) * EnemyEntrySize, EnemyEntrySize);
-    if (const auto problem =
-            SaveEntry(*modStuff::RomFile, EnemyFormat, n, FormOfControls(FieldControls), shown))
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), *problem);
+    if (const Outcome saved =
+            SaveEntry(*modStuff::RomFile, EnemyFormat, n, FormOfControls(FieldControls), shown);
+        saved.failed())
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), SaveText(saved));
     // Whatever happened, the window now shows what the file holds.
     LoadData();
     SelectLine(cboEnem, n);

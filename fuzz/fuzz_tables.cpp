@@ -7,6 +7,7 @@
 #include "items/itemnames.h"
 #include "items/itemrecord.h"
 #include "memoryimage.h"
+#include "tables/recordfield.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,10 +1,11 @@
 #include "importcheck.h"
 
-#include "cli/importer.h"
-#include "enemies/enemyrecord.h"
-#include "items/itemrecord.h"
+#include "cli/knowntables.h"
+#include "cli/tablefile.h"
 #include "memoryimage.h"
+#include "tables/importplan.h"
 #include "tools/syntheticimage.h"
+#include "wording/wording.h"
 
 #include <cstdlib>
 #include <memory>
@@ -25,12 +26,30 @@ const std::string& fixedImage() {
     return bytes;
 }
 
-ImportResult importInto(RomImage& rom, const QByteArray& content, bool shared, bool dryRun) {
+struct Imported {
+    QStringList errors;
+    QStringList changes;
+    int bytes = 0;
+    bool writeFailed = false;
+};
+
+// What tolvane-cli's import does: read the file, plan, and unless dry, apply.
+Imported importInto(RomImage& rom, const QByteArray& content, bool shared, bool dryRun) {
     ImportOptions options;
-    options.dryRun = dryRun;
     options.names = true;
     options.shared = shared;
-    return ImportTable(rom, QStringLiteral("fuzz"), content, options);
+    const TableInput input = ReadTableInput(content);
+    ImportPlan plan;
+    if (input.table)
+        plan = PlanImport(rom, input.table, input.rows, options, KnownTables());
+    Imported result;
+    for (const InputError& e : input.errors + plan.errors)
+        result.errors << InputErrorText(QStringLiteral("fuzz"), e);
+    result.changes = plan.changes;
+    result.bytes = plan.bytes;
+    if (result.errors.isEmpty() && !dryRun)
+        result.writeFailed = ApplyTransaction(rom, plan.writes).failed();
+    return result;
 }
 
 } // namespace
@@ -42,10 +61,10 @@ void CheckImport(const QByteArray& content, bool shared) {
         const std::string& image = fixedImage();
         rom = MemoryImage(reinterpret_cast<const uint8_t*>(image.data()), image.size());
     }
-    const ImportResult dry = importInto(*rom, content, shared, true);
+    const Imported dry = importInto(*rom, content, shared, true);
     if (rom->writes() != 0)
         std::abort(); // a dry run wrote
-    const ImportResult real = importInto(*rom, content, shared, false);
+    const Imported real = importInto(*rom, content, shared, false);
     if (real.writeFailed || dry.errors != real.errors || dry.changes != real.changes ||
         dry.bytes != real.bytes)
         std::abort();

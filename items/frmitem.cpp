@@ -1,14 +1,15 @@
 #include "items/frmitem.h"
 
-#include "fields/numericfield.h"
 #include "items/itemnames.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
 #include "windowkit/fieldcontrols.h"
+#include "windowkit/numericfield.h"
 #include "windowkit/seams.h"
 #include "windowkit/selectline.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
+#include "wording/wording.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -124,7 +125,7 @@ void frmItem::LoadData() {
         ItemTable.assign(ItemCount, ItemRecord{});
         ShownBytes.clear();
         ShowMessage(this, QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("Cannot read the item table.\n%1").arg(e.message()));
+                    QStringLiteral("Cannot read the item table.\n%1").arg(ImageErrorText(e)));
     }
     // The placeholders of a failed load are no data: nothing can be edited or saved until a load
     // succeeds.
@@ -162,9 +163,10 @@ void frmItem::cboItem_Click() {
 void frmItem::cmdSave_Click() {
     const int index = cboItem->currentIndex();
     const QByteArray shown = ShownBytes.mid(qsizetype(index) * ItemEntrySize, ItemEntrySize);
-    if (const auto problem =
-            SaveEntry(*modStuff::RomFile, ItemFormat, index, FormOfControls(FieldControls), shown))
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), *problem);
+    if (const Outcome saved =
+            SaveEntry(*modStuff::RomFile, ItemFormat, index, FormOfControls(FieldControls), shown);
+        saved.failed())
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), SaveText(saved));
     // Whatever happened, the window now shows what the file holds.
     LoadData();
     SelectLine(cboItem, index);

@@ -25,8 +25,8 @@ constexpr RecordField Fields[] = {
 
 } // namespace
 
-constexpr TableFormat ItemFormat = {"item",        ItemTableOffset, ItemCount,
-                                    ItemEntrySize, Fields,          &GetItemName};
+constexpr TableFormat ItemFormat = {"items",       "item", ItemTableOffset, ItemCount,
+                                    ItemEntrySize, Fields, &GetItemName};
 
 QString GetItemName(RomImage& rom, qint32 pointer) {
     const qint64 offset = qint64(pointer) - PointerBias;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fields/recordfield.h"
 #include "rom/romimage.h"
+#include "tables/recordfield.h"
 
 #include <QString>
 

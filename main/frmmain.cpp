@@ -8,6 +8,7 @@
 #include "windowkit/seams.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
+#include "wording/wording.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
@@ -117,13 +118,13 @@ void frmMain::cmdOpen_Click() {
 }
 
 void frmMain::openImage(const QString& path) {
-    QString reason;
+    Outcome reason;
     auto image = OpenRomImage(path, &reason);
     if (!image) {
         // The image open before, if any, stays open and current.
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
                     QStringLiteral("Cannot open file %1:\n%2.")
-                        .arg(QDir::toNativeSeparators(path), reason));
+                        .arg(QDir::toNativeSeparators(path), ReasonText(reason)));
         return;
     }
     // The image as it was before this opening's first save stays beside it as IMAGE.bak.

@@ -1,6 +1,7 @@
 #include "main/arguments.h"
 #include "main/frmmain.h"
 #include "rom/arguments.h"
+#include "wording/wording.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,7 +19,7 @@ int main(int argc, char* argv[]) {
     QString refused;
     const auto arguments = ArgumentsAsGiven(argc, argv, &refused);
     if (!arguments) {
-        std::fprintf(stderr, "tolvane: %s\n", qPrintable(refused));
+        std::fprintf(stderr, "tolvane: %s\n", qPrintable(ArgumentRefusedText(refused)));
         return 2;
     }
     QStringList images;

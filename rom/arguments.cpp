@@ -20,10 +20,7 @@ std::optional<QStringList> ArgumentsAsGiven(int argc, char** argv, QString* refu
                 shown += quint8(c) >= 0x20 && quint8(c) < 0x7F
                              ? QString(QLatin1Char(c))
                              : QStringLiteral("\\x%1").arg(quint8(c), 2, 16, QLatin1Char('0'));
-            *refused = QStringLiteral("the argument \"%1\" is not text in this system's encoding, "
-                                      "so no file can be named by it exactly; rename the file, or "
-                                      "run under a locale whose encoding its name is in")
-                           .arg(shown);
+            *refused = shown;
             return std::nullopt;
         }
         arguments << text;

@@ -5,7 +5,8 @@
 
 #include <optional>
 
-// The command line exactly as the system gave it, or nothing with the reason in `refused`. On
+// The command line exactly as the system gave it, or nothing with the argument that is no text in
+// `refused`, its bytes outside printable ASCII written as \xNN. On
 // POSIX an argument is bytes: each is decoded in the locale's encoding and must encode back to
 // the very same bytes, since a file name that is no text there ("caf\xE9.nes" under UTF-8) would
 // otherwise become another name and lead to another file, or to none. Windows hands programs

@@ -25,11 +25,13 @@ qint32 FromBitString(const QString& s) {
         if (digit == 0)
             continue;
         // Past bit 30 any non-zero digit leaves the signed 32-bit range.
-        if (i > 31 || value + qint64(digit) * (qint64(1) << i) > std::numeric_limits<qint32>::max())
-            throw RomError(RomError::Kind::Overflow,
-                           QStringLiteral("Bit string \"%1\": overflow, the value does not fit in "
-                                          "32 bits.")
-                               .arg(s.left(40)));
+        if (i > 31 ||
+            value + qint64(digit) * (qint64(1) << i) > std::numeric_limits<qint32>::max()) {
+            Outcome why;
+            why.fault = Fault::BitStringTooLarge;
+            why.text = s;
+            throw RomError(RomError::Kind::Overflow, why);
+        }
         value += qint64(digit) << i;
     }
     return qint32(value);

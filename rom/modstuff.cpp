@@ -24,45 +24,46 @@ namespace {
 // Checks an access of `width` bytes at `offset` before anything is read or written. The file
 // interface behind the original design numbered positions from 1, so the last byte's position
 // (offset + width) had to fit a signed 32-bit value; the same limit holds here.
-void checkOffset(qint32 offset, int width, const char* operation) {
+[[noreturn]] void refuse(RomError::Kind kind, Fault fault, Operation operation, qint32 offset,
+                         qint64 value = 0) {
+    Outcome o;
+    o.fault = fault;
+    o.operation = operation;
+    o.offset = offset;
+    o.value = value;
+    throw RomError(kind, o);
+}
+
+void checkOffset(qint32 offset, int width, Operation operation) {
     if (qint64(offset) + width > std::numeric_limits<qint32>::max())
-        throw RomError(RomError::Kind::Overflow,
-                       QStringLiteral("%1 at offset %2: overflow, the offset is too large.")
-                           .arg(QLatin1String(operation), HexOffset(offset)));
+        refuse(RomError::Kind::Overflow, Fault::OffsetTooLarge, operation, offset);
     if (offset < 0)
-        throw RomError(RomError::Kind::BadOffset,
-                       QStringLiteral("%1 at offset -%2: the position lies before the start of "
-                                      "the file.")
-                           .arg(QLatin1String(operation), HexOffset(-qint64(offset))));
+        refuse(RomError::Kind::BadOffset, Fault::BeforeStart, operation, offset);
 }
 
 } // namespace
 
 quint8 ReadByte(RomImage& rom, qint32 offset) {
-    checkOffset(offset, 1, "Read byte");
+    checkOffset(offset, 1, Operation::ReadByte);
     return rom.readByte(offset);
 }
 
 qint32 ReadWord(RomImage& rom, qint32 offset) {
-    checkOffset(offset, 2, "Read word");
+    checkOffset(offset, 2, Operation::ReadWord);
     quint8 bytes[2] = {0, 0};
     rom.read(offset, bytes, 2);
     return bytes[1] * 256 + bytes[0];
 }
 
 void WriteByte(RomImage& rom, qint32 offset, quint8 value) {
-    checkOffset(offset, 1, "Write byte");
+    checkOffset(offset, 1, Operation::WriteByte);
     rom.write(offset, value);
 }
 
 void WriteWord(RomImage& rom, qint32 offset, qint32 value) {
     if (value < 0 || value > 0xFFFF)
-        throw RomError(RomError::Kind::Overflow,
-                       QStringLiteral("Write word at offset %1: overflow, %2 does not fit in 16 "
-                                      "bits.")
-                           .arg(HexOffset(offset))
-                           .arg(value));
-    checkOffset(offset, 2, "Write word");
+        refuse(RomError::Kind::Overflow, Fault::WordTooLarge, Operation::WriteWord, offset, value);
+    checkOffset(offset, 2, Operation::WriteWord);
     rom.write(offset, quint8(value & 0xFF));
     rom.write(qint64(offset) + 1, quint8(value >> 8));
 }

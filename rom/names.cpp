@@ -5,17 +5,19 @@
 #include <QStringBuilder>
 
 #include <algorithm>
+#include <cstring>
 
-StoredName ScanStoredName(RomImage& rom, qint64 offset, const NameBytes& pending) {
+namespace {
+
+// Reads a name chunk by chunk through `fill`, which puts the bytes from a position into a chunk.
+// Names are read a chunk at a time; the page cache makes this a memory copy. Each run of
+// characters is added in one go: a load reads hundreds of names.
+template <class Fill> StoredName scan(qint64 offset, Fill fill) {
     StoredName name;
     quint8 chunk[256];
     constexpr qint64 Chunk = sizeof chunk;
-    // Names are read a chunk at a time; the page cache makes this a memory copy. Each run of
-    // characters is added in one go: a load reads hundreds of names.
     for (qint64 at = offset;; at += Chunk) {
-        rom.read(at, chunk, Chunk);
-        for (auto it = pending.lower_bound(at); it != pending.end() && it->first < at + Chunk; ++it)
-            chunk[it->first - at] = it->second;
+        fill(at, chunk, Chunk);
         qsizetype run = 0;
         while (run < Chunk && chunk[run] >= 0x80)
             ++run;
@@ -35,6 +37,26 @@ StoredName ScanStoredName(RomImage& rom, qint64 offset, const NameBytes& pending
     }
 }
 
+} // namespace
+
+StoredName ScanStoredName(RomImage& rom, qint64 offset, const NameBytes& pending) {
+    return scan(offset, [&](qint64 at, quint8* chunk, qint64 length) {
+        rom.read(at, chunk, length);
+        for (auto it = pending.lower_bound(at); it != pending.end() && it->first < at + length;
+             ++it)
+            chunk[it->first - at] = it->second;
+    });
+}
+
+StoredName ScanNameBytes(QByteArrayView bytes, qint64 offset) {
+    return scan(offset, [&](qint64 at, quint8* chunk, qint64 length) {
+        const qint64 inside = std::clamp(bytes.size() - at, qint64(0), length);
+        if (inside > 0)
+            std::memcpy(chunk, bytes.data() + at, size_t(inside));
+        std::memset(chunk + inside, 0, size_t(length - inside));
+    });
+}
+
 QString ScanName(RomImage& rom, qint64 offset, bool* tooLong) {
     StoredName name = ScanStoredName(rom, offset);
     *tooLong = name.tooLong;
@@ -45,17 +67,18 @@ namespace modStuff {
 
 QString ReadName(RomImage& rom, qint32 pointer) {
     const qint64 offset = qint64(pointer) - PointerBias;
-    if (offset < 0)
-        throw RomError(RomError::Kind::BadOffset,
-                       QStringLiteral("Name pointer %1 lies before the start of the file.")
-                           .arg(HexDigits(pointer)));
+    Outcome why;
+    why.value = pointer;
+    if (offset < 0) {
+        why.fault = Fault::PointerBeforeStart;
+        throw RomError(RomError::Kind::BadOffset, why);
+    }
     bool tooLong = false;
     QString name = ScanName(rom, offset, &tooLong);
-    if (tooLong)
-        throw RomError(RomError::Kind::Overflow,
-                       QStringLiteral("Name at pointer %1: overflow, more than %2 characters.")
-                           .arg(HexDigits(pointer))
-                           .arg(MaxNameLength));
+    if (tooLong) {
+        why.fault = Fault::NameTooLong;
+        throw RomError(RomError::Kind::Overflow, why);
+    }
     return name;
 }
 

@@ -35,6 +35,9 @@ struct StoredName {
 // The name at ROM offset `offset`, which must not be negative.
 StoredName ScanStoredName(RomImage& rom, qint64 offset, const NameBytes& pending = {});
 
+// The same over bytes in memory, which read as 0 past their end; `offset` must lie inside them.
+StoredName ScanNameBytes(QByteArrayView bytes, qint64 offset);
+
 // ScanStoredName's text and tooLong alone.
 QString ScanName(RomImage& rom, qint64 offset, bool* tooLong);
 

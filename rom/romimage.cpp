@@ -2,13 +2,11 @@
 
 #include "rom/newfile.h"
 
-#include <QDir>
-
 #include <algorithm>
 #include <cstring>
 
-RomError::RomError(Kind kind, const QString& message)
-    : std::runtime_error(message.toStdString()), m_kind(kind) {}
+RomError::RomError(Kind kind, Outcome outcome)
+    : std::runtime_error("image access failed"), m_kind(kind), m_outcome(std::move(outcome)) {}
 
 QString HexDigits(qint64 value) {
     return QString::number(value, 16).toUpper();
@@ -18,8 +16,8 @@ QString HexOffset(qint64 offset) {
     return QStringLiteral("0x") + HexDigits(offset);
 }
 
-std::unique_ptr<RomImage> OpenRomImage(const QString& path, QString* error) {
-    auto file = OpenImageFile(path, error);
+std::unique_ptr<RomImage> OpenRomImage(const QString& path, Outcome* fault) {
+    auto file = OpenImageFile(path, fault);
     if (!file)
         return nullptr;
     return std::make_unique<RomImage>(path, *file);
@@ -35,7 +33,7 @@ RomImage::~RomImage() {
 qint64 RomImage::size() const {
     const IoResult size = FileSize(m_file);
     if (size.count < 0)
-        fail("find the size of", 0, size.error);
+        fail(Operation::Size, 0, size.error);
     return size.count;
 }
 
@@ -57,38 +55,44 @@ void RomImage::ensureBackup() {
     if (!m_backupWanted || m_backupMade)
         return;
     const QString backup = backupPath();
-    const auto refuse = [&](const QString& reason) {
-        throw RomError(RomError::Kind::Io, QStringLiteral("Cannot make the backup %1 of %2:\n%3.")
-                                               .arg(QDir::toNativeSeparators(backup),
-                                                    QDir::toNativeSeparators(m_path), reason));
+    Outcome why;
+    why.fault = Fault::BackupNotMade;
+    why.file = m_path;
+    why.other = backup;
+    const auto refuse = [&](int error) {
+        why.error = error;
+        throw RomError(RomError::Kind::Io, why);
     };
     // A FIFO or a device at the backup's name is someone's, not a backup to replace.
-    if (const auto node = NodeAtPath(backup))
-        refuse(*node);
+    if (const auto node = NodeAtPath(backup)) {
+        why.node = *node;
+        refuse(*node == NodeKind::Folder ? FolderError() : 0);
+    }
     // Written beside the old backup and moved over it only once synced: a failure leaves the
     // older backup whole, and a link at its name is replaced, never written through. The copy is
     // read through the open file, so it is of the image being written, whatever the path names by
     // now, and it may be read by those who may read the image, and no others.
     NewFile file(backup);
     if (!file.open(PermissionsOfFile(m_file)))
-        refuse(file.errorString());
+        refuse(file.error());
     QByteArray chunk(1 << 20, Qt::Uninitialized);
     for (qint64 done = 0;;) {
         const IoResult got = readRaw(done, chunk.data(), chunk.size());
         if (got.count < 0)
-            refuse(SystemReason(got.error));
+            refuse(got.error);
         if (got.count == 0)
             break;
         if (!file.write(chunk.constData(), got.count))
-            refuse(file.errorString());
+            refuse(file.error());
         done += got.count;
     }
     if (!file.commit())
-        refuse(file.errorString());
+        refuse(file.error());
     // The last look before the first write: the path must still name the file written into.
-    if (pathState() != PathState::Same)
-        refuse(QStringLiteral("another program replaced, moved or deleted the image while its "
-                              "backup was made"));
+    if (pathState() != PathState::Same) {
+        why.changed = true;
+        refuse(0);
+    }
     m_backupMade = true;
 }
 
@@ -98,11 +102,19 @@ void RomImage::refresh() {
     m_lastPage = nullptr;
 }
 
-void RomImage::fail(const char* action, qint64 pos, int error) const {
-    throw RomError(RomError::Kind::Io,
-                   QStringLiteral("Cannot %1 %2 at offset %3:\n%4.")
-                       .arg(QLatin1String(action), QDir::toNativeSeparators(m_path), HexOffset(pos),
-                            SystemReason(error)));
+Outcome RomImage::outcome(Fault fault, Operation operation, qint64 pos) const {
+    Outcome o;
+    o.fault = fault;
+    o.operation = operation;
+    o.file = m_path;
+    o.offset = pos;
+    return o;
+}
+
+void RomImage::fail(Operation operation, qint64 pos, int error) const {
+    Outcome o = outcome(Fault::SystemCall, operation, pos);
+    o.error = error;
+    throw RomError(RomError::Kind::Io, o);
 }
 
 const RomImage::Page& RomImage::page(qint64 index) {
@@ -118,7 +130,7 @@ const RomImage::Page& RomImage::page(qint64 index) {
                 start + filled, reinterpret_cast<char*>(fresh->data()) + filled, PageSize - filled);
             if (got.count < 0) {
                 m_pages.erase(index);
-                fail("read", start + filled, got.error);
+                fail(Operation::Read, start + filled, got.error);
             }
             if (got.count == 0)
                 break;
@@ -133,17 +145,13 @@ const RomImage::Page& RomImage::page(qint64 index) {
     return *slot;
 }
 
-void RomImage::checkPosition(const char* action, qint64 pos) const {
+void RomImage::checkPosition(Operation operation, qint64 pos) const {
     if (pos < 0)
-        throw RomError(
-            RomError::Kind::BadOffset,
-            QStringLiteral("Cannot %1 %2 at offset -%3: the position lies before the "
-                           "start of the file.")
-                .arg(QLatin1String(action), QDir::toNativeSeparators(m_path), HexOffset(-pos)));
+        throw RomError(RomError::Kind::BadOffset, outcome(Fault::BeforeStart, operation, pos));
 }
 
 void RomImage::read(qint64 pos, quint8* out, qint64 len) {
-    checkPosition("read", pos);
+    checkPosition(Operation::Read, pos);
     while (len > 0) {
         const qint64 index = pos / PageSize;
         const qint64 within = pos % PageSize;
@@ -170,23 +178,20 @@ quint8 RomImage::readByte(qint64 pos) {
 
 void RomImage::write(qint64 pos, quint8 value) {
     if (m_readOnly)
-        throw RomError(RomError::Kind::Io,
-                       QStringLiteral("Cannot write to %1 at offset %2:\nthe file is open for "
-                                      "reading only.")
-                           .arg(QDir::toNativeSeparators(m_path), HexOffset(pos)));
-    checkPosition("write to", pos);
+        throw RomError(RomError::Kind::Io, outcome(Fault::OpenForReading, Operation::Write, pos));
+    checkPosition(Operation::Write, pos);
     ensureBackup();
     const char byte = char(value);
     const IoResult done = writeRaw(pos, &byte, 1);
     if (done.count != 1)
-        fail("write to", pos, done.error);
+        fail(Operation::Write, pos, done.error);
     if (auto found = m_pages.find(pos / PageSize); found != m_pages.end())
         (*found->second)[size_t(pos % PageSize)] = value;
 }
 
 void RomImage::sync() {
     if (const int error = SyncFile(m_file))
-        fail("sync", 0, error);
+        fail(Operation::Sync, 0, error);
 }
 
 IoResult RomImage::readRaw(qint64 pos, char* out, qint64 len) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rom/outcome.h"
 #include "rom/systemfile.h"
 
 #include <QString>
@@ -10,8 +11,8 @@
 #include <stdexcept>
 #include <unordered_map>
 
-// An error of the image layer. Callers decide what the user is told; the message already names
-// the operation, the offset, the file and the operating system's reason.
+// An error of the image layer. Callers decide what the user is told; the outcome names the
+// operation, the offset, the file and the operating system's code.
 class RomError : public std::runtime_error {
 public:
     enum class Kind {
@@ -19,12 +20,13 @@ public:
         BadOffset, // an offset before the start of the file
         Io,        // the operating system refused a read, a write or a sync
     };
-    RomError(Kind kind, const QString& message);
+    RomError(Kind kind, Outcome outcome);
     Kind kind() const { return m_kind; }
-    QString message() const { return QString::fromUtf8(what()); }
+    const Outcome& outcome() const { return m_outcome; }
 
 private:
     Kind m_kind;
+    Outcome m_outcome;
 };
 
 // The one open image. Reads go through a small page cache so that a table load costs a few system
@@ -71,6 +73,10 @@ public:
     // Hands the written bytes to the disk.
     void sync();
 
+    // The writers' lock (see LockForWriting): 0, or the system's code.
+    int lockForWriting(int waitMs) { return LockForWriting(m_file, waitMs); }
+    void unlockForWriting() { UnlockForWriting(m_file); }
+
 protected:
     // The two system calls behind the cache, virtual so that tests can inject faults.
     virtual IoResult readRaw(qint64 pos, char* out, qint64 len);
@@ -80,8 +86,9 @@ private:
     static constexpr qint64 PageSize = 4096;
     using Page = std::array<quint8, PageSize>;
     const Page& page(qint64 index);
-    [[noreturn]] void fail(const char* action, qint64 pos, int error) const;
-    void checkPosition(const char* action, qint64 pos) const;
+    Outcome outcome(Fault fault, Operation operation, qint64 pos) const;
+    [[noreturn]] void fail(Operation operation, qint64 pos, int error) const;
+    void checkPosition(Operation operation, qint64 pos) const;
 
     QString m_path;
     FileHandle m_file;
@@ -95,8 +102,9 @@ private:
     const Page* m_lastPage = nullptr;
 };
 
-// Opens an image as a RomImage, or returns null with the reason in `error`.
-std::unique_ptr<RomImage> OpenRomImage(const QString& path, QString* error);
+// Opens an image as a RomImage, or returns null with the reason in `fault` (NotAFile or a
+// SystemCall of Operation::Read).
+std::unique_ptr<RomImage> OpenRomImage(const QString& path, Outcome* fault);
 
 // Upper-case hexadecimal without prefix or leading zeros, the one form every hexadecimal text of
 // the program builds on: "1810".

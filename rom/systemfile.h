@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rom/outcome.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -39,14 +41,15 @@ struct IoResult {
 // (every write through it then fails with a clear message). Another program may read and write
 // the file while it is open. Only a regular file is taken: a directory, a missing path, a FIFO, a
 // socket or a device is refused, and the open never waits for another process (a FIFO with no
-// writer would block it forever). On failure `error` gets the reason.
+// writer would block it forever). On failure `fault` gets why: NotAFile with what stands there, or
+// the system's code (a folder is refused with the system's own code for one).
 // With `writable` false, the file is opened for reading alone, as one that cannot be written is.
-std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, QString* error);
-inline std::optional<OpenedFile> OpenImageFile(const QString& path, QString* error) {
-    return OpenSystemFile(path, true, error);
+std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, Outcome* fault);
+inline std::optional<OpenedFile> OpenImageFile(const QString& path, Outcome* fault) {
+    return OpenSystemFile(path, true, fault);
 }
-inline std::optional<OpenedFile> OpenImageFileForReading(const QString& path, QString* error) {
-    return OpenSystemFile(path, false, error);
+inline std::optional<OpenedFile> OpenImageFileForReading(const QString& path, Outcome* fault) {
+    return OpenSystemFile(path, false, fault);
 }
 void CloseFile(FileHandle file);
 
@@ -81,8 +84,16 @@ void RemoveFile(const QString& path);
 int PermissionsOfFile(FileHandle file);
 int PermissionsAtPath(const QString& path);
 // What stands at `path` itself, links not followed, when it is neither a regular file, a link nor
-// nothing: "it is a FIFO (a named pipe), not a file". A new file must never be moved over one.
-std::optional<QString> NodeAtPath(const QString& path);
+// nothing. A new file must never be moved over one.
+std::optional<NodeKind> NodeAtPath(const QString& path);
+// The system's code for "this is a folder", which names a folder in messages.
+int FolderError();
+
+// Takes the image's writers' lock on `file`, waiting up to `waitMs` for another writer to let go:
+// 0, or the system's code (the one for "in use" when the wait ran out). Readers are never held
+// up: the lock guards writers against each other, not the bytes.
+int LockForWriting(FileHandle file, int waitMs);
+void UnlockForWriting(FileHandle file);
 
 // The system's own text for an error code.
 QString SystemReason(int error);

@@ -8,20 +8,28 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 // What a path that is not a regular file names, for the message that refuses it.
-QString kindOfNonFile(mode_t mode) {
+NodeKind kindOfNonFile(mode_t mode) {
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a FIFO (a named pipe), not a file");
+        return NodeKind::Fifo;
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a file");
+        return NodeKind::Socket;
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not a file");
-    return QStringLiteral("it is not a regular file");
+        return NodeKind::Device;
+    return NodeKind::Other;
+}
+
+Outcome systemFault(int error) {
+    Outcome fault;
+    fault.fault = Fault::SystemCall;
+    fault.error = error;
+    return fault;
 }
 
 FileIdentity identityOf(const struct stat& info) {
@@ -30,7 +38,7 @@ FileIdentity identityOf(const struct stat& info) {
 
 } // namespace
 
-std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, QString* error) {
+std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, Outcome* fault) {
     const QByteArray name = QFile::encodeName(path);
     OpenedFile file;
     int fd = -1;
@@ -45,24 +53,26 @@ std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, QSt
         file.readOnly = true;
     }
     if (fd < 0) {
-        if (error)
-            *error = SystemReason(errno);
+        if (fault)
+            *fault = systemFault(errno);
         return std::nullopt;
     }
     struct stat info {};
-    QString refusal;
-    if (::fstat(fd, &info) != 0)
-        refusal = SystemReason(errno);
-    else if (S_ISDIR(info.st_mode))
-        refusal = SystemReason(EISDIR);
-    else if (!S_ISREG(info.st_mode))
-        refusal = kindOfNonFile(info.st_mode);
-    else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
-        refusal = SystemReason(errno);
-    if (!refusal.isEmpty()) {
+    Outcome refusal;
+    if (::fstat(fd, &info) != 0) {
+        refusal = systemFault(errno);
+    } else if (S_ISDIR(info.st_mode)) {
+        refusal = systemFault(EISDIR);
+    } else if (!S_ISREG(info.st_mode)) {
+        refusal.fault = Fault::NotAFile;
+        refusal.node = kindOfNonFile(info.st_mode);
+    } else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        refusal = systemFault(errno);
+    }
+    if (refusal.failed()) {
         ::close(fd);
-        if (error)
-            *error = refusal;
+        if (fault)
+            *fault = refusal;
         return std::nullopt;
     }
     file.handle = fd;
@@ -188,12 +198,34 @@ int PermissionsAtPath(const QString& path) {
                : -1;
 }
 
-std::optional<QString> NodeAtPath(const QString& path) {
+std::optional<NodeKind> NodeAtPath(const QString& path) {
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode) ||
         S_ISLNK(info.st_mode))
         return std::nullopt;
-    return S_ISDIR(info.st_mode) ? SystemReason(EISDIR) : kindOfNonFile(info.st_mode);
+    return S_ISDIR(info.st_mode) ? NodeKind::Folder : kindOfNonFile(info.st_mode);
+}
+
+int FolderError() {
+    return EISDIR;
+}
+
+int LockForWriting(FileHandle file, int waitMs) {
+    // flock, not fcntl locks: those belong to the process and are dropped when any of its
+    // descriptors of the file closes, the backup's reads and a reload's included.
+    for (int waited = 0;; waited += 10) {
+        if (::flock(int(file), LOCK_EX | LOCK_NB) == 0)
+            return 0;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return errno;
+        if (waited >= waitMs)
+            return EWOULDBLOCK;
+        ::usleep(10000);
+    }
+}
+
+void UnlockForWriting(FileHandle file) {
+    ::flock(int(file), LOCK_UN);
 }
 
 QString SystemReason(int error) {

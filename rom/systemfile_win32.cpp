@@ -31,19 +31,25 @@ std::optional<QString> formatted(DWORD error) {
     return reason;
 }
 
-std::optional<OpenedFile> refuse(QString* error, const QString& reason) {
-    if (error)
-        *error = reason;
+std::optional<OpenedFile> refuse(Outcome* fault, DWORD error) {
+    if (fault) {
+        *fault = Outcome{};
+        fault->fault = Fault::SystemCall;
+        fault->error = int(error);
+    }
     return std::nullopt;
 }
 
 // What a name that is not a disk file leads to, for the message that refuses it.
-QString kindOfNonFile(DWORD type) {
-    if (type == FILE_TYPE_PIPE)
-        return QStringLiteral("it is a pipe, not a file");
-    if (type == FILE_TYPE_CHAR)
-        return QStringLiteral("it is a device, not a file");
-    return QStringLiteral("it is not a disk file");
+std::optional<OpenedFile> refuseNonFile(Outcome* fault, DWORD type) {
+    if (fault) {
+        *fault = Outcome{};
+        fault->fault = Fault::NotAFile;
+        fault->node = type == FILE_TYPE_PIPE   ? NodeKind::Pipe
+                      : type == FILE_TYPE_CHAR ? NodeKind::Device
+                                               : NodeKind::Other;
+    }
+    return std::nullopt;
 }
 
 std::optional<FileIdentity> identityOf(HANDLE handle, int* links, DWORD* error) {
@@ -71,13 +77,12 @@ OVERLAPPED at(qint64 pos) {
 
 } // namespace
 
-std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, QString* error) {
+std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, Outcome* fault) {
     const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
     const DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         // CreateFileW would only say "Access is denied".
-        return refuse(error, formatted(DirectoryNotSupported)
-                                 .value_or(QStringLiteral("it is a folder, not a file")));
+        return refuse(fault, DirectoryNotSupported);
     // Other programs (an emulator, a hex editor) may read, write, rename or delete the file
     // while it is open here, as they may on Linux.
     const DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
@@ -105,17 +110,17 @@ std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, QSt
         file.readOnly = true;
     }
     if (handle == INVALID_HANDLE_VALUE)
-        return refuse(error, SystemReason(int(reason)));
+        return refuse(fault, reason);
     // NUL, a console or a pipe opens like a file but is none.
     if (const DWORD type = GetFileType(handle); type != FILE_TYPE_DISK) {
         CloseHandle(handle);
-        return refuse(error, kindOfNonFile(type));
+        return refuseNonFile(fault, type);
     }
     int links = 0;
     file.identity = identityOf(handle, &links, &reason);
     if (!file.identity) {
         CloseHandle(handle);
-        return refuse(error, SystemReason(int(reason)));
+        return refuse(fault, reason);
     }
     file.handle = reinterpret_cast<FileHandle>(handle);
     return file;
@@ -252,17 +257,47 @@ int PermissionsAtPath(const QString&) {
     return -1;
 }
 
-std::optional<QString> NodeAtPath(const QString& path) {
+std::optional<NodeKind> NodeAtPath(const QString& path) {
     const DWORD attributes =
         GetFileAttributesW(QDir::toNativeSeparators(path).toStdWString().c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
         (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
         return std::nullopt;
-    return formatted(DirectoryNotSupported).value_or(QStringLiteral("it is a folder, not a file"));
+    return NodeKind::Folder;
+}
+
+int FolderError() {
+    return int(DirectoryNotSupported);
+}
+
+int LockForWriting(FileHandle file, int waitMs) {
+    // One byte far past any image's end: locking it keeps other writers out without holding up
+    // a single read or write of the bytes themselves.
+    for (int waited = 0;; waited += 10) {
+        OVERLAPPED where = at(qint64(1) << 62);
+        if (LockFileEx(asHandle(file), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                       &where))
+            return 0;
+        const DWORD error = GetLastError();
+        if (error != ERROR_LOCK_VIOLATION && error != ERROR_IO_PENDING)
+            return int(error);
+        if (waited >= waitMs)
+            return int(ERROR_LOCK_VIOLATION);
+        Sleep(10);
+    }
+}
+
+void UnlockForWriting(FileHandle file) {
+    OVERLAPPED where = at(qint64(1) << 62);
+    UnlockFileEx(asHandle(file), 0, 1, 0, &where);
 }
 
 QString SystemReason(int error) {
-    return formatted(DWORD(error)).value_or(QStringLiteral("system error %1").arg(error));
+    // The folder's code may have no text of its own on older systems.
+    return formatted(DWORD(error))
+        .value_or(DWORD(error) == DirectoryNotSupported
+                      ? QStringLiteral("it is a folder, not a file")
+                      : QStringLiteral("system error %1").arg(error));
 }
 
 int DiskFullError() {

@@ -1,6 +1,6 @@
 #include "windowkit/fieldcontrols.h"
 
-#include "fields/numericfield.h"
+#include "windowkit/numericfield.h"
 #include "windowkit/selectline.h"
 
 #include <QCheckBox>

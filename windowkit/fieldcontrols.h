@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fields/recordfield.h"
+#include "tables/recordfield.h"
 
 #include <initializer_list>
 #include <vector>

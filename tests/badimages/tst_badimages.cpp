@@ -32,7 +32,7 @@
 
 namespace {
 
-enum class Fault {
+enum class Trouble {
     None,
     OtherEntryChanged,
     DeleteWhileOpen,
@@ -48,7 +48,8 @@ enum class Fault {
     ReadOnly,
     FailFirstWrite,
     FailThirdWrite,
-    FailLastWrite
+    FailLastWrite,
+    FailThirdWriteForGood
 };
 enum class Editor { Items, Enemies };
 
@@ -167,23 +168,24 @@ void tst_BadImages::editAndSave_data() {
     for (const Image& image : images)
         for (const Editor editor : {Editor::Items, Editor::Enemies})
             QTest::addRow("%s, %s", image.name, editor == Editor::Items ? "items" : "enemies")
-                << image.bytes << int(Fault::None) << int(editor);
-    const std::pair<const char*, Fault> faults[] = {
-        {"another entry changed by another program", Fault::OtherEntryChanged},
-        {"deleted while open", Fault::DeleteWhileOpen},
-        {"replaced while open", Fault::ReplaceWhileOpen},
-        {"the entry changed by another program", Fault::EntryChanged},
-        {"backup impossible", Fault::BackupImpossible},
-        {"backup a link to the image", Fault::BackupLinksToImage},
-        {"backup a link to another file", Fault::BackupLinksToOther},
-        {"backup a dangling link", Fault::BackupLinksNowhere},
-        {"backup write fails", Fault::BackupWriteFails},
-        {"backup sync fails", Fault::BackupSyncFails},
-        {"truncated while open", Fault::TruncateWhileOpen},
-        {"read-only", Fault::ReadOnly},
-        {"write fails after the first", Fault::FailFirstWrite},
-        {"write fails after the third", Fault::FailThirdWrite},
-        {"last write fails", Fault::FailLastWrite},
+                << image.bytes << int(Trouble::None) << int(editor);
+    const std::pair<const char*, Trouble> faults[] = {
+        {"another entry changed by another program", Trouble::OtherEntryChanged},
+        {"deleted while open", Trouble::DeleteWhileOpen},
+        {"replaced while open", Trouble::ReplaceWhileOpen},
+        {"the entry changed by another program", Trouble::EntryChanged},
+        {"backup impossible", Trouble::BackupImpossible},
+        {"backup a link to the image", Trouble::BackupLinksToImage},
+        {"backup a link to another file", Trouble::BackupLinksToOther},
+        {"backup a dangling link", Trouble::BackupLinksNowhere},
+        {"backup write fails", Trouble::BackupWriteFails},
+        {"backup sync fails", Trouble::BackupSyncFails},
+        {"truncated while open", Trouble::TruncateWhileOpen},
+        {"read-only", Trouble::ReadOnly},
+        {"write fails after the first", Trouble::FailFirstWrite},
+        {"write fails after the third", Trouble::FailThirdWrite},
+        {"last write fails", Trouble::FailLastWrite},
+        {"writes fail for good after the third", Trouble::FailThirdWriteForGood},
     };
     for (const auto& [name, fault] : faults)
         for (const Editor editor : {Editor::Items, Editor::Enemies})
@@ -196,7 +198,7 @@ void tst_BadImages::editAndSave() {
     QFETCH(int, fault);
     QFETCH(int, editor);
     const Editor which = Editor(editor);
-    const Fault f = Fault(fault);
+    const Trouble f = Trouble(fault);
     const QByteArray original = image;
     ImageOnDisk disk(image);
     const QString backup = disk.path() + QStringLiteral(".bak");
@@ -214,23 +216,27 @@ void tst_BadImages::editAndSave() {
 
     const int writes = which == Editor::Items ? 8 : 20;
     switch (f) {
-    case Fault::TruncateWhileOpen:
+    case Trouble::TruncateWhileOpen:
         QVERIFY(QFile::resize(disk.path(), 0x100));
         image.truncate(0x100);
         break;
-    case Fault::ReadOnly:
+    case Trouble::ReadOnly:
         // Permissions do not stop root, so the image is opened for reading alone directly.
         modStuff::RomFile =
             std::make_unique<RomImage>(disk.path(), *OpenImageFileForReading(disk.path(), nullptr));
         break;
-    case Fault::FailFirstWrite:
-        modStuff::RomFile = std::make_unique<FailingRom>(disk.path(), 1);
+    // One write fails, and the old bytes then go back; or every write fails from the fourth on.
+    case Trouble::FailFirstWrite:
+        modStuff::RomFile = std::make_unique<FailingRom>(disk.path(), 1, 1);
         break;
-    case Fault::FailThirdWrite:
+    case Trouble::FailThirdWrite:
+        modStuff::RomFile = std::make_unique<FailingRom>(disk.path(), 3, 1);
+        break;
+    case Trouble::FailLastWrite:
+        modStuff::RomFile = std::make_unique<FailingRom>(disk.path(), writes - 1, 1);
+        break;
+    case Trouble::FailThirdWriteForGood:
         modStuff::RomFile = std::make_unique<FailingRom>(disk.path(), 3);
-        break;
-    case Fault::FailLastWrite:
-        modStuff::RomFile = std::make_unique<FailingRom>(disk.path(), writes - 1);
         break;
     default:
         break;
@@ -270,37 +276,37 @@ void tst_BadImages::editAndSave() {
     QString refusal, linkTarget;
     QByteArray targetBytes;
     switch (f) {
-    case Fault::OtherEntryChanged:
+    case Trouble::OtherEntryChanged:
         image[valueAt - (end - first + 1)] = char(0x42);
         QVERIFY(WriteFileBytes(disk.path(), image));
         break;
-    case Fault::EntryChanged:
-    case Fault::ReplaceWhileOpen: {
+    case Trouble::EntryChanged:
+    case Trouble::ReplaceWhileOpen: {
         image[valueAt] = char(0x42);
-        const bool inPlace = f == Fault::EntryChanged;
+        const bool inPlace = f == Trouble::EntryChanged;
         QVERIFY(inPlace ? WriteFileBytes(disk.path(), image)
                         : ReplaceFileBytes(disk.path(), image));
         refusal = QLatin1String(inPlace ? "another program changed" : "replaced on disk");
         break;
     }
-    case Fault::DeleteWhileOpen:
+    case Trouble::DeleteWhileOpen:
         if (WineKeepsDeletedNames())
             QSKIP("Wine keeps a deleted open file's name and reports no pending delete");
         QVERIFY(QFile::remove(disk.path()));
         refusal = QStringLiteral("deleted or moved away");
         break;
-    case Fault::BackupImpossible:
+    case Trouble::BackupImpossible:
         QVERIFY(QDir().mkdir(backup));
         refusal = QStringLiteral("Cannot make the backup");
         break;
-    case Fault::BackupLinksToImage:
-    case Fault::BackupLinksToOther:
-    case Fault::BackupLinksNowhere: {
-        linkTarget = f == Fault::BackupLinksToImage ? disk.path()
-                     : f == Fault::BackupLinksToOther
+    case Trouble::BackupLinksToImage:
+    case Trouble::BackupLinksToOther:
+    case Trouble::BackupLinksNowhere: {
+        linkTarget = f == Trouble::BackupLinksToImage ? disk.path()
+                     : f == Trouble::BackupLinksToOther
                          ? m_dir.filePath(QStringLiteral("theirs"))
                          : m_dir.filePath(QStringLiteral("nowhere/none"));
-        if (f == Fault::BackupLinksToOther)
+        if (f == Trouble::BackupLinksToOther)
             QVERIFY(WriteFileBytes(linkTarget, "theirs"));
         targetBytes = FileBytes(linkTarget);
         std::error_code error;
@@ -309,15 +315,20 @@ void tst_BadImages::editAndSave() {
             QSKIP("symbolic links cannot be made here");
         break;
     }
-    case Fault::BackupWriteFails:
-    case Fault::BackupSyncFails: {
+    case Trouble::BackupWriteFails:
+    case Trouble::BackupSyncFails: {
         // An older backup, which a failed one must leave whole.
         QVERIFY(WriteFileBytes(backup, "older"));
-        const auto step = f == Fault::BackupWriteFails ? NewFileStep::Write : NewFileStep::Sync;
+        const auto step = f == Trouble::BackupWriteFails ? NewFileStep::Write : NewFileStep::Sync;
         SetNewFileFault([step](NewFileStep at) { return at == step ? DiskFullError() : 0; });
         refusal = SystemReason(DiskFullError());
         break;
     }
+    case Trouble::FailFirstWrite:
+    case Trouble::FailThirdWrite:
+    case Trouble::FailLastWrite:
+        refusal = SystemReason(DiskFullError());
+        break;
     default:
         break;
     }
@@ -326,13 +337,13 @@ void tst_BadImages::editAndSave() {
     // The saved entry is still shown, and it shows what the file holds.
     QCOMPARE(list->currentIndex(), last);
     const bool fits = image.size() > end;
-    const bool failing = f >= Fault::ReadOnly;
+    const bool failing = f >= Trouble::ReadOnly;
     QCOMPARE(m_messages.size(), fits && !failing && refusal.isEmpty() ? 0 : 1);
     if (!refusal.isEmpty())
         QVERIFY2(m_messages.first().contains(refusal) &&
                      m_messages.first().contains(QStringLiteral("Nothing was written")),
                  qPrintable(m_messages.first()));
-    if (f == Fault::DeleteWhileOpen) {
+    if (f == Trouble::DeleteWhileOpen) {
         // Nothing is made at the path; the window still shows the deleted file as it was.
         QVERIFY(!QFile::exists(disk.path()));
         QCOMPARE(field->text(), QString::number(quint8(image.at(valueAt))));
@@ -352,14 +363,16 @@ void tst_BadImages::editAndSave() {
                                ? (quint8(now.at(valueAt + 1)) & 3) << 8
                                : 0;
     QCOMPARE(field->text(), QString::number(stored + storedHigh));
-    if (f == Fault::FailThirdWrite || f == Fault::FailFirstWrite)
-        QVERIFY2(m_messages.first().contains(QStringLiteral("kept in the file")),
+    if (f == Trouble::FailThirdWriteForGood)
+        QVERIFY2(m_messages.first().contains(QStringLiteral("stopped at the")),
                  qPrintable(m_messages.first()));
 
     // A save that wrote made one backup, of the image as it was opened, and a second save in the
-    // same opening leaves it alone.
-    const bool wrote = fits && refusal.isEmpty() && f != Fault::ReadOnly;
-    const bool older = f == Fault::BackupWriteFails || f == Fault::BackupSyncFails;
+    // same opening leaves it alone. One whose writes were put back made it too.
+    const bool rolledBack =
+        f == Trouble::FailFirstWrite || f == Trouble::FailThirdWrite || f == Trouble::FailLastWrite;
+    const bool wrote = (fits && refusal.isEmpty() && f != Trouble::ReadOnly) || rolledBack;
+    const bool older = f == Trouble::BackupWriteFails || f == Trouble::BackupSyncFails;
     QCOMPARE(QFileInfo(backup).isFile(), wrote || older);
     if (older)
         QCOMPARE(FileBytes(backup), QByteArray("older"));
@@ -367,20 +380,20 @@ void tst_BadImages::editAndSave() {
         // The link was replaced, never followed: what it led to is as it was.
         QVERIFY(!QFileInfo(backup).isSymLink());
         QCOMPARE(modStuff::RomFile->pathState(), RomImage::PathState::Same);
-        if (f != Fault::BackupLinksToImage)
+        if (f != Trouble::BackupLinksToImage)
             QCOMPARE(FileBytes(linkTarget), targetBytes);
-        QCOMPARE(QFile::exists(linkTarget), f != Fault::BackupLinksNowhere);
+        QCOMPARE(QFile::exists(linkTarget), f != Trouble::BackupLinksNowhere);
     }
     if (wrote)
         QCOMPARE(QFile::permissions(backup), QFile::permissions(disk.path()));
-    if (wrote && !failing) {
+    if (wrote && !failing && !rolledBack) {
         field->selectAll();
         QTest::keyClicks(field, QStringLiteral("78"));
         window->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
         QCOMPARE(field->text(), QStringLiteral("78"));
     }
     if (wrote)
-        QCOMPARE(FileBytes(backup), f == Fault::OtherEntryChanged ? image : original);
+        QCOMPARE(FileBytes(backup), f == Trouble::OtherEntryChanged ? image : original);
 }
 
 void tst_BadImages::failedLoadDisablesSave() {

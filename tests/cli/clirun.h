@@ -15,14 +15,14 @@ struct CliRun {
     QString err;
 };
 
-// With `failAt`, the image refuses its writes from that one on, as FailingRom does.
-inline CliRun RunTool(const QStringList& arguments, int failAt = -1) {
+// With `failAt`, the image refuses `failures` of its writes from that one on, as FailingRom does.
+inline CliRun RunTool(const QStringList& arguments, int failAt = -1, int failures = -1) {
     CliRun run;
     QTextStream out(&run.out), err(&run.err);
     Io io{out, err};
     if (failAt >= 0)
-        io.openImage = [failAt](const QString& path, QString*) {
-            return std::make_unique<FailingRom>(path, failAt);
+        io.openImage = [failAt, failures](const QString& path, Outcome*) {
+            return std::make_unique<FailingRom>(path, failAt, failures);
         };
     run.code = RunCli(QStringList{QStringLiteral("tolvane-cli")} + arguments, io);
     out.flush();

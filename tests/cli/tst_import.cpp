@@ -1,8 +1,9 @@
-#include "cli/tablerows.h"
+#include "cli/knowntables.h"
 #include "clirun.h"
 #include "enemies/enemyrecord.h"
 #include "items/itemrecord.h"
 #include "support/testsupport.h"
+#include "tables/tablerows.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,7 +46,7 @@ QByteArray csv(const QStringList& lines) {
 }
 
 int columnOf(const QString& table, const QString& name) {
-    const QList<Column>& columns = Columns(*TableNamed(table));
+    const QList<Column>& columns = Columns(TableNamed(KnownTables(), table));
     for (int k = 0; k < columns.size(); ++k)
         if (columns[k].name == name)
             return k;
@@ -327,37 +328,50 @@ void tst_Import::shortFileRefusesEntriesBeyondItsEnd() {
 }
 
 void tst_Import::backupAndPartialWrites_data() {
-    // Costs of items 1 and 2 change in both bytes: four writes, the first `failAt` of which land.
+    // Costs of items 1 and 2 change in both bytes: four writes. From write `failAt` on, `failures`
+    // writes fail (-1: all); the bytes written before go back unless those writes fail too.
     QTest::addColumn<QString>("command"); // "import", or the arguments after rename IMAGE
     QTest::addColumn<int>("failAt");      // -1: no write fails
+    QTest::addColumn<int>("failures");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("backup");
-    QTest::newRow("import") << "import" << -1 << 0 << "2 entries" << true;
-    QTest::newRow("import --no-backup") << "import|--no-backup" << -1 << 0 << "" << false;
-    QTest::newRow("rename --no-backup") << "--item|3|Quall|--no-backup" << -1 << 0 << "" << false;
-    QTest::newRow("import, first write") << "import" << 0 << 1 << "nothing was written to" << true;
+    QTest::addColumn<int>("landed"); // bytes that differ afterwards, when a write failed
+    QTest::newRow("import") << "import" << -1 << 0 << 0 << "2 entries" << true << 0;
+    QTest::newRow("import --no-backup") << "import|--no-backup" << -1 << 0 << 0 << "" << false << 0;
+    QTest::newRow("rename --no-backup")
+        << "--item|3|Quall|--no-backup" << -1 << 0 << 0 << "" << false << 0;
+    QTest::newRow("import, first write")
+        << "import" << 0 << -1 << 1 << "Nothing was written." << true << 0;
+    QTest::newRow("import, third write, put back")
+        << "import" << 2 << 1 << 1 << "Nothing was written." << true << 0;
+    QTest::newRow("import, last write, put back")
+        << "import|--no-backup" << 3 << 1 << 1 << "Nothing was written." << false << 0;
     QTest::newRow("import, inside an entry")
-        << "import" << 1 << 3
-        << "Written: part of item 1.\nNot written: the rest of item 1, item 2.\nThe backup "
-        << true;
+        << "import" << 1 << -1 << 3
+        << "Written: part of item 1.\nNot written: the rest of item 1, item 2.\nThe backup " << true
+        << 1;
     QTest::newRow("import, between entries")
-        << "import|--no-backup" << 2 << 3
-        << "Written: item 1.\nNot written: item 2.\nNo backup was made." << false;
+        << "import|--no-backup" << 2 << -1 << 3
+        << "Written: item 1.\nNot written: item 2.\nNo backup was made." << false << 2;
     QTest::newRow("rename, first write")
-        << "--item|3|Quall" << 0 << 1 << "Nothing was written." << true;
+        << "--item|3|Quall" << 0 << -1 << 1 << "Nothing was written." << true << 0;
+    QTest::newRow("rename, second write, put back")
+        << "--item|3|Quall" << 1 << 1 << 1 << "Nothing was written." << true << 0;
     QTest::newRow("rename, inside the name")
-        << "--item|3|Quall" << 1 << 3
+        << "--item|3|Quall" << 1 << -1 << 3
         << "Written: part of the name of item 3.\nNot written: the rest of the name of item 3."
-        << true;
+        << true << 1;
 }
 
 void tst_Import::backupAndPartialWrites() {
     QFETCH(QString, command);
     QFETCH(int, failAt);
+    QFETCH(int, failures);
     QFETCH(int, code);
     QFETCH(QString, text);
     QFETCH(bool, backup);
+    QFETCH(int, landed);
     Workspace w;
     QStringList lines = w.exportLines(QStringLiteral("items"));
     const int cost = columnOf(QStringLiteral("items"), QStringLiteral("cost"));
@@ -374,11 +388,11 @@ void tst_Import::backupAndPartialWrites() {
                   words
             : QStringList{QStringLiteral("rename"), w.disk.path()} + words;
     const QByteArray before = w.disk.bytes();
-    const CliRun run = RunTool(arguments, failAt);
+    const CliRun run = RunTool(arguments, failAt, failures);
     QCOMPARE(run.code, code);
     QVERIFY2(run.out.contains(text) || run.err.contains(text), qPrintable(run.out + run.err));
     if (failAt >= 0)
-        QCOMPARE(DifferingOffsets(before, w.disk.bytes()).size(), failAt);
+        QCOMPARE(DifferingOffsets(before, w.disk.bytes()).size(), landed);
     const QString bak = w.disk.path() + QStringLiteral(".bak");
     QCOMPARE(QFile::exists(bak), backup);
     if (backup)

@@ -12,8 +12,8 @@ namespace {
 constexpr int N = 57;
 constexpr int Base = 0x2C030 + 32 * N;
 
-QString save(RomImage& rom, int n, const EntryForm& form) {
-    return SaveEntry(rom, EnemyFormat, n, form).value_or(QString());
+Fault save(RomImage& rom, int n, const EntryForm& form) {
+    return SaveEntry(rom, EnemyFormat, n, form).fault;
 }
 
 EntryForm formOf(const EnemyRecord& r) {
@@ -76,7 +76,7 @@ void tst_EnemySave::keepsWhatItMustNotTouch() {
         cell(form, "pointer") = top ? QStringLiteral("FFFF") : value;
         cell(form, "item") = top ? QString::number(HighestItem) : value;
     }
-    QCOMPARE(save(*rom, N, form), QString());
+    QCOMPARE(save(*rom, N, form), Fault::None);
     const QByteArray after = disk.bytes();
     if (value.isEmpty())
         QCOMPARE(after, before);
@@ -128,10 +128,10 @@ void tst_EnemySave::fieldTexts() {
         {QStringLiteral("exp"), "experience"}, {QStringLiteral("money"), "money"},
         {QStringLiteral("ptr"), "pointer"},    {QStringLiteral("hp"), "hp"}};
     cell(form, keys.at(field)) = text;
-    const QString message = save(*rom, N, form);
+    const Fault saved = save(*rom, N, form);
     QByteArray expected = before;
     if (bytes.isEmpty())
-        QVERIFY(message.contains(QLatin1String("Nothing was written")));
+        QCOMPARE(saved, Fault::BadValue);
     else
         expected.replace(Base + at, bytes.size(), bytes);
     QCOMPARE(disk.bytes(), expected);
@@ -160,7 +160,7 @@ void tst_EnemySave::tenBitKeepsHighBits() {
     auto rom = disk.open();
     EntryForm form = formOf(DecodeEnemy(*rom, N));
     cell(form, "hp") = hp;
-    QCOMPARE(save(*rom, N, form), QString());
+    QCOMPARE(save(*rom, N, form), Fault::None);
     QCOMPARE(disk.bytes().mid(Base + 0x03, 2), bytes);
     rom->refresh();
     QCOMPARE(int(DecodeEnemy(*rom, N).HP), hp.toInt());
@@ -185,15 +185,14 @@ void tst_EnemySave::itemPosition() {
     EntryForm form = formOf(DecodeEnemy(*rom, N));
     QCOMPARE(cell(form, "item").toInt(), -1);
     cell(form, "item") = QString::number(position);
-    const QString message = save(*rom, N, form);
-    QCOMPARE(message.isEmpty(), stored >= 0);
+    QCOMPARE(save(*rom, N, form), stored >= 0 ? Fault::None : Fault::BadValue);
     QCOMPARE(int(quint8(disk.bytes().at(Base + 0x1E))), stored >= 0 ? stored : 0xC8);
 }
 
 void tst_EnemySave::writeOrder() {
     ImageOnDisk disk(MakeDemoImage());
     FailingRom rom(disk.path());
-    QCOMPARE(save(rom, N, formOf(DecodeEnemy(rom, N))), QString());
+    QCOMPARE(save(rom, N, formOf(DecodeEnemy(rom, N))), Fault::None);
     QList<qint64> expected;
     for (const int at : {0x18, 0x19, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F, 0x1E, 0x1A, 0x1B,
                          0x1C, 0x1D, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A})
@@ -204,13 +203,17 @@ void tst_EnemySave::writeOrder() {
 void tst_EnemySave::failureInsideTenBitValue() {
     ImageOnDisk disk(MakeDemoImage());
     const QByteArray before = disk.bytes();
-    FailingRom rom(disk.path(), 13); // after the low byte of HP
+    FailingRom rom(disk.path(), 13); // after the low byte of HP, and every write after it
     EntryForm form = formOf(DecodeEnemy(rom, N));
     cell(form, "hp") = QString::number((int(quint8(before.at(Base + 0x03))) ^ 1) | 0x100);
-    const QString message = save(rom, N, form);
-    QVERIFY2(message.contains(QLatin1String("money, part of HP.\nNot written: rest of HP, PP, "
-                                            "offense, defense.")),
-             qPrintable(message));
+    const Outcome saved = SaveEntry(rom, EnemyFormat, N, form);
+    QCOMPARE(saved.fault, Fault::WrittenInPart);
+    QCOMPARE(saved.field, QStringLiteral("HP"));
+    const auto hp = std::find_if(saved.landed.begin(), saved.landed.end(),
+                                 [](const Landed& l) { return l.field == QLatin1String("HP"); });
+    QVERIFY(hp != saved.landed.end());
+    QCOMPARE(hp->bytes, 1);
+    QCOMPARE(hp->of, 2);
     QCOMPARE(DifferingOffsets(before, disk.bytes()), QList<qint64>{Base + 0x03});
 }
 

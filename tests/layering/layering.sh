@@ -8,11 +8,13 @@ root=$1
 
 declare -A level=(
     [rom]=0
-    [fields]=1
-    [windowkit]=2 # shows an entry's fields in controls
-    [items]=3
-    [enemies]=4 # the enemy editor lists the item names
-    [main]=5 [cli]=5 [tools]=5
+    [fields]=1    # the pure rules for field texts
+    [tables]=2    # field descriptions, the transaction, and the tables as rows
+    [wording]=3   # every text about what the core did
+    [windowkit]=4 # shows an entry's fields in controls
+    [items]=5
+    [enemies]=6 # the enemy editor lists the item names
+    [main]=7 [cli]=7 [tools]=7
 )
 
 faults=0

@@ -6,13 +6,14 @@
 
 #include <cerrno>
 
-// An image that records the position of every byte it writes and, from write number `failAt` on
-// (counting from 0), refuses the write as a full disk would. failAt = -1 never fails. While
-// `failReads` is set, every read fails as a damaged disk would.
+// An image that records the position of every byte it writes and refuses `failures` writes from
+// write number `failAt` on (counting from 0), as a full disk would; by default every one from
+// there. failAt = -1 never fails. While `failReads` is set, every read fails as a damaged disk
+// would.
 class FailingRom : public RomImage {
 public:
-    explicit FailingRom(const QString& path, int failAt = -1)
-        : RomImage(path, *OpenImageFile(path, nullptr)), m_failAt(failAt) {}
+    explicit FailingRom(const QString& path, int failAt = -1, int failures = -1)
+        : RomImage(path, *OpenImageFile(path, nullptr)), m_failAt(failAt), m_failures(failures) {}
 
     QList<qint64> written;
     bool failReads = false;
@@ -24,12 +25,15 @@ protected:
         return RomImage::readRaw(pos, out, len);
     }
     IoResult writeRaw(qint64 pos, const char* data, qint64 len) override {
-        if (m_failAt >= 0 && written.size() >= m_failAt)
+        if (m_failAt >= 0 && written.size() >= m_failAt && m_failures != 0) {
+            m_failures -= m_failures > 0 ? 1 : 0;
             return {-1, DiskFullError()};
+        }
         written << pos;
         return RomImage::writeRaw(pos, data, len);
     }
 
 private:
     int m_failAt;
+    int m_failures;
 };

@@ -69,10 +69,10 @@ bool ReplaceFileBytes(const QString& path, const QByteArray& bytes) {
 }
 
 std::unique_ptr<RomImage> ImageOnDisk::open() const {
-    QString error;
+    Outcome error;
     auto image = OpenRomImage(m_path, &error);
     if (!image)
-        qFatal("cannot open the test image: %s", qPrintable(error));
+        qFatal("cannot open the test image: %s", qPrintable(SystemReason(error.error)));
     return image;
 }
 

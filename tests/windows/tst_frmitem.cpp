@@ -211,14 +211,13 @@ void tst_FrmItem::failingWrite() {
 void tst_FrmItem::readOnlyImage() {
     putOnDisk(ItemImage());
     QVERIFY(QFile::setPermissions(disk->path(), QFile::ReadOwner | QFile::ReadGroup));
-    QString error;
-    auto file = OpenImageFile(disk->path(), &error);
-    QVERIFY2(file, qPrintable(error));
+    auto file = OpenImageFile(disk->path(), nullptr);
+    QVERIFY(file);
     if (!file->readOnly) {
         // Root may write to any file; open it for reading only, as for any other user.
         CloseFile(file->handle);
-        file = OpenImageFileForReading(disk->path(), &error);
-        QVERIFY2(file, qPrintable(error));
+        file = OpenImageFileForReading(disk->path(), nullptr);
+        QVERIFY(file);
     }
     modStuff::RomFile = std::make_unique<RomImage>(disk->path(), *file);
     openWindow();

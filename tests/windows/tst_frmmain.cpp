@@ -34,16 +34,16 @@ SyntheticImage NamedImage(const QString& enemyName, const QString& itemName) {
 enum class Route { Dialog, Argument, Drop };
 
 // What an open left behind, for comparing one way with another.
-struct Outcome {
+struct OpenResult {
     QStringList messages;
     bool imageOpen = false;
     QString romPath;
     bool frameVisible = false;
     QStringList itemNames;
-    bool operator==(const Outcome&) const = default;
+    bool operator==(const OpenResult&) const = default;
 };
 
-char* toString(const Outcome& o) {
+char* toString(const OpenResult& o) {
     return QTest::toString(QStringLiteral("messages %1; image %2, path '%3'; frame %4; %5 names")
                                .arg(o.messages.join(QLatin1Char('|')))
                                .arg(o.imageOpen)
@@ -82,7 +82,7 @@ private:
     void open(const QString& path);
     void openBy(Route route, const QString& path);
     Qt::DropAction drop(QMimeData* data, Qt::DropActions actions);
-    Outcome outcome() const;
+    OpenResult outcome() const;
 
     MessageRecorder messages;
     std::unique_ptr<frmMain> window;
@@ -142,7 +142,7 @@ Qt::DropAction tst_FrmMain::drop(QMimeData* data, Qt::DropActions actions) {
     return dropped.isAccepted() ? dropped.dropAction() : Qt::IgnoreAction;
 }
 
-Outcome tst_FrmMain::outcome() const {
+OpenResult tst_FrmMain::outcome() const {
     return {messages.texts, modStuff::RomFile != nullptr, modStuff::RomPath,
             Find<QGroupBox>(window.get(), "fraMain")->isVisible(), ItemNames};
 }
@@ -329,7 +329,7 @@ void tst_FrmMain::everyWayOpensAlike() {
     const QString path = name == QLatin1String("t.nes") ? disk.path() : folder.filePath(name);
 
     open(path);
-    const Outcome byDialog = outcome();
+    const OpenResult byDialog = outcome();
     QCOMPARE(byDialog.imageOpen, opens);
     QCOMPARE(byDialog.messages.size(), opens ? 0 : 1);
 

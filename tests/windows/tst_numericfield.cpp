@@ -1,6 +1,6 @@
-#include "fields/numericfield.h"
 #include "support/entryrulerows.h"
 #include "windowdriver.h"
+#include "windowkit/numericfield.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

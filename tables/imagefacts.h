@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tables/tablerows.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -30,22 +32,16 @@ struct InesHeader {
 // The header, when the file holds all 16 bytes of one and begins with "NES" and 0x1A.
 std::optional<InesHeader> ReadInesHeader(QByteArrayView bytes);
 
-struct Checksums {
-    QString crc32; // 8 lower-case hex digits
-    QString sha1;  // 40 lower-case hex digits
-};
-Checksums ChecksumsOf(QByteArrayView bytes);
-
 struct TableFacts {
     int entries = 0;
     int entriesInside = 0;  // wholly inside the file
     int pointersInside = 0; // of those entries, name pointers that lead into the file
     int printableNames = 0; // of those, names of at least one character, each 0x20..0x7E
 };
-TableFacts InspectItemTable(QByteArrayView bytes);
-TableFacts InspectEnemyTable(QByteArrayView bytes);
+// The facts of `table` in an image's bytes.
+TableFacts InspectTable(QByteArrayView bytes, Table table);
 
 // The tables look like the ones the editors know when every entry lies inside the file and at
 // least 3 in 4 names of each table are printable. Random bytes give about one printable name in
-// six; a name table the editors know gives nearly all. Empty when they do, else why not.
-QString TablesVerdict(const TableFacts& items, const TableFacts& enemies);
+// six; a name table the editors know gives nearly all.
+bool LooksRight(const TableFacts& facts);

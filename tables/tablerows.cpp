@@ -1,9 +1,6 @@
-#include "cli/tablerows.h"
+#include "tables/tablerows.h"
 
-#include "enemies/enemyrecord.h"
 #include "fields/numbertext.h"
-#include "items/itemnames.h"
-#include "items/itemrecord.h"
 
 namespace {
 
@@ -22,27 +19,17 @@ QList<Column> columnsOf(const TableFormat& format) {
     return columns;
 }
 
-QString flag(bool on) {
-    return on ? QStringLiteral("1") : QStringLiteral("0");
-}
-
 QString number(qint32 value) {
     return QString::number(value);
 }
 
-bool isHexDigits(const QString& text) {
-    if (text.isEmpty() || text.size() > 4)
-        return false;
-    for (const QChar c : text)
-        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) &&
-            !(c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('F')))
-            return false;
-    return true;
-}
-
-// The cell's text in the form ExportRows writes, or the reason it cannot be taken.
-std::optional<QString> checkCell(const Column& c, Table table, const QString& raw, QString* why) {
+// The cell's text in the form ExportRows writes, or nothing with the reason in `why`.
+std::optional<QString> checkCell(const Column& c, Table table, const QString& raw, Outcome* why) {
     const QString text = raw.trimmed();
+    why->fault = Fault::BadValue;
+    why->field = c.name;
+    why->text = raw;
+    why->value = c.upper;
     switch (c.kind) {
     case ColumnKind::Name:
     case ColumnKind::ItemName:
@@ -52,58 +39,45 @@ std::optional<QString> checkCell(const Column& c, Table table, const QString& ra
         const int index = text.toInt(&ok);
         if (ok && index >= 0 && index < EntryCount(table) && !text.startsWith(QLatin1Char('+')))
             return number(index);
-        *why = QStringLiteral("the index \"%1\" is not a whole number from 0 to %2")
-                   .arg(raw, QString::number(EntryCount(table) - 1));
+        why->kind = ValueKind::Index;
+        why->value = EntryCount(table) - 1;
         return std::nullopt;
     }
     case ColumnKind::Pointer:
-        // Stricter than the editors' field, which reads "12G4" as 12: a typing slip in a file
-        // would otherwise point a name at the wrong text without a word.
-        if (isHexDigits(text))
-            return PointerText(*PointerValue(text));
-        *why = QStringLiteral("the pointer \"%1\" is not one to four hexadecimal digits").arg(raw);
-        return std::nullopt;
     case ColumnKind::Flag:
-        if (text == QLatin1String("0") ||
-            text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-            return flag(false);
-        if (text == QLatin1String("1") ||
-            text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-            return flag(true);
-        *why = QStringLiteral("the %1 flag \"%2\" is neither 0 nor 1").arg(c.name, raw);
-        return std::nullopt;
     case ColumnKind::Number:
     case ColumnKind::Item:
-        if (const auto value = FieldValue(text, c.upper))
-            return number(*value);
-        *why = QStringLiteral("the %1 \"%2\" is not a number from 0 to %3")
-                   .arg(c.name, raw, QString::number(c.upper));
-        return std::nullopt;
+        break;
     }
+    const FieldKind kind = FieldKind(c.kind);
+    if (const auto value = ReadFieldText(kind, c.upper, raw, TextFrom::Cell))
+        return kind == FieldKind::Pointer ? PointerText(*value) : number(*value);
+    why->kind = kind == FieldKind::Pointer ? ValueKind::CellPointer
+                : kind == FieldKind::Flag  ? ValueKind::CellFlag
+                                           : ValueKind::Number;
     return std::nullopt;
 }
 
 } // namespace
 
 QString TableName(Table table) {
-    return table == Table::Items ? QStringLiteral("items") : QStringLiteral("enemies");
+    return QLatin1String(table->table);
 }
 
-std::optional<Table> TableNamed(const QString& name) {
-    for (const Table t : {Table::Items, Table::Enemies})
+Table TableNamed(const Tables& tables, const QString& name) {
+    for (const Table t : tables)
         if (name == TableName(t))
             return t;
-    return std::nullopt;
-}
-
-const TableFormat& FormatOf(Table table) {
-    return table == Table::Items ? ItemFormat : EnemyFormat;
+    return nullptr;
 }
 
 const QList<Column>& Columns(Table table) {
-    static const QList<Column> items = columnsOf(ItemFormat);
-    static const QList<Column> enemies = columnsOf(EnemyFormat);
-    return table == Table::Items ? items : enemies;
+    // Built once per table; the descriptions live as long as the program.
+    static QHash<Table, QList<Column>> columns;
+    auto found = columns.find(table);
+    if (found == columns.end())
+        found = columns.insert(table, columnsOf(*table));
+    return *found;
 }
 
 int ColumnOf(Table table, ColumnKind kind) {
@@ -115,31 +89,30 @@ int ColumnOf(Table table, ColumnKind kind) {
 }
 
 int EntryCount(Table table) {
-    return FormatOf(table).count;
+    return table->count;
 }
 
 QString EntryLabel(Table table, int index) {
-    return FormatOf(table).label(index);
+    return table->label(index);
 }
 
-QList<ProtectedRange> TableRanges() {
+QList<ProtectedRange> TableRanges(const Tables& tables) {
     QList<ProtectedRange> ranges;
-    for (const Table table : {Table::Items, Table::Enemies}) {
-        const TableFormat& f = FormatOf(table);
-        ranges << ProtectedRange{f.offset, qint64(f.size) * f.count, [&f](qint64 at) {
-                                     const int index = int((at - f.offset) / f.size);
-                                     return QStringLiteral("%1's record at %2")
-                                         .arg(f.label(index), HexOffset(f.entryOffset(index)));
-                                 }};
-    }
+    for (const Table f : tables)
+        ranges << ProtectedRange{
+            f->offset, qint64(f->size) * f->count, [f](qint64 at) {
+                const int index = int((at - f->offset) / f->size);
+                return std::pair{f->label(index), qint64(f->entryOffset(index))};
+            }};
     return ranges;
 }
 
 QList<QStringList> ExportRows(RomImage& rom, Table table) {
-    const TableFormat& format = FormatOf(table);
+    const TableFormat& format = *table;
     // The enemy editor's item list: "<nothing>" at 0, no line at all above HighestItem.
-    const QStringList itemLines =
-        format.fieldOf(FieldKind::Item) ? ItemChoices(BuildItemNames(rom)) : QStringList();
+    const QStringList itemLines = format.fieldOf(FieldKind::Item) && format.itemChoices
+                                      ? format.itemChoices(rom)
+                                      : QStringList();
     rom.refresh();
     const RecordField& pointer = *format.fieldOf(FieldKind::Pointer);
     QList<QStringList> rows;
@@ -156,11 +129,11 @@ QList<QStringList> ExportRows(RomImage& rom, Table table) {
     return rows;
 }
 
-QList<NameHolder> NameHolders(RomImage& rom) {
+QList<NameHolder> NameHolders(RomImage& rom, const Tables& tables) {
     rom.refresh();
     QList<NameHolder> holders;
-    for (const Table table : {Table::Items, Table::Enemies}) {
-        const TableFormat& f = FormatOf(table);
+    for (const Table table : tables) {
+        const TableFormat& f = *table;
         const RecordField& pointer = *f.fieldOf(FieldKind::Pointer);
         for (int i = 0; i < f.count; ++i)
             holders << NameHolder{f.label(i), pointer.valueIn(rom.bytes(f.entryOffset(i), f.size))};
@@ -168,8 +141,13 @@ QList<NameHolder> NameHolders(RomImage& rom) {
     return holders;
 }
 
-int HolderIndex(Table table, int index) {
-    return table == Table::Items ? index : ItemFormat.count + index;
+int HolderIndex(const Tables& tables, Table table, int index) {
+    for (const Table t : tables) {
+        if (t == table)
+            break;
+        index += t->count;
+    }
+    return index;
 }
 
 std::optional<QStringList> CheckRow(Table table, const KeyedRow& row, QList<InputError>* errors) {
@@ -177,7 +155,7 @@ std::optional<QStringList> CheckRow(Table table, const KeyedRow& row, QList<Inpu
     bool bad = false;
     for (const Column& c : Columns(table)) {
         const Cell cell = row.cells.value(c.name, Cell{{}, row.line, row.column});
-        QString why;
+        Outcome why;
         if (const auto text = checkCell(c, table, cell.text, &why)) {
             texts << *text;
         } else {

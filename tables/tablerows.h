@@ -1,22 +1,26 @@
 #pragma once
 
-#include "cli/cell.h"
-#include "fields/recordfield.h"
-#include "rom/namewriter.h"
 #include "rom/romimage.h"
+#include "tables/cell.h"
+#include "tables/namewriter.h"
+#include "tables/recordfield.h"
 
 #include <QHash>
 #include <QList>
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 
-// The two tables as rows of text, one per entry, and the way back from a row to what the editors'
+// The tables as rows of text, one per entry, and the way back from a row to what the editors'
 // saves take. The columns come from the tables' field descriptions: the index and the name, then
 // one column per field, named by its key, an item's name behind the item. Their names and order
 // are fixed: files made by one version read in the next.
 
-enum class Table { Items, Enemies };
+// A table, by its description. The tables an image holds are described where their records are;
+// what spans all of them takes them as a list, in the order files and messages list them.
+using Table = const TableFormat*;
+using Tables = QList<Table>;
 
 // A field's column has the kind of its field.
 enum class ColumnKind {
@@ -36,9 +40,8 @@ struct Column {
     const RecordField* field = nullptr; // the field the column shows, for all but index and name
 };
 
-const TableFormat& FormatOf(Table table);
-QString TableName(Table table); // "items", "enemies"
-std::optional<Table> TableNamed(const QString& name);
+QString TableName(Table table);                              // "items", "enemies"
+Table TableNamed(const Tables& tables, const QString& name); // null for no such table
 const QList<Column>& Columns(Table table);
 // The position of the first column of that kind, or -1 when the table has none.
 int ColumnOf(Table table, ColumnKind kind);
@@ -49,12 +52,12 @@ QString EntryLabel(Table table, int index);
 // Every entry as the editors show it, in column order.
 QList<QStringList> ExportRows(RomImage& rom, Table table);
 
-// Every entry of both tables with the name pointer it holds now, items first: whose names a rename
-// may change. HolderIndex gives an entry's place in that list.
-QList<NameHolder> NameHolders(RomImage& rom);
-int HolderIndex(Table table, int index);
-// The item and the enemy table, which no name may be written into.
-QList<ProtectedRange> TableRanges();
+// Every entry of the tables with the name pointer it holds now, in the tables' order: whose names
+// a rename may change. HolderIndex gives an entry's place in that list.
+QList<NameHolder> NameHolders(RomImage& rom, const Tables& tables);
+int HolderIndex(const Tables& tables, Table table, int index);
+// The tables' records, which no name may be written into.
+QList<ProtectedRange> TableRanges(const Tables& tables);
 
 // One row of an input file: its cells by column name and where the row starts.
 struct KeyedRow {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "cli/cell.h"
-#include "rom/namewriter.h"
+#include "tables/cell.h"
+#include "tables/namewriter.h"
+#include "tables/tablerows.h"
 
 #include <vector>
 
@@ -23,3 +24,9 @@ struct NameEdit {
 // No name is written into `kept`. Each refusal is appended to `errors` at the name's cell.
 void PlanImportNames(RomImage& rom, std::vector<NameEdit>& names, const QList<NameHolder>& holders,
                      bool shared, const QList<ProtectedRange>& kept, QList<InputError>* errors);
+
+// Plans writing `text` as the name of entry `index` of `table`, whose text the entries of all
+// `tables` may share; no byte of any table's records is written. The file's errors come as
+// RomError.
+Outcome PlanEntryRename(RomImage& rom, const Tables& tables, Table table, int index,
+                        const QString& text, RenamePlan* plan);

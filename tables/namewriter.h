@@ -1,8 +1,9 @@
 #pragma once
 
 #include "rom/names.h"
+#include "rom/outcome.h"
 #include "rom/romimage.h"
-#include "rom/writeplan.h"
+#include "tables/transaction.h"
 
 #include <QByteArray>
 #include <QList>
@@ -26,16 +27,12 @@ struct NameHolder {
 struct ProtectedRange {
     qint64 first = 0;
     qint64 length = 0;
-    // How messages name the record that holds `offset`: "item 0's record at 0x1810".
-    std::function<QString(qint64 offset)> recordAt;
+    // The entry whose record holds `offset` ("item 0"), and where that record starts.
+    std::function<std::pair<QString, qint64>(qint64 offset)> recordAt;
 };
 
 // An entry whose name changes with a rename, because its text overlaps the bytes written.
-struct SharedName {
-    QString entry;
-    QString before;
-    QString after;
-};
+using SharedName = NameChange;
 
 struct RenamePlan {
     QString entry;
@@ -43,30 +40,34 @@ struct RenamePlan {
     QString before;
     QString after;
     NameBytes changes;        // only the bytes that differ from what is there now
+    QByteArray stored;        // the file's bytes from the first change to the last, as planned
     QList<SharedName> shared; // every other entry whose name text overlaps `changes`
 };
 
 // `text` as name text, one byte per character (its code + 0x80), without the end byte. Nothing
-// when a character's code is above 0x7F; `why` then names the character and its position.
-std::optional<QByteArray> EncodeNameText(const QString& text, QString* why);
+// when a character's code is above 0x7F; `why` then names the character and its position
+// (NameCharacter).
+std::optional<QByteArray> EncodeNameText(const QString& text, Outcome* why);
 
 // Plans writing `text` as the name of `holder`, over the file with `pending` laid over it.
 // `holders` are all entries that reach a name (`holder` among them or not); the others whose text
 // the rename would change are listed in the plan, and whether that may happen is the caller's
-// decision. Refused, with the reason and nothing planned: a pointer below 0x7FF0, a name that runs
-// past the end of the file or past the longest name the readers accept, a character above 0x7F,
-// a new name longer than the old one, and a byte to be written inside one of `kept`. The file's
-// own errors come as RomError.
-std::optional<QString> PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
-                                  const QList<NameHolder>& holders, const NameBytes& pending,
-                                  const QList<ProtectedRange>& kept, RenamePlan* plan);
+// decision. Refused, with nothing planned: a pointer below 0x7FF0, a name that runs past the end
+// of the file or past the longest name the readers accept, a character above 0x7F, a new name
+// longer than the old one, and a byte to be written inside one of `kept`. The outcome names the
+// entry; the file's own errors come as RomError.
+Outcome PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
+                   const QList<NameHolder>& holders, const NameBytes& pending,
+                   const QList<ProtectedRange>& kept, RenamePlan* plan);
 
 // The name at `pointer` as it will read once `pending` is written, cut at the longest name the
 // readers accept; empty for a pointer below 0x7FF0.
 QString NameOnceWritten(RomImage& rom, qint32 pointer, const NameBytes& pending);
 
-// The rename's writes for ExecutePlan, in ascending order.
-WritePlan RenameWrites(const RenamePlan& plan);
+// The rename's part of a transaction, its writes in ascending order, expecting the bytes the file
+// held under them when the plan was made.
+WritePart RenameWrites(const RenamePlan& plan);
 
-// enemy 7 "Bread" -> "Toast", item 9 "read" -> "oast"
+// enemy 7 "Bread" -> "Toast", item 9 "read" -> "oast": the names a rename changes, as the
+// command line lists them.
 QString SharedNamesText(const QList<SharedName>& names);

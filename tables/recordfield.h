@@ -1,7 +1,8 @@
 #pragma once
 
+#include "fields/fieldtext.h"
 #include "rom/romimage.h"
-#include "rom/writeplan.h"
+#include "tables/transaction.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -14,13 +15,6 @@
 
 // The fields of a table entry, each described once. Decoding, the saves, the editors' controls and
 // tolvane-cli's columns all work from these descriptions.
-
-enum class FieldKind {
-    Number,  // a whole number from 0 to what its bits can hold
-    Flag,    // one bit, 0 or 1
-    Pointer, // a name pointer, shown in hexadecimal
-    Item,    // an item number; the editor's item list holds items 0 to HighestItem only
-};
 
 inline constexpr int HighestItem = 113;
 
@@ -71,6 +65,7 @@ constexpr RecordField Field(const char* key, const char* caption, int offset, qu
 
 // A table of entries of one size, one after another.
 struct TableFormat {
+    const char* table; // how files and options name the table: "items"
     const char* entry; // how messages name one entry: "item" gives "item 5"
     qint32 offset;
     int count;
@@ -78,6 +73,9 @@ struct TableFormat {
     std::span<const RecordField> fields;
     // Reads the name an entry's pointer leads to; each editor has its own reader.
     QString (*readName)(RomImage& rom, qint32 pointer);
+    // For a table with an item field: the lines of the editor's item list, whose texts name the
+    // items ("<nothing>" for item 0). Null for a table without one.
+    QStringList (*itemChoices)(RomImage& rom) = nullptr;
 
     qint32 entryOffset(int index) const { return offset + size * index; }
     QString label(int index) const {
@@ -115,12 +113,12 @@ EntryForm FormOf(const TableFormat& format, const void* record);
 
 // Checks and converts every text of `form` before anything is written, then gives the writes of
 // entry `index` in the order of the fields' steps, over the entry's bytes as the file holds them
-// now. On a refusal returns the message for the user, and the plan is not made.
-std::optional<QString> PlanEntrySave(RomImage& rom, const TableFormat& format, int index,
-                                     const EntryForm& form, WritePlan* plan);
+// now; `plan->expected` holds those bytes. A refusal (BadValue, NoSuchEntry, or why the entry
+// cannot be written) makes no plan.
+Outcome PlanEntrySave(RomImage& rom, const TableFormat& format, int index, const EntryForm& form,
+                      WritePart* plan);
 
-// Plans the save of entry `index`, then writes it, provided the file still holds the entry's bytes
-// `shown` (when given). The message of a refusal (nothing was written) or of a failure (what was
-// written and what was not), or nothing on success.
-std::optional<QString> SaveEntry(RomImage& rom, const TableFormat& format, int index,
-                                 const EntryForm& form, const QByteArray& shown = {});
+// Plans the save of entry `index`, then applies it as a transaction, provided the file still
+// holds the entry's bytes `shown` (when given, else those the plan was made from).
+Outcome SaveEntry(RomImage& rom, const TableFormat& format, int index, const EntryForm& form,
+                  const QByteArray& shown = {});

@@ -1,6 +1,6 @@
 #include "rom/names.h"
-#include "rom/namewriter.h"
 #include "support/testsupport.h"
+#include "tables/namewriter.h"
 
 #include <QTest>
 
@@ -82,8 +82,7 @@ void tst_NameWriter::plannedAndWritten() {
     ImageOnDisk disk(file);
     auto rom = disk.open();
     RenamePlan plan;
-    const auto refused = PlanRename(*rom, holderAt(pointer), text, Holders, {}, {}, &plan);
-    QVERIFY2(!refused, qPrintable(refused.value_or(QString())));
+    QCOMPARE(PlanRename(*rom, holderAt(pointer), text, Holders, {}, {}, &plan).fault, Fault::None);
     Bytes planned;
     for (const auto& [at, value] : plan.changes)
         planned.insert(int(at), value);
@@ -95,7 +94,9 @@ void tst_NameWriter::plannedAndWritten() {
     QCOMPARE(disk.bytes(), file);
 
     // Written, the file differs in exactly those bytes, and every reader sees what was foretold.
-    QVERIFY(!ExecutePlan(*rom, RenameWrites(plan)));
+    Transaction writes;
+    writes.parts.push_back(RenameWrites(plan));
+    QCOMPARE(ApplyTransaction(*rom, writes).fault, Fault::None);
     QByteArray expected = file;
     for (auto it = changes.begin(); it != changes.end(); ++it)
         expected[it.key()] = char(it.value());
@@ -117,11 +118,13 @@ void tst_NameWriter::pendingBytesAreReadThrough() {
     QCOMPARE(NameOnceWritten(*rom, 0x8006, pending), QStringLiteral("read"));
     QCOMPARE(NameOnceWritten(*rom, 0x7FEF, pending), QString());
     RenamePlan plan;
-    const auto refused =
+    const Outcome refused =
         PlanRename(*rom, holderAt(0x8005), QStringLiteral("B"), Holders, pending, {}, &plan);
-    QVERIFY(refused && refused->contains(QLatin1String("\"\", is only 0")));
+    QCOMPARE(refused.fault, Fault::NameLonger);
+    QCOMPARE(refused.other, QString());
     // Ended by the pending byte, neither "Great" nor the empty name reaches "read" any more.
-    QVERIFY(!PlanRename(*rom, holderAt(0x8006), QStringLiteral("ro"), Holders, pending, {}, &plan));
+    QVERIFY(
+        PlanRename(*rom, holderAt(0x8006), QStringLiteral("ro"), Holders, pending, {}, &plan).ok());
     QCOMPARE(plan.shared.size(), 0);
     QCOMPARE(disk.bytes(), shelf());
 }

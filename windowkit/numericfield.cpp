@@ -1,4 +1,4 @@
-#include "fields/numericfield.h"
+#include "windowkit/numericfield.h"
 
 #include "fields/entryrule.h"
 

@@ -1,12 +1,10 @@
-#include "cli/tablediff.h"
-
-#include "cli/tablerows.h"
+#include "tables/tablediff.h"
 
 #include <algorithm>
 
-QStringList TableDifferences(RomImage& a, RomImage& b) {
+QStringList TableDifferences(RomImage& a, RomImage& b, const Tables& tables) {
     QStringList lines;
-    for (const Table table : {Table::Items, Table::Enemies}) {
+    for (const Table table : tables) {
         const QList<QStringList> before = ExportRows(a, table);
         const QList<QStringList> after = ExportRows(b, table);
         const int name = ColumnOf(table, ColumnKind::Name);
@@ -21,11 +19,10 @@ QStringList TableDifferences(RomImage& a, RomImage& b) {
     return lines;
 }
 
-ChangedBytes CountChangedBytes(const QByteArray& a, const QByteArray& b) {
-    const auto inTables = [](qint64 offset) {
-        for (const Table table : {Table::Items, Table::Enemies}) {
-            const TableFormat& f = FormatOf(table);
-            if (offset >= f.offset && offset < f.offset + qint64(f.count) * f.size)
+ChangedBytes CountChangedBytes(const QByteArray& a, const QByteArray& b, const Tables& tables) {
+    const auto inTables = [&](qint64 offset) {
+        for (const Table f : tables) {
+            if (offset >= f->offset && offset < f->offset + qint64(f->count) * f->size)
                 return true;
         }
         return false;

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What happened, as data. The core never words a message: it answers with a fault and the facts
+// that go with it, and the wording module turns them into the texts the user reads.
+
+// What stands at a path that is no regular file.
+enum class NodeKind {
+    Fifo, // a FIFO (a named pipe)
+    Socket,
+    Device,
+    Pipe, // Windows: a pipe or a console
+    Folder,
+    Other, // anything else that holds no bytes to read
+};
+
+enum class Fault {
+    None,
+    // The image's own calls. `operation` says which, `file` and `offset` where.
+    SystemCall,         // the system refused it: `error`
+    BeforeStart,        // a negative offset
+    OpenForReading,     // a write into a file open for reading only
+    OffsetTooLarge,     // a primitive's offset whose last byte leaves the 32-bit range
+    WordTooLarge,       // WriteWord of `value`, which does not fit in 16 bits
+    PointerBeforeStart, // the name pointer `value` lies before the file
+    NameTooLong,        // the name at pointer `value` runs on past MaxNameLength characters
+    BitStringTooLarge,  // the bit string `text` does not fit in 32 bits
+    NotAFile,           // `file` is `node`, not a regular file
+    // The backup of `file` at `other`: `error`, `node`, or `changed` when the path no longer
+    // names the image written into.
+    BackupNotMade,
+    // Why an entry (`entry`, in `file`) cannot be saved.
+    ReadOnly,
+    Replaced,
+    Gone,
+    ShortFile,     // the entry lies at `first`..`last`, but the file is `length` bytes long
+    ChangedOnDisk, // the parts in `landed` changed in the file since they were read
+    NoSuchEntry,
+    BadValue, // `field` (a control's caption or a cell's column) holds `text`; see `kind`
+    Locked,   // another writer holds the image for longer than a writer waits
+    // Renames: the name of `entry` at pointer `value`, offset `offset`.
+    NamePointerNoOffset,
+    NameRunsOn,
+    NamePastEnd,    // the file is `length` bytes long
+    NameCharacter,  // `text` is the character, `first` its position from 1
+    NameLonger,     // `text` is the new name, `other` the old one
+    NameIntoRecord, // writing `text` would overwrite `field`, the record at `first`
+    // An import's rows: `entry` is given twice, the first time on line `value`; the item `text`
+    // does not exist (items run to `value`); the name of `entry` is not written without --names.
+    RepeatedEntry,
+    NoSuchItem,
+    NameNotWritten,
+    // Its name `text` would also change the names in `names`, which their rows do not ask for.
+    SharedName,
+    // Once all names are written, the name of `entry` would read `other`, not `text`.
+    NameWouldRead,
+    // A write of a transaction failed at `field` (`cause` holds what the file said) and so did
+    // putting the old bytes back: `landed` says what now stands in the file.
+    WrittenInPart,
+    // The writes went in, but the sync failed and the old bytes could not be put back.
+    NotSynced,
+};
+
+// What an image call was doing when it failed.
+enum class Operation { Read, Write, Sync, Size, ReadByte, ReadWord, WriteByte, WriteWord };
+
+// The kinds of text a field can be given, for BadValue.
+// A window's control holds the first four; a table file's cell the last three, a number or an item
+// as Number.
+enum class ValueKind { Number, Flag, Pointer, Item, Index, CellFlag, CellPointer };
+
+// A name that a rename changes: of the entry itself, or of another that reads the same text.
+struct NameChange {
+    QString entry;
+    QString before;
+    QString after;
+};
+
+// How much of one field, one entry or one name a failed transaction left in the file.
+struct Landed {
+    QString entry;
+    QString field;     // empty: the whole entry or name
+    bool name = false; // the entry's name text, not its record
+    int bytes = 0;     // of its bytes, how many hold the new values
+    int of = 0;
+};
+
+struct Outcome {
+    Fault fault = Fault::None;
+    Operation operation = Operation::Read;
+    ValueKind kind = ValueKind::Number;
+    NodeKind node = NodeKind::Other;
+    bool changed = false;
+    bool name = false; // `entry`'s name text, not its record
+    QString file;
+    QString other;
+    QString entry;
+    QString field;
+    QString text;
+    qint64 offset = 0;
+    qint64 first = 0;
+    qint64 last = 0;
+    qint64 length = 0;
+    qint64 value = 0;
+    int error = 0;
+    QList<Landed> landed;
+    QList<NameChange> names;
+    QList<Outcome> cause; // the one failure behind this one, when there is one
+
+    bool ok() const { return fault == Fault::None; }
+    bool failed() const { return fault != Fault::None; }
+};

@@ -1,0 +1,416 @@
+#include "wording/wording.h"
+
+#include <QDir>
+#include <QStringList>
+
+#include <functional>
+
+namespace {
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// "read", "write to": how "Cannot ... FILE at offset" names the image's own calls.
+QString fileAction(Operation operation) {
+    switch (operation) {
+    case Operation::Read:
+        return QStringLiteral("read");
+    case Operation::Write:
+        return QStringLiteral("write to");
+    case Operation::Sync:
+        return QStringLiteral("sync");
+    case Operation::Size:
+        return QStringLiteral("find the size of");
+    default:
+        return {};
+    }
+}
+
+// "Read byte", "Write word": the primitives' own names.
+QString primitive(Operation operation) {
+    switch (operation) {
+    case Operation::ReadByte:
+        return QStringLiteral("Read byte");
+    case Operation::ReadWord:
+        return QStringLiteral("Read word");
+    case Operation::WriteByte:
+        return QStringLiteral("Write byte");
+    case Operation::WriteWord:
+        return QStringLiteral("Write word");
+    default:
+        return {};
+    }
+}
+
+bool isPrimitive(Operation operation) {
+    return !primitive(operation).isEmpty();
+}
+
+// "item 5", or "the name of item 5" for its name text.
+QString partName(const QString& entry, bool name) {
+    return name ? QStringLiteral("the name of ") + entry : entry;
+}
+
+QString partName(const Outcome& o) {
+    return partName(o.entry, o.name);
+}
+
+QString joined(const QStringList& list) {
+    return list.join(QStringLiteral(", "));
+}
+
+// "Cannot save item 5 to FILE:" SEPARATOR "CAUSE. Nothing was written" AFTER, or without the file
+// "Cannot save item 5: CAUSE. Nothing was written" AFTER.
+QString cannotSave(const Outcome& o, const QString& cause, const QString& separator,
+                   bool withFile = true, const QString& after = QStringLiteral(".")) {
+    const QString where =
+        withFile ? QStringLiteral("%1 to %2:").arg(partName(o), native(o.file)) + separator
+                 : partName(o) + QStringLiteral(": ");
+    return QStringLiteral("Cannot save ") + where + cause +
+           QStringLiteral(". Nothing was written") + after;
+}
+
+// Of a failed transaction whose old bytes could not all go back: what is in the file and what
+// is not, each as `label` names it.
+void splitLanded(const QList<Landed>& landed, const std::function<QString(const Landed&)>& label,
+                 QStringList* written, QStringList* notWritten) {
+    for (const Landed& l : landed) {
+        const QString name = label(l);
+        if (l.bytes == l.of && l.of > 0)
+            *written << name;
+        else if (l.bytes == 0)
+            *notWritten << name;
+        else {
+            *written << QStringLiteral("part of ") + name;
+            *notWritten << QStringLiteral("the rest of ") + name;
+        }
+    }
+}
+
+QString saveText(const Outcome& o, const QString& separator) {
+    switch (o.fault) {
+    case Fault::ReadOnly:
+        return cannotSave(o, QStringLiteral("the file is open for reading only"), separator);
+    case Fault::Replaced:
+        return cannotSave(o,
+                          QStringLiteral("the image was replaced on disk by another program after "
+                                         "this entry was shown"),
+                          separator);
+    case Fault::Gone:
+        return cannotSave(o,
+                          QStringLiteral("the image was deleted or moved away after it was opened"),
+                          separator, true, QStringLiteral(", and no file was made in its place."));
+    case Fault::ShortFile:
+        return cannotSave(
+            o,
+            QStringLiteral("the entry lies at offsets %1 to %2, but the file is only "
+                           "%3 bytes long")
+                .arg(HexOffset(o.first), HexOffset(o.last), QString::number(o.length)),
+            separator);
+    case Fault::ChangedOnDisk:
+        return cannotSave(
+            o,
+            QStringLiteral("another program changed %1 in the file after it was shown")
+                .arg(partName(o)),
+            separator, true,
+            QStringLiteral("; %1 is shown again as the file now holds it.").arg(partName(o)));
+    case Fault::Locked:
+        return cannotSave(o,
+                          QStringLiteral("another Tolvane program kept writing to the image for "
+                                         "more than %1 seconds")
+                              .arg(WriterWaitMs / 1000),
+                          separator);
+    case Fault::BadValue:
+        return cannotSave(o, ValueText(o), separator, false);
+    case Fault::NoSuchEntry:
+        return QStringLiteral("Cannot save: there is no %1.").arg(o.entry);
+    case Fault::WrittenInPart: {
+        QStringList written, notWritten;
+        splitLanded(
+            o.landed, [](const Landed& l) { return l.field; }, &written, &notWritten);
+        const QString done =
+            written.isEmpty()
+                ? QStringLiteral("Nothing was written.")
+                : QStringLiteral("Already written, and kept in the file: %1.").arg(joined(written));
+        return QStringLiteral("Saving %1 stopped at the %2.%6%3%6%4%6Not written: %5.")
+            .arg(partName(o), o.field, ImageErrorText(o.cause.value(0)), done, joined(notWritten),
+                 separator);
+    }
+    case Fault::NotSynced:
+        return QStringLiteral("Saving %1: every field was written, but %2")
+            .arg(partName(o), ImageErrorText(o.cause.value(0)));
+    default:
+        // The file's own error, a sentence of its own.
+        return QStringLiteral("Cannot save %1: %2%3Nothing was written.")
+            .arg(partName(o), ImageErrorText(o), separator);
+    }
+}
+
+} // namespace
+
+QString NodeText(NodeKind node) {
+    switch (node) {
+    case NodeKind::Fifo:
+        return QStringLiteral("it is a FIFO (a named pipe), not a file");
+    case NodeKind::Socket:
+        return QStringLiteral("it is a socket, not a file");
+    case NodeKind::Device:
+        return QStringLiteral("it is a device, not a file");
+    case NodeKind::Pipe:
+        return QStringLiteral("it is a pipe, not a file");
+    case NodeKind::Folder:
+        return QStringLiteral("it is a directory, not a file");
+    case NodeKind::Other:
+        break;
+    }
+#ifdef Q_OS_WIN
+    return QStringLiteral("it is not a disk file");
+#else
+    return QStringLiteral("it is not a regular file");
+#endif
+}
+
+QString ReasonText(const Outcome& o) {
+    return o.fault == Fault::NotAFile ? NodeText(o.node) : SystemReason(o.error);
+}
+
+QString ImageErrorText(const Outcome& o) {
+    const QString file = native(o.file);
+    switch (o.fault) {
+    case Fault::SystemCall:
+        return QStringLiteral("Cannot %1 %2 at offset %3:\n%4.")
+            .arg(fileAction(o.operation), file, HexOffset(o.offset), SystemReason(o.error));
+    case Fault::BeforeStart:
+        if (isPrimitive(o.operation))
+            return QStringLiteral("%1 at offset -%2: the position lies before the start of the "
+                                  "file.")
+                .arg(primitive(o.operation), HexOffset(-o.offset));
+        return QStringLiteral("Cannot %1 %2 at offset -%3: the position lies before the start of "
+                              "the file.")
+            .arg(fileAction(o.operation), file, HexOffset(-o.offset));
+    case Fault::OpenForReading:
+        return QStringLiteral(
+                   "Cannot write to %1 at offset %2:\nthe file is open for reading only.")
+            .arg(file, HexOffset(o.offset));
+    case Fault::OffsetTooLarge:
+        return QStringLiteral("%1 at offset %2: overflow, the offset is too large.")
+            .arg(primitive(o.operation), HexOffset(o.offset));
+    case Fault::WordTooLarge:
+        return QStringLiteral("Write word at offset %1: overflow, %2 does not fit in 16 bits.")
+            .arg(HexOffset(o.offset))
+            .arg(o.value);
+    case Fault::PointerBeforeStart:
+        return QStringLiteral("Name pointer %1 lies before the start of the file.")
+            .arg(HexDigits(o.value));
+    case Fault::NameTooLong:
+        return QStringLiteral("Name at pointer %1: overflow, more than %2 characters.")
+            .arg(HexDigits(o.value))
+            .arg(MaxNameLength);
+    case Fault::BitStringTooLarge:
+        return QStringLiteral("Bit string \"%1\": overflow, the value does not fit in 32 bits.")
+            .arg(o.text.left(40));
+    case Fault::BackupNotMade: {
+        const QString reason =
+            o.changed ? QStringLiteral("another program replaced, moved or deleted the image while "
+                                       "its backup was made")
+            : o.error ? SystemReason(o.error)
+                      : NodeText(o.node);
+        return QStringLiteral("Cannot make the backup %1 of %2:\n%3.")
+            .arg(native(o.other), file, reason);
+    }
+    case Fault::NotAFile:
+        return NodeText(o.node);
+    default:
+        return SaveText(o);
+    }
+}
+
+QString SaveText(const Outcome& o) {
+    return saveText(o, QStringLiteral("\n"));
+}
+
+QString SaveLine(const Outcome& o) {
+    return saveText(o, QStringLiteral(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+QString ValueText(const Outcome& o) {
+    switch (o.kind) {
+    case ValueKind::Pointer:
+        return QStringLiteral("the pointer to the name \"%1\" is not a hexadecimal number from 0 "
+                              "to FFFF")
+            .arg(o.text);
+    case ValueKind::CellPointer:
+        return QStringLiteral("the pointer \"%1\" is not one to four hexadecimal digits")
+            .arg(o.text);
+    case ValueKind::Item:
+        return QStringLiteral("there is no item %1").arg(o.text);
+    case ValueKind::CellFlag:
+    case ValueKind::Flag:
+        return QStringLiteral("the %1 flag \"%2\" is neither 0 nor 1").arg(o.field, o.text);
+    case ValueKind::Index:
+        return QStringLiteral("the index \"%1\" is not a whole number from 0 to %2")
+            .arg(o.text, QString::number(o.value));
+    case ValueKind::Number:
+        break;
+    }
+    return QStringLiteral("the %1 \"%2\" is not a number from 0 to %3")
+        .arg(o.field, o.text, QString::number(o.value));
+}
+
+QString RenameText(const Outcome& o) {
+    const QString pointer = HexDigits(o.value);
+    switch (o.fault) {
+    case Fault::NamePointerNoOffset:
+        return QStringLiteral("the name pointer %1 has no offset in the file: pointers below 7FF0 "
+                              "lie before its start")
+            .arg(pointer);
+    case Fault::NameRunsOn:
+        return QStringLiteral("the name at pointer %1 runs on past %2 characters, the longest "
+                              "name the readers accept")
+            .arg(pointer, QString::number(MaxNameLength));
+    case Fault::NamePastEnd:
+        return QStringLiteral("the name at pointer %1 (offset %2) runs past the end of the file, "
+                              "which is %3 bytes long")
+            .arg(pointer, HexOffset(o.offset), QString::number(o.length));
+    case Fault::NameCharacter:
+        return QStringLiteral("the character \"%1\" (U+%2) at position %3 cannot be written: "
+                              "name text holds only the codes 0x00 to 0x7F")
+            .arg(o.text, HexDigits(o.value).rightJustified(4, u'0'), QString::number(o.first));
+    case Fault::NameLonger:
+        // One arg() call for all: a name may itself hold "%1".
+        return QStringLiteral("\"%1\" is %2 characters long, but the name it replaces at pointer "
+                              "%3, \"%4\", is only %5: a new name may not be longer than the old "
+                              "one")
+            .arg(o.text, QString::number(o.text.toUcs4().size()), pointer, o.other,
+                 QString::number(o.other.size()));
+    case Fault::NameIntoRecord:
+        return QStringLiteral("the name at pointer %1 (offset %2) is no name text: writing "
+                              "\"%3\" would overwrite %4's record at %5")
+            .arg(pointer, HexOffset(o.offset), o.text, o.field, HexOffset(o.first));
+    default:
+        return ImageErrorText(o);
+    }
+}
+
+QString InputErrorText(const QString& file, const InputError& e) {
+    const Outcome& o = e.why;
+    QString reason;
+    switch (o.fault) {
+    case Fault::None:
+        reason = e.reason;
+        break;
+    case Fault::BadValue:
+        reason = ValueText(o);
+        break;
+    case Fault::RepeatedEntry:
+        reason = QStringLiteral("%1 is already given on line %2").arg(o.entry).arg(o.value);
+        break;
+    case Fault::NoSuchItem:
+        reason =
+            QStringLiteral("there is no item %1; items run from 0 to %2").arg(o.text).arg(o.value);
+        break;
+    case Fault::NameNotWritten:
+        reason =
+            QStringLiteral("the name of %1 is not written; give --names to write it").arg(o.entry);
+        break;
+    case Fault::NamePointerNoOffset:
+    case Fault::NameRunsOn:
+    case Fault::NamePastEnd:
+    case Fault::NameCharacter:
+    case Fault::NameLonger:
+    case Fault::NameIntoRecord:
+        reason = QStringLiteral("cannot write the name of %1: %2").arg(o.entry, RenameText(o));
+        break;
+    case Fault::SharedName:
+        reason = QStringLiteral("the name text of %1 is shared: writing \"%2\" would also change "
+                                "%3; give --shared to allow it")
+                     .arg(o.entry, o.text, SharedNamesText(o.names));
+        break;
+    case Fault::NameWouldRead:
+        reason = QStringLiteral("the name of %1 would read \"%2\" once the other names of this "
+                                "file are written, not \"%3\"")
+                     .arg(o.entry, o.other, o.text);
+        break;
+    default:
+        reason = SaveLine(o);
+        break;
+    }
+    return QStringLiteral("%1:%2:%3: %4")
+        .arg(file, QString::number(e.line), QString::number(e.column), reason);
+}
+
+QString NothingWrittenAfter(const QString& sentence) {
+    return sentence + QStringLiteral(". Nothing was written.");
+}
+
+QString RenameRefusedText(const QString& entry, const QString& file, const QString& reason) {
+    return NothingWrittenAfter(
+        QStringLiteral("cannot rename %1 in %2: %3").arg(entry, native(file), reason));
+}
+
+QString PlanFailedText(const RomError& e) {
+    return ImageErrorText(e) + QStringLiteral("\nNothing was written.");
+}
+
+QString CommandWriteText(const Outcome& o, const QString& backupPath) {
+    if (o.fault == Fault::ChangedOnDisk) {
+        QStringList parts;
+        for (const Landed& l : o.landed)
+            parts << partName(l.entry, l.name);
+        return QStringLiteral("cannot write to %1: another program changed %2 in it after this "
+                              "command read it. Nothing was written.")
+            .arg(native(o.file), joined(parts));
+    }
+    if (o.fault != Fault::WrittenInPart && o.fault != Fault::NotSynced)
+        return SaveText(o);
+    QStringList written, notWritten;
+    if (o.fault == Fault::NotSynced)
+        written << QStringLiteral("every entry, but it may not have reached the disk");
+    splitLanded(
+        o.landed, [](const Landed& l) { return partName(l.entry, l.name); }, &written, &notWritten);
+    const QString backup =
+        backupPath.isEmpty()
+            ? QStringLiteral("No backup was made.")
+            : QStringLiteral("The backup %1 holds the image as it was before this command.")
+                  .arg(native(backupPath));
+    return QStringLiteral("%1\n%2 is written in part.\nWritten: %3.\nNot written: %4.\n%5")
+        .arg(ImageErrorText(o.cause.value(0)), native(o.file), joined(written),
+             notWritten.isEmpty() ? QStringLiteral("nothing") : joined(notWritten), backup);
+}
+
+QString NothingWrittenText(const QString& file) {
+    return QStringLiteral("nothing was written to %1.").arg(native(file));
+}
+
+QString DryRunText() {
+    return QStringLiteral("(dry run: nothing was written)");
+}
+
+QString ArgumentRefusedText(const QString& shown) {
+    return QStringLiteral("the argument \"%1\" is not text in this system's encoding, so no file "
+                          "can be named by it exactly; rename the file, or run under a locale "
+                          "whose encoding its name is in")
+        .arg(shown);
+}
+
+QString TablesVerdictText(const QList<std::pair<Table, TableFacts>>& tables) {
+    QStringList parts;
+    for (const auto& [table, facts] : tables) {
+        if (LooksRight(facts))
+            continue;
+        QStringList why;
+        if (facts.entriesInside < facts.entries)
+            why << QStringLiteral("%1 of its %2 entries lie inside the file")
+                       .arg(facts.entriesInside)
+                       .arg(facts.entries);
+        const int needed = (facts.entries * 3 + 3) / 4;
+        if (facts.printableNames < needed)
+            why << QStringLiteral("%1 of its %2 names are printable, fewer than %3")
+                       .arg(facts.printableNames)
+                       .arg(facts.entries)
+                       .arg(needed);
+        parts << TableName(table) + QLatin1String(": ") + why.join(QLatin1String(", and "));
+    }
+    return parts.join(QLatin1String("; "));
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "rom/outcome.h"
+#include "rom/romimage.h"
+#include "tables/cell.h"
+#include "tables/imagefacts.h"
+#include "tables/namewriter.h"
+
+#include <QString>
+
+// Every text the user reads about what the core did: the windows and tolvane-cli turn outcomes
+// into words here, and nowhere else.
+
+// What stands at a path instead of a file: "it is a FIFO (a named pipe), not a file".
+QString NodeText(NodeKind node);
+// Why a file could not be opened or read: the system's reason, or what stands there.
+QString ReasonText(const Outcome& o);
+
+// An error of the image layer as a sentence of its own: "Cannot read FILE at offset 0x1810:\n
+// Input/output error."
+QString ImageErrorText(const Outcome& o);
+inline QString ImageErrorText(const RomError& e) {
+    return ImageErrorText(e.outcome());
+}
+
+// What a refused or failed save tells the user, naming the entry: "Cannot save item 5 to FILE:\n
+// the file is open for reading only. Nothing was written."
+QString SaveText(const Outcome& o);
+// The same on one line, as a table file's row reports it.
+QString SaveLine(const Outcome& o);
+
+// Why a name cannot be written: "the name at pointer 8010 runs past the end of the file, ...".
+QString RenameText(const Outcome& o);
+
+// Why a value of a table file's cell or a window's control is refused: "the strength "x" is not a
+// number from 0 to 255".
+QString ValueText(const Outcome& o);
+
+// "items.csv:5:12: reason", the form editors and terminals turn into a link.
+QString InputErrorText(const QString& file, const InputError& e);
+
+// The command line's words for what a command that writes the image did.
+
+// "SENTENCE. Nothing was written.": a refusal that left every file as it was.
+QString NothingWrittenAfter(const QString& sentence);
+// "cannot rename item 5 in FILE: REASON. Nothing was written."
+QString RenameRefusedText(const QString& entry, const QString& file, const QString& reason);
+// An image error while a writing command planned: nothing was written.
+QString PlanFailedText(const RomError& e);
+// A transaction of a command that failed: what happened, and whether anything of it is in the
+// file. `backupPath` is the backup the command made, or empty when it made none.
+QString CommandWriteText(const Outcome& o, const QString& backupPath);
+// "nothing was written to FILE."
+QString NothingWrittenText(const QString& file);
+// "(dry run: nothing was written)", behind what a dry run would do.
+QString DryRunText();
+
+// Why the tables do not look like the ones the editors know, empty when they do: "items: 3 of
+// its 114 entries lie inside the file; enemies: ...".
+QString TablesVerdictText(const QList<std::pair<Table, TableFacts>>& tables);
+
+// A command-line argument whose bytes are no text in the system's encoding.
+QString ArgumentRefusedText(const QString& shown);
