@@ -1,5 +1,6 @@
 // The table decodes through the image primitives, against the same decodes with one positioned
 // read per byte, in the same process so that the summary can give their ratio.
+#include "wording/wording.h"
 #include "perbytedecode.h"
 #include "session.h"
 
@@ -28,7 +29,7 @@ std::unique_ptr<CountingImage> openCounting(const QString& path) {
     Outcome reason;
     const auto file = OpenImageFile(path, &reason);
     if (!file)
-        qFatal("cannot open %s: %s", qPrintable(path), qPrintable(SystemReason(reason.error)));
+        qFatal("cannot open %s: %s", qPrintable(path), qPrintable(ReasonText(reason)));
     return std::make_unique<CountingImage>(path, *file);
 }
 

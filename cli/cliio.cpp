@@ -166,7 +166,7 @@ bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* 
     if (file.open(PermissionsAtPath(target)) && file.write(bytes.constData(), bytes.size()) &&
         file.commit())
         return true;
-    *error = QStringLiteral("cannot write %1: %2").arg(name, file.errorString());
+    *error = QStringLiteral("cannot write %1: %2").arg(name, SystemText(file.error()));
     return false;
 }
 

@@ -26,7 +26,6 @@ public:
     bool commit();
 
     int error() const { return m_error; }
-    QString errorString() const { return SystemReason(m_error); }
 
 private:
     bool failed(int error);

@@ -95,7 +95,8 @@ int FolderError();
 int LockForWriting(FileHandle file, int waitMs);
 void UnlockForWriting(FileHandle file);
 
-// The system's own text for an error code.
+// The system's own text for an error code, empty where it has none (the wording module then
+// names the code).
 QString SystemReason(int error);
 // The code the system gives when a write finds the disk full.
 int DiskFullError();

@@ -16,14 +16,14 @@ HANDLE asHandle(FileHandle file) {
     return reinterpret_cast<HANDLE>(file);
 }
 
-// The system's text for an error, where it has one.
-std::optional<QString> formatted(DWORD error) {
+// The system's text for an error, or an empty text where it has none.
+QString formatted(DWORD error) {
     wchar_t text[512];
     const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                                         nullptr, error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
                                         text, DWORD(std::size(text)), nullptr);
     if (length == 0)
-        return std::nullopt;
+        return {};
     // The messages end in ".\r\n"; the image layer ends its sentences itself.
     QString reason = QString::fromWCharArray(text, int(length)).trimmed();
     while (reason.endsWith(QLatin1Char('.')))
@@ -293,11 +293,7 @@ void UnlockForWriting(FileHandle file) {
 }
 
 QString SystemReason(int error) {
-    // The folder's code may have no text of its own on older systems.
-    return formatted(DWORD(error))
-        .value_or(DWORD(error) == DirectoryNotSupported
-                      ? QStringLiteral("it is a folder, not a file")
-                      : QStringLiteral("system error %1").arg(error));
+    return formatted(DWORD(error));
 }
 
 int DiskFullError() {

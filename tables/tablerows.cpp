@@ -23,9 +23,9 @@ QString number(qint32 value) {
     return QString::number(value);
 }
 
-// The cell's text in the form ExportRows writes, or nothing with the reason in `why`.
-std::optional<QString> checkCell(const Column& c, Table table, const QString& raw, Outcome* why) {
-    const QString text = raw.trimmed();
+// Puts the cell's text in the form ExportRows writes into `text`; false with the reason in `why`.
+bool checkCell(const Column& c, Table table, const QString& raw, QString* text, Outcome* why) {
+    const QString trimmed = raw.trimmed();
     why->fault = Fault::BadValue;
     why->field = c.name;
     why->text = raw;
@@ -33,15 +33,16 @@ std::optional<QString> checkCell(const Column& c, Table table, const QString& ra
     switch (c.kind) {
     case ColumnKind::Name:
     case ColumnKind::ItemName:
-        return raw;
+        *text = raw;
+        return true;
     case ColumnKind::Index: {
         bool ok = false;
-        const int index = text.toInt(&ok);
-        if (ok && index >= 0 && index < EntryCount(table) && !text.startsWith(QLatin1Char('+')))
-            return number(index);
+        const int index = trimmed.toInt(&ok);
+        *text = number(index);
         why->kind = ValueKind::Index;
         why->value = EntryCount(table) - 1;
-        return std::nullopt;
+        return ok && index >= 0 && index < EntryCount(table) &&
+               !trimmed.startsWith(QLatin1Char('+'));
     }
     case ColumnKind::Pointer:
     case ColumnKind::Flag:
@@ -50,12 +51,13 @@ std::optional<QString> checkCell(const Column& c, Table table, const QString& ra
         break;
     }
     const FieldKind kind = FieldKind(c.kind);
-    if (const auto value = ReadFieldText(kind, c.upper, raw, TextFrom::Cell))
-        return kind == FieldKind::Pointer ? PointerText(*value) : number(*value);
+    const auto value = ReadFieldText(kind, c.upper, raw, TextFrom::Cell);
+    if (value)
+        *text = kind == FieldKind::Pointer ? PointerText(*value) : number(*value);
     why->kind = kind == FieldKind::Pointer ? ValueKind::CellPointer
                 : kind == FieldKind::Flag  ? ValueKind::CellFlag
                                            : ValueKind::Number;
-    return std::nullopt;
+    return value.has_value();
 }
 
 } // namespace
@@ -156,8 +158,8 @@ std::optional<QStringList> CheckRow(Table table, const KeyedRow& row, QList<Inpu
     for (const Column& c : Columns(table)) {
         const Cell cell = row.cells.value(c.name, Cell{{}, row.line, row.column});
         Outcome why;
-        if (const auto text = checkCell(c, table, cell.text, &why)) {
-            texts << *text;
+        if (QString text; checkCell(c, table, cell.text, &text, &why)) {
+            texts << text;
         } else {
             errors->append({cell.line, cell.column, why});
             bad = true;

@@ -149,6 +149,15 @@ QString saveText(const Outcome& o, const QString& separator) {
 
 } // namespace
 
+QString SystemText(int error) {
+    const QString text = SystemReason(error);
+    if (!text.isEmpty())
+        return text;
+    // Older systems have no text for the code that says a path is a folder.
+    return error == FolderError() ? QStringLiteral("it is a folder, not a file")
+                                  : QStringLiteral("system error %1").arg(error);
+}
+
 QString NodeText(NodeKind node) {
     switch (node) {
     case NodeKind::Fifo:
@@ -172,7 +181,7 @@ QString NodeText(NodeKind node) {
 }
 
 QString ReasonText(const Outcome& o) {
-    return o.fault == Fault::NotAFile ? NodeText(o.node) : SystemReason(o.error);
+    return o.fault == Fault::NotAFile ? NodeText(o.node) : SystemText(o.error);
 }
 
 QString ImageErrorText(const Outcome& o) {
@@ -180,7 +189,7 @@ QString ImageErrorText(const Outcome& o) {
     switch (o.fault) {
     case Fault::SystemCall:
         return QStringLiteral("Cannot %1 %2 at offset %3:\n%4.")
-            .arg(fileAction(o.operation), file, HexOffset(o.offset), SystemReason(o.error));
+            .arg(fileAction(o.operation), file, HexOffset(o.offset), SystemText(o.error));
     case Fault::BeforeStart:
         if (isPrimitive(o.operation))
             return QStringLiteral("%1 at offset -%2: the position lies before the start of the "
@@ -214,7 +223,7 @@ QString ImageErrorText(const Outcome& o) {
         const QString reason =
             o.changed ? QStringLiteral("another program replaced, moved or deleted the image while "
                                        "its backup was made")
-            : o.error ? SystemReason(o.error)
+            : o.error ? SystemText(o.error)
                       : NodeText(o.node);
         return QStringLiteral("Cannot make the backup %1 of %2:\n%3.")
             .arg(native(o.other), file, reason);

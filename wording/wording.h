@@ -11,6 +11,9 @@
 // Every text the user reads about what the core did: the windows and tolvane-cli turn outcomes
 // into words here, and nowhere else.
 
+// The system's text for an error code; "system error 5" where it has none.
+QString SystemText(int error);
+
 // What stands at a path instead of a file: "it is a FIFO (a named pipe), not a file".
 QString NodeText(NodeKind node);
 // Why a file could not be opened or read: the system's reason, or what stands there.
@@ -24,7 +27,7 @@ inline QString ImageErrorText(const RomError& e) {
 }
 
 // What a refused or failed save tells the user, naming the entry: "Cannot save item 5 to FILE:\n
-// the file is open for reading only. Nothing was written."
+// the file is open for reading only", and what of the save is in the file.
 QString SaveText(const Outcome& o);
 // The same on one line, as a table file's row reports it.
 QString SaveLine(const Outcome& o);
@@ -41,9 +44,9 @@ QString InputErrorText(const QString& file, const InputError& e);
 
 // The command line's words for what a command that writes the image did.
 
-// "SENTENCE. Nothing was written.": a refusal that left every file as it was.
+// The sentence, then that no file was changed: a refusal that left every file as it was.
 QString NothingWrittenAfter(const QString& sentence);
-// "cannot rename item 5 in FILE: REASON. Nothing was written."
+// Why a rename was refused: "cannot rename item 5 in FILE: REASON", and that nothing changed.
 QString RenameRefusedText(const QString& entry, const QString& file, const QString& reason);
 // An image error while a writing command planned: nothing was written.
 QString PlanFailedText(const RomError& e);

@@ -10,6 +10,7 @@
 #include "rom/newfile.h"
 #include "support/failingrom.h"
 #include "support/testsupport.h"
+#include "wording/wording.h"
 #include "windowkit/seams.h"
 #include "windowkit/selectline.h"
 
@@ -321,13 +322,13 @@ void tst_BadImages::editAndSave() {
         QVERIFY(WriteFileBytes(backup, "older"));
         const auto step = f == Trouble::BackupWriteFails ? NewFileStep::Write : NewFileStep::Sync;
         SetNewFileFault([step](NewFileStep at) { return at == step ? DiskFullError() : 0; });
-        refusal = SystemReason(DiskFullError());
+        refusal = SystemText(DiskFullError());
         break;
     }
     case Trouble::FailFirstWrite:
     case Trouble::FailThirdWrite:
     case Trouble::FailLastWrite:
-        refusal = SystemReason(DiskFullError());
+        refusal = SystemText(DiskFullError());
         break;
     default:
         break;

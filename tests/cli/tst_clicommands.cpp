@@ -3,6 +3,7 @@
 #include "items/itemrecord.h"
 #include "rom/newfile.h"
 #include "support/testsupport.h"
+#include "wording/wording.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -116,7 +117,7 @@ void tst_CliCommands::failedOutputKeepsTheOlderFile() {
     const CliRun run = RunTool(arguments);
     SetNewFileFault({});
     QCOMPARE(run.code, 1);
-    QVERIFY2(run.err.contains(SystemReason(DiskFullError())), qPrintable(run.err));
+    QVERIFY2(run.err.contains(SystemText(DiskFullError())), qPrintable(run.err));
     QCOMPARE(FileBytes(arguments.last()), QByteArray("older"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }

@@ -1,4 +1,5 @@
 #include "support/testsupport.h"
+#include "wording/wording.h"
 
 #include "items/itemnames.h"
 #include "rom/modstuff.h"
@@ -72,7 +73,7 @@ std::unique_ptr<RomImage> ImageOnDisk::open() const {
     Outcome error;
     auto image = OpenRomImage(m_path, &error);
     if (!image)
-        qFatal("cannot open the test image: %s", qPrintable(SystemReason(error.error)));
+        qFatal("cannot open the test image: %s", qPrintable(ReasonText(error)));
     return image;
 }
 

@@ -4,6 +4,7 @@
 #include "windowkit/seams.h"
 #include "rom/modstuff.h"
 #include "support/testsupport.h"
+#include "wording/wording.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,14 +61,16 @@ void tst_Win32Files::heldByAnotherProgram() {
     QProcess holder;
     QVERIFY(hold(holder, disk.path(), sharing));
 
-    QString error;
-    auto opened = OpenImageFile(disk.path(), &error);
+    Outcome fault;
+    auto opened = OpenImageFile(disk.path(), &fault);
     QCOMPARE(bool(opened), opens);
     if (opened) {
         QVERIFY(opened->readOnly);
         CloseFile(opened->handle);
     } else {
-        QCOMPARE(error, SystemReason(ERROR_SHARING_VIOLATION));
+        QCOMPARE(fault.fault, Fault::SystemCall);
+        QCOMPARE(fault.error, int(ERROR_SHARING_VIOLATION));
+        const QString error = SystemText(fault.error);
         // The main window's open sequence tells the user which file and why.
         QStringList messages;
         SetMessageHandler([&](QWidget*, QMessageBox::Icon, const QString&, const QString& text) {
@@ -86,8 +89,8 @@ void tst_Win32Files::heldByAnotherProgram() {
 
     // Once the other program lets go, the image opens for writing again, as it was.
     QVERIFY(release(holder));
-    opened = OpenImageFile(disk.path(), &error);
-    QVERIFY2(opened, qPrintable(error));
+    opened = OpenImageFile(disk.path(), nullptr);
+    QVERIFY(opened);
     QVERIFY(!opened->readOnly);
     CloseFile(opened->handle);
     QCOMPARE(disk.bytes(), bytes);
@@ -98,9 +101,8 @@ void tst_Win32Files::readOnlyAttribute() {
     ImageOnDisk disk(bytes);
     const std::wstring name = QDir::toNativeSeparators(disk.path()).toStdWString();
     QVERIFY(SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_READONLY));
-    QString error;
-    auto rom = OpenRomImage(disk.path(), &error);
-    QVERIFY2(rom, qPrintable(error));
+    auto rom = OpenRomImage(disk.path(), nullptr);
+    QVERIFY(rom);
     QVERIFY(rom->isReadOnly());
     QVERIFY_THROWS_EXCEPTION(RomError, rom->write(0x10, 0x55));
     rom.reset();

@@ -3,6 +3,7 @@
 #include "items/itemnames.h"
 #include "support/failingrom.h"
 #include "windowdriver.h"
+#include "wording/wording.h"
 
 #include <QDir>
 #include <QLabel>
@@ -206,7 +207,7 @@ void tst_FrmEnemy::failingWrite() {
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(QDir::toNativeSeparators(disk->path())),
              qPrintable(messages.texts[0]));
-    QVERIFY2(messages.texts[0].contains(SystemReason(DiskFullError())),
+    QVERIFY2(messages.texts[0].contains(SystemText(DiskFullError())),
              qPrintable(messages.texts[0]));
     QByteArray expected = before;
     expected[base + 0x18] = char(otherPointer & 0xFF);

@@ -2,6 +2,7 @@
 #include "items/itemrecord.h"
 #include "support/failingrom.h"
 #include "windowdriver.h"
+#include "wording/wording.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -191,7 +192,7 @@ void tst_FrmItem::failingWrite() {
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(QDir::toNativeSeparators(disk->path())),
              qPrintable(messages.texts[0]));
-    QVERIFY2(messages.texts[0].contains(SystemReason(DiskFullError())),
+    QVERIFY2(messages.texts[0].contains(SystemText(DiskFullError())),
              qPrintable(messages.texts[0]));
     QByteArray expected = before;
     const int base = ItemEntryOffset(9);
