@@ -3,27 +3,12 @@
 #include "tables/imagefacts.h"
 #include "wording/wording.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
 
-#include <zlib.h>
-
 namespace {
-
-struct Checksums {
-    QString crc32; // 8 lower-case hex digits
-    QString sha1;  // 40 lower-case hex digits
-};
-
-Checksums ChecksumsOf(QByteArrayView bytes) {
-    const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.data()),
-                              size_t(bytes.size()));
-    return {QStringLiteral("%1").arg(quint32(crc), 8, 16, QLatin1Char('0')),
-            QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex())};
-}
 
 QString YesNo(bool value) {
     return value ? QStringLiteral("yes") : QStringLiteral("no");

@@ -9,14 +9,6 @@
 
 #include <QDir>
 
-namespace {
-
-QString nativePath(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
-} // namespace
-
 int ExportCommand(const QStringList& arguments, Io& io) {
     QCommandLineParser parser;
     const QCommandLineOption tableOption(QStringLiteral("table"), QString(),
@@ -136,7 +128,7 @@ int ImportCommand(const QStringList& arguments, Io& io) {
     } catch (const RomError& e) {
         return Fail(io, PlanFailedText(e));
     }
-    const QString fileName = nativePath(tablePath);
+    const QString fileName = QDir::toNativeSeparators(tablePath);
     for (const InputError& note : plan.notes)
         io.out << InputErrorText(fileName, note) << '\n';
     const QList<InputError> errors = input.errors + plan.errors;

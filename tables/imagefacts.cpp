@@ -2,6 +2,10 @@
 
 #include "rom/names.h"
 
+#include <QCryptographicHash>
+
+#include <zlib.h>
+
 #include <algorithm>
 
 namespace {
@@ -42,6 +46,13 @@ std::optional<InesHeader> ReadInesHeader(QByteArrayView bytes) {
     header.battery = at(6) & 0x02;
     header.trainer = at(6) & 0x04;
     return header;
+}
+
+Checksums ChecksumsOf(QByteArrayView bytes) {
+    const uLong crc = crc32_z(crc32_z(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.data()),
+                              size_t(bytes.size()));
+    return {QStringLiteral("%1").arg(quint32(crc), 8, 16, QLatin1Char('0')),
+            QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex())};
 }
 
 TableFacts InspectTable(QByteArrayView bytes, Table table) {

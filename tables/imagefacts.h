@@ -32,6 +32,12 @@ struct InesHeader {
 // The header, when the file holds all 16 bytes of one and begins with "NES" and 0x1A.
 std::optional<InesHeader> ReadInesHeader(QByteArrayView bytes);
 
+struct Checksums {
+    QString crc32; // 8 lower-case hex digits
+    QString sha1;  // 40 lower-case hex digits
+};
+Checksums ChecksumsOf(QByteArrayView bytes);
+
 struct TableFacts {
     int entries = 0;
     int entriesInside = 0;  // wholly inside the file
