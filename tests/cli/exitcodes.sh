@@ -107,6 +107,49 @@ if [[ $cli != *.exe ]]; then
     expect 2 rename "$work/caf"$'\xe9'.nes --item 1 Ush
     cmp -s "$image" "$work/caf"$'\xef\xbf\xbd'.nes || fail "a non-UTF-8 name edited another file"
 fi
+# Writers of ours take turns: one that finds the image held waits for it, and gives up after a
+# few seconds without writing anything.
+if [[ $cli != *.exe ]] && command -v flock >/dev/null; then
+    cp "$image" "$work/w.nes"
+    flock "$work/w.nes" sh -c "sleep 1; touch '$work/released'" &
+    sleep 0.3
+    expect 0 rename "$work/w.nes" --item 1 Ush
+    [ -e "$work/released" ] || fail "a rename wrote while another writer held the image"
+    wait
+    cp "$image" "$work/w.nes"
+    rm -f "$work/w.nes.bak"
+    flock "$work/w.nes" sleep 9 &
+    holder=$!
+    sleep 0.3
+    expect 1 rename "$work/w.nes" --item 1 Ush
+    grep -q 'kept writing to the image for more than 5 seconds' "$work/err" ||
+        fail "a held image: $(cat "$work/err")"
+    cmp -s "$image" "$work/w.nes" && [ ! -e "$work/w.nes.bak" ] || fail "a refused writer wrote"
+    kill "$holder"
+    wait
+fi
+# Two writers at once each land whole, and the backup holds the image as one of them left it,
+# never a part of the other's writes.
+awk -F, -v OFS=, 'NR == 1 { for (k = 1; k <= NF; k++) if ($k == "cost") c = k; print; next }
+    { $c = ($c + 1) % 65536; print }' "$work/items.csv" >"$work/costs.csv"
+cp "$image" "$work/seq.nes"
+"${run[@]}" import "$work/seq.nes" "$work/costs.csv" --no-backup >/dev/null
+cp "$work/seq.nes" "$work/import-first.nes"
+"${run[@]}" rename "$work/seq.nes" --item 1 Ush --no-backup >/dev/null
+cp "$image" "$work/rename-first.nes"
+"${run[@]}" rename "$work/rename-first.nes" --item 1 Ush --no-backup >/dev/null
+for round in 1 2 3; do
+    cp "$image" "$work/both.nes"
+    rm -f "$work/both.nes.bak"
+    "${run[@]}" import "$work/both.nes" "$work/costs.csv" >/dev/null 2>"$work/err1" &
+    "${run[@]}" rename "$work/both.nes" --item 1 Ush >/dev/null 2>"$work/err2" ||
+        fail "round $round: the rename failed: $(cat "$work/err2")"
+    wait $! || fail "round $round: the import failed: $(cat "$work/err1")"
+    cmp -s "$work/both.nes" "$work/seq.nes" || fail "round $round: a writer did not land whole"
+    cmp -s "$work/both.nes.bak" "$work/import-first.nes" ||
+        cmp -s "$work/both.nes.bak" "$work/rename-first.nes" ||
+        fail "round $round: the backup holds neither image as one writer left it"
+done
 expect 2 frobnicate
 expect 2 export
 expect 2 info

@@ -3,6 +3,7 @@
 #include "enemies/enemyrecord.h"
 #include "items/itemrecord.h"
 #include "support/testsupport.h"
+#include "tables/importplan.h"
 #include "tables/tablerows.h"
 
 #include <QDir>
@@ -70,6 +71,7 @@ private slots:
     void shortFileRefusesEntriesBeyondItsEnd();
     void backupAndPartialWrites_data();
     void backupAndPartialWrites();
+    void changeByAnotherProgramIsNotOverwritten();
 };
 
 void tst_Import::unchangedExportLeavesImage_data() {
@@ -397,6 +399,39 @@ void tst_Import::backupAndPartialWrites() {
     QCOMPARE(QFile::exists(bak), backup);
     if (backup)
         QVERIFY(FileBytes(bak) == before);
+}
+
+void tst_Import::changeByAnotherProgramIsNotOverwritten() {
+    // Between the plan and the writes, another program saves item 2, one of the rows imported.
+    Workspace w;
+    QStringList lines = w.exportLines(QStringLiteral("items"));
+    const int cost = columnOf(QStringLiteral("items"), QStringLiteral("cost"));
+    for (const int line : {2, 3}) {
+        QStringList cells = lines[line].split(QLatin1Char(','));
+        cells[cost] = QString::number((cells[cost].toInt() + 1) & 0xFFFF);
+        lines[line] = cells.join(QLatin1Char(','));
+    }
+    QList<KeyedRow> rows;
+    const QStringList header = lines[0].split(QLatin1Char(','));
+    for (const int line : {2, 3}) {
+        const QStringList cells = lines[line].split(QLatin1Char(','));
+        KeyedRow row{line + 1, 1, {}};
+        for (qsizetype k = 0; k < header.size(); ++k)
+            row.cells.insert(header[k], Cell{cells.value(k), line + 1, int(k) + 1});
+        rows << row;
+    }
+    auto rom = w.disk.open();
+    const ImportPlan plan = PlanImport(*rom, &ItemFormat, rows, {}, KnownTables());
+    QCOMPARE(plan.entries, 2);
+    QByteArray theirs = w.disk.bytes();
+    theirs[ItemEntryOffset(2) + 3] = char(quint8(theirs.at(ItemEntryOffset(2) + 3)) ^ 0x11);
+    QVERIFY(WriteFileBytes(w.disk.path(), theirs));
+
+    const Outcome written = ApplyTransaction(*rom, plan.writes);
+    QCOMPARE(written.fault, Fault::ChangedOnDisk);
+    QCOMPARE(written.landed.size(), 1);
+    QCOMPARE(written.landed.first().entry, QStringLiteral("item 2"));
+    QCOMPARE(w.disk.bytes(), theirs); // their change stands, and item 1 is not written either
 }
 
 QTEST_GUILESS_MAIN(tst_Import)
