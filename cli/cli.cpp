@@ -24,7 +24,8 @@ const char* const Overview =
     "  0  success\n"
     "  1  invalid input, or an output that could not be written in full: nothing was written\n"
     "  2  usage error\n"
-    "  3  written in part: see the message; the backup IMAGE.bak holds the image as it was\n";
+    "  3  written in part: a write failed and could not be put back; see the message; the\n"
+    "     backup IMAGE.bak holds the image as it was\n";
 
 // A command that succeeded has succeeded only if all it printed reached the standard output: a
 // full disk behind a redirection must not pass for a written report.
