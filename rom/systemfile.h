@@ -90,8 +90,10 @@ std::optional<NodeKind> NodeAtPath(const QString& path);
 int FolderError();
 
 // Takes the image's writers' lock on `file`, waiting up to `waitMs` for another writer to let go:
-// 0, or the system's code (the one for "in use" when the wait ran out). Readers are never held
-// up: the lock guards writers against each other, not the bytes.
+// 0, LockHeld when the wait ran out, or the system's code when the file system keeps no such
+// locks (some network and FUSE ones), where writers can only go ahead unguarded. Readers are
+// never held up: the lock guards writers against each other, not the bytes.
+inline constexpr int LockHeld = -1;
 int LockForWriting(FileHandle file, int waitMs);
 void UnlockForWriting(FileHandle file);
 

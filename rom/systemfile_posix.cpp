@@ -219,7 +219,7 @@ int LockForWriting(FileHandle file, int waitMs) {
         if (errno != EWOULDBLOCK && errno != EINTR)
             return errno;
         if (waited >= waitMs)
-            return EWOULDBLOCK;
+            return LockHeld;
         ::usleep(10000);
     }
 }

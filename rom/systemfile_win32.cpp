@@ -282,7 +282,7 @@ int LockForWriting(FileHandle file, int waitMs) {
         if (error != ERROR_LOCK_VIOLATION && error != ERROR_IO_PENDING)
             return int(error);
         if (waited >= waitMs)
-            return int(ERROR_LOCK_VIOLATION);
+            return LockHeld;
         Sleep(10);
     }
 }

@@ -8,7 +8,8 @@
 
 namespace {
 
-// Holds the writers' lock while a transaction runs.
+// Holds the writers' lock while a transaction runs. Where the file system keeps no locks, the
+// transaction goes ahead without one, as every write did before there was a lock.
 class WriterLock {
 public:
     explicit WriterLock(RomImage& rom) : m_rom(rom), m_error(rom.lockForWriting(WriterWaitMs)) {}
@@ -18,7 +19,7 @@ public:
     }
     WriterLock(const WriterLock&) = delete;
     WriterLock& operator=(const WriterLock&) = delete;
-    int error() const { return m_error; }
+    bool heldByAnother() const { return m_error == LockHeld; }
 
 private:
     RomImage& m_rom;
@@ -137,11 +138,8 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
     const QString first = t.parts.front().entry;
     const bool firstIsName = t.parts.front().name;
     const WriterLock lock(rom);
-    if (lock.error()) {
-        Outcome o = withEntry(entryFault(Fault::Locked, first, rom), first, firstIsName);
-        o.error = lock.error();
-        return o;
-    }
+    if (lock.heldByAnother())
+        return withEntry(entryFault(Fault::Locked, first, rom), first, firstIsName);
     try {
         // What the file holds now, after any other writer of ours.
         rom.refresh();
