@@ -373,16 +373,18 @@ QString CommandWriteText(const Outcome& o, const QString& backupPath) {
     }
     if (o.fault != Fault::WrittenInPart && o.fault != Fault::NotSynced)
         return SaveText(o);
-    QStringList written, notWritten;
-    if (o.fault == Fault::NotSynced)
-        written << QStringLiteral("every entry, but it may not have reached the disk");
-    splitLanded(
-        o.landed, [](const Landed& l) { return partName(l.entry, l.name); }, &written, &notWritten);
     const QString backup =
         backupPath.isEmpty()
             ? QStringLiteral("No backup was made.")
             : QStringLiteral("The backup %1 holds the image as it was before this command.")
                   .arg(native(backupPath));
+    if (o.fault == Fault::NotSynced)
+        return QStringLiteral("%1\nEvery write of this command is in %2, but the system may not "
+                              "have it on disk.\n%3")
+            .arg(ImageErrorText(o.cause.value(0)), native(o.file), backup);
+    QStringList written, notWritten;
+    splitLanded(
+        o.landed, [](const Landed& l) { return partName(l.entry, l.name); }, &written, &notWritten);
     return QStringLiteral("%1\n%2 is written in part.\nWritten: %3.\nNot written: %4.\n%5")
         .arg(ImageErrorText(o.cause.value(0)), native(o.file), joined(written),
              notWritten.isEmpty() ? QStringLiteral("nothing") : joined(notWritten), backup);

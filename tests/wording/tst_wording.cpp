@@ -280,6 +280,14 @@ void tst_Wording::texts_data() {
                           "2, the name of item 3.\nThe backup %1.bak holds the image as it was "
                           "before this command.")
                .arg(file, full);
+    QTest::newRow("command: not synced")
+        << CommandWriteText(
+               of(Fault::NotSynced,
+                  [&](Outcome& o) { o.cause << io(Operation::Sync, 0, DiskFullError()); }),
+               {})
+        << QStringLiteral("Cannot sync %1 at offset 0x0:\n%2.\nEvery write of this command is in "
+                          "%1, but the system may not have it on disk.\nNo backup was made.")
+               .arg(file, full);
 }
 
 void tst_Wording::texts() {
