@@ -78,5 +78,9 @@ TableFacts InspectTable(QByteArrayView bytes, Table table) {
 
 bool LooksRight(const TableFacts& facts) {
     return facts.entriesInside == facts.entries &&
-           facts.printableNames >= (facts.entries * 3 + 3) / 4;
+           facts.printableNames >= PrintableNamesNeeded(facts);
+}
+
+int PrintableNamesNeeded(const TableFacts& facts) {
+    return (facts.entries * 3 + 3) / 4;
 }

@@ -51,3 +51,5 @@ TableFacts InspectTable(QByteArrayView bytes, Table table);
 // least 3 in 4 names of each table are printable. Random bytes give about one printable name in
 // six; a name table the editors know gives nearly all.
 bool LooksRight(const TableFacts& facts);
+// The printable names that takes: 3 in 4 of the table's entries, rounded up.
+int PrintableNamesNeeded(const TableFacts& facts);

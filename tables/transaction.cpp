@@ -2,9 +2,7 @@
 
 #include "rom/modstuff.h"
 
-#include <QStringList>
-
-#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -26,13 +24,6 @@ private:
     int m_error;
 };
 
-// A byte written, and what stood there before.
-struct Done {
-    size_t part;
-    size_t write;
-    quint8 old;
-};
-
 Outcome entryFault(Fault fault, const QString& entry, const RomImage& rom) {
     Outcome o;
     o.fault = fault;
@@ -47,11 +38,22 @@ Outcome withEntry(Outcome o, const QString& entry, bool name = false) {
     return o;
 }
 
-// Puts the old bytes back, newest first, and syncs: whether all of it went through.
-bool rollBack(RomImage& rom, const std::vector<Done>& done, const Transaction& t) {
+// The offsets of the transaction's writes, in the order they reach the file.
+std::vector<qint64> offsetsOf(const Transaction& t) {
+    std::vector<qint64> offsets;
+    for (const WritePart& part : t.parts)
+        for (const ByteWrite& write : part.writes)
+            offsets.push_back(write.offset);
+    return offsets;
+}
+
+// Puts back `olds`, the bytes that stood where the first writes of `t` went, newest first, and
+// syncs: whether all of it went through.
+bool rollBack(RomImage& rom, const Transaction& t, const std::vector<quint8>& olds) {
+    const std::vector<qint64> offsets = offsetsOf(t);
     try {
-        for (auto d = done.rbegin(); d != done.rend(); ++d)
-            modStuff::WriteByte(rom, qint32(t.parts[d->part].writes[d->write].offset), d->old);
+        for (size_t k = olds.size(); k-- > 0;)
+            modStuff::WriteByte(rom, qint32(offsets[k]), olds[k]);
         rom.sync();
         return true;
     } catch (const RomError&) {
@@ -61,27 +63,24 @@ bool rollBack(RomImage& rom, const std::vector<Done>& done, const Transaction& t
 
 // The failure once the old bytes could not all go back: how many bytes of each field (of a lone
 // part) or of each part hold the new values, as the file now reads.
-Outcome whatStands(RomImage& rom, const Transaction& t, const std::vector<Done>& done,
+Outcome whatStands(RomImage& rom, const Transaction& t, const std::vector<quint8>& olds,
                    Outcome failure) {
     rom.refresh();
     const bool byField = t.parts.size() == 1;
-    for (size_t p = 0; p < t.parts.size(); ++p) {
-        const WritePart& part = t.parts[p];
-        for (size_t w = 0; w < part.writes.size(); ++w) {
-            const ByteWrite& write = part.writes[w];
+    size_t k = 0;
+    for (const WritePart& part : t.parts) {
+        for (const ByteWrite& write : part.writes) {
+            const size_t done = k++;
             const QString field = byField ? write.field : QString();
             if (failure.landed.isEmpty() || failure.landed.back().entry != part.entry ||
                 failure.landed.back().field != field)
                 failure.landed << Landed{part.entry, field, part.name, 0, 0};
             Landed& landed = failure.landed.back();
             landed.of += 1;
-            const auto before = std::find_if(done.begin(), done.end(), [&](const Done& d) {
-                return d.part == p && d.write == w;
-            });
-            if (before == done.end())
+            if (done >= olds.size())
                 continue;
             try {
-                landed.bytes += rom.readByte(write.offset) != before->old ? 1 : 0;
+                landed.bytes += rom.readByte(write.offset) != olds[done] ? 1 : 0;
             } catch (const RomError&) {
                 landed.bytes += 1; // unreadable: it may well have landed
             }
@@ -158,24 +157,22 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
         return withEntry(e.outcome(), first, firstIsName);
     }
 
-    std::vector<Done> done;
-    for (size_t p = 0; p < t.parts.size(); ++p) {
-        const WritePart& part = t.parts[p];
-        for (size_t w = 0; w < part.writes.size(); ++w) {
-            const ByteWrite& write = part.writes[w];
+    std::vector<quint8> olds; // what stood where each write went, in the order of the writes
+    for (const WritePart& part : t.parts) {
+        for (const ByteWrite& write : part.writes) {
             try {
                 const quint8 old = rom.readByte(write.offset);
                 modStuff::WriteByte(rom, qint32(write.offset), write.value);
-                done.push_back({p, w, old});
+                olds.push_back(old);
             } catch (const RomError& e) {
                 Outcome failure = withEntry(e.outcome(), part.entry, part.name);
-                if (rollBack(rom, done, t))
+                if (rollBack(rom, t, olds))
                     return failure;
-                Outcome o = entryFault(Fault::WrittenInPart, part.entry, rom);
-                o.name = part.name;
+                Outcome o = withEntry(entryFault(Fault::WrittenInPart, part.entry, rom), part.entry,
+                                      part.name);
                 o.field = write.field;
                 o.cause << failure;
-                return whatStands(rom, t, done, o);
+                return whatStands(rom, t, olds, o);
             }
         }
     }
@@ -183,7 +180,7 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
         rom.sync();
     } catch (const RomError& e) {
         const Outcome failure = withEntry(e.outcome(), first, firstIsName);
-        if (rollBack(rom, done, t))
+        if (rollBack(rom, t, olds))
             return failure;
         Outcome o = entryFault(Fault::NotSynced, first, rom);
         o.cause << failure;

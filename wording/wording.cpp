@@ -11,40 +11,16 @@ QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// "read", "write to": how "Cannot ... FILE at offset" names the image's own calls.
-QString fileAction(Operation operation) {
-    switch (operation) {
-    case Operation::Read:
-        return QStringLiteral("read");
-    case Operation::Write:
-        return QStringLiteral("write to");
-    case Operation::Sync:
-        return QStringLiteral("sync");
-    case Operation::Size:
-        return QStringLiteral("find the size of");
-    default:
-        return {};
-    }
-}
-
-// "Read byte", "Write word": the primitives' own names.
-QString primitive(Operation operation) {
-    switch (operation) {
-    case Operation::ReadByte:
-        return QStringLiteral("Read byte");
-    case Operation::ReadWord:
-        return QStringLiteral("Read word");
-    case Operation::WriteByte:
-        return QStringLiteral("Write byte");
-    case Operation::WriteWord:
-        return QStringLiteral("Write word");
-    default:
-        return {};
-    }
+// How messages name each Operation, in its order: the image's own calls as "Cannot read FILE at
+// offset" words them, then the primitives by their own names.
+QString operationName(Operation operation) {
+    static const char* const names[] = {"read",      "write to",  "sync",       "find the size of",
+                                        "Read byte", "Read word", "Write byte", "Write word"};
+    return QLatin1String(names[int(operation)]);
 }
 
 bool isPrimitive(Operation operation) {
-    return !primitive(operation).isEmpty();
+    return operation >= Operation::ReadByte;
 }
 
 // "item 5", or "the name of item 5" for its name text.
@@ -60,13 +36,12 @@ QString joined(const QStringList& list) {
     return list.join(QStringLiteral(", "));
 }
 
-// "Cannot save item 5 to FILE:" SEPARATOR "CAUSE. Nothing was written" AFTER, or without the file
+// "Cannot save item 5 to FILE:\nCAUSE. Nothing was written" AFTER, or without the file
 // "Cannot save item 5: CAUSE. Nothing was written" AFTER.
-QString cannotSave(const Outcome& o, const QString& cause, const QString& separator,
-                   bool withFile = true, const QString& after = QStringLiteral(".")) {
-    const QString where =
-        withFile ? QStringLiteral("%1 to %2:").arg(partName(o), native(o.file)) + separator
-                 : partName(o) + QStringLiteral(": ");
+QString cannotSave(const Outcome& o, const QString& cause, bool withFile = true,
+                   const QString& after = QStringLiteral(".")) {
+    const QString where = withFile ? QStringLiteral("%1 to %2:\n").arg(partName(o), native(o.file))
+                                   : partName(o) + QStringLiteral(": ");
     return QStringLiteral("Cannot save ") + where + cause +
            QStringLiteral(". Nothing was written") + after;
 }
@@ -88,41 +63,37 @@ void splitLanded(const QList<Landed>& landed, const std::function<QString(const 
     }
 }
 
-QString saveText(const Outcome& o, const QString& separator) {
+} // namespace
+
+QString SaveText(const Outcome& o) {
     switch (o.fault) {
     case Fault::ReadOnly:
-        return cannotSave(o, QStringLiteral("the file is open for reading only"), separator);
+        return cannotSave(o, QStringLiteral("the file is open for reading only"));
     case Fault::Replaced:
         return cannotSave(o,
                           QStringLiteral("the image was replaced on disk by another program after "
-                                         "this entry was shown"),
-                          separator);
+                                         "this entry was shown"));
     case Fault::Gone:
         return cannotSave(o,
                           QStringLiteral("the image was deleted or moved away after it was opened"),
-                          separator, true, QStringLiteral(", and no file was made in its place."));
+                          true, QStringLiteral(", and no file was made in its place."));
     case Fault::ShortFile:
         return cannotSave(
-            o,
-            QStringLiteral("the entry lies at offsets %1 to %2, but the file is only "
-                           "%3 bytes long")
-                .arg(HexOffset(o.first), HexOffset(o.last), QString::number(o.length)),
-            separator);
+            o, QStringLiteral("the entry lies at offsets %1 to %2, but the file is only "
+                              "%3 bytes long")
+                   .arg(HexOffset(o.first), HexOffset(o.last), QString::number(o.length)));
     case Fault::ChangedOnDisk:
         return cannotSave(
             o,
             QStringLiteral("another program changed %1 in the file after it was shown")
                 .arg(partName(o)),
-            separator, true,
-            QStringLiteral("; %1 is shown again as the file now holds it.").arg(partName(o)));
+            true, QStringLiteral("; %1 is shown again as the file now holds it.").arg(partName(o)));
     case Fault::Locked:
-        return cannotSave(o,
-                          QStringLiteral("another Tolvane program kept writing to the image for "
-                                         "more than %1 seconds")
-                              .arg(WriterWaitMs / 1000),
-                          separator);
+        return cannotSave(o, QStringLiteral("another Tolvane program kept writing to the image for "
+                                            "more than %1 seconds")
+                                 .arg(WriterWaitMs / 1000));
     case Fault::BadValue:
-        return cannotSave(o, ValueText(o), separator, false);
+        return cannotSave(o, ValueText(o), false);
     case Fault::NoSuchEntry:
         return QStringLiteral("Cannot save: there is no %1.").arg(o.entry);
     case Fault::WrittenInPart: {
@@ -133,21 +104,18 @@ QString saveText(const Outcome& o, const QString& separator) {
             written.isEmpty()
                 ? QStringLiteral("Nothing was written.")
                 : QStringLiteral("Already written, and kept in the file: %1.").arg(joined(written));
-        return QStringLiteral("Saving %1 stopped at the %2.%6%3%6%4%6Not written: %5.")
-            .arg(partName(o), o.field, ImageErrorText(o.cause.value(0)), done, joined(notWritten),
-                 separator);
+        return QStringLiteral("Saving %1 stopped at the %2.\n%3\n%4\nNot written: %5.")
+            .arg(partName(o), o.field, ImageErrorText(o.cause.value(0)), done, joined(notWritten));
     }
     case Fault::NotSynced:
         return QStringLiteral("Saving %1: every field was written, but %2")
             .arg(partName(o), ImageErrorText(o.cause.value(0)));
     default:
         // The file's own error, a sentence of its own.
-        return QStringLiteral("Cannot save %1: %2%3Nothing was written.")
-            .arg(partName(o), ImageErrorText(o), separator);
+        return QStringLiteral("Cannot save %1: %2\nNothing was written.")
+            .arg(partName(o), ImageErrorText(o));
     }
 }
-
-} // namespace
 
 QString SystemText(int error) {
     const QString text = SystemReason(error);
@@ -189,22 +157,22 @@ QString ImageErrorText(const Outcome& o) {
     switch (o.fault) {
     case Fault::SystemCall:
         return QStringLiteral("Cannot %1 %2 at offset %3:\n%4.")
-            .arg(fileAction(o.operation), file, HexOffset(o.offset), SystemText(o.error));
+            .arg(operationName(o.operation), file, HexOffset(o.offset), SystemText(o.error));
     case Fault::BeforeStart:
         if (isPrimitive(o.operation))
             return QStringLiteral("%1 at offset -%2: the position lies before the start of the "
                                   "file.")
-                .arg(primitive(o.operation), HexOffset(-o.offset));
+                .arg(operationName(o.operation), HexOffset(-o.offset));
         return QStringLiteral("Cannot %1 %2 at offset -%3: the position lies before the start of "
                               "the file.")
-            .arg(fileAction(o.operation), file, HexOffset(-o.offset));
+            .arg(operationName(o.operation), file, HexOffset(-o.offset));
     case Fault::OpenForReading:
         return QStringLiteral(
                    "Cannot write to %1 at offset %2:\nthe file is open for reading only.")
             .arg(file, HexOffset(o.offset));
     case Fault::OffsetTooLarge:
         return QStringLiteral("%1 at offset %2: overflow, the offset is too large.")
-            .arg(primitive(o.operation), HexOffset(o.offset));
+            .arg(operationName(o.operation), HexOffset(o.offset));
     case Fault::WordTooLarge:
         return QStringLiteral("Write word at offset %1: overflow, %2 does not fit in 16 bits.")
             .arg(HexOffset(o.offset))
@@ -235,12 +203,8 @@ QString ImageErrorText(const Outcome& o) {
     }
 }
 
-QString SaveText(const Outcome& o) {
-    return saveText(o, QStringLiteral("\n"));
-}
-
 QString SaveLine(const Outcome& o) {
-    return saveText(o, QStringLiteral(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return SaveText(o).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 QString ValueText(const Outcome& o) {
@@ -415,7 +379,7 @@ QString TablesVerdictText(const QList<std::pair<Table, TableFacts>>& tables) {
             why << QStringLiteral("%1 of its %2 entries lie inside the file")
                        .arg(facts.entriesInside)
                        .arg(facts.entries);
-        const int needed = (facts.entries * 3 + 3) / 4;
+        const int needed = PrintableNamesNeeded(facts);
         if (facts.printableNames < needed)
             why << QStringLiteral("%1 of its %2 names are printable, fewer than %3")
                        .arg(facts.printableNames)
