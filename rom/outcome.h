@@ -88,6 +88,8 @@ struct Landed {
     int of = 0;
 };
 
+// Every fact has a default, so that an outcome can be written with only the facts it has:
+// Outcome{.fault = Fault::ReadOnly, .file = path}.
 struct Outcome {
     Fault fault = Fault::None;
     Operation operation = Operation::Read;
@@ -95,20 +97,20 @@ struct Outcome {
     NodeKind node = NodeKind::Other;
     bool changed = false;
     bool name = false; // `entry`'s name text, not its record
-    QString file;
-    QString other;
-    QString entry;
-    QString field;
-    QString text;
+    QString file{};
+    QString other{};
+    QString entry{};
+    QString field{};
+    QString text{};
     qint64 offset = 0;
     qint64 first = 0;
     qint64 last = 0;
     qint64 length = 0;
     qint64 value = 0;
     int error = 0;
-    QList<Landed> landed;
-    QList<NameChange> names;
-    QList<Outcome> cause; // the one failure behind this one, when there is one
+    QList<Landed> landed{};
+    QList<NameChange> names{};
+    QList<Outcome> cause{}; // the one failure behind this one, when there is one
 
     bool ok() const { return fault == Fault::None; }
     bool failed() const { return fault != Fault::None; }
