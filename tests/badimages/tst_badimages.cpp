@@ -10,9 +10,9 @@
 #include "rom/newfile.h"
 #include "support/failingrom.h"
 #include "support/testsupport.h"
-#include "wording/wording.h"
 #include "windowkit/seams.h"
 #include "windowkit/selectline.h"
+#include "wording/wording.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -33,7 +33,9 @@
 
 namespace {
 
-enum class Trouble {
+// The matrix's own faults, apart from the core's Fault.
+namespace matrix {
+enum class Fault {
     None,
     OtherEntryChanged,
     DeleteWhileOpen,
@@ -52,6 +54,7 @@ enum class Trouble {
     FailLastWrite,
     FailThirdWriteForGood
 };
+} // namespace matrix
 enum class Editor { Items, Enemies };
 
 QByteArray filled(int size, char byte) {
@@ -146,6 +149,7 @@ void tst_BadImages::refusedOpen() {
 }
 
 void tst_BadImages::editAndSave_data() {
+    using matrix::Fault;
     QTest::addColumn<QByteArray>("image");
     QTest::addColumn<int>("fault");
     QTest::addColumn<int>("editor");
@@ -169,24 +173,24 @@ void tst_BadImages::editAndSave_data() {
     for (const Image& image : images)
         for (const Editor editor : {Editor::Items, Editor::Enemies})
             QTest::addRow("%s, %s", image.name, editor == Editor::Items ? "items" : "enemies")
-                << image.bytes << int(Trouble::None) << int(editor);
-    const std::pair<const char*, Trouble> faults[] = {
-        {"another entry changed by another program", Trouble::OtherEntryChanged},
-        {"deleted while open", Trouble::DeleteWhileOpen},
-        {"replaced while open", Trouble::ReplaceWhileOpen},
-        {"the entry changed by another program", Trouble::EntryChanged},
-        {"backup impossible", Trouble::BackupImpossible},
-        {"backup a link to the image", Trouble::BackupLinksToImage},
-        {"backup a link to another file", Trouble::BackupLinksToOther},
-        {"backup a dangling link", Trouble::BackupLinksNowhere},
-        {"backup write fails", Trouble::BackupWriteFails},
-        {"backup sync fails", Trouble::BackupSyncFails},
-        {"truncated while open", Trouble::TruncateWhileOpen},
-        {"read-only", Trouble::ReadOnly},
-        {"write fails after the first", Trouble::FailFirstWrite},
-        {"write fails after the third", Trouble::FailThirdWrite},
-        {"last write fails", Trouble::FailLastWrite},
-        {"writes fail for good after the third", Trouble::FailThirdWriteForGood},
+                << image.bytes << int(Fault::None) << int(editor);
+    const std::pair<const char*, Fault> faults[] = {
+        {"another entry changed by another program", Fault::OtherEntryChanged},
+        {"deleted while open", Fault::DeleteWhileOpen},
+        {"replaced while open", Fault::ReplaceWhileOpen},
+        {"the entry changed by another program", Fault::EntryChanged},
+        {"backup impossible", Fault::BackupImpossible},
+        {"backup a link to the image", Fault::BackupLinksToImage},
+        {"backup a link to another file", Fault::BackupLinksToOther},
+        {"backup a dangling link", Fault::BackupLinksNowhere},
+        {"backup write fails", Fault::BackupWriteFails},
+        {"backup sync fails", Fault::BackupSyncFails},
+        {"truncated while open", Fault::TruncateWhileOpen},
+        {"read-only", Fault::ReadOnly},
+        {"write fails after the first", Fault::FailFirstWrite},
+        {"write fails after the third", Fault::FailThirdWrite},
+        {"last write fails", Fault::FailLastWrite},
+        {"writes fail for good after the third", Fault::FailThirdWriteForGood},
     };
     for (const auto& [name, fault] : faults)
         for (const Editor editor : {Editor::Items, Editor::Enemies})
@@ -195,11 +199,12 @@ void tst_BadImages::editAndSave_data() {
 }
 
 void tst_BadImages::editAndSave() {
+    using matrix::Fault;
     QFETCH(QByteArray, image);
     QFETCH(int, fault);
     QFETCH(int, editor);
     const Editor which = Editor(editor);
-    const Trouble f = Trouble(fault);
+    const Fault f = Fault(fault);
     const QByteArray original = image;
     ImageOnDisk disk(image);
     const QString backup = disk.path() + QStringLiteral(".bak");
@@ -217,26 +222,26 @@ void tst_BadImages::editAndSave() {
 
     const int writes = which == Editor::Items ? 8 : 20;
     switch (f) {
-    case Trouble::TruncateWhileOpen:
+    case Fault::TruncateWhileOpen:
         QVERIFY(QFile::resize(disk.path(), 0x100));
         image.truncate(0x100);
         break;
-    case Trouble::ReadOnly:
+    case Fault::ReadOnly:
         // Permissions do not stop root, so the image is opened for reading alone directly.
         modStuff::RomFile =
             std::make_unique<RomImage>(disk.path(), *OpenImageFileForReading(disk.path(), nullptr));
         break;
     // One write fails, and the old bytes then go back; or every write fails from the fourth on.
-    case Trouble::FailFirstWrite:
+    case Fault::FailFirstWrite:
         modStuff::RomFile = std::make_unique<FailingRom>(disk.path(), 1, 1);
         break;
-    case Trouble::FailThirdWrite:
+    case Fault::FailThirdWrite:
         modStuff::RomFile = std::make_unique<FailingRom>(disk.path(), 3, 1);
         break;
-    case Trouble::FailLastWrite:
+    case Fault::FailLastWrite:
         modStuff::RomFile = std::make_unique<FailingRom>(disk.path(), writes - 1, 1);
         break;
-    case Trouble::FailThirdWriteForGood:
+    case Fault::FailThirdWriteForGood:
         modStuff::RomFile = std::make_unique<FailingRom>(disk.path(), 3);
         break;
     default:
@@ -277,37 +282,37 @@ void tst_BadImages::editAndSave() {
     QString refusal, linkTarget;
     QByteArray targetBytes;
     switch (f) {
-    case Trouble::OtherEntryChanged:
+    case Fault::OtherEntryChanged:
         image[valueAt - (end - first + 1)] = char(0x42);
         QVERIFY(WriteFileBytes(disk.path(), image));
         break;
-    case Trouble::EntryChanged:
-    case Trouble::ReplaceWhileOpen: {
+    case Fault::EntryChanged:
+    case Fault::ReplaceWhileOpen: {
         image[valueAt] = char(0x42);
-        const bool inPlace = f == Trouble::EntryChanged;
+        const bool inPlace = f == Fault::EntryChanged;
         QVERIFY(inPlace ? WriteFileBytes(disk.path(), image)
                         : ReplaceFileBytes(disk.path(), image));
         refusal = QLatin1String(inPlace ? "another program changed" : "replaced on disk");
         break;
     }
-    case Trouble::DeleteWhileOpen:
+    case Fault::DeleteWhileOpen:
         if (WineKeepsDeletedNames())
             QSKIP("Wine keeps a deleted open file's name and reports no pending delete");
         QVERIFY(QFile::remove(disk.path()));
         refusal = QStringLiteral("deleted or moved away");
         break;
-    case Trouble::BackupImpossible:
+    case Fault::BackupImpossible:
         QVERIFY(QDir().mkdir(backup));
         refusal = QStringLiteral("Cannot make the backup");
         break;
-    case Trouble::BackupLinksToImage:
-    case Trouble::BackupLinksToOther:
-    case Trouble::BackupLinksNowhere: {
-        linkTarget = f == Trouble::BackupLinksToImage ? disk.path()
-                     : f == Trouble::BackupLinksToOther
+    case Fault::BackupLinksToImage:
+    case Fault::BackupLinksToOther:
+    case Fault::BackupLinksNowhere: {
+        linkTarget = f == Fault::BackupLinksToImage ? disk.path()
+                     : f == Fault::BackupLinksToOther
                          ? m_dir.filePath(QStringLiteral("theirs"))
                          : m_dir.filePath(QStringLiteral("nowhere/none"));
-        if (f == Trouble::BackupLinksToOther)
+        if (f == Fault::BackupLinksToOther)
             QVERIFY(WriteFileBytes(linkTarget, "theirs"));
         targetBytes = FileBytes(linkTarget);
         std::error_code error;
@@ -316,18 +321,18 @@ void tst_BadImages::editAndSave() {
             QSKIP("symbolic links cannot be made here");
         break;
     }
-    case Trouble::BackupWriteFails:
-    case Trouble::BackupSyncFails: {
+    case Fault::BackupWriteFails:
+    case Fault::BackupSyncFails: {
         // An older backup, which a failed one must leave whole.
         QVERIFY(WriteFileBytes(backup, "older"));
-        const auto step = f == Trouble::BackupWriteFails ? NewFileStep::Write : NewFileStep::Sync;
+        const auto step = f == Fault::BackupWriteFails ? NewFileStep::Write : NewFileStep::Sync;
         SetNewFileFault([step](NewFileStep at) { return at == step ? DiskFullError() : 0; });
         refusal = SystemText(DiskFullError());
         break;
     }
-    case Trouble::FailFirstWrite:
-    case Trouble::FailThirdWrite:
-    case Trouble::FailLastWrite:
+    case Fault::FailFirstWrite:
+    case Fault::FailThirdWrite:
+    case Fault::FailLastWrite:
         refusal = SystemText(DiskFullError());
         break;
     default:
@@ -338,13 +343,13 @@ void tst_BadImages::editAndSave() {
     // The saved entry is still shown, and it shows what the file holds.
     QCOMPARE(list->currentIndex(), last);
     const bool fits = image.size() > end;
-    const bool failing = f >= Trouble::ReadOnly;
+    const bool failing = f >= Fault::ReadOnly;
     QCOMPARE(m_messages.size(), fits && !failing && refusal.isEmpty() ? 0 : 1);
     if (!refusal.isEmpty())
         QVERIFY2(m_messages.first().contains(refusal) &&
                      m_messages.first().contains(QStringLiteral("Nothing was written")),
                  qPrintable(m_messages.first()));
-    if (f == Trouble::DeleteWhileOpen) {
+    if (f == Fault::DeleteWhileOpen) {
         // Nothing is made at the path; the window still shows the deleted file as it was.
         QVERIFY(!QFile::exists(disk.path()));
         QCOMPARE(field->text(), QString::number(quint8(image.at(valueAt))));
@@ -364,16 +369,16 @@ void tst_BadImages::editAndSave() {
                                ? (quint8(now.at(valueAt + 1)) & 3) << 8
                                : 0;
     QCOMPARE(field->text(), QString::number(stored + storedHigh));
-    if (f == Trouble::FailThirdWriteForGood)
+    if (f == Fault::FailThirdWriteForGood)
         QVERIFY2(m_messages.first().contains(QStringLiteral("stopped at the")),
                  qPrintable(m_messages.first()));
 
     // A save that wrote made one backup, of the image as it was opened, and a second save in the
     // same opening leaves it alone. One whose writes were put back made it too.
     const bool rolledBack =
-        f == Trouble::FailFirstWrite || f == Trouble::FailThirdWrite || f == Trouble::FailLastWrite;
-    const bool wrote = (fits && refusal.isEmpty() && f != Trouble::ReadOnly) || rolledBack;
-    const bool older = f == Trouble::BackupWriteFails || f == Trouble::BackupSyncFails;
+        f == Fault::FailFirstWrite || f == Fault::FailThirdWrite || f == Fault::FailLastWrite;
+    const bool wrote = (fits && refusal.isEmpty() && f != Fault::ReadOnly) || rolledBack;
+    const bool older = f == Fault::BackupWriteFails || f == Fault::BackupSyncFails;
     QCOMPARE(QFileInfo(backup).isFile(), wrote || older);
     if (older)
         QCOMPARE(FileBytes(backup), QByteArray("older"));
@@ -381,9 +386,9 @@ void tst_BadImages::editAndSave() {
         // The link was replaced, never followed: what it led to is as it was.
         QVERIFY(!QFileInfo(backup).isSymLink());
         QCOMPARE(modStuff::RomFile->pathState(), RomImage::PathState::Same);
-        if (f != Trouble::BackupLinksToImage)
+        if (f != Fault::BackupLinksToImage)
             QCOMPARE(FileBytes(linkTarget), targetBytes);
-        QCOMPARE(QFile::exists(linkTarget), f != Trouble::BackupLinksNowhere);
+        QCOMPARE(QFile::exists(linkTarget), f != Fault::BackupLinksNowhere);
     }
     if (wrote)
         QCOMPARE(QFile::permissions(backup), QFile::permissions(disk.path()));
@@ -394,7 +399,7 @@ void tst_BadImages::editAndSave() {
         QCOMPARE(field->text(), QStringLiteral("78"));
     }
     if (wrote)
-        QCOMPARE(FileBytes(backup), f == Trouble::OtherEntryChanged ? image : original);
+        QCOMPARE(FileBytes(backup), f == Fault::OtherEntryChanged ? image : original);
 }
 
 void tst_BadImages::failedLoadDisablesSave() {

@@ -1,4 +1,5 @@
 #include "cli/knowntables.h"
+#include "cli/tablefile.h"
 #include "clirun.h"
 #include "enemies/enemyrecord.h"
 #include "items/itemrecord.h"
@@ -411,17 +412,9 @@ void tst_Import::changeByAnotherProgramIsNotOverwritten() {
         cells[cost] = QString::number((cells[cost].toInt() + 1) & 0xFFFF);
         lines[line] = cells.join(QLatin1Char(','));
     }
-    QList<KeyedRow> rows;
-    const QStringList header = lines[0].split(QLatin1Char(','));
-    for (const int line : {2, 3}) {
-        const QStringList cells = lines[line].split(QLatin1Char(','));
-        KeyedRow row{line + 1, 1, {}};
-        for (qsizetype k = 0; k < header.size(); ++k)
-            row.cells.insert(header[k], Cell{cells.value(k), line + 1, int(k) + 1});
-        rows << row;
-    }
+    const TableInput input = ReadTableInput(csv({lines[0], lines[2], lines[3]}));
     auto rom = w.disk.open();
-    const ImportPlan plan = PlanImport(*rom, &ItemFormat, rows, {}, KnownTables());
+    const ImportPlan plan = PlanImport(*rom, input.table, input.rows, {}, KnownTables());
     QCOMPARE(plan.entries, 2);
     QByteArray theirs = w.disk.bytes();
     theirs[ItemEntryOffset(2) + 3] = char(quint8(theirs.at(ItemEntryOffset(2) + 3)) ^ 0x11);
