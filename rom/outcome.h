@@ -62,6 +62,14 @@ enum class Fault {
     WrittenInPart,
     // The writes went in, but the sync failed and the old bytes could not be put back.
     NotSynced,
+    // The history of `file` at `other` could not be read or written: `error`, `node`; with
+    // neither, it is no history (`value` 0) or one of the newer version `value`.
+    HistoryNotWritten,
+    HistoryUnreadable,
+    // An undo of record `value`: the bytes of the parts in `landed` are no longer those it left.
+    UndoOverwritten,
+    NoSuchRecord,  // `value` is not a record of the history, or none is left to undo (0)
+    RecordNotDone, // record `value` never went in whole, so there is nothing of it to undo
 };
 
 // What an image call was doing when it failed.

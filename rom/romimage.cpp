@@ -189,9 +189,25 @@ void RomImage::write(qint64 pos, quint8 value) {
         (*found->second)[size_t(pos % PageSize)] = value;
 }
 
+void RomImage::restore(qint64 pos, QByteArrayView bytes) {
+    checkPosition(Operation::Write, pos);
+    const IoResult done = writeRaw(pos, bytes.data(), bytes.size());
+    if (done.count != bytes.size())
+        fail(Operation::Write, pos, done.error);
+    refresh();
+}
+
 void RomImage::sync() {
-    if (const int error = SyncFile(m_file))
+    if (const int error = syncRaw(m_file))
         fail(Operation::Sync, 0, error);
+}
+
+IoResult RomImage::appendRaw(FileHandle file, const char* data, qint64 len) {
+    return AppendToFile(file, data, len);
+}
+
+int RomImage::syncRaw(FileHandle file) {
+    return SyncFile(file);
 }
 
 IoResult RomImage::readRaw(qint64 pos, char* out, qint64 len) {

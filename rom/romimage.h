@@ -70,17 +70,37 @@ public:
     quint8 readByte(qint64 pos);
     // Writes one byte at once; a write past the end extends the file, the gap reading as 0.
     void write(qint64 pos, quint8 value);
+    // Writes `bytes` at `pos` without making the backup first: a recovery puts back what an
+    // interrupted write changed, and the backup must not take the half-written image.
+    void restore(qint64 pos, QByteArrayView bytes);
     // Hands the written bytes to the disk.
     void sync();
+
+    // The history beside the image (see historyfile.h), and the calls that write and sync it,
+    // which go through the same seam as the image's own.
+    QString historyPath() const { return m_path + QStringLiteral(".history"); }
+    // A file opened by name keeps a history beside it; one with no name (in memory) has nowhere
+    // to keep it.
+    bool keepsHistory() const { return m_identity.has_value(); }
+    IoResult appendTo(FileHandle file, QByteArrayView bytes) {
+        return appendRaw(file, bytes.data(), bytes.size());
+    }
+    int syncHandle(FileHandle file) { return syncRaw(file); }
+    int permissions() const { return PermissionsOfFile(m_file); }
 
     // The writers' lock (see LockForWriting): 0, or the system's code.
     int lockForWriting(int waitMs) { return LockForWriting(m_file, waitMs); }
     void unlockForWriting() { UnlockForWriting(m_file); }
 
 protected:
-    // The two system calls behind the cache, virtual so that tests can inject faults.
+    // The system calls behind the cache and the history, virtual so that tests can inject
+    // faults and crashes.
     virtual IoResult readRaw(qint64 pos, char* out, qint64 len);
     virtual IoResult writeRaw(qint64 pos, const char* data, qint64 len);
+    virtual IoResult appendRaw(FileHandle file, const char* data, qint64 len);
+    // Syncs the image (`file` is its handle) or its history.
+    virtual int syncRaw(FileHandle file);
+    FileHandle handle() const { return m_file; }
 
 private:
     static constexpr qint64 PageSize = 4096;

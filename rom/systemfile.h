@@ -97,6 +97,17 @@ inline constexpr int LockHeld = -1;
 int LockForWriting(FileHandle file, int waitMs);
 void UnlockForWriting(FileHandle file);
 
+// Opens the file at `path` for reading and appending, making it, with `permissions` (POSIX mode
+// bits, or -1 for the system's default), where nothing stands; `created` says whether it was made
+// now. A link at the path is never followed and only a regular file is taken: NoFile otherwise,
+// with why in `fault` (NotAFile, or the system's code).
+FileHandle OpenForAppending(const QString& path, int permissions, bool* created, Outcome* fault);
+// Writes `len` bytes at the end of the file in one call.
+IoResult AppendToFile(FileHandle file, const char* data, qint64 len);
+// Hands the folder that holds `path` to the disk, so that a file just made there is found after a
+// power loss: 0, or the system's code. Windows keeps a folder's entries safe by itself.
+int SyncFolderOf(const QString& path);
+
 // The system's own text for an error code, empty where it has none (the wording module then
 // names the code).
 QString SystemReason(int error);

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -128,8 +129,9 @@ IoResult WriteAt(FileHandle file, qint64 pos, const char* data, qint64 len) {
 }
 
 int SyncFile(FileHandle file) {
-    // A device or a file system that cannot sync (EINVAL, EROFS) has nothing more to hand over.
-    if (::fsync(int(file)) != 0 && errno != EINVAL && errno != EROFS)
+    // The data and the length are what a reader needs; the times need not wait for the disk. A
+    // device or a file system that cannot sync (EINVAL, EROFS) has nothing more to hand over.
+    if (::fdatasync(int(file)) != 0 && errno != EINVAL && errno != EROFS)
         return errno;
     return 0;
 }
@@ -208,6 +210,60 @@ std::optional<NodeKind> NodeAtPath(const QString& path) {
 
 int FolderError() {
     return EISDIR;
+}
+
+FileHandle OpenForAppending(const QString& path, int permissions, bool* created, Outcome* fault) {
+    const QByteArray name = QFile::encodeName(path);
+    // O_NOFOLLOW: a link at the name is refused, never written through. O_NONBLOCK keeps a FIFO
+    // from holding the open; it is cleared once the file is known to be a regular one.
+    int fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                    permissions >= 0 ? 0600 : 0666);
+    *created = fd >= 0;
+    if (fd < 0 && errno == EEXIST)
+        fd = ::open(name.constData(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        *fault = systemFault(errno);
+        return NoFile;
+    }
+    struct stat info {};
+    Outcome refusal;
+    if (::fstat(fd, &info) != 0)
+        refusal = systemFault(errno);
+    else if (!S_ISREG(info.st_mode))
+        refusal = Outcome{.fault = Fault::NotAFile, .node = kindOfNonFile(info.st_mode)};
+    else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        refusal = systemFault(errno);
+    // The mode given at creation passes through the umask; the image's bits must stand exactly.
+    else if (*created && permissions >= 0 && ::fchmod(fd, mode_t(permissions)) != 0)
+        refusal = systemFault(errno);
+    if (refusal.failed()) {
+        ::close(fd);
+        if (*created)
+            ::unlink(name.constData());
+        *fault = refusal;
+        return NoFile;
+    }
+    return fd;
+}
+
+IoResult AppendToFile(FileHandle file, const char* data, qint64 len) {
+    ssize_t put;
+    do {
+        put = ::write(int(file), data, size_t(len));
+    } while (put < 0 && errno == EINTR);
+    if (put < 0)
+        return {-1, errno};
+    return put == len ? IoResult{put, 0} : IoResult{-1, ENOSPC};
+}
+
+int SyncFolderOf(const QString& path) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS ? errno : 0;
+    ::close(fd);
+    return error;
 }
 
 int LockForWriting(FileHandle file, int waitMs) {

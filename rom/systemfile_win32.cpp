@@ -270,6 +270,47 @@ int FolderError() {
     return int(DirectoryNotSupported);
 }
 
+FileHandle OpenForAppending(const QString& path, int, bool* created, Outcome* fault) {
+    const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
+    // FILE_APPEND_DATA without FILE_WRITE_DATA: every write goes to the end, whoever else
+    // appends. FILE_FLAG_OPEN_REPARSE_POINT opens a link itself, which is then refused.
+    HANDLE handle =
+        CreateFileW(name.c_str(), GENERIC_READ | FILE_APPEND_DATA,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        refuse(fault, GetLastError());
+        return NoFile;
+    }
+    *created = GetLastError() != ERROR_ALREADY_EXISTS;
+    const auto reject = [&](auto refusal) {
+        CloseHandle(handle);
+        if (*created)
+            DeleteFileW(name.c_str());
+        refusal();
+        return NoFile;
+    };
+    if (const DWORD type = GetFileType(handle); type != FILE_TYPE_DISK)
+        return reject([&] { refuseNonFile(fault, type); });
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(handle, &info))
+        return reject([&, reason = GetLastError()] { refuse(fault, reason); });
+    if (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))
+        return reject([&] { refuse(fault, ERROR_CANT_RESOLVE_FILENAME); });
+    return reinterpret_cast<FileHandle>(handle);
+}
+
+IoResult AppendToFile(FileHandle file, const char* data, qint64 len) {
+    DWORD put = 0;
+    if (!WriteFile(asHandle(file), data, DWORD(len), &put, nullptr))
+        return {-1, int(GetLastError())};
+    return put == DWORD(len) ? IoResult{len, 0} : IoResult{-1, int(ERROR_DISK_FULL)};
+}
+
+int SyncFolderOf(const QString&) {
+    return 0;
+}
+
 int LockForWriting(FileHandle file, int waitMs) {
     // One byte far past any image's end: locking it keeps other writers out without holding up
     // a single read or write of the bytes themselves.

@@ -1,0 +1,163 @@
+#include "rom/historyfile.h"
+
+#include <cstring>
+
+namespace {
+
+std::optional<QByteArray> readAt(FileHandle file, qint64 pos, qint64 len, int* error) {
+    QByteArray bytes(len, Qt::Uninitialized);
+    for (qint64 done = 0; done < len;) {
+        const IoResult got = ReadAt(file, pos + done, bytes.data() + done, len - done);
+        if (got.count < 0) {
+            *error = got.error;
+            return std::nullopt;
+        }
+        if (got.count == 0)
+            return bytes.left(done);
+        done += got.count;
+    }
+    return bytes;
+}
+
+// Reads the header and the last entry of the history in `file`, `size` bytes long, and only when
+// that entry is damaged the whole file. `missing` gets the header bytes a history cut short as it
+// was made still lacks. The outcome is HistoryUnreadable's facts, without the file's names.
+Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* missing) {
+    int error = 0;
+    const auto unreadable = [&](qint64 version = 0) {
+        return Outcome{.fault = Fault::HistoryUnreadable, .value = version, .error = error};
+    };
+    const QByteArray header = HistoryHeader();
+    const auto start = readAt(file, 0, std::min<qint64>(size, HistoryHeaderSize), &error);
+    if (!start)
+        return unreadable();
+    if (start->size() < HistoryHeaderSize) {
+        if (!header.startsWith(*start))
+            return unreadable();
+        *missing = header.mid(start->size());
+        return {};
+    }
+    const HistoryLog head = ParseHistory(*start);
+    if (head.foreign || head.version != HistoryVersion)
+        return unreadable(head.foreign ? 0 : head.version);
+    if (size == HistoryHeaderSize)
+        return {};
+    const auto last = readAt(file, size - 4, 4, &error);
+    if (!last)
+        return unreadable();
+    const qint64 length = TrailingEntryLength(*last);
+    if (length > 0 && length <= size - HistoryHeaderSize) {
+        const auto bytes = readAt(file, size - length, length, &error);
+        if (!bytes)
+            return unreadable();
+        if (const auto entry = DecodeEntry(*bytes)) {
+            tail->lastNumber = entry->record.number;
+            if (!entry->mark)
+                tail->pending = entry->record;
+            return {};
+        }
+    }
+    // A cut-short or damaged end: only a reading from the start tells what went before it.
+    const auto whole = readAt(file, 0, size, &error);
+    if (!whole)
+        return unreadable();
+    const HistoryLog log = ParseHistory(*whole);
+    tail->lastNumber = log.lastNumber;
+    if (!log.records.empty() && log.records.back().state == HistoryState::Pending)
+        tail->pending = log.records.back();
+    return {};
+}
+
+} // namespace
+
+HistoryFile::~HistoryFile() {
+    CloseFile(m_file);
+}
+
+Outcome HistoryFile::fault(Fault fault, int error) const {
+    return Outcome{
+        .fault = fault, .file = m_rom.path(), .other = m_rom.historyPath(), .error = error};
+}
+
+Outcome HistoryFile::open() {
+    Outcome why;
+    m_file = OpenForAppending(m_rom.historyPath(), m_rom.permissions(), &m_created, &why);
+    if (m_file == NoFile) {
+        Outcome o = fault(Fault::HistoryNotWritten, why.error);
+        o.node = why.node;
+        o.changed = why.fault == Fault::NotAFile; // `node` says what stands there
+        return o;
+    }
+    const IoResult size = FileSize(m_file);
+    if (size.count < 0)
+        return fault(Fault::HistoryNotWritten, size.error);
+    Outcome read = readTail(m_file, size.count, &m_tail, &m_missing);
+    if (read.failed()) {
+        read.file = m_rom.path();
+        read.other = m_rom.historyPath();
+    }
+    return read;
+}
+
+Outcome HistoryFile::append(const QByteArray& entry) {
+    // A history made anew gets its header with its first entry, in the same write.
+    const QByteArray bytes = m_missing.isEmpty() ? entry : m_missing + entry;
+    const IoResult put = m_rom.appendTo(m_file, bytes);
+    if (put.count != bytes.size())
+        return fault(Fault::HistoryNotWritten, put.error);
+    m_missing.clear();
+    return {};
+}
+
+Outcome HistoryFile::sync() {
+    if (const int error = m_rom.syncHandle(m_file))
+        return fault(Fault::HistoryNotWritten, error);
+    if (m_created) {
+        if (const int error = SyncFolderOf(m_rom.historyPath()))
+            return fault(Fault::HistoryNotWritten, error);
+        m_created = false;
+    }
+    return {};
+}
+
+HistoryReading ReadHistory(const QString& historyPath, bool tailOnly) {
+    HistoryReading reading;
+    const auto fail = [&](Outcome o) {
+        o.fault = Fault::HistoryUnreadable;
+        o.other = historyPath;
+        reading.fault = o;
+        return reading;
+    };
+    if (!IdentityAtPath(historyPath) && !NodeAtPath(historyPath))
+        return reading; // no history yet
+    Outcome why;
+    const auto file = OpenSystemFile(historyPath, false, &why);
+    if (!file)
+        return fail(why);
+    struct Closer {
+        FileHandle f;
+        ~Closer() { CloseFile(f); }
+    } closer{file->handle};
+    const IoResult size = FileSize(file->handle);
+    if (size.count < 0)
+        return fail(Outcome{.error = size.error});
+    if (tailOnly) {
+        QByteArray missing;
+        if (Outcome read = readTail(file->handle, size.count, &reading.tail, &missing);
+            read.failed())
+            return fail(read);
+        return reading;
+    }
+    int error = 0;
+    const auto whole = readAt(file->handle, 0, size.count, &error);
+    if (!whole)
+        return fail(Outcome{.error = error});
+    reading.log = ParseHistory(*whole);
+    if (reading.log.foreign ||
+        (reading.log.version != HistoryVersion && whole->size() >= HistoryHeaderSize))
+        return fail(Outcome{.value = reading.log.foreign ? 0 : reading.log.version});
+    reading.tail.lastNumber = reading.log.lastNumber;
+    if (!reading.log.records.empty() && reading.log.records.back().state == HistoryState::Pending)
+        reading.tail.pending = reading.log.records.back();
+    return reading;
+}

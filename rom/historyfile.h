@@ -1,0 +1,54 @@
+#pragma once
+
+#include "rom/historyformat.h"
+#include "rom/outcome.h"
+#include "rom/romimage.h"
+
+#include <optional>
+
+// An image's history file, IMAGE.history, as the writers use it: opened for one transaction or one
+// recovery, read at its end, appended to and synced through the image's own seam.
+
+// What the end of a history says, read without reading the rest.
+struct HistoryTail {
+    quint32 lastNumber = 0;
+    // The newest record when no mark has ended it: its writes may have been cut short.
+    std::optional<HistoryRecord> pending;
+};
+
+class HistoryFile {
+public:
+    explicit HistoryFile(RomImage& rom) : m_rom(rom) {}
+    ~HistoryFile();
+    HistoryFile(const HistoryFile&) = delete;
+    HistoryFile& operator=(const HistoryFile&) = delete;
+
+    // Opens the history for appending, making it with the image's permissions where there is
+    // none, and reads its end. Refused, with nothing written: a link, a FIFO or a folder at its
+    // name, a file that is no history of ours or of a newer version, or the system's refusal.
+    Outcome open();
+    const HistoryTail& tail() const { return m_tail; }
+
+    // Appends one entry in one write.
+    Outcome append(const QByteArray& entry);
+    // Hands what was appended to the disk; after the file was made, its folder too.
+    Outcome sync();
+
+private:
+    Outcome fault(Fault fault, int error = 0) const;
+
+    RomImage& m_rom;
+    FileHandle m_file = NoFile;
+    bool m_created = false;
+    QByteArray m_missing; // the header bytes a new history still lacks
+    HistoryTail m_tail;
+};
+
+// What the history of the image at `imagePath` holds: its end alone when `tailOnly`, else every
+// record. A missing history is an empty one. Opened for reading only, never made.
+struct HistoryReading {
+    Outcome fault; // HistoryUnreadable: why it cannot be read
+    HistoryTail tail;
+    HistoryLog log; // with !tailOnly
+};
+HistoryReading ReadHistory(const QString& historyPath, bool tailOnly);

@@ -1,0 +1,215 @@
+#include "rom/historyformat.h"
+
+#include <QtEndian>
+
+#include <zlib.h>
+
+#include <cstring>
+
+// Every entry is framed so that it can be found from either end and checked on its own:
+//   "TVHE"  size:u32  kind:u8  payload  crc32:u32  size:u32
+// `size` counts the whole entry; the checksum covers everything before it. All numbers are
+// little-endian.
+
+namespace {
+
+constexpr char Magic[] = "TOLVHIST";
+constexpr char EntryMagic[] = "TVHE";
+constexpr int FrameBytes = 4 + 4 + 1 + 4 + 4;
+constexpr char RecordKind = 'T';
+constexpr char MarkKind = 'M';
+// No transaction writes more than the image holds; a larger size is damage.
+constexpr qint64 MaxEntry = qint64(1) << 30;
+
+quint32 crcOf(const char* data, qint64 len) {
+    return quint32(
+        crc32_z(crc32_z(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(data), size_t(len)));
+}
+
+class Writer {
+public:
+    void u8(quint8 v) { m_bytes.append(char(v)); }
+    void u32(quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        m_bytes.append(b, 4);
+    }
+    void i64(qint64 v) {
+        char b[8];
+        qToLittleEndian(v, b);
+        m_bytes.append(b, 8);
+    }
+    void bytes(const QByteArray& b) { m_bytes.append(b); }
+    QByteArray framed(char kind) const {
+        QByteArray entry(EntryMagic, 4);
+        const quint32 size = quint32(FrameBytes + m_bytes.size());
+        char b[4];
+        qToLittleEndian(size, b);
+        entry.append(b, 4);
+        entry.append(kind);
+        entry.append(m_bytes);
+        qToLittleEndian(crcOf(entry.constData(), entry.size()), b);
+        entry.append(b, 4);
+        qToLittleEndian(size, b);
+        entry.append(b, 4);
+        return entry;
+    }
+
+private:
+    QByteArray m_bytes;
+};
+
+class Reader {
+public:
+    explicit Reader(QByteArrayView bytes) : m_bytes(bytes) {}
+    bool ok() const { return m_ok; }
+    bool atEnd() const { return m_at == m_bytes.size(); }
+    quint8 u8() { return take(1) ? quint8(m_bytes[m_at - 1]) : 0; }
+    quint32 u32() { return take(4) ? qFromLittleEndian<quint32>(m_bytes.data() + m_at - 4) : 0; }
+    qint64 i64() { return take(8) ? qFromLittleEndian<qint64>(m_bytes.data() + m_at - 8) : 0; }
+    QByteArray bytes(qint64 len) {
+        return take(len) ? QByteArray(m_bytes.data() + m_at - len, len) : QByteArray();
+    }
+
+private:
+    bool take(qint64 len) {
+        m_ok = m_ok && len >= 0 && len <= m_bytes.size() - m_at;
+        if (m_ok)
+            m_at += len;
+        return m_ok;
+    }
+    QByteArrayView m_bytes;
+    qint64 m_at = 0;
+    bool m_ok = true;
+};
+
+bool validState(quint8 state) {
+    return state == quint8(HistoryState::Done) || state == quint8(HistoryState::RolledBack) ||
+           state == quint8(HistoryState::Left);
+}
+
+} // namespace
+
+QByteArray HistoryHeader() {
+    QByteArray header(Magic, 8);
+    char b[4];
+    qToLittleEndian(HistoryVersion, b);
+    header.append(b, 4);
+    header.append(4, '\0');
+    return header;
+}
+
+QByteArray EncodeRecord(const HistoryRecord& r) {
+    Writer w;
+    w.u32(r.number);
+    w.i64(r.time);
+    w.u32(quint32(r.utcOffset));
+    w.u8(quint8(r.madeBy));
+    w.u32(r.undoes);
+    w.u32(quint32(r.ranges.size()));
+    for (const HistoryRange& range : r.ranges) {
+        w.u32(quint32(range.offset));
+        w.u32(quint32(range.before.size()));
+        w.bytes(range.before);
+        w.bytes(range.after);
+    }
+    return w.framed(RecordKind);
+}
+
+QByteArray EncodeMark(quint32 number, HistoryState state) {
+    Writer w;
+    w.u32(number);
+    w.u8(quint8(state));
+    return w.framed(MarkKind);
+}
+
+qint64 TrailingEntryLength(QByteArrayView tail) {
+    if (tail.size() < 4)
+        return 0;
+    return qFromLittleEndian<quint32>(tail.data() + tail.size() - 4);
+}
+
+std::optional<HistoryEntry> DecodeEntry(QByteArrayView bytes) {
+    const qint64 size = bytes.size();
+    if (size < FrameBytes || std::memcmp(bytes.data(), EntryMagic, 4) != 0 ||
+        qFromLittleEndian<quint32>(bytes.data() + 4) != size ||
+        TrailingEntryLength(bytes) != size ||
+        qFromLittleEndian<quint32>(bytes.data() + size - 8) != crcOf(bytes.data(), size - 8))
+        return std::nullopt;
+    const char kind = bytes[8];
+    Reader r(bytes.sliced(9, size - FrameBytes));
+    HistoryEntry entry;
+    entry.record.number = r.u32();
+    if (kind == MarkKind) {
+        const quint8 state = r.u8();
+        if (!r.ok() || !r.atEnd() || !validState(state))
+            return std::nullopt;
+        entry.mark = true;
+        entry.record.state = HistoryState(state);
+        return entry;
+    }
+    if (kind != RecordKind)
+        return std::nullopt;
+    HistoryRecord& rec = entry.record;
+    rec.time = r.i64();
+    rec.utcOffset = qint32(r.u32());
+    const quint8 command = r.u8();
+    rec.undoes = r.u32();
+    const quint32 count = r.u32();
+    if (command < quint8(MadeBy::Editor) || command > quint8(MadeBy::Undo))
+        return std::nullopt;
+    rec.madeBy = MadeBy(command);
+    for (quint32 k = 0; r.ok() && k < count; ++k) {
+        HistoryRange range;
+        range.offset = r.u32();
+        const qint64 len = r.u32();
+        range.before = r.bytes(len);
+        range.after = r.bytes(len);
+        rec.ranges.push_back(std::move(range));
+    }
+    if (!r.ok() || !r.atEnd())
+        return std::nullopt;
+    return entry;
+}
+
+HistoryLog ParseHistory(QByteArrayView bytes) {
+    HistoryLog log;
+    if (bytes.size() < HistoryHeaderSize || std::memcmp(bytes.data(), Magic, 8) != 0) {
+        // A header cut short as the file was made is no foreign file: nothing was recorded yet.
+        log.foreign = !HistoryHeader().startsWith(bytes);
+        return log;
+    }
+    log.version = qFromLittleEndian<quint32>(bytes.data() + 8);
+    if (log.version != HistoryVersion)
+        return log;
+    const QByteArrayView magic(EntryMagic, 4);
+    qint64 at = HistoryHeaderSize;
+    while (at < bytes.size()) {
+        const qint64 size =
+            bytes.size() - at >= 8 ? qFromLittleEndian<quint32>(bytes.data() + at + 4) : 0;
+        std::optional<HistoryEntry> entry;
+        if (size >= FrameBytes && size <= MaxEntry && size <= bytes.size() - at)
+            entry = DecodeEntry(bytes.sliced(at, size));
+        if (!entry) {
+            // Damage: go on from the next place an entry could begin.
+            qint64 next = bytes.sliced(at + 1).indexOf(magic);
+            next = next < 0 ? bytes.size() : at + 1 + next;
+            log.damaged += next - at;
+            at = next;
+            continue;
+        }
+        at += size;
+        const quint32 number = entry->record.number;
+        log.lastNumber = std::max(log.lastNumber, number);
+        if (!entry->mark) {
+            log.records.push_back(std::move(entry->record));
+            continue;
+        }
+        for (auto it = log.records.rbegin(); it != log.records.rend(); ++it)
+            if (it->number == number) {
+                it->state = entry->record.state;
+                break;
+            }
+    }
+    return log;
+}
