@@ -154,5 +154,6 @@ ImportPlan PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
     for (const NameEdit& n : names)
         if (!n.plan.changes.empty())
             result.writes.parts.push_back(RenameWrites(n.plan));
+    result.writes.madeBy = MadeBy::Import;
     return result;
 }

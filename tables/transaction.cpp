@@ -1,28 +1,14 @@
 #include "tables/transaction.h"
 
+#include "rom/historyfile.h"
 #include "rom/modstuff.h"
+#include "tables/recovery.h"
+
+#include <QDateTime>
 
 #include <vector>
 
 namespace {
-
-// Holds the writers' lock while a transaction runs. Where the file system keeps no locks, the
-// transaction goes ahead without one, as every write did before there was a lock.
-class WriterLock {
-public:
-    explicit WriterLock(RomImage& rom) : m_rom(rom), m_error(rom.lockForWriting(WriterWaitMs)) {}
-    ~WriterLock() {
-        if (m_error == 0)
-            m_rom.unlockForWriting();
-    }
-    WriterLock(const WriterLock&) = delete;
-    WriterLock& operator=(const WriterLock&) = delete;
-    bool heldByAnother() const { return m_error == LockHeld; }
-
-private:
-    RomImage& m_rom;
-    int m_error;
-};
 
 Outcome entryFault(Fault fault, const QString& entry, const RomImage& rom) {
     Outcome o;
@@ -125,6 +111,26 @@ Outcome CheckEntryWritable(RomImage& rom, const QString& entry, qint64 base, int
     return {};
 }
 
+std::vector<HistoryRange> RangesOf(RomImage& rom, const Transaction& t) {
+    std::vector<HistoryRange> ranges;
+    for (const WritePart& part : t.parts) {
+        if (part.writes.empty())
+            continue;
+        qint64 first = part.base;
+        qint64 end = part.base + part.expected.size();
+        for (const ByteWrite& write : part.writes) {
+            first = std::min(first, write.offset);
+            end = std::max(end, write.offset + 1);
+        }
+        HistoryRange range{first, rom.bytes(first, end - first), {}};
+        range.after = range.before;
+        for (const ByteWrite& write : part.writes)
+            range.after[write.offset - first] = char(write.value);
+        ranges.push_back(std::move(range));
+    }
+    return ranges;
+}
+
 Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
     if (t.empty())
         return {};
@@ -136,12 +142,25 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
                 return withEntry(refused, part.entry, part.name);
     const QString first = t.parts.front().entry;
     const bool firstIsName = t.parts.front().name;
+    const auto refuse = [&](const Outcome& o) { return withEntry(o, first, firstIsName); };
     const WriterLock lock(rom);
     if (lock.heldByAnother())
-        return withEntry(entryFault(Fault::Locked, first, rom), first, firstIsName);
+        return refuse(entryFault(Fault::Locked, first, rom));
+    std::optional<HistoryFile> history;
+    HistoryRecord record;
     try {
         // What the file holds now, after any other writer of ours.
         rom.refresh();
+        if (rom.keepsHistory()) {
+            history.emplace(rom);
+            if (const Outcome opened = history->open(); opened.failed())
+                return refuse(opened);
+            // Another writer's transaction cut short: put right before the bytes are compared.
+            if (history->tail().pending)
+                if (const Recovery recovered = RecoverPending(rom, *history);
+                    recovered.fault.failed())
+                    return refuse(recovered.fault);
+        }
         Outcome changed = entryFault(Fault::ChangedOnDisk, first, rom);
         for (const WritePart& part : t.parts)
             if (!part.expected.isEmpty() &&
@@ -153,9 +172,32 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
             return changed;
         }
         rom.ensureBackup();
+        if (history) {
+            const QDateTime now = QDateTime::currentDateTime();
+            record = HistoryRecord{.number = history->tail().lastNumber + 1,
+                                   .time = now.toMSecsSinceEpoch(),
+                                   .utcOffset = now.offsetFromUtc(),
+                                   .madeBy = t.madeBy,
+                                   .undoes = t.undoes,
+                                   .ranges = RangesOf(rom, t)};
+        }
     } catch (const RomError& e) {
-        return withEntry(e.outcome(), first, firstIsName);
+        return refuse(e.outcome());
     }
+    // The old bytes are on disk before any new one is written: a crash from here on leaves a
+    // record that tells the next opening what to put back.
+    if (history) {
+        if (const Outcome appended = history->append(EncodeRecord(record)); appended.failed())
+            return refuse(appended);
+        if (const Outcome synced = history->sync(); synced.failed()) {
+            history->append(EncodeMark(record.number, HistoryState::RolledBack));
+            return refuse(synced);
+        }
+    }
+    const auto markRolledBack = [&] {
+        if (history)
+            history->append(EncodeMark(record.number, HistoryState::RolledBack));
+    };
 
     std::vector<quint8> olds; // what stood where each write went, in the order of the writes
     for (const WritePart& part : t.parts) {
@@ -166,8 +208,11 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
                 olds.push_back(old);
             } catch (const RomError& e) {
                 Outcome failure = withEntry(e.outcome(), part.entry, part.name);
-                if (rollBack(rom, t, olds))
+                if (rollBack(rom, t, olds)) {
+                    markRolledBack();
                     return failure;
+                }
+                // The record stays pending: the next opening puts the old bytes back.
                 Outcome o = withEntry(entryFault(Fault::WrittenInPart, part.entry, rom), part.entry,
                                       part.name);
                 o.field = write.field;
@@ -179,12 +224,19 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
     try {
         rom.sync();
     } catch (const RomError& e) {
-        const Outcome failure = withEntry(e.outcome(), first, firstIsName);
-        if (rollBack(rom, t, olds))
+        // A failed sync is not tried again: what it did not hand over may be lost already.
+        const Outcome failure = refuse(e.outcome());
+        if (rollBack(rom, t, olds)) {
+            markRolledBack();
             return failure;
+        }
         Outcome o = entryFault(Fault::NotSynced, first, rom);
         o.cause << failure;
         return o;
     }
+    // Needs no sync of its own: without it, the next opening finds the new bytes and marks the
+    // record done itself.
+    if (history)
+        history->append(EncodeMark(record.number, HistoryState::Done));
     return {};
 }

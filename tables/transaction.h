@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rom/historyformat.h"
 #include "rom/outcome.h"
 #include "rom/romimage.h"
 
@@ -33,11 +34,36 @@ struct WritePart {
 
 struct Transaction {
     std::vector<WritePart> parts;
+    // How the image's history records it.
+    MadeBy madeBy = MadeBy::Editor;
+    quint32 undoes = 0;
     bool empty() const;
 };
 
 // How long one writer waits for another of ours to finish with the same image.
 inline constexpr int WriterWaitMs = 5000;
+
+// Holds the image's writers' lock while a transaction or a recovery runs. Where the file system
+// keeps no locks, the writer goes ahead without one, as every write did before there was a lock.
+class WriterLock {
+public:
+    explicit WriterLock(RomImage& rom) : m_rom(rom), m_error(rom.lockForWriting(WriterWaitMs)) {}
+    ~WriterLock() {
+        if (m_error == 0)
+            m_rom.unlockForWriting();
+    }
+    WriterLock(const WriterLock&) = delete;
+    WriterLock& operator=(const WriterLock&) = delete;
+    bool heldByAnother() const { return m_error == LockHeld; }
+
+private:
+    RomImage& m_rom;
+    int m_error;
+};
+
+// The ranges a transaction writes, one per part, with the bytes the file holds there now and the
+// bytes it will hold: what the history records.
+std::vector<HistoryRange> RangesOf(RomImage& rom, const Transaction& t);
 
 // Why `size` bytes of `entry` at `base` cannot be written at all: the file is open for reading
 // only, the path no longer leads to the open file, or the entry lies wholly or partly beyond the
@@ -46,9 +72,13 @@ inline constexpr int WriterWaitMs = 5000;
 Outcome CheckEntryWritable(RomImage& rom, const QString& entry, qint64 base, int size);
 
 // Applies `t` as one unit. It checks every part, takes the image's writers' lock for its whole
-// length, compares every part's bytes with those it was planned from, makes the image's backup if
-// one is wanted and not yet made, writes every byte and syncs. Any refusal writes nothing. When a
-// write or the sync fails, the old bytes of what was written go back and are synced, and the
-// outcome is that failure, with nothing written; only when that too fails does it say what stands
-// in the file (WrittenInPart or NotSynced). Every outcome names the part it concerns in `entry`.
+// length, finishes a transaction of another writer that was cut short, compares every part's bytes
+// with those it was planned from and makes the image's backup if one is wanted and not yet made.
+// Then, so that a crash or a power loss at any point leaves nothing the next opening cannot put
+// right: it appends the record of the transaction to the image's history and syncs it, writes
+// every byte, syncs the image and marks the record done. Any refusal writes nothing. When a write
+// or a sync fails, the old bytes of what was written go back and are synced, and the outcome is
+// that failure, with nothing written; only when that too fails does it say what stands in the file
+// (WrittenInPart or NotSynced), and the record stays for the next opening to finish. Every outcome
+// names the part it concerns in `entry`.
 Outcome ApplyTransaction(RomImage& rom, const Transaction& t);

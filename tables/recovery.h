@@ -1,0 +1,36 @@
+#pragma once
+
+#include "rom/historyfile.h"
+#include "rom/outcome.h"
+#include "rom/romimage.h"
+
+// Finishing a transaction that a crash, a kill or a power loss cut short. Its record, begun and
+// never marked, holds the old and the new bytes of every range it writes; the image tells how far
+// the writes went.
+
+enum class RecoveryAction {
+    None,         // nothing was pending
+    Finished,     // every byte was new: the record is marked done
+    NeverWritten, // every byte was old: the record is marked rolled back
+    RolledBack,   // some were new: the old bytes were put back and synced, and the record marked so
+    Left,         // bytes that are neither stand there (another program's, or another image's):
+                  // nothing was written into the image
+    Reported,     // the image was not to be written: the record is left pending
+};
+
+struct Recovery {
+    RecoveryAction action = RecoveryAction::None;
+    HistoryRecord record;
+    // Why the history could not be read, or the recovery could not be done or recorded; `action`
+    // says how far it came.
+    Outcome fault;
+};
+
+// Finishes the pending record of the image's history, if there is one; with `write` false, or an
+// image open for reading only, it only reports it. It reads no more than the end of the history
+// when nothing is pending. Safe to repeat after a crash in the middle of it: every step leaves
+// bytes the next one reads right. No backup is made: the image must not be copied half-written.
+Recovery RecoverImage(RomImage& rom, bool write);
+
+// The same, for a writer that holds the image's lock and has its history open.
+Recovery RecoverPending(RomImage& rom, HistoryFile& history);
