@@ -15,11 +15,15 @@ const char* const Overview =
     "  export IMAGE [--table items|enemies] [--format csv|json] [-o FILE]\n"
     "  import IMAGE FILE [--names [--shared]] [--dry-run] [--no-backup]\n"
     "  rename IMAGE --item N|--enemy N TEXT [--shared] [--dry-run] [--no-backup]\n"
+    "  history IMAGE [--json]\n"
+    "  undo IMAGE [--save N] [--dry-run] [--no-backup]\n"
     "  diff IMAGE_A IMAGE_B\n"
     "  patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps\n"
     "  apply PATCH IMAGE -o OUT\n\n"
-    "Run 'tolvane-cli COMMAND --help' for the details of one command. import and rename write\n"
-    "into IMAGE in place; before their first write they copy it to IMAGE.bak.\n\n"
+    "Run 'tolvane-cli COMMAND --help' for the details of one command. import, rename and undo\n"
+    "write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of\n"
+    "their saves is recorded in IMAGE.history. A save that a crash cut short is put right by the\n"
+    "next command that reads the image.\n\n"
     "Exit codes:\n"
     "  0  success\n"
     "  1  invalid input, or an output that could not be written in full: nothing was written\n"
@@ -43,7 +47,8 @@ int RunCli(const QStringList& arguments, Io& io) {
         {QStringLiteral("export"), ExportCommand}, {QStringLiteral("import"), ImportCommand},
         {QStringLiteral("rename"), RenameCommand}, {QStringLiteral("diff"), DiffCommand},
         {QStringLiteral("patch"), PatchCommand},   {QStringLiteral("apply"), ApplyCommand},
-        {QStringLiteral("info"), InfoCommand}};
+        {QStringLiteral("info"), InfoCommand},     {QStringLiteral("history"), HistoryCommand},
+        {QStringLiteral("undo"), UndoCommand}};
     const QString first = arguments.value(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
         first == QLatin1String("help")) {

@@ -1,6 +1,8 @@
 #include "cli/cliio.h"
 
+#include "cli/knowntables.h"
 #include "rom/newfile.h"
+#include "tables/historyview.h"
 #include "wording/wording.h"
 
 #include <QDir>
@@ -170,13 +172,31 @@ bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* 
     return false;
 }
 
-std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path) {
+std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover) {
     Outcome reason;
     auto image = io.openImage(path, &reason);
     if (!image)
         Fail(io, QStringLiteral("cannot open %1: %2")
                      .arg(QDir::toNativeSeparators(path), ReasonText(reason)));
+    else
+        ReportRecovery(io, *image, RecoverImage(*image, recover));
     return image;
+}
+
+void ReportRecovery(Io& io, RomImage& image, const Recovery& recovery) {
+    const QString name = QDir::toNativeSeparators(image.path());
+    if (recovery.fault.failed())
+        Fail(io, QStringLiteral("%1: %2").arg(name, RecoveryProblemText(recovery.fault)));
+    if (recovery.action == RecoveryAction::None)
+        return;
+    QStringList entries;
+    try {
+        entries = RecordReader(image, KnownTables()).entries(recovery.record.ranges);
+    } catch (const RomError&) {
+        // The entries are named only when the tables can be read.
+    }
+    Fail(io, QStringLiteral("%1: %2").arg(
+                 name, RecoveryText(recovery, RecordTime(recovery.record), entries)));
 }
 
 int FailedWrite(Io& io, const RomImage& image, const Outcome& outcome) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rom/romimage.h"
+#include "tables/recovery.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -64,7 +65,11 @@ bool StandardOutputHolds(Io& io, QString* error);
 // the close are checked, the system's reason given in `error` on failure.
 bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* error);
 // The image for the core library's readers and saves; null after reporting why it cannot be opened.
-std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path);
+// A save of its history that was cut short is put right first, or with `recover` false only
+// reported, on the error stream.
+std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover = true);
+// Tells what a recovery of `image` did, on the error stream.
+void ReportRecovery(Io& io, RomImage& image, const Recovery& recovery);
 // Reports a transaction of `image` that failed: ExitWrittenInPart when some of it stands in the
 // file, else ExitInvalidInput.
 int FailedWrite(Io& io, const RomImage& image, const Outcome& outcome);

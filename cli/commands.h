@@ -11,6 +11,8 @@ int PatchCommand(const QStringList& arguments, Io& io);
 int ApplyCommand(const QStringList& arguments, Io& io);
 int RenameCommand(const QStringList& arguments, Io& io);
 int InfoCommand(const QStringList& arguments, Io& io);
+int HistoryCommand(const QStringList& arguments, Io& io);
+int UndoCommand(const QStringList& arguments, Io& io);
 
 // Runs a whole command line, `arguments` starting with the program's name as main() gets it.
 int RunCli(const QStringList& arguments, Io& io);

@@ -89,6 +89,8 @@ int InfoCommand(const QStringList& arguments, Io& io) {
         "The tables look right when every entry of both lies inside the file and at least\n"
         "3 in 4 names of each table are printable: at least one character, each from 0x20 to\n"
         "0x7E.\n"
+        "A save recorded in IMAGE.history that a crash cut short is reported on the error stream\n"
+        "and left as it is; the next command that reads the tables puts it right.\n"
         "The exit code is 0 whenever the file could be read, whatever that verdict.\n\n"
         "  --json  the same facts as one JSON object\n");
     if (auto exit = ParseCommand(parser, arguments, 1, help, io))
@@ -98,6 +100,9 @@ int InfoCommand(const QStringList& arguments, Io& io) {
     const auto bytes = ReadWholeFile(path, &error);
     if (!bytes)
         return Fail(io, error);
+    // A save that was cut short is reported and left for a command that writes.
+    if (Outcome ignored; auto image = io.openImage(path, &ignored))
+        ReportRecovery(io, *image, RecoverImage(*image, false));
 
     const qint64 size = bytes->size();
     const auto header = ReadInesHeader(*bytes);

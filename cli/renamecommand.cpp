@@ -107,8 +107,7 @@ int RenameCommand(const QStringList& arguments, Io& io) {
                           .arg(plan.shared.size() == 1 ? QStringLiteral("entry")
                                                        : QStringLiteral("entries")));
     if (!dryRun && !plan.changes.empty()) {
-        Transaction writes;
-        writes.parts.push_back(RenameWrites(plan));
+        Transaction writes{.parts = {RenameWrites(plan)}, .madeBy = MadeBy::Rename};
         if (const Outcome written = ApplyTransaction(*image, writes); written.failed())
             return FailedWrite(io, *image, written);
     }

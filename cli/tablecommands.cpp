@@ -170,15 +170,16 @@ int DiffCommand(const QStringList& arguments, Io& io) {
         return *exit;
     const QString pathA = parser.positionalArguments().at(0);
     const QString pathB = parser.positionalArguments().at(1);
+    // Opened first, so that the bytes compared are those a recovery left.
+    auto imageA = OpenImage(io, pathA);
+    auto imageB = imageA ? OpenImage(io, pathB) : nullptr;
+    if (!imageB)
+        return ExitInvalidInput;
     QString error;
     const auto bytesA = ReadWholeFile(pathA, &error);
     const auto bytesB = bytesA ? ReadWholeFile(pathB, &error) : std::nullopt;
     if (!bytesB)
         return Fail(io, error);
-    auto imageA = OpenImage(io, pathA);
-    auto imageB = imageA ? OpenImage(io, pathB) : nullptr;
-    if (!imageB)
-        return ExitInvalidInput;
     try {
         const QStringList lines = TableDifferences(*imageA, *imageB, KnownTables());
         for (const QString& line : lines)

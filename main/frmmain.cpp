@@ -1,10 +1,14 @@
 #include "main/frmmain.h"
 
+#include "enemies/enemyrecord.h"
 #include "enemies/frmenemy.h"
 #include "items/frmitem.h"
 #include "items/itemnames.h"
+#include "items/itemrecord.h"
 #include "main/imagedrop.h"
 #include "rom/modstuff.h"
+#include "tables/historyview.h"
+#include "tables/recovery.h"
 #include "windowkit/seams.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
@@ -127,6 +131,9 @@ void frmMain::openImage(const QString& path) {
                         .arg(QDir::toNativeSeparators(path), ReasonText(reason)));
         return;
     }
+    // A save that a crash cut short is put right before anything is shown, and before the backup
+    // can take the image: IMAGE.bak must never hold a half-written one.
+    reportRecovery(*image, RecoverImage(*image, true));
     // The image as it was before this opening's first save stays beside it as IMAGE.bak.
     image->enableBackup();
     // Replacing the image closes the previous file.
@@ -139,6 +146,27 @@ void frmMain::openImage(const QString& path) {
                     QStringLiteral("%1 can only be read, so it is open for reading only. The "
                                    "editors show it, and every Save is refused.")
                         .arg(QDir::toNativeSeparators(path)));
+}
+
+void frmMain::reportRecovery(RomImage& image, const Recovery& recovery) {
+    const QString name = QDir::toNativeSeparators(image.path());
+    if (recovery.fault.failed())
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
+                    QStringLiteral("%1:\n%2").arg(name, RecoveryProblemText(recovery.fault)));
+    if (recovery.action == RecoveryAction::None)
+        return;
+    QStringList entries;
+    try {
+        entries = RecordReader(image, {&ItemFormat, &EnemyFormat}).entries(recovery.record.ranges);
+    } catch (const RomError&) {
+        // The entries are named only when the tables can be read.
+    }
+    ShowMessage(this,
+                recovery.action == RecoveryAction::Left ? QMessageBox::Warning
+                                                        : QMessageBox::Information,
+                QStringLiteral("Open ROM"),
+                QStringLiteral("%1:\n%2").arg(
+                    name, RecoveryText(recovery, RecordTime(recovery.record), entries)));
 }
 
 void frmMain::cmdItem_Click() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tables/recovery.h"
+
 #include <QWidget>
 
 class QDragEnterEvent;
@@ -39,6 +41,8 @@ private:
     void cmdEnemy_Click();
     void Form_Unload();
     QString askImagePath();
+    // Tells the user what the opening did with a save that a crash had cut short.
+    void reportRecovery(RomImage& image, const Recovery& recovery);
 
     QFileDialog* dlg = nullptr;
     QToolButton* cmdOpen;

@@ -110,6 +110,9 @@ QString SaveText(const Outcome& o) {
     case Fault::NotSynced:
         return QStringLiteral("Saving %1: every field was written, but %2")
             .arg(partName(o), ImageErrorText(o.cause.value(0)));
+    case Fault::HistoryNotWritten:
+    case Fault::HistoryUnreadable:
+        return cannotSave(o, HistoryReasonText(o));
     default:
         // The file's own error, a sentence of its own.
         return QStringLiteral("Cannot save %1: %2\nNothing was written.")
@@ -352,6 +355,86 @@ QString CommandWriteText(const Outcome& o, const QString& backupPath) {
     return QStringLiteral("%1\n%2 is written in part.\nWritten: %3.\nNot written: %4.\n%5")
         .arg(ImageErrorText(o.cause.value(0)), native(o.file), joined(written),
              notWritten.isEmpty() ? QStringLiteral("nothing") : joined(notWritten), backup);
+}
+
+QString HistoryReasonText(const Outcome& o) {
+    const QString history = native(o.other);
+    if (o.fault == Fault::HistoryNotWritten)
+        return QStringLiteral("its history %1 cannot be written: %2")
+            .arg(history, o.changed ? NodeText(o.node) : SystemText(o.error));
+    if (o.error)
+        return QStringLiteral("its history %1 cannot be read: %2")
+            .arg(history, SystemText(o.error));
+    if (o.node != NodeKind::Other || o.changed)
+        return QStringLiteral("its history %1 cannot be read: %2").arg(history, NodeText(o.node));
+    if (o.value > 0)
+        return QStringLiteral("its history %1 was written by a newer version of Tolvane (history "
+                              "version %2)")
+            .arg(history)
+            .arg(o.value);
+    return QStringLiteral("%1 is not a Tolvane history, so it is left as it is").arg(history);
+}
+
+QString RecoveryProblemText(const Outcome& o) {
+    return o.fault == Fault::HistoryUnreadable || o.fault == Fault::HistoryNotWritten
+               ? HistoryReasonText(o)
+               : ImageErrorText(o);
+}
+
+QString RecoveryText(const Recovery& r, const QString& time, const QStringList& entries) {
+    const QString save = QStringLiteral("The save of %1 (record %2: %3) was cut short")
+                             .arg(time)
+                             .arg(r.record.number)
+                             .arg(entries.isEmpty() ? QStringLiteral("no entry") : joined(entries));
+    switch (r.action) {
+    case RecoveryAction::Finished:
+        return save + QStringLiteral(" after its last write: it stands whole, as saved.");
+    case RecoveryAction::NeverWritten:
+        return save + QStringLiteral(" before its first write: the image is as it was before it.");
+    case RecoveryAction::RolledBack:
+        return save + QStringLiteral(" halfway: the bytes it had written were put back, so %1 is "
+                                     "as it was before it.")
+                          .arg(joined(entries));
+    case RecoveryAction::Left:
+        return save + QStringLiteral(", and the image now holds other bytes there: another program "
+                                     "changed it, or the history belongs to another image. "
+                                     "Nothing was written.");
+    case RecoveryAction::Reported:
+        return save + QStringLiteral(". It is put right when the image is next opened for "
+                                     "writing.");
+    case RecoveryAction::None:
+        break;
+    }
+    return {};
+}
+
+QString UndoRefusedText(const Outcome& o) {
+    QString why;
+    switch (o.fault) {
+    case Fault::NoSuchRecord:
+        why = o.value == 0 ? QStringLiteral("its history holds no save left to undo")
+                           : QStringLiteral("its history has no record %1").arg(o.value);
+        break;
+    case Fault::RecordNotDone:
+        why = QStringLiteral("record %1 never went in whole, so there is nothing of it to undo")
+                  .arg(o.value);
+        break;
+    case Fault::UndoOverwritten: {
+        QStringList parts;
+        for (const Landed& l : o.landed)
+            parts << l.entry;
+        why = QStringLiteral("%1 no longer %2 what record %3 wrote: a later save or another "
+                             "program changed %4")
+                  .arg(joined(parts),
+                       parts.size() == 1 ? QStringLiteral("holds") : QStringLiteral("hold"))
+                  .arg(o.value)
+                  .arg(parts.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+        break;
+    }
+    default:
+        return CommandWriteText(o, {});
+    }
+    return NothingWrittenAfter(QStringLiteral("cannot undo in %1: %2").arg(native(o.file), why));
 }
 
 QString NothingWrittenText(const QString& file) {

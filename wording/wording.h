@@ -5,6 +5,7 @@
 #include "tables/cell.h"
 #include "tables/imagefacts.h"
 #include "tables/namewriter.h"
+#include "tables/recovery.h"
 
 #include <QString>
 
@@ -61,6 +62,17 @@ QString DryRunText();
 // Why the tables do not look like the ones the editors know, empty when they do: "items: 3 of
 // its 114 entries lie inside the file; enemies: ...".
 QString TablesVerdictText(const QList<std::pair<Table, TableFacts>>& tables);
+
+// Why an image's history could not be read or written: "its history FILE cannot be written: the
+// system's reason".
+QString HistoryReasonText(const Outcome& o);
+// What went wrong with a recovery: the history's own fault, or the image's.
+QString RecoveryProblemText(const Outcome& o);
+// What an opening did with a save that was cut short, in one message naming the image, the save's
+// time and its entries.
+QString RecoveryText(const Recovery& r, const QString& time, const QStringList& entries);
+// Why an undo was refused, and that nothing was written.
+QString UndoRefusedText(const Outcome& o);
 
 // A command-line argument whose bytes are no text in the system's encoding.
 QString ArgumentRefusedText(const QString& shown);

@@ -1,0 +1,205 @@
+#include "cli/commands.h"
+#include "cli/knowntables.h"
+#include "rom/historyfile.h"
+#include "tables/historyview.h"
+#include "wording/wording.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// Every record of the image's history, or nothing after saying why it cannot be read.
+std::optional<HistoryLog> readLog(Io& io, const RomImage& image) {
+    HistoryReading reading = ReadHistory(image.historyPath(), false);
+    if (reading.fault.failed()) {
+        reading.fault.file = image.path();
+        Fail(io, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(image.path()),
+                                              HistoryReasonText(reading.fault)));
+        return std::nullopt;
+    }
+    if (reading.log.damaged > 0)
+        Fail(io, QStringLiteral("%1: %2 damaged bytes were skipped; the records around them are "
+                                "listed")
+                     .arg(QDir::toNativeSeparators(image.historyPath()))
+                     .arg(reading.log.damaged));
+    return std::move(reading.log);
+}
+
+QString stateName(HistoryState state) {
+    switch (state) {
+    case HistoryState::Done:
+        return QStringLiteral("done");
+    case HistoryState::RolledBack:
+        return QStringLiteral("rolled back");
+    case HistoryState::Pending:
+    case HistoryState::Left:
+        break;
+    }
+    return QStringLiteral("pending");
+}
+
+// "import", "undo of 3", then what became of it: "(undone by 5)", "(rolled back)".
+QString madeByText(const HistoryRecord& r, const RecordStatus& status) {
+    QString text = MadeByName(r.madeBy);
+    if (r.madeBy == MadeBy::Undo)
+        text += QStringLiteral(" of %1").arg(r.undoes);
+    if (r.state == HistoryState::Left)
+        text += QStringLiteral(" (pending: the image held other bytes)");
+    else if (r.state != HistoryState::Done)
+        text += QStringLiteral(" (%1)").arg(stateName(r.state));
+    else if (status.undoneBy != 0)
+        text += QStringLiteral(" (undone by %1)").arg(status.undoneBy);
+    return text;
+}
+
+QJsonValue valueOf(const RecordedChange& c, const QString& text) {
+    return c.number ? QJsonValue(text.toInt()) : QJsonValue(text);
+}
+
+QJsonValue numberOrNull(quint32 n) {
+    return n == 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(qint64(n));
+}
+
+QJsonObject recordObject(const HistoryRecord& r, const RecordStatus& status,
+                         const QList<RecordedChange>& changes) {
+    QJsonArray list;
+    for (const RecordedChange& c : changes)
+        list << QJsonObject{
+            {QStringLiteral("entry"), c.entry.isEmpty() ? QJsonValue() : QJsonValue(c.entry)},
+            {QStringLiteral("field"), c.field.isEmpty() ? QJsonValue() : QJsonValue(c.field)},
+            {QStringLiteral("old"), valueOf(c, c.before)},
+            {QStringLiteral("new"), valueOf(c, c.after)},
+            {QStringLiteral("offset"), c.offset}};
+    return QJsonObject{{QStringLiteral("number"), qint64(r.number)},
+                       {QStringLiteral("time"), RecordIsoTime(r)},
+                       {QStringLiteral("command"), MadeByName(r.madeBy)},
+                       {QStringLiteral("state"), stateName(r.state)},
+                       {QStringLiteral("undoes"), numberOrNull(r.undoes)},
+                       {QStringLiteral("undone_by"), numberOrNull(status.undoneBy)},
+                       {QStringLiteral("changes"), list}};
+}
+
+} // namespace
+
+int HistoryCommand(const QStringList& arguments, Io& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption jsonOption(QStringLiteral("json"));
+    parser.addOption(jsonOption);
+    const QString help = QStringLiteral(
+        "Usage: tolvane-cli history IMAGE [--json]\n\n"
+        "Lists every save recorded in IMAGE.history, oldest first: its number, the local time it\n"
+        "was made, what made it (editor, import, rename or undo), and each field it changed, as\n"
+        "diff prints them. Bytes outside the tables show as an offset and a count. An undone\n"
+        "save says which undo took it back; an undo says which save it undid.\n\n"
+        "  --json  an array of objects: number, time (ISO 8601), command, state (done, rolled\n"
+        "          back or pending), undoes, undone_by, and changes, each with entry, field, old,\n"
+        "          new and offset\n\n"
+        "Exit codes: 0 listed; 1 IMAGE or its history cannot be read; 2 usage error.\n");
+    if (auto exit = ParseCommand(parser, arguments, 1, help, io))
+        return *exit;
+    auto image = OpenImage(io, parser.positionalArguments().first());
+    if (!image)
+        return ExitInvalidInput;
+    const auto log = readLog(io, *image);
+    if (!log)
+        return ExitInvalidInput;
+    const std::vector<RecordStatus> status = StatusOf(log->records);
+    QJsonArray records;
+    try {
+        RecordReader reader(*image, KnownTables());
+        for (size_t k = 0; k < log->records.size(); ++k) {
+            const HistoryRecord& r = log->records[k];
+            const QList<RecordedChange> changes = reader.changes(r.ranges);
+            if (parser.isSet(jsonOption)) {
+                records << recordObject(r, status[k], changes);
+                continue;
+            }
+            const QString head =
+                QStringLiteral("%1  %2  %3")
+                    .arg(QString::number(r.number), RecordTime(r), madeByText(r, status[k]));
+            const QStringList lines = ChangeLines(changes);
+            if (lines.isEmpty())
+                io.out << head << "  (no changes)\n";
+            for (const QString& line : lines)
+                io.out << head << "  " << line << '\n';
+        }
+    } catch (const RomError& e) {
+        return Fail(io, ImageErrorText(e));
+    }
+    if (parser.isSet(jsonOption))
+        io.out << QString::fromUtf8(QJsonDocument(records).toJson());
+    else if (log->records.empty())
+        io.out << "No saves are recorded.\n";
+    return ExitSuccess;
+}
+
+int UndoCommand(const QStringList& arguments, Io& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption saveOption(QStringLiteral("save"), QString(), QStringLiteral("N"));
+    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
+    const QCommandLineOption noBackupOption(QStringLiteral("no-backup"));
+    parser.addOptions({saveOption, dryRunOption, noBackupOption});
+    const QString help = QStringLiteral(
+        "Usage: tolvane-cli undo IMAGE [--save N] [--dry-run] [--no-backup]\n\n"
+        "Puts back the bytes that a recorded save replaced, as a new save recorded as an undo of\n"
+        "it. Without --save, the newest save that stands and is no undo itself is undone; with\n"
+        "--save N, save N is, and undoing an undo redoes what it undid. Refused, with nothing\n"
+        "written, when any byte to put back no longer holds what that save wrote: a later save\n"
+        "or another program changed it. Before the first write, IMAGE is copied to IMAGE.bak.\n\n"
+        "  --save N     undo save N, as history numbers it\n"
+        "  --dry-run    check and report the changes, write nothing\n"
+        "  --no-backup  make no IMAGE.bak\n\n"
+        "Exit codes: 0 written; 1 nothing written; 2 usage error; 3 written in part: a write\n"
+        "failed and the bytes already written could not all be put back; the message says what\n"
+        "stands, and the next opening puts it right.\n");
+    if (auto exit = ParseCommand(parser, arguments, 1, help, io))
+        return *exit;
+    quint32 number = 0;
+    if (parser.isSet(saveOption)) {
+        bool ok = false;
+        number = parser.value(saveOption).toUInt(&ok);
+        if (!ok || number == 0)
+            return UsageError(io, QStringLiteral("--save takes a save's number, not \"%1\"")
+                                      .arg(parser.value(saveOption)));
+    }
+    const bool dryRun = parser.isSet(dryRunOption);
+    auto image = OpenImage(io, parser.positionalArguments().first());
+    if (!image)
+        return ExitInvalidInput;
+    if (!parser.isSet(noBackupOption))
+        image->enableBackup();
+    const auto log = readLog(io, *image);
+    if (!log)
+        return ExitInvalidInput;
+    UndoPlan plan;
+    QStringList lines;
+    qint64 bytes = 0;
+    try {
+        RecordReader reader(*image, KnownTables());
+        if (const Outcome refused = PlanUndo(*image, reader, log->records, number, &plan);
+            refused.failed())
+            return Fail(io, UndoRefusedText(refused));
+        lines = ChangeLines(reader.changes(plan.ranges));
+        for (const WritePart& part : plan.writes.parts)
+            bytes += qint64(part.writes.size());
+    } catch (const RomError& e) {
+        return Fail(io, PlanFailedText(e));
+    }
+    if (!dryRun)
+        if (const Outcome written = ApplyTransaction(*image, plan.writes); written.failed())
+            return FailedWrite(io, *image, written);
+    for (const QString& line : lines)
+        io.out << line << '\n';
+    io.out << QStringLiteral("Save %1 %2; %3 %4 %5.")
+                  .arg(plan.record->number)
+                  .arg(dryRun ? QStringLiteral("would be undone") : QStringLiteral("undone"))
+                  .arg(bytes)
+                  .arg(bytes == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"))
+                  .arg(dryRun ? QStringLiteral("would be written ") + DryRunText()
+                              : QStringLiteral("written"))
+           << Qt::endl;
+    return ExitSuccess;
+}
