@@ -1,9 +1,10 @@
 #pragma once
 
 // The seam behind the save-and-reload figure that leaves the sync out. While a SyncSkipped lives,
-// fsync in this process returns at once without handing anything to the disk; the sync has a
-// figure of its own, measured on the disk. This works because the benchmark defines fsync itself
-// (syncskip.cpp): the image layer is linked in statically, so its call binds to that definition.
+// fsync and fdatasync in this process return at once without handing anything to the disk; the sync
+// has a figure of its own, measured on the disk. This works because the benchmark defines fsync
+// itself (syncskip.cpp): the image layer is linked in statically, so its call binds to that
+// definition.
 class SyncSkipped {
 public:
     SyncSkipped();
