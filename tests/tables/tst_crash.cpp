@@ -1,0 +1,279 @@
+// A crash and a power loss at every write of a save and of an import: the next opening must leave
+// the image exactly as it was before the transaction or exactly as the whole transaction writes
+// it, and the history saying which.
+#include "enemies/enemyrecord.h"
+#include "items/itemrecord.h"
+#include "rom/historyfile.h"
+#include "support/testsupport.h"
+#include "tables/importplan.h"
+#include "tables/recovery.h"
+#include "tables/tablerows.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+// What the process dies of: thrown at the chosen write, caught by no one but the test.
+struct Crash {};
+
+// An image whose process dies just before write number `stopAt` (counting from 0) into the image or
+// into its history. It keeps what no sync has covered yet, so that a power loss can drop it.
+class CrashingRom : public RomImage {
+public:
+    explicit CrashingRom(const QString& path, int stopAt = -1)
+        : RomImage(path, *OpenImageFile(path, nullptr)), m_stopAt(stopAt) {}
+
+    int points = 0;
+    std::vector<std::pair<qint64, QByteArray>> unsyncedImage; // offset, the bytes before
+    qint64 unsyncedHistoryFrom = -1; // the history's length at its last sync, once appended to
+
+protected:
+    IoResult writeRaw(qint64 pos, const char* data, qint64 len) override {
+        stop();
+        QByteArray old(len, '\0');
+        RomImage::readRaw(pos, old.data(), len);
+        unsyncedImage.emplace_back(pos, old);
+        return RomImage::writeRaw(pos, data, len);
+    }
+    IoResult appendRaw(FileHandle file, const char* data, qint64 len) override {
+        stop();
+        if (unsyncedHistoryFrom < 0)
+            unsyncedHistoryFrom = FileSize(file).count;
+        return RomImage::appendRaw(file, data, len);
+    }
+    int syncRaw(FileHandle file) override {
+        const int error = RomImage::syncRaw(file);
+        if (error == 0 && file == handle())
+            unsyncedImage.clear();
+        else if (error == 0)
+            unsyncedHistoryFrom = -1;
+        return error;
+    }
+
+private:
+    void stop() {
+        if (points++ == m_stopAt)
+            throw Crash{};
+    }
+    int m_stopAt;
+};
+
+// The power goes: each image write that no sync covered is lost or kept at random, and the
+// history keeps a random part of what was appended after its last sync, cut anywhere.
+void losePower(const CrashingRom& rom, quint32 seed) {
+    QRandomGenerator random(seed);
+    QFile image(rom.path());
+    QVERIFY(image.open(QIODevice::ReadWrite));
+    for (auto it = rom.unsyncedImage.rbegin(); it != rom.unsyncedImage.rend(); ++it)
+        if (random.bounded(2) == 0) {
+            QVERIFY(image.seek(it->first));
+            QCOMPARE(image.write(it->second), it->second.size());
+        }
+    image.close();
+    if (rom.unsyncedHistoryFrom >= 0) {
+        QFile history(rom.historyPath());
+        const qint64 appended = history.size() - rom.unsyncedHistoryFrom;
+        QVERIFY(history.resize(rom.unsyncedHistoryFrom + random.bounded(appended + 1)));
+    }
+}
+
+// The enemies' rows with new values in several fields, a word among them, for `count` entries.
+QList<QStringList> editedRows(RomImage& rom, int count) {
+    QList<QStringList> rows = ExportRows(rom, &EnemyFormat);
+    const QList<Column>& columns = Columns(&EnemyFormat);
+    for (int i = 0; i < count; ++i)
+        for (int k = 0; k < columns.size(); ++k) {
+            const QString& name = columns[k].name;
+            if (name == QLatin1String("hp") || name == QLatin1String("experience") ||
+                name == QLatin1String("speed"))
+                rows[i][k] =
+                    QString::number((rows[i][k].toInt() + 257 + i) % (columns[k].upper + 1));
+        }
+    return rows;
+}
+
+QList<KeyedRow> keyed(const QList<QStringList>& rows) {
+    QList<KeyedRow> out;
+    const QList<Column>& columns = Columns(&EnemyFormat);
+    for (const QStringList& row : rows) {
+        KeyedRow keyedRow;
+        for (int k = 0; k < columns.size(); ++k)
+            keyedRow.cells.insert(columns[k].name, Cell{row[k]});
+        out << keyedRow;
+    }
+    return out;
+}
+
+// One transaction of each kind the editors and the command line make.
+enum class Scenario { Save, SaveAfterSave, Import };
+
+void run(Scenario scenario, RomImage& rom) {
+    if (scenario == Scenario::Import) {
+        const ImportPlan plan = PlanImport(rom, &EnemyFormat, keyed(editedRows(rom, 6)), {},
+                                           {&ItemFormat, &EnemyFormat});
+        QCOMPARE(plan.entries, 6);
+        QCOMPARE(ApplyTransaction(rom, plan.writes).fault, Fault::None);
+        return;
+    }
+    const QStringList row = editedRows(rom, 13).at(12);
+    QCOMPARE(SaveEntry(rom, EnemyFormat, 12, FormFromRow(&EnemyFormat, row, false), {}).fault,
+             Fault::None);
+}
+
+// The image ready for the transaction: after an earlier save, whose record stands before it.
+std::unique_ptr<ImageOnDisk> prepared(Scenario scenario) {
+    auto disk = std::make_unique<ImageOnDisk>(MakeDemoImage(7));
+    if (scenario == Scenario::SaveAfterSave) {
+        auto rom = disk->open();
+        const QStringList row = editedRows(*rom, 3).at(2);
+        [&] {
+            QCOMPARE(
+                SaveEntry(*rom, EnemyFormat, 2, FormFromRow(&EnemyFormat, row, false), {}).fault,
+                Fault::None);
+        }();
+    }
+    return disk;
+}
+
+struct Outcomes {
+    QByteArray before, after;
+    int points = 0;
+};
+
+// The image before and after the whole transaction, and how many writes it makes.
+Outcomes outcomesOf(Scenario scenario) {
+    Outcomes o;
+    const auto disk = prepared(scenario);
+    o.before = disk->bytes();
+    CrashingRom rom(disk->path());
+    run(scenario, rom);
+    o.after = disk->bytes();
+    o.points = rom.points;
+    return o;
+}
+
+std::vector<HistoryRecord> recordsOf(const QString& image) {
+    HistoryReading reading = ReadHistory(image + QStringLiteral(".history"), false);
+    return reading.log.records;
+}
+
+// The next opening: recovers, then must find the image whole, one way or the other, and the
+// history saying which.
+void checkNextOpening(const ImageOnDisk& disk, const Outcomes& o, size_t recordsBefore) {
+    auto rom = OpenRomImage(disk.path(), nullptr);
+    QVERIFY(rom);
+    const Recovery recovered = RecoverImage(*rom, true);
+    QCOMPARE(recovered.fault.fault, Fault::None);
+    const QByteArray now = disk.bytes();
+    QVERIFY2(now == o.before || now == o.after,
+             qPrintable(
+                 QStringLiteral("torn at %1 offsets").arg(DifferingOffsets(now, o.before).size())));
+    const std::vector<HistoryRecord> records = recordsOf(disk.path());
+    QVERIFY(records.size() >= recordsBefore);
+    for (const HistoryRecord& r : records)
+        QVERIFY(r.state != HistoryState::Pending);
+    if (now == o.after && now != o.before) {
+        QCOMPARE(records.size(), recordsBefore + 1);
+        QCOMPARE(records.back().state, HistoryState::Done);
+    } else if (records.size() > recordsBefore) {
+        QCOMPARE(records.back().state, HistoryState::RolledBack);
+    }
+    // Nothing is left to do, and the backup of the next save is of the image as it now stands.
+    QCOMPARE(RecoverImage(*rom, true).action, RecoveryAction::None);
+    rom->enableBackup();
+    const QStringList row = ExportRows(*rom, &ItemFormat).at(1);
+    QCOMPARE(SaveEntry(*rom, ItemFormat, 1, FormFromRow(&ItemFormat, row, false), {}).fault,
+             Fault::None);
+    QCOMPARE(FileBytes(rom->backupPath()), now);
+}
+
+} // namespace
+
+class tst_Crash : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyStopPoint_data();
+    void everyStopPoint();
+    void crashDuringRecovery_data();
+    void crashDuringRecovery();
+};
+
+void tst_Crash::everyStopPoint_data() {
+    QTest::addColumn<int>("scenario");
+    QTest::addColumn<int>("stopAt");
+    QTest::addColumn<bool>("powerLoss");
+    const std::pair<Scenario, const char*> scenarios[] = {
+        {Scenario::Save, "save, new history"},
+        {Scenario::SaveAfterSave, "save after a save"},
+        {Scenario::Import, "import of 6 enemies"}};
+    for (const auto& [scenario, name] : scenarios) {
+        const int points = outcomesOf(scenario).points;
+        for (int k = 0; k < points; ++k)
+            for (const bool power : {false, true})
+                QTest::addRow("%s, stop %d of %d%s", name, k, points, power ? ", power loss" : "")
+                    << int(scenario) << k << power;
+    }
+}
+
+void tst_Crash::everyStopPoint() {
+    QFETCH(int, scenario);
+    QFETCH(int, stopAt);
+    QFETCH(bool, powerLoss);
+    const Outcomes o = outcomesOf(Scenario(scenario));
+    QVERIFY(o.before != o.after);
+    const auto disk = prepared(Scenario(scenario));
+    const size_t recordsBefore = recordsOf(disk->path()).size();
+    {
+        CrashingRom rom(disk->path(), stopAt);
+        bool crashed = false;
+        try {
+            run(Scenario(scenario), rom);
+        } catch (const Crash&) {
+            crashed = true;
+        }
+        QVERIFY(crashed);
+        if (powerLoss)
+            losePower(rom, quint32(scenario * 1000 + stopAt));
+    }
+    checkNextOpening(*disk, o, recordsBefore);
+}
+
+void tst_Crash::crashDuringRecovery_data() {
+    QTest::addColumn<int>("stopAt");
+    QTest::addColumn<bool>("powerLoss");
+    // Torn first: an import stopped halfway through its image writes; its recovery writes each
+    // range back and appends a mark.
+    for (int k = 0; k <= 6; ++k)
+        for (const bool power : {false, true})
+            QTest::addRow("recovery stop %d%s", k, power ? ", power loss" : "") << k << power;
+}
+
+void tst_Crash::crashDuringRecovery() {
+    QFETCH(int, stopAt);
+    QFETCH(bool, powerLoss);
+    const Outcomes o = outcomesOf(Scenario::Import);
+    const auto disk = prepared(Scenario::Import);
+    try {
+        CrashingRom rom(disk->path(), o.points / 2);
+        run(Scenario::Import, rom);
+    } catch (const Crash&) {
+    }
+    QVERIFY(disk->bytes() != o.before && disk->bytes() != o.after);
+    {
+        CrashingRom rom(disk->path(), stopAt);
+        try {
+            RecoverImage(rom, true);
+        } catch (const Crash&) {
+        }
+        if (powerLoss)
+            losePower(rom, quint32(stopAt));
+    }
+    checkNextOpening(*disk, o, 0);
+    QCOMPARE(disk->bytes().size(), o.before.size());
+}
+
+QTEST_GUILESS_MAIN(tst_Crash)
+#include "tst_crash.moc"
