@@ -2,6 +2,7 @@
 #include "wording/wording.h"
 
 #include "items/itemnames.h"
+#include "rom/historyfile.h"
 #include "rom/modstuff.h"
 
 #include <QFile>
@@ -92,4 +93,22 @@ QList<qint64> DifferingOffsets(const QByteArray& a, const QByteArray& b) {
     for (qint64 i = common; i < std::max(a.size(), b.size()); ++i)
         offsets << i;
     return offsets;
+}
+
+quint32 CutShortSave(const QString& image, qint64 offset, const QByteArray& after, int landed) {
+    auto rom = OpenRomImage(image, nullptr);
+    HistoryFile history(*rom);
+    if (history.open().failed())
+        qFatal("cannot open the history of %s", qPrintable(image));
+    HistoryRecord record{.number = history.tail().lastNumber + 1,
+                         .time = 1765267200000, // 2025-12-09 08:00 UTC
+                         .utcOffset = 3600,
+                         .ranges = {{offset, rom->bytes(offset, after.size()), after}}};
+    if (history.append(EncodeRecord(record)).failed() || history.sync().failed())
+        qFatal("cannot append to the history of %s", qPrintable(image));
+    QByteArray bytes = FileBytes(image);
+    bytes.replace(offset, landed, after.left(landed));
+    if (!WriteFileBytes(image, bytes))
+        qFatal("cannot write %s", qPrintable(image));
+    return record.number;
 }

@@ -1,3 +1,4 @@
+#include "enemies/enemyrecord.h"
 #include "enemies/frmenemy.h"
 #include "items/frmitem.h"
 #include "items/itemnames.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QDragEnterEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -74,6 +76,7 @@ private slots:
     void drops_data();
     void drops();
     void noDropWhileAnEditorIsOpen();
+    void openPutsRightACutShortSave();
 
 private:
     template <class Control> Control* c(const char* name) {
@@ -427,6 +430,24 @@ void tst_FrmMain::noDropWhileAnEditorIsOpen() {
     QCOMPARE(taken, Qt::IgnoreAction);
     QCOMPARE(modStuff::RomPath, first.path());
     QCOMPARE(messages.texts, QStringList());
+}
+
+void tst_FrmMain::openPutsRightACutShortSave() {
+    // A crash left enemy 5's save with 3 of its 8 bytes written.
+    ImageOnDisk disk(MakeDemoImage(4));
+    const QByteArray before = disk.bytes();
+    const qint64 at = EnemyEntryOffset(5);
+    QByteArray after = before.mid(at, 8);
+    for (char& b : after)
+        b = char(~b);
+    CutShortSave(disk.path(), at, after, 3);
+    open(disk.path());
+    QCOMPARE(disk.bytes(), before);
+    QCOMPARE(messages.texts.size(), 1);
+    for (const char* part : {"enemy 5", "2025-12-09 09:00:00", "put back"})
+        QVERIFY2(messages.texts[0].contains(QLatin1String(part)), qPrintable(messages.texts[0]));
+    // A recovery makes no backup: it would hold the torn image.
+    QVERIFY(!QFile::exists(disk.path() + QStringLiteral(".bak")));
 }
 
 QTEST_MAIN(tst_FrmMain)

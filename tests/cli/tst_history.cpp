@@ -1,0 +1,319 @@
+// The history of saves, as tolvane-cli lists it and undoes it, and the recovery of a save cut short
+// as each command meets it.
+#include "clirun.h"
+#include "enemies/enemyrecord.h"
+#include "items/itemrecord.h"
+#include "rom/historyformat.h"
+#include "support/testsupport.h"
+#include "tables/tablerows.h"
+#include "wording/wording.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+int columnNamed(Table table, const char* name) {
+    const QList<Column>& columns = Columns(table);
+    for (int k = 0; k < columns.size(); ++k)
+        if (columns[k].name == QLatin1String(name))
+            return k;
+    qFatal("no column %s", name);
+}
+
+// An image with three saves recorded: the editor's (item 4's cost and pointer), an import (enemy
+// 2's hp) and a rename (item 3). `states` gets the image before each and after the last.
+struct Saved {
+    ImageOnDisk disk{MakeDemoImage(5)};
+    QList<QByteArray> states;
+    QString path() const { return disk.path(); }
+    QString sibling(const QString& name) const {
+        return QFileInfo(disk.path()).dir().filePath(name);
+    }
+
+    Saved() {
+        states << disk.bytes();
+        {
+            auto rom = disk.open();
+            QStringList row = ExportRows(*rom, &ItemFormat).at(4);
+            row[columnNamed(&ItemFormat, "cost")] = QStringLiteral("4321");
+            row[ColumnOf(&ItemFormat, ColumnKind::Pointer)] = QStringLiteral("8123");
+            const Outcome saved =
+                SaveEntry(*rom, ItemFormat, 4, FormFromRow(&ItemFormat, row, false), {});
+            if (saved.failed())
+                qFatal("%s", qPrintable(SaveText(saved)));
+        }
+        states << disk.bytes();
+        QStringList lines = RunTool({QStringLiteral("export"), path(), QStringLiteral("--table"),
+                                     QStringLiteral("enemies")})
+                                .out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QStringList cells = lines[3].split(QLatin1Char(','));
+        cells[columnNamed(&EnemyFormat, "hp")] = QStringLiteral("777");
+        lines[3] = cells.join(QLatin1Char(','));
+        PutFile(sibling(QStringLiteral("e.csv")), lines.join(QStringLiteral("\r\n")).toUtf8());
+        expect(RunTool({QStringLiteral("import"), path(), sibling(QStringLiteral("e.csv"))}));
+        states << disk.bytes();
+        expect(RunTool({QStringLiteral("rename"), path(), QStringLiteral("--item"),
+                        QStringLiteral("3"), QStringLiteral("Ab")}));
+        states << disk.bytes();
+    }
+    static void expect(const CliRun& run) {
+        if (run.code != 0)
+            qFatal("%s", qPrintable(run.err));
+    }
+    QJsonArray history() const {
+        const CliRun run = RunTool({QStringLiteral("history"), path(), QStringLiteral("--json")});
+        return QJsonDocument::fromJson(run.out.toUtf8()).array();
+    }
+};
+
+QJsonObject changeOf(const QJsonObject& record, int k) {
+    return record[QStringLiteral("changes")].toArray().at(k).toObject();
+}
+
+} // namespace
+
+class tst_History : public QObject {
+    Q_OBJECT
+
+private slots:
+    void savesAreListed();
+    void undoPutsBackAndRedoes();
+    void undoRefused_data();
+    void undoRefused();
+    void cutShortSaveAtOpening_data();
+    void cutShortSaveAtOpening();
+    void damagedHistory_data();
+    void damagedHistory();
+};
+
+void tst_History::savesAreListed() {
+    const Saved s;
+    const QJsonArray records = s.history();
+    QCOMPARE(records.size(), 3);
+    const QStringList commands{QStringLiteral("editor"), QStringLiteral("import"),
+                               QStringLiteral("rename")};
+    const QRegularExpression iso(
+        QStringLiteral(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d$)"));
+    for (int k = 0; k < 3; ++k) {
+        const QJsonObject r = records[k].toObject();
+        QCOMPARE(r[QStringLiteral("number")].toInt(), k + 1);
+        QCOMPARE(r[QStringLiteral("command")].toString(), commands[k]);
+        QCOMPARE(r[QStringLiteral("state")].toString(), QStringLiteral("done"));
+        QVERIFY(r[QStringLiteral("undoes")].isNull() && r[QStringLiteral("undone_by")].isNull());
+        QVERIFY2(iso.match(r[QStringLiteral("time")].toString()).hasMatch(),
+                 qPrintable(r[QStringLiteral("time")].toString()));
+    }
+    // Numbers as numbers, pointers as hexadecimal text, names as text, as export writes them.
+    const QJsonObject editor = records[0].toObject();
+    QCOMPARE(editor[QStringLiteral("changes")].toArray().size(), 2);
+    QCOMPARE(changeOf(editor, 0)[QStringLiteral("entry")].toString(), QStringLiteral("item 4"));
+    QCOMPARE(changeOf(editor, 0)[QStringLiteral("new")], QJsonValue(QStringLiteral("8123")));
+    QCOMPARE(changeOf(editor, 1)[QStringLiteral("new")], QJsonValue(4321));
+    QCOMPARE(changeOf(editor, 1)[QStringLiteral("offset")].toInteger(),
+             ItemEntryOffset(4) +
+                 Columns(&ItemFormat)[columnNamed(&ItemFormat, "cost")].field->offset);
+    const QJsonObject import = changeOf(records[1].toObject(), 0);
+    QCOMPARE(import[QStringLiteral("entry")].toString(), QStringLiteral("enemy 2"));
+    QCOMPARE(import[QStringLiteral("new")], QJsonValue(777));
+    const QJsonObject rename = changeOf(records[2].toObject(), 0);
+    QCOMPARE(rename[QStringLiteral("field")].toString(), QStringLiteral("name"));
+    QCOMPARE(rename[QStringLiteral("new")], QJsonValue(QStringLiteral("Ab")));
+
+    const CliRun text = RunTool({QStringLiteral("history"), s.path()});
+    QCOMPARE(text.code, 0);
+    const QStringList lines = text.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(QRegularExpression(
+                 QStringLiteral(R"(^2  \S+ \S+  import  enemy 2 "[^"]+": \S+ \d+ -> 777$)"))
+                 .match(lines[1])
+                 .hasMatch(),
+             qPrintable(lines[1]));
+    QVERIFY2(lines[2].endsWith(QStringLiteral("\": name \"%1\" -> \"Ab\"")
+                                   .arg(rename[QStringLiteral("old")].toString())),
+             qPrintable(lines[2]));
+}
+
+void tst_History::undoPutsBackAndRedoes() {
+    const Saved s;
+    const auto undo = [&](const QStringList& extra = {}) {
+        const CliRun run = RunTool(QStringList{QStringLiteral("undo"), s.path()} + extra);
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+    };
+    undo(); // the rename
+    QCOMPARE(s.disk.bytes(), s.states[2]);
+    undo(); // the import
+    QCOMPARE(s.disk.bytes(), s.states[1]);
+    undo({QStringLiteral("--save"), QStringLiteral("5")}); // the undo of the import: a redo
+    QCOMPARE(s.disk.bytes(), s.states[2]);
+    undo(); // the import again, the newest save that stands
+    QCOMPARE(s.disk.bytes(), s.states[1]);
+
+    const QJsonArray records = s.history();
+    QCOMPARE(records.size(), 7);
+    const auto field = [&](int number, const char* key) {
+        return records[number - 1].toObject()[QLatin1String(key)];
+    };
+    QCOMPARE(field(3, "undone_by"), QJsonValue(4));
+    QCOMPARE(field(2, "undone_by"), QJsonValue(7));
+    QCOMPARE(field(5, "undone_by"), QJsonValue(6));
+    QCOMPARE(field(6, "undoes"), QJsonValue(5));
+    QCOMPARE(field(6, "command"), QJsonValue(QStringLiteral("undo")));
+    // An undo lists what it puts back, old and new the other way round.
+    QCOMPARE(changeOf(records[3].toObject(), 0)[QStringLiteral("new")],
+             changeOf(records[2].toObject(), 0)[QStringLiteral("old")]);
+}
+
+void tst_History::undoRefused_data() {
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("another program changed it")
+        << "theirs" << QStringList() << "item 3 no longer holds what record 3 wrote";
+    QTest::newRow("history of another image")
+        << "other image" << QStringList() << "what record 3 wrote";
+    QTest::newRow("no such record")
+        << "" << QStringList{QStringLiteral("--save"), QStringLiteral("9")} << "has no record 9";
+    QTest::newRow("nothing left") << "all undone" << QStringList() << "no save left to undo";
+}
+
+void tst_History::undoRefused() {
+    QFETCH(QString, setup);
+    QFETCH(QStringList, options);
+    QFETCH(QString, said);
+    Saved s;
+    QString image = s.path();
+    if (setup == QLatin1String("theirs")) {
+        QByteArray theirs = s.disk.bytes();
+        theirs[s.states[2].size() - 1] = char(theirs.back() ^ 1); // outside what undo restores
+        const QList<qint64> renamed = DifferingOffsets(s.states[2], s.states[3]);
+        theirs[renamed.first()] = char(theirs.at(renamed.first()) ^ 0x7F);
+        QVERIFY(WriteFileBytes(image, theirs));
+    } else if (setup == QLatin1String("other image")) {
+        image = s.sibling(QStringLiteral("other.nes"));
+        PutFile(image, ImageOnDisk(MakeDemoImage(9)).bytes());
+        PutFile(image + QStringLiteral(".history"),
+                FileBytes(s.path() + QStringLiteral(".history")));
+    } else if (setup == QLatin1String("all undone")) {
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(RunTool({QStringLiteral("undo"), image}).code, 0);
+    }
+    const QByteArray before = FileBytes(image);
+    const QByteArray history = FileBytes(image + QStringLiteral(".history"));
+    const CliRun run = RunTool(QStringList{QStringLiteral("undo"), image} + options);
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains(said) && run.err.contains(QLatin1String("Nothing was written")),
+             qPrintable(run.err));
+    QCOMPARE(FileBytes(image), before);
+    QCOMPARE(FileBytes(image + QStringLiteral(".history")), history);
+}
+
+void tst_History::cutShortSaveAtOpening_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("landed"); // of the 8 bytes; -1: a byte that is neither old nor new
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("state"); // as history lists it afterwards
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("torn, export puts it back")
+        << "export" << 3 << "were put back, so enemy 7 is as it was"
+        << "rolled back" << true;
+    QTest::newRow("all landed") << "export" << 8 << "it stands whole"
+                                << "done" << false;
+    QTest::newRow("none landed") << "diff" << 0 << "before its first write"
+                                 << "rolled back" << true;
+    QTest::newRow("other bytes") << "export" << -1 << "Nothing was written"
+                                 << "pending" << false;
+    QTest::newRow("info only reports") << "info" << 3 << "put right when"
+                                       << "" << false;
+}
+
+void tst_History::cutShortSaveAtOpening() {
+    QFETCH(QString, command);
+    QFETCH(int, landed);
+    QFETCH(QString, said);
+    QFETCH(QString, state);
+    QFETCH(bool, restored);
+    ImageOnDisk disk(MakeDemoImage(6));
+    const QByteArray before = disk.bytes();
+    const qint64 at = EnemyEntryOffset(7);
+    QByteArray after = before.mid(at, 8);
+    for (char& b : after)
+        b = char(b ^ 0x5A);
+    CutShortSave(disk.path(), at, after, std::max(landed, 0));
+    if (landed < 0) {
+        QByteArray theirs = disk.bytes();
+        theirs[at + 1] = char(theirs.at(at + 1) ^ 0x01);
+        QVERIFY(WriteFileBytes(disk.path(), theirs));
+    }
+    const QByteArray cut = disk.bytes();
+    QStringList arguments{command, disk.path()};
+    if (command == QLatin1String("diff"))
+        arguments << disk.path();
+    const CliRun run = RunTool(arguments);
+    QCOMPARE(run.code, 0);
+    QVERIFY2(run.err.contains(said) && run.err.contains(QLatin1String("record 1: enemy 7")),
+             qPrintable(run.err));
+    QCOMPARE(disk.bytes(), restored ? before : cut);
+    const CliRun listed =
+        RunTool({QStringLiteral("history"), disk.path(), QStringLiteral("--json")});
+    const QJsonObject record = QJsonDocument::fromJson(listed.out.toUtf8()).array()[0].toObject();
+    if (!state.isEmpty())
+        QCOMPARE(record[QStringLiteral("state")].toString(), state);
+    // Once put right, the next command has nothing to say.
+    if (command != QLatin1String("info"))
+        QCOMPARE(listed.err, QString());
+}
+
+void tst_History::damagedHistory_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("listed"); // records history lists afterwards; -1: writes are refused
+    QTest::newRow("random bytes appended") << "append" << 3;
+    QTest::newRow("last mark cut short") << "cut" << 3; // the rename is found whole and marked
+    QTest::newRow("middle record damaged") << "middle" << 2;
+    QTest::newRow("not a history") << "foreign" << -1;
+    QTest::newRow("newer version") << "newer" << -1;
+}
+
+void tst_History::damagedHistory() {
+    QFETCH(QString, damage);
+    QFETCH(int, listed);
+    Saved s;
+    const QString path = s.path() + QStringLiteral(".history");
+    QByteArray history = FileBytes(path);
+    if (damage == QLatin1String("append"))
+        history += QByteArray::fromHex("54564845ffff0000deadbeef0102");
+    else if (damage == QLatin1String("cut"))
+        history.chop(5);
+    else if (damage == QLatin1String("middle"))
+        history[history.indexOf("TVHE", 100) + 20] ^= 0x40; // inside the import's record
+    else if (damage == QLatin1String("foreign"))
+        history = "name,cost\r\nsword,10\r\n";
+    else
+        history[8] = 2;
+    PutFile(path, history);
+    const CliRun shown = RunTool({QStringLiteral("history"), s.path(), QStringLiteral("--json")});
+    if (listed < 0) {
+        QCOMPARE(shown.code, 1);
+        const CliRun run = RunTool({QStringLiteral("undo"), s.path()});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QDir::toNativeSeparators(path)), qPrintable(run.err));
+        QCOMPARE(s.disk.bytes(), s.states[3]);
+        QCOMPARE(FileBytes(path), history);
+        return;
+    }
+    QCOMPARE(QJsonDocument::fromJson(shown.out.toUtf8()).array().size(), listed);
+    // The next save goes on after the damage, numbered after the newest record.
+    QCOMPARE(RunTool({QStringLiteral("undo"), s.path()}).code, 0);
+    const QJsonArray records = s.history();
+    QCOMPARE(records.size(), listed + 1);
+    QCOMPARE(records.last().toObject()[QStringLiteral("number")].toInt(), 4);
+    QCOMPARE(s.disk.bytes(), s.states[2]);
+}
+
+QTEST_GUILESS_MAIN(tst_History)
+#include "tst_history.moc"
