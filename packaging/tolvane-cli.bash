@@ -4,7 +4,7 @@ _tolvane_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local prev=${COMP_WORDS[COMP_CWORD - 1]}
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W "info export import rename diff patch apply --help --version" -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W "info export import rename history undo diff patch apply --help --version" -- "$cur")
         return
     fi
     case $prev in
@@ -24,6 +24,8 @@ _tolvane_cli() {
         export) options+=" --table --format -o --output" ;;
         import) options+=" --names --shared --dry-run --no-backup" ;;
         rename) options+=" --item --enemy --shared --dry-run --no-backup" ;;
+        history) options+=" --json" ;;
+        undo) options+=" --save --dry-run --no-backup" ;;
         patch | apply) options+=" -o --output" ;;
         esac
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
