@@ -127,6 +127,17 @@ int PrintSummary(const SummaryReporter& runs, const ChildFigures& children) {
     timed("sync/after_enemy_save", "sync after a save, on disk", 0);
     timed("save/frmEnemy/checks_writes_sync_reload", "enemy Save as the user meets it, on disk", 1);
     timed("first_save/frmEnemy/backup_256KiB", "first Save of an opening, with its backup", 5);
+    timed("open/no_history", "open an image, no history", 0);
+    timed("open/history_10000", "open an image, 10,000-record history", 0);
+    if (const auto plain = runs.figure("open/no_history"), kept = runs.figure("open/history_10000");
+        plain && kept) {
+        const double extra = kept->milliseconds - plain->milliseconds;
+        rows.push_back({"open: extra for a 10,000-record history", milliseconds(extra),
+                        "<= 2.00 ms", judge(extra <= 2), ""});
+    } else {
+        missing("open: extra for a 10,000-record history");
+    }
+    timed("history/10000_records", "history of 10,000 records", 200);
     timed("entry_rule/10000_texts", "numeric entry rule, 10,000 texts", 0);
     child(QStringLiteral("start"), QStringLiteral("application_ms"),
           "QApplication constructed (fresh process)", false, 0);
