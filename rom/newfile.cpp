@@ -67,5 +67,11 @@ bool NewFile::commit() {
     if (const int error = MoveOver(m_temporary, m_path))
         return failed(error);
     m_temporary.clear();
+    // The new name reaches the disk with its folder: until then a power loss may bring back
+    // the old file, or none.
+    if (const int error = SyncFolderOf(m_path)) {
+        m_error = error;
+        return false;
+    }
     return true;
 }

@@ -9,7 +9,8 @@
 // A file that takes the place of whatever stands at a path only once every byte of it is written
 // and on disk. It is written under a fresh name in the same folder, synced, closed and then moved
 // over the path in one step, so a failure at any of these leaves nothing at the path but what
-// stood there before. What stands there is replaced, never written through: a link at the path is
+// stood there before; the folder is synced last, and its failure is reported though the file
+// stands. What stands there is replaced, never written through: a link at the path is
 // replaced itself, and its target is left alone.
 class NewFile {
 public:
