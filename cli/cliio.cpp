@@ -172,14 +172,18 @@ bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* 
     return false;
 }
 
-std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover) {
+std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover, Recovery* recovery) {
     Outcome reason;
     auto image = io.openImage(path, &reason);
-    if (!image)
+    if (!image) {
         Fail(io, QStringLiteral("cannot open %1: %2")
                      .arg(QDir::toNativeSeparators(path), ReasonText(reason)));
-    else
-        ReportRecovery(io, *image, RecoverImage(*image, recover));
+        return image;
+    }
+    const Recovery done = RecoverImage(*image, recover);
+    ReportRecovery(io, *image, done);
+    if (recovery)
+        *recovery = done;
     return image;
 }
 

@@ -66,8 +66,9 @@ bool StandardOutputHolds(Io& io, QString* error);
 bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* error);
 // The image for the core library's readers and saves; null after reporting why it cannot be opened.
 // A save of its history that was cut short is put right first, or with `recover` false only
-// reported, on the error stream.
-std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover = true);
+// reported, on the error stream; `recovery` gets what was done.
+std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover = true,
+                                    Recovery* recovery = nullptr);
 // Tells what a recovery of `image` did, on the error stream.
 void ReportRecovery(Io& io, RomImage& image, const Recovery& recovery);
 // Reports a transaction of `image` that failed: ExitWrittenInPart when some of it stands in the

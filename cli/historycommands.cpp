@@ -11,13 +11,15 @@
 
 namespace {
 
-// Every record of the image's history, or nothing after saying why it cannot be read.
-std::optional<HistoryLog> readLog(Io& io, const RomImage& image) {
+// Every record of the image's history, or nothing after saying why it cannot be read, unless
+// the opening's recovery has said so already.
+std::optional<HistoryLog> readLog(Io& io, const RomImage& image, const Recovery& opening) {
     HistoryReading reading = ReadHistory(image.historyPath(), false);
     if (reading.fault.failed()) {
         reading.fault.file = image.path();
-        Fail(io, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(image.path()),
-                                              HistoryReasonText(reading.fault)));
+        if (opening.fault.fault != reading.fault.fault)
+            Fail(io, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(image.path()),
+                                                  HistoryReasonText(reading.fault)));
         return std::nullopt;
     }
     if (reading.log.damaged > 0)
@@ -100,10 +102,11 @@ int HistoryCommand(const QStringList& arguments, Io& io) {
         "Exit codes: 0 listed; 1 IMAGE or its history cannot be read; 2 usage error.\n");
     if (auto exit = ParseCommand(parser, arguments, 1, help, io))
         return *exit;
-    auto image = OpenImage(io, parser.positionalArguments().first());
+    Recovery opening;
+    auto image = OpenImage(io, parser.positionalArguments().first(), true, &opening);
     if (!image)
         return ExitInvalidInput;
-    const auto log = readLog(io, *image);
+    const auto log = readLog(io, *image, opening);
     if (!log)
         return ExitInvalidInput;
     const std::vector<RecordStatus> status = StatusOf(log->records);
@@ -166,12 +169,13 @@ int UndoCommand(const QStringList& arguments, Io& io) {
                                       .arg(parser.value(saveOption)));
     }
     const bool dryRun = parser.isSet(dryRunOption);
-    auto image = OpenImage(io, parser.positionalArguments().first());
+    Recovery opening;
+    auto image = OpenImage(io, parser.positionalArguments().first(), !dryRun, &opening);
     if (!image)
         return ExitInvalidInput;
     if (!parser.isSet(noBackupOption))
         image->enableBackup();
-    const auto log = readLog(io, *image);
+    const auto log = readLog(io, *image, opening);
     if (!log)
         return ExitInvalidInput;
     UndoPlan plan;

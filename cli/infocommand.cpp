@@ -90,7 +90,7 @@ int InfoCommand(const QStringList& arguments, Io& io) {
         "3 in 4 names of each table are printable: at least one character, each from 0x20 to\n"
         "0x7E.\n"
         "A save recorded in IMAGE.history that a crash cut short is reported on the error stream\n"
-        "and left as it is; the next command that reads the tables puts it right.\n"
+        "and left as it is; the next opening that may write the image puts it right.\n"
         "The exit code is 0 whenever the file could be read, whatever that verdict.\n\n"
         "  --json  the same facts as one JSON object\n");
     if (auto exit = ParseCommand(parser, arguments, 1, help, io))

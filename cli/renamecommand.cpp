@@ -72,7 +72,7 @@ int RenameCommand(const QStringList& arguments, Io& io) {
     const QString text = parser.positionalArguments().at(1);
     const bool dryRun = parser.isSet(dryRunOption);
 
-    auto image = OpenImage(io, path);
+    auto image = OpenImage(io, path, !dryRun);
     if (!image)
         return ExitInvalidInput;
     if (!parser.isSet(noBackupOption))

@@ -115,7 +115,8 @@ int ImportCommand(const QStringList& arguments, Io& io) {
     const auto content = ReadWholeFile(tablePath, &error, MaxTableFileBytes);
     if (!content)
         return Fail(io, error);
-    auto image = OpenImage(io, imagePath);
+    // A dry run writes nothing, not even a recovery's bytes: it only reports one.
+    auto image = OpenImage(io, imagePath, !dryRun);
     if (!image)
         return ExitInvalidInput;
     if (!parser.isSet(noBackupOption))

@@ -14,6 +14,7 @@ enum class NodeKind {
     Device,
     Pipe, // Windows: a pipe or a console
     Folder,
+    Link,  // a symbolic link, where a file is never written through one
     Other, // anything else that holds no bytes to read
 };
 

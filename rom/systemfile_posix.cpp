@@ -221,6 +221,10 @@ FileHandle OpenForAppending(const QString& path, int permissions, bool* created,
     *created = fd >= 0;
     if (fd < 0 && errno == EEXIST)
         fd = ::open(name.constData(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0 && errno == ELOOP) {
+        *fault = Outcome{.fault = Fault::NotAFile, .node = NodeKind::Link};
+        return NoFile;
+    }
     if (fd < 0) {
         *fault = systemFault(errno);
         return NoFile;

@@ -272,10 +272,11 @@ int FolderError() {
 
 FileHandle OpenForAppending(const QString& path, int, bool* created, Outcome* fault) {
     const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
-    // FILE_APPEND_DATA without FILE_WRITE_DATA: every write goes to the end, whoever else
-    // appends. FILE_FLAG_OPEN_REPARSE_POINT opens a link itself, which is then refused.
+    // GENERIC_WRITE, not FILE_APPEND_DATA alone: FlushFileBuffers needs it. Appends say so in
+    // each write (AppendToFile). FILE_FLAG_OPEN_REPARSE_POINT opens a link itself, which is then
+    // refused.
     HANDLE handle =
-        CreateFileW(name.c_str(), GENERIC_READ | FILE_APPEND_DATA,
+        CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -296,13 +297,23 @@ FileHandle OpenForAppending(const QString& path, int, bool* created, Outcome* fa
     if (!GetFileInformationByHandle(handle, &info))
         return reject([&, reason = GetLastError()] { refuse(fault, reason); });
     if (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))
-        return reject([&] { refuse(fault, ERROR_CANT_RESOLVE_FILENAME); });
+        return reject([&] {
+            *fault =
+                Outcome{.fault = Fault::NotAFile,
+                        .node = info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? NodeKind::Folder
+                                                                                 : NodeKind::Link};
+        });
     return reinterpret_cast<FileHandle>(handle);
 }
 
 IoResult AppendToFile(FileHandle file, const char* data, qint64 len) {
+    // Both halves of the offset all ones: at the end of the file as it is at the write, in one
+    // step, whoever else appends.
+    OVERLAPPED end{};
+    end.Offset = MAXDWORD;
+    end.OffsetHigh = MAXDWORD;
     DWORD put = 0;
-    if (!WriteFile(asHandle(file), data, DWORD(len), &put, nullptr))
+    if (!WriteFile(asHandle(file), data, DWORD(len), &put, &end))
         return {-1, int(GetLastError())};
     return put == DWORD(len) ? IoResult{len, 0} : IoResult{-1, int(ERROR_DISK_FULL)};
 }

@@ -184,20 +184,21 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
     } catch (const RomError& e) {
         return refuse(e.outcome());
     }
+    // Unsynced: if it is lost, the next opening finds the old bytes and marks the record itself.
+    const auto markRolledBack = [&] {
+        if (history)
+            history->append(EncodeMark(record.number, HistoryState::RolledBack));
+    };
     // The old bytes are on disk before any new one is written: a crash from here on leaves a
     // record that tells the next opening what to put back.
     if (history) {
         if (const Outcome appended = history->append(EncodeRecord(record)); appended.failed())
             return refuse(appended);
         if (const Outcome synced = history->sync(); synced.failed()) {
-            history->append(EncodeMark(record.number, HistoryState::RolledBack));
+            markRolledBack();
             return refuse(synced);
         }
     }
-    const auto markRolledBack = [&] {
-        if (history)
-            history->append(EncodeMark(record.number, HistoryState::RolledBack));
-    };
 
     std::vector<quint8> olds; // what stood where each write went, in the order of the writes
     for (const WritePart& part : t.parts) {

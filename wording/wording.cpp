@@ -141,6 +141,8 @@ QString NodeText(NodeKind node) {
         return QStringLiteral("it is a pipe, not a file");
     case NodeKind::Folder:
         return QStringLiteral("it is a directory, not a file");
+    case NodeKind::Link:
+        return QStringLiteral("it is a link, which is never written through");
     case NodeKind::Other:
         break;
     }
@@ -400,8 +402,8 @@ QString RecoveryText(const Recovery& r, const QString& time, const QStringList& 
                                      "changed it, or the history belongs to another image. "
                                      "Nothing was written.");
     case RecoveryAction::Reported:
-        return save + QStringLiteral(". It is put right when the image is next opened for "
-                                     "writing.");
+        return save + QStringLiteral(". It is left as it is: the next opening that may write the "
+                                     "image puts it right.");
     case RecoveryAction::None:
         break;
     }

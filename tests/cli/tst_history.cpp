@@ -228,8 +228,14 @@ void tst_History::cutShortSaveAtOpening_data() {
                                  << "rolled back" << true;
     QTest::newRow("other bytes") << "export" << -1 << "Nothing was written"
                                  << "pending" << false;
-    QTest::newRow("info only reports") << "info" << 3 << "put right when"
+    QTest::newRow("info only reports") << "info" << 3 << "the next opening that may write"
                                        << "" << false;
+    QTest::newRow("read-only image only reports")
+        << "export, read only" << 3 << "the next opening that may write"
+        << "" << false;
+    QTest::newRow("a dry run only reports")
+        << "import, dry run" << 3 << "the next opening that may write"
+        << "" << false;
 }
 
 void tst_History::cutShortSaveAtOpening() {
@@ -244,6 +250,9 @@ void tst_History::cutShortSaveAtOpening() {
     QByteArray after = before.mid(at, 8);
     for (char& b : after)
         b = char(b ^ 0x5A);
+    // The table a dry run imports, exported before the save is cut short.
+    const QString table = disk.path() + QStringLiteral(".csv");
+    PutFile(table, RunTool({QStringLiteral("export"), disk.path()}).out.toUtf8());
     CutShortSave(disk.path(), at, after, std::max(landed, 0));
     if (landed < 0) {
         QByteArray theirs = disk.bytes();
@@ -251,9 +260,18 @@ void tst_History::cutShortSaveAtOpening() {
         QVERIFY(WriteFileBytes(disk.path(), theirs));
     }
     const QByteArray cut = disk.bytes();
+    if (command.endsWith(QLatin1String(", read only"))) {
+        if (!FileModesBindUs())
+            QSKIP("a file's mode does not keep this process from writing it");
+        command.chop(11);
+        QVERIFY(QFile::setPermissions(disk.path(), QFile::ReadOwner | QFile::ReadGroup));
+    }
     QStringList arguments{command, disk.path()};
     if (command == QLatin1String("diff"))
         arguments << disk.path();
+    if (command == QLatin1String("import, dry run"))
+        arguments =
+            QStringList{QStringLiteral("import"), disk.path(), table, QStringLiteral("--dry-run")};
     const CliRun run = RunTool(arguments);
     QCOMPARE(run.code, 0);
     QVERIFY2(run.err.contains(said) && run.err.contains(QLatin1String("record 1: enemy 7")),
@@ -262,11 +280,11 @@ void tst_History::cutShortSaveAtOpening() {
     const CliRun listed =
         RunTool({QStringLiteral("history"), disk.path(), QStringLiteral("--json")});
     const QJsonObject record = QJsonDocument::fromJson(listed.out.toUtf8()).array()[0].toObject();
-    if (!state.isEmpty())
-        QCOMPARE(record[QStringLiteral("state")].toString(), state);
+    if (state.isEmpty())
+        return;
+    QCOMPARE(record[QStringLiteral("state")].toString(), state);
     // Once put right, the next command has nothing to say.
-    if (command != QLatin1String("info"))
-        QCOMPARE(listed.err, QString());
+    QCOMPARE(listed.err, QString());
 }
 
 void tst_History::damagedHistory_data() {
