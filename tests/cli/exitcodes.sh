@@ -134,7 +134,7 @@ cp "$image" "$work/rename-first.nes"
 "${run[@]}" rename "$work/rename-first.nes" --item 1 Ush --no-backup >/dev/null
 for round in 1 2 3; do
     cp "$image" "$work/both.nes"
-    rm -f "$work/both.nes.bak"
+    rm -f "$work/both.nes.bak" "$work/both.nes.history"
     "${run[@]}" import "$work/both.nes" "$work/costs.csv" >/dev/null 2>"$work/err1" &
     "${run[@]}" rename "$work/both.nes" --item 1 Ush >/dev/null 2>"$work/err2" ||
         fail "round $round: the rename failed: $(cat "$work/err2")"
@@ -143,7 +143,25 @@ for round in 1 2 3; do
     cmp -s "$work/both.nes.bak" "$work/import-first.nes" ||
         cmp -s "$work/both.nes.bak" "$work/rename-first.nes" ||
         fail "round $round: the backup holds neither image as one writer left it"
+    expect 0 history "$work/both.nes" --json
+    [ "$(grep -c '"state": "done"' "$work/out")" = 2 ] ||
+        fail "round $round: the history does not hold both saves, done: $(cat "$work/out")"
 done
+# The history is made with the image's permissions, and never written through a link.
+if [[ $cli != *.exe ]]; then
+    cp "$image" "$work/p.nes"
+    chmod 640 "$work/p.nes"
+    expect 0 rename "$work/p.nes" --item 1 Ush --no-backup
+    [ "$(stat -c %a "$work/p.nes.history")" = 640 ] ||
+        fail "the history's mode is $(stat -c %a "$work/p.nes.history"), not the image's 640"
+    cp "$image" "$work/h.nes"
+    ln -s theirs "$work/h.nes.history"
+    expect 1 rename "$work/h.nes" --item 1 Ush --no-backup
+    grep -q 'h.nes.history cannot be written: it is a link' "$work/err" ||
+        fail "a link at the history's name: $(cat "$work/err")"
+    cmp -s "$image" "$work/h.nes" && [ "$(cat "$work/theirs")" = theirs ] ||
+        fail "a link at the history's name was written through, or the image written"
+fi
 expect 2 frobnicate
 expect 2 export
 expect 2 info
