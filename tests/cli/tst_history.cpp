@@ -157,7 +157,7 @@ void tst_History::undoPutsBackAndRedoes() {
     const QJsonArray records = s.history();
     QCOMPARE(records.size(), 7);
     const auto field = [&](int number, const char* key) {
-        return records[number - 1].toObject()[QLatin1String(key)];
+        return records[number - 1].toObject().value(QLatin1String(key));
     };
     QCOMPARE(field(3, "undone_by"), QJsonValue(4));
     QCOMPARE(field(2, "undone_by"), QJsonValue(7));
@@ -329,7 +329,7 @@ void tst_History::damagedHistory() {
     QCOMPARE(RunTool({QStringLiteral("undo"), s.path()}).code, 0);
     const QJsonArray records = s.history();
     QCOMPARE(records.size(), listed + 1);
-    QCOMPARE(records.last().toObject()[QStringLiteral("number")].toInt(), 4);
+    QCOMPARE(records.last().toObject().value(QStringLiteral("number")).toInt(), 4);
     QCOMPARE(s.disk.bytes(), s.states[2]);
 }
 
