@@ -11,15 +11,12 @@
 
 namespace {
 
-// Every record of the image's history, or nothing after saying why it cannot be read, unless
-// the opening's recovery has said so already.
-std::optional<HistoryLog> readLog(Io& io, const RomImage& image, const Recovery& opening) {
+// Every record of the image's history, or nothing with why it cannot be read in `fault`.
+std::optional<HistoryLog> readLog(Io& io, const RomImage& image, Outcome* fault) {
     HistoryReading reading = ReadHistory(image.historyPath(), false);
     if (reading.fault.failed()) {
-        reading.fault.file = image.path();
-        if (opening.fault.fault != reading.fault.fault)
-            Fail(io, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(image.path()),
-                                                  HistoryReasonText(reading.fault)));
+        *fault = reading.fault;
+        fault->file = image.path();
         return std::nullopt;
     }
     if (reading.log.damaged > 0)
@@ -106,9 +103,15 @@ int HistoryCommand(const QStringList& arguments, Io& io) {
     auto image = OpenImage(io, parser.positionalArguments().first(), true, &opening);
     if (!image)
         return ExitInvalidInput;
-    const auto log = readLog(io, *image, opening);
-    if (!log)
+    Outcome unreadable;
+    const auto log = readLog(io, *image, &unreadable);
+    if (!log) {
+        // The opening has said it already when it could not read the history either.
+        if (opening.fault.fault != unreadable.fault)
+            Fail(io, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(image->path()),
+                                                  HistoryReasonText(unreadable)));
         return ExitInvalidInput;
+    }
     const std::vector<RecordStatus> status = StatusOf(log->records);
     QJsonArray records;
     try {
@@ -169,15 +172,15 @@ int UndoCommand(const QStringList& arguments, Io& io) {
                                       .arg(parser.value(saveOption)));
     }
     const bool dryRun = parser.isSet(dryRunOption);
-    Recovery opening;
-    auto image = OpenImage(io, parser.positionalArguments().first(), !dryRun, &opening);
+    auto image = OpenImage(io, parser.positionalArguments().first(), !dryRun);
     if (!image)
         return ExitInvalidInput;
     if (!parser.isSet(noBackupOption))
         image->enableBackup();
-    const auto log = readLog(io, *image, opening);
+    Outcome unreadable;
+    const auto log = readLog(io, *image, &unreadable);
     if (!log)
-        return ExitInvalidInput;
+        return Fail(io, UndoRefusedText(unreadable));
     UndoPlan plan;
     QStringList lines;
     qint64 bytes = 0;

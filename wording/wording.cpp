@@ -421,6 +421,9 @@ QString UndoRefusedText(const Outcome& o) {
         why = QStringLiteral("record %1 never went in whole, so there is nothing of it to undo")
                   .arg(o.value);
         break;
+    case Fault::HistoryUnreadable:
+        why = HistoryReasonText(o);
+        break;
     case Fault::UndoOverwritten: {
         QStringList parts;
         for (const Landed& l : o.landed)

@@ -129,14 +129,10 @@ void tst_History::savesAreListed() {
     QCOMPARE(text.code, 0);
     const QStringList lines = text.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
-    QVERIFY2(QRegularExpression(
-                 QStringLiteral(R"(^2  \S+ \S+  import  enemy 2 "[^"]+": \S+ \d+ -> 777$)"))
-                 .match(lines[1])
-                 .hasMatch(),
-             qPrintable(lines[1]));
-    QVERIFY2(lines[2].endsWith(QStringLiteral("\": name \"%1\" -> \"Ab\"")
-                                   .arg(rename[QStringLiteral("old")].toString())),
-             qPrintable(lines[2]));
+    // The import's line, as diff prints an entry: number, time, what made it, then the fields.
+    const QRegularExpression importLine(
+        QStringLiteral("^2  \\S+ \\S+  import  enemy 2 \"[^\"]+\": \\S+ \\d+ -> 777$"));
+    QVERIFY2(importLine.match(lines[1]).hasMatch(), qPrintable(lines[1]));
 }
 
 void tst_History::undoPutsBackAndRedoes() {
@@ -180,6 +176,8 @@ void tst_History::undoRefused_data() {
     QTest::newRow("no such record")
         << "" << QStringList{QStringLiteral("--save"), QStringLiteral("9")} << "has no record 9";
     QTest::newRow("nothing left") << "all undone" << QStringList() << "no save left to undo";
+    QTest::newRow("not a history") << "foreign" << QStringList() << "is not a Tolvane history";
+    QTest::newRow("newer version") << "newer" << QStringList() << "by a newer version";
 }
 
 void tst_History::undoRefused() {
@@ -202,6 +200,12 @@ void tst_History::undoRefused() {
     } else if (setup == QLatin1String("all undone")) {
         for (int k = 0; k < 3; ++k)
             QCOMPARE(RunTool({QStringLiteral("undo"), image}).code, 0);
+    } else if (setup == QLatin1String("foreign")) {
+        PutFile(image + QStringLiteral(".history"), "name,cost\r\nsword,10\r\n");
+    } else if (setup == QLatin1String("newer")) {
+        QByteArray history = FileBytes(image + QStringLiteral(".history"));
+        history[8] = 2;
+        PutFile(image + QStringLiteral(".history"), history);
     }
     const QByteArray before = FileBytes(image);
     const QByteArray history = FileBytes(image + QStringLiteral(".history"));
@@ -289,12 +293,10 @@ void tst_History::cutShortSaveAtOpening() {
 
 void tst_History::damagedHistory_data() {
     QTest::addColumn<QString>("damage");
-    QTest::addColumn<int>("listed"); // records history lists afterwards; -1: writes are refused
+    QTest::addColumn<int>("listed"); // the records history lists afterwards
     QTest::newRow("random bytes appended") << "append" << 3;
     QTest::newRow("last mark cut short") << "cut" << 3; // the rename is found whole and marked
     QTest::newRow("middle record damaged") << "middle" << 2;
-    QTest::newRow("not a history") << "foreign" << -1;
-    QTest::newRow("newer version") << "newer" << -1;
 }
 
 void tst_History::damagedHistory() {
@@ -307,23 +309,10 @@ void tst_History::damagedHistory() {
         history += QByteArray::fromHex("54564845ffff0000deadbeef0102");
     else if (damage == QLatin1String("cut"))
         history.chop(5);
-    else if (damage == QLatin1String("middle"))
-        history[history.indexOf("TVHE", 100) + 20] ^= 0x40; // inside the import's record
-    else if (damage == QLatin1String("foreign"))
-        history = "name,cost\r\nsword,10\r\n";
     else
-        history[8] = 2;
+        history[history.indexOf("TVHE", 100) + 20] ^= 0x40; // inside the import's record
     PutFile(path, history);
     const CliRun shown = RunTool({QStringLiteral("history"), s.path(), QStringLiteral("--json")});
-    if (listed < 0) {
-        QCOMPARE(shown.code, 1);
-        const CliRun run = RunTool({QStringLiteral("undo"), s.path()});
-        QCOMPARE(run.code, 1);
-        QVERIFY2(run.err.contains(QDir::toNativeSeparators(path)), qPrintable(run.err));
-        QCOMPARE(s.disk.bytes(), s.states[3]);
-        QCOMPARE(FileBytes(path), history);
-        return;
-    }
     QCOMPARE(QJsonDocument::fromJson(shown.out.toUtf8()).array().size(), listed);
     // The next save goes on after the damage, numbered after the newest record.
     QCOMPARE(RunTool({QStringLiteral("undo"), s.path()}).code, 0);
