@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "support/failingrom.h"
+#include "support/testsupport.h" // FileBytes
 
 #include <QFile>
 #include <QString>
@@ -28,11 +29,6 @@ inline CliRun RunTool(const QStringList& arguments, int failAt = -1, int failure
     out.flush();
     err.flush();
     return run;
-}
-
-inline QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 inline void PutFile(const QString& path, const QByteArray& bytes) {
