@@ -2,7 +2,6 @@
 
 #include "cli/knowntables.h"
 #include "rom/newfile.h"
-#include "tables/historyview.h"
 #include "wording/wording.h"
 
 #include <QDir>
@@ -191,16 +190,8 @@ void ReportRecovery(Io& io, RomImage& image, const Recovery& recovery) {
     const QString name = QDir::toNativeSeparators(image.path());
     if (recovery.fault.failed())
         Fail(io, QStringLiteral("%1: %2").arg(name, RecoveryProblemText(recovery.fault)));
-    if (recovery.action == RecoveryAction::None)
-        return;
-    QStringList entries;
-    try {
-        entries = RecordReader(image, KnownTables()).entries(recovery.record.ranges);
-    } catch (const RomError&) {
-        // The entries are named only when the tables can be read.
-    }
-    Fail(io, QStringLiteral("%1: %2").arg(
-                 name, RecoveryText(recovery, RecordTime(recovery.record), entries)));
+    if (recovery.action != RecoveryAction::None)
+        Fail(io, QStringLiteral("%1: %2").arg(name, RecoveryText(image, KnownTables(), recovery)));
 }
 
 int FailedWrite(Io& io, const RomImage& image, const Outcome& outcome) {

@@ -7,7 +7,6 @@
 #include "items/itemrecord.h"
 #include "main/imagedrop.h"
 #include "rom/modstuff.h"
-#include "tables/historyview.h"
 #include "tables/recovery.h"
 #include "windowkit/seams.h"
 #include "windowkit/twips.h"
@@ -155,18 +154,12 @@ void frmMain::reportRecovery(RomImage& image, const Recovery& recovery) {
                     QStringLiteral("%1:\n%2").arg(name, RecoveryProblemText(recovery.fault)));
     if (recovery.action == RecoveryAction::None)
         return;
-    QStringList entries;
-    try {
-        entries = RecordReader(image, {&ItemFormat, &EnemyFormat}).entries(recovery.record.ranges);
-    } catch (const RomError&) {
-        // The entries are named only when the tables can be read.
-    }
-    ShowMessage(this,
-                recovery.action == RecoveryAction::Left ? QMessageBox::Warning
-                                                        : QMessageBox::Information,
-                QStringLiteral("Open ROM"),
-                QStringLiteral("%1:\n%2").arg(
-                    name, RecoveryText(recovery, RecordTime(recovery.record), entries)));
+    ShowMessage(
+        this,
+        recovery.action == RecoveryAction::Left ? QMessageBox::Warning : QMessageBox::Information,
+        QStringLiteral("Open ROM"),
+        QStringLiteral("%1:\n%2").arg(name,
+                                      RecoveryText(image, {&ItemFormat, &EnemyFormat}, recovery)));
 }
 
 void frmMain::cmdItem_Click() {

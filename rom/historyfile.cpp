@@ -19,6 +19,14 @@ std::optional<QByteArray> readAt(FileHandle file, qint64 pos, qint64 len, int* e
     return bytes;
 }
 
+// The end of a history read whole: its newest number, and its last record if no mark ended it.
+HistoryTail tailOf(const HistoryLog& log) {
+    HistoryTail tail{log.lastNumber, std::nullopt};
+    if (!log.records.empty() && log.records.back().state == HistoryState::Pending)
+        tail.pending = log.records.back();
+    return tail;
+}
+
 // Reads the header and the last entry of the history in `file`, `size` bytes long, and only when
 // that entry is damaged the whole file. `missing` gets the header bytes a history cut short as it
 // was made still lacks. The outcome is HistoryUnreadable's facts, without the file's names.
@@ -61,10 +69,7 @@ Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* mi
     const auto whole = readAt(file, 0, size, &error);
     if (!whole)
         return unreadable();
-    const HistoryLog log = ParseHistory(*whole);
-    tail->lastNumber = log.lastNumber;
-    if (!log.records.empty() && log.records.back().state == HistoryState::Pending)
-        tail->pending = log.records.back();
+    *tail = tailOf(ParseHistory(*whole));
     return {};
 }
 
@@ -156,8 +161,6 @@ HistoryReading ReadHistory(const QString& historyPath, bool tailOnly) {
     if (reading.log.foreign ||
         (reading.log.version != HistoryVersion && whole->size() >= HistoryHeaderSize))
         return fail(Outcome{.value = reading.log.foreign ? 0 : reading.log.version});
-    reading.tail.lastNumber = reading.log.lastNumber;
-    if (!reading.log.records.empty() && reading.log.records.back().state == HistoryState::Pending)
-        reading.tail.pending = reading.log.records.back();
+    reading.tail = tailOf(reading.log);
     return reading;
 }

@@ -78,18 +78,17 @@ Recovery RecoverImage(RomImage& rom, bool write) {
     }
     if (!reading.tail.pending)
         return r;
-    if (!write || rom.isReadOnly()) {
+    const auto reported = [&] {
         r.action = RecoveryAction::Reported;
         r.record = *reading.tail.pending;
         return r;
-    }
+    };
+    if (!write || rom.isReadOnly())
+        return reported();
     // Another writer of ours may be in the middle of this very transaction: wait for it.
     const WriterLock lock(rom);
-    if (lock.heldByAnother()) {
-        r.action = RecoveryAction::Reported;
-        r.record = *reading.tail.pending;
-        return r;
-    }
+    if (lock.heldByAnother())
+        return reported();
     HistoryFile history(rom);
     if (r.fault = history.open(); r.fault.failed())
         return r;

@@ -1,5 +1,7 @@
 #include "wording/wording.h"
 
+#include "tables/historyview.h"
+
 #include <QDir>
 #include <QStringList>
 
@@ -383,9 +385,15 @@ QString RecoveryProblemText(const Outcome& o) {
                : ImageErrorText(o);
 }
 
-QString RecoveryText(const Recovery& r, const QString& time, const QStringList& entries) {
+QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r) {
+    QStringList entries;
+    try {
+        entries = RecordReader(image, tables).entries(r.record.ranges);
+    } catch (const RomError&) {
+        // The entries are named only when the tables can be read.
+    }
     const QString save = QStringLiteral("The save of %1 (record %2: %3) was cut short")
-                             .arg(time)
+                             .arg(RecordTime(r.record))
                              .arg(r.record.number)
                              .arg(entries.isEmpty() ? QStringLiteral("no entry") : joined(entries));
     switch (r.action) {

@@ -6,6 +6,7 @@
 #include "tables/imagefacts.h"
 #include "tables/namewriter.h"
 #include "tables/recovery.h"
+#include "tables/tablerows.h"
 
 #include <QString>
 
@@ -68,9 +69,9 @@ QString TablesVerdictText(const QList<std::pair<Table, TableFacts>>& tables);
 QString HistoryReasonText(const Outcome& o);
 // What went wrong with a recovery: the history's own fault, or the image's.
 QString RecoveryProblemText(const Outcome& o);
-// What an opening did with a save that was cut short, in one message naming the image, the save's
-// time and its entries.
-QString RecoveryText(const Recovery& r, const QString& time, const QStringList& entries);
+// What an opening of `image` did with a save that was cut short, in one message naming the save's
+// time and its entries as `tables` read them (or only its number, when they cannot be read).
+QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r);
 // Why an undo was refused, and that nothing was written.
 QString UndoRefusedText(const Outcome& o);
 
