@@ -139,33 +139,23 @@ QStringList RecordReader::entries(const std::vector<HistoryRange>& ranges) {
 
 QStringList ChangeLines(const QList<RecordedChange>& changes) {
     QStringList lines;
-    QString entry;
-    QStringList fields;
-    const auto flush = [&](const RecordedChange* c) {
-        if (!fields.isEmpty())
-            lines.back() += fields.join(QStringLiteral(", "));
-        fields.clear();
-        if (c)
-            lines << QStringLiteral("%1 \"%2\": ").arg(c->entry, c->shownName);
-    };
-    for (const RecordedChange& c : changes) {
+    // The changes of one entry come one after another; each run of them is one line.
+    for (qsizetype k = 0; k < changes.size();) {
+        const RecordedChange& c = changes[k];
         if (c.entry.isEmpty()) {
-            flush(nullptr);
-            entry.clear();
             lines << QStringLiteral("%1: %2 %3")
                          .arg(HexOffset(c.offset))
                          .arg(c.bytes)
                          .arg(c.bytes == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"));
+            ++k;
             continue;
         }
-        if (c.entry != entry)
-            flush(&c);
-        entry = c.entry;
-        fields << (c.field == QLatin1String("name")
-                       ? QStringLiteral("name \"%1\" -> \"%2\"").arg(c.before, c.after)
-                       : QStringLiteral("%1 %2 -> %3").arg(c.field, c.before, c.after));
+        QStringList fields;
+        for (; k < changes.size() && changes[k].entry == c.entry; ++k)
+            fields << FieldChangeText(changes[k].field, changes[k].before, changes[k].after,
+                                      changes[k].field == QLatin1String("name"));
+        lines << EntryChangesText(c.entry, c.shownName, fields);
     }
-    flush(nullptr);
     return lines;
 }
 

@@ -137,7 +137,7 @@ ImportPlan PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
         return result;
 
     for (const NameEdit& n : names) {
-        QString field = QStringLiteral("name \"%1\" -> \"%2\"").arg(n.stored, n.text);
+        QString field = FieldChangeText(QStringLiteral("name"), n.stored, n.text, true);
         if (!n.plan.shared.isEmpty())
             field += QStringLiteral(" (also %1)").arg(SharedNamesText(n.plan.shared));
         edits[n.edit].fields << field;

@@ -11,9 +11,7 @@ QStringList TableDifferences(RomImage& a, RomImage& b, const Tables& tables) {
         for (int i = 0; i < EntryCount(table); ++i) {
             const QStringList changed = ChangedFields(table, before[i], after[i]);
             if (!changed.isEmpty())
-                lines << QStringLiteral("%1 \"%2\": %3")
-                             .arg(EntryLabel(table, i), before[i][name],
-                                  changed.join(QStringLiteral(", ")));
+                lines << EntryChangesText(EntryLabel(table, i), before[i][name], changed);
         }
     }
     return lines;

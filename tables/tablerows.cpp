@@ -190,11 +190,17 @@ QStringList ChangedFields(Table table, const QStringList& before, const QStringL
         const ColumnKind kind = columns[k].kind;
         if (kind == ColumnKind::Index || kind == ColumnKind::ItemName || before[k] == after[k])
             continue;
-        if (kind == ColumnKind::Name)
-            changes
-                << QStringLiteral("%1 \"%2\" -> \"%3\"").arg(columns[k].name, before[k], after[k]);
-        else
-            changes << QStringLiteral("%1 %2 -> %3").arg(columns[k].name, before[k], after[k]);
+        changes << FieldChangeText(columns[k].name, before[k], after[k], kind == ColumnKind::Name);
     }
     return changes;
+}
+
+QString FieldChangeText(const QString& key, const QString& before, const QString& after,
+                        bool quoted) {
+    return quoted ? QStringLiteral("%1 \"%2\" -> \"%3\"").arg(key, before, after)
+                  : QStringLiteral("%1 %2 -> %3").arg(key, before, after);
+}
+
+QString EntryChangesText(const QString& entry, const QString& name, const QStringList& fields) {
+    return QStringLiteral("%1 \"%2\": %3").arg(entry, name, fields.join(QStringLiteral(", ")));
 }

@@ -79,3 +79,10 @@ EntryForm FormFromRow(Table table, const QStringList& texts, bool keepItem);
 
 // "KEY OLD -> NEW" for each column but the index and the item name whose text differs.
 QStringList ChangedFields(Table table, const QStringList& before, const QStringList& after);
+
+// How diff, import and history print one changed field: "hp 78 -> 1023", or with `quoted` (a
+// name) `name "Old" -> "New"`; and an entry with its changed fields: `enemy 12 "Moushmo": hp 78
+// -> 1023, gold 5 -> 6`.
+QString FieldChangeText(const QString& key, const QString& before, const QString& after,
+                        bool quoted);
+QString EntryChangesText(const QString& entry, const QString& name, const QStringList& fields);
