@@ -32,7 +32,7 @@ HistoryTail tailOf(const HistoryLog& log) {
 // was made still lacks. The outcome is HistoryUnreadable's facts, without the file's names.
 Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* missing) {
     int error = 0;
-    const auto unreadable = [&](qint64 version = 0) {
+    const auto unreadable = [&](qint64 version = NotAHistory) {
         return Outcome{.fault = Fault::HistoryUnreadable, .value = version, .error = error};
     };
     const QByteArray header = HistoryHeader();
@@ -47,7 +47,7 @@ Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* mi
     }
     const HistoryLog head = ParseHistory(*start);
     if (head.foreign || head.version != HistoryVersion)
-        return unreadable(head.foreign ? 0 : head.version);
+        return unreadable(head.foreign ? NotAHistory : head.version);
     if (size == HistoryHeaderSize)
         return {};
     const auto last = readAt(file, size - 4, 4, &error);
@@ -84,14 +84,24 @@ Outcome HistoryFile::fault(Fault fault, int error) const {
         .fault = fault, .file = m_rom.path(), .other = m_rom.historyPath(), .error = error};
 }
 
-Outcome HistoryFile::open() {
+Outcome HistoryFile::openFile(bool create) {
     Outcome why;
-    m_file = OpenForAppending(m_rom.historyPath(), m_rom.permissions(), &m_created, &why);
-    if (m_file == NoFile) {
-        Outcome o = fault(Fault::HistoryNotWritten, why.error);
-        o.node = why.node;
-        o.changed = why.fault == Fault::NotAFile; // `node` says what stands there
-        return o;
+    m_file = OpenForAppending(m_rom.historyPath(), create, m_rom.permissions(), &m_created, &why);
+    if (m_file != NoFile)
+        return {};
+    Outcome o = fault(Fault::HistoryNotWritten, why.error);
+    o.node = why.node;
+    o.changed = why.fault == Fault::NotAFile; // `node` says what stands there
+    return o;
+}
+
+Outcome HistoryFile::open() {
+    // A history is made only with its first record: a command that is refused leaves none.
+    if (Outcome opened = openFile(false); opened.failed()) {
+        if (opened.changed || opened.error != MissingFileError())
+            return opened;
+        m_missing = HistoryHeader();
+        return {};
     }
     const IoResult size = FileSize(m_file);
     if (size.count < 0)
@@ -105,6 +115,9 @@ Outcome HistoryFile::open() {
 }
 
 Outcome HistoryFile::append(const QByteArray& entry) {
+    if (m_file == NoFile)
+        if (Outcome made = openFile(true); made.failed())
+            return made;
     // A history made anew gets its header with its first entry, in the same write.
     const QByteArray bytes = m_missing.isEmpty() ? entry : m_missing + entry;
     const IoResult put = m_rom.appendTo(m_file, bytes);
@@ -118,7 +131,7 @@ Outcome HistoryFile::sync() {
     if (const int error = m_rom.syncHandle(m_file))
         return fault(Fault::HistoryNotWritten, error);
     if (m_created) {
-        if (const int error = SyncFolderOf(m_rom.historyPath()))
+        if (const int error = m_rom.syncFolderOf(m_rom.historyPath()))
             return fault(Fault::HistoryNotWritten, error);
         m_created = false;
     }
@@ -160,7 +173,7 @@ HistoryReading ReadHistory(const QString& historyPath, bool tailOnly) {
     reading.log = ParseHistory(*whole);
     if (reading.log.foreign ||
         (reading.log.version != HistoryVersion && whole->size() >= HistoryHeaderSize))
-        return fail(Outcome{.value = reading.log.foreign ? 0 : reading.log.version});
+        return fail(Outcome{.value = reading.log.foreign ? NotAHistory : reading.log.version});
     reading.tail = tailOf(reading.log);
     return reading;
 }

@@ -23,9 +23,10 @@ public:
     HistoryFile(const HistoryFile&) = delete;
     HistoryFile& operator=(const HistoryFile&) = delete;
 
-    // Opens the history for appending, making it with the image's permissions where there is
-    // none, and reads its end. Refused, with nothing written: a link, a FIFO or a folder at its
-    // name, a file that is no history of ours or of a newer version, or the system's refusal.
+    // Opens the history for appending and reads its end; where there is none, it is made with
+    // the image's permissions at the first append. Refused, with nothing written: a link, a FIFO
+    // or a folder at its name, a file that is no history of ours or of another version, or the
+    // system's refusal.
     Outcome open();
     const HistoryTail& tail() const { return m_tail; }
 
@@ -36,6 +37,7 @@ public:
 
 private:
     Outcome fault(Fault fault, int error = 0) const;
+    Outcome openFile(bool create);
 
     RomImage& m_rom;
     FileHandle m_file = NoFile;

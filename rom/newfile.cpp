@@ -1,6 +1,8 @@
 #include "rom/newfile.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 namespace {
 
@@ -14,6 +16,13 @@ int injected(NewFileStep step) {
 }
 
 } // namespace
+
+QString FreshFileName(const QString& tag) {
+    const QString digits =
+        QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+    return tag.isEmpty() ? QStringLiteral(".tolvane-%1.tmp").arg(digits)
+                         : QStringLiteral(".tolvane-%1-%2.tmp").arg(tag, digits);
+}
 
 void SetNewFileFault(std::function<int(NewFileStep)> hook) {
     fault() = std::move(hook);
@@ -39,7 +48,8 @@ bool NewFile::failed(int error) {
 
 bool NewFile::open(int permissions) {
     int error = 0;
-    m_file = CreateFreshFile(QFileInfo(m_path).absolutePath(), permissions, &m_temporary, &error);
+    m_file =
+        CreateFreshFile(QFileInfo(m_path).absolutePath(), m_tag, permissions, &m_temporary, &error);
     return m_file != NoFile || failed(error);
 }
 
@@ -55,7 +65,7 @@ bool NewFile::write(const char* data, qint64 len) {
     return true;
 }
 
-bool NewFile::commit() {
+bool NewFile::finish() {
     if (m_file == NoFile)
         return false;
     if (int error = injected(NewFileStep::Sync); error || (error = SyncFile(m_file)))
@@ -64,14 +74,29 @@ bool NewFile::commit() {
     m_file = NoFile;
     if (closed)
         return failed(closed);
+    return true;
+}
+
+bool NewFile::place() {
+    if (m_temporary.isEmpty() || m_file != NoFile)
+        return false;
     if (const int error = MoveOver(m_temporary, m_path))
         return failed(error);
     m_temporary.clear();
     // The new name reaches the disk with its folder: until then a power loss may bring back
     // the old file, or none.
-    if (const int error = SyncFolderOf(m_path)) {
+    if (int error = injected(NewFileStep::FolderSync); error || (error = SyncFolderOf(m_path))) {
         m_error = error;
         return false;
     }
     return true;
+}
+
+QStringList StaleTemporaries(const QString& folder, const QString& tag) {
+    const QDir dir(folder);
+    QStringList found;
+    for (const QString& name :
+         dir.entryList({FreshFilePattern(tag)}, QDir::Files | QDir::Hidden | QDir::System))
+        found << dir.filePath(name);
+    return found;
 }

@@ -3,6 +3,7 @@
 #include "rom/systemfile.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -14,7 +15,9 @@
 // replaced itself, and its target is left alone.
 class NewFile {
 public:
-    explicit NewFile(const QString& path) : m_path(path) {}
+    // `tag` goes into the fresh name, so that what a killed writer left can be found by it later
+    // (see StaleTemporaries).
+    explicit NewFile(const QString& path, const QString& tag = {}) : m_path(path), m_tag(tag) {}
     ~NewFile();
     NewFile(const NewFile&) = delete;
     NewFile& operator=(const NewFile&) = delete;
@@ -24,7 +27,11 @@ public:
     // default for a new file.
     bool open(int permissions = -1);
     bool write(const char* data, qint64 len);
-    bool commit();
+    // commit() is finish() then place(): the file is synced and closed under its fresh name, then
+    // moved over the path and its folder synced. Between the two, nothing at the path has changed.
+    bool commit() { return finish() && place(); }
+    bool finish();
+    bool place();
 
     int error() const { return m_error; }
 
@@ -32,6 +39,7 @@ private:
     bool failed(int error);
 
     QString m_path;
+    QString m_tag;
     QString m_temporary;
     FileHandle m_file = NoFile;
     qint64 m_written = 0;
@@ -40,5 +48,10 @@ private:
 
 // A seam for tests: while set, every write and every sync of a NewFile asks it first, and fails
 // with the system's code it returns (0 lets the call through). A full disk shows at either.
-enum class NewFileStep { Write, Sync };
+enum class NewFileStep { Write, Sync, FolderSync };
 void SetNewFileFault(std::function<int(NewFileStep)> fault);
+
+// The fresh files that NewFiles with `tag` made in `folder` and never moved into place: what a
+// writer killed in the middle leaves. Only the writer that holds the lock of their image may
+// remove them.
+QStringList StaleTemporaries(const QString& folder, const QString& tag);

@@ -64,7 +64,7 @@ enum class Fault {
     // The writes went in, but the sync failed and the old bytes could not be put back.
     NotSynced,
     // The history of `file` at `other` could not be read or written: `error`, `node`; with
-    // neither, it is no history (`value` 0) or one of the newer version `value`.
+    // neither, it is no history (`value` NotAHistory) or one of another version, `value`.
     HistoryNotWritten,
     HistoryUnreadable,
     // An undo of record `value`: the bytes of the parts in `landed` are no longer those it left.
@@ -72,6 +72,9 @@ enum class Fault {
     NoSuchRecord,  // `value` is not a record of the history, or none is left to undo (0)
     RecordNotDone, // record `value` never went in whole, so there is nothing of it to undo
 };
+
+// HistoryUnreadable's `value` for a file that does not begin as a history does.
+inline constexpr qint64 NotAHistory = -1;
 
 // What an image call was doing when it failed.
 enum class Operation { Read, Write, Sync, Size, ReadByte, ReadWord, WriteByte, WriteWord };

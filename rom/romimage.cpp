@@ -1,6 +1,8 @@
 #include "rom/romimage.h"
 
-#include "rom/newfile.h"
+#include <QFileInfo>
+
+#include <zlib.h>
 
 #include <algorithm>
 #include <cstring>
@@ -23,8 +25,21 @@ std::unique_ptr<RomImage> OpenRomImage(const QString& path, Outcome* fault) {
     return std::make_unique<RomImage>(path, *file);
 }
 
+namespace {
+
+// The file that `path` leads to, through any links at it; `path` itself when it is none.
+QString followLinks(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymbolicLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymbolicLink() ? path : info.filePath();
+}
+
+} // namespace
+
 RomImage::RomImage(const QString& path, OpenedFile file)
-    : m_path(path), m_file(file.handle), m_readOnly(file.readOnly), m_identity(file.identity) {}
+    : m_path(path), m_filePath(file.identity ? followLinks(path) : path), m_file(file.handle),
+      m_readOnly(file.readOnly), m_identity(file.identity) {}
 
 RomImage::~RomImage() {
     CloseFile(m_file);
@@ -51,8 +66,24 @@ RomImage::PathState RomImage::pathState() const {
     return PathState::Same;
 }
 
-void RomImage::ensureBackup() {
-    if (!m_backupWanted || m_backupMade)
+QString RomImage::backupTag() const {
+    // The same for every writer of this image, and short whatever its name.
+    const QByteArray name = QFileInfo(backupPath()).absoluteFilePath().toUtf8();
+    return QStringLiteral("%1").arg(
+        quint32(crc32_z(0L, reinterpret_cast<const Bytef*>(name.constData()), size_t(name.size()))),
+        8, 16, QLatin1Char('0'));
+}
+
+void RomImage::removeStaleTemporaries() {
+    if (!m_identity)
+        return;
+    for (const QString& stale :
+         StaleTemporaries(QFileInfo(backupPath()).absolutePath(), backupTag()))
+        RemoveFile(stale);
+}
+
+void RomImage::prepareBackup() {
+    if (!m_backupWanted || m_backupMade || m_preparedBackup)
         return;
     const QString backup = backupPath();
     Outcome why;
@@ -60,6 +91,7 @@ void RomImage::ensureBackup() {
     why.file = m_path;
     why.other = backup;
     const auto refuse = [&](int error) {
+        m_preparedBackup.reset();
         why.error = error;
         throw RomError(RomError::Kind::Io, why);
     };
@@ -72,7 +104,8 @@ void RomImage::ensureBackup() {
     // older backup whole, and a link at its name is replaced, never written through. The copy is
     // read through the open file, so it is of the image being written, whatever the path names by
     // now, and it may be read by those who may read the image, and no others.
-    NewFile file(backup);
+    m_preparedBackup = std::make_unique<NewFile>(backup, backupTag());
+    NewFile& file = *m_preparedBackup;
     if (!file.open(PermissionsOfFile(m_file)))
         refuse(file.error());
     QByteArray chunk(1 << 20, Qt::Uninitialized);
@@ -86,12 +119,27 @@ void RomImage::ensureBackup() {
             refuse(file.error());
         done += got.count;
     }
-    if (!file.commit())
+    if (!file.finish())
         refuse(file.error());
+}
+
+void RomImage::placeBackup() {
+    prepareBackup();
+    if (!m_preparedBackup)
+        return;
+    Outcome why;
+    why.fault = Fault::BackupNotMade;
+    why.file = m_path;
+    why.other = backupPath();
+    const std::unique_ptr<NewFile> file = std::move(m_preparedBackup);
+    if (!file->place()) {
+        why.error = file->error();
+        throw RomError(RomError::Kind::Io, why);
+    }
     // The last look before the first write: the path must still name the file written into.
     if (pathState() != PathState::Same) {
         why.changed = true;
-        refuse(0);
+        throw RomError(RomError::Kind::Io, why);
     }
     m_backupMade = true;
 }
@@ -208,6 +256,10 @@ IoResult RomImage::appendRaw(FileHandle file, const char* data, qint64 len) {
 
 int RomImage::syncRaw(FileHandle file) {
     return SyncFile(file);
+}
+
+int RomImage::syncFolderRaw(const QString& path) {
+    return SyncFolderOf(path);
 }
 
 IoResult RomImage::readRaw(qint64 pos, char* out, qint64 len) {

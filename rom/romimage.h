@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rom/newfile.h"
 #include "rom/outcome.h"
 #include "rom/systemfile.h"
 
@@ -49,15 +50,33 @@ public:
     enum class PathState { Same, Replaced, Gone };
     PathState pathState() const;
 
+    // The history and the backup lie beside the file that the path leads to, links followed, so
+    // that every name of the image through a link finds the same ones. (Hard links are names of
+    // their own: each keeps its own history.)
+    const QString& filePath() const { return m_filePath; }
+
     // From now on, the first write of this opening first copies the file as it stands to
     // backupPath(); later writes leave that copy alone.
     void enableBackup() { m_backupWanted = true; }
     bool backupWanted() const { return m_backupWanted; }
     bool backupMade() const { return m_backupMade; }
-    QString backupPath() const { return m_path + QStringLiteral(".bak"); }
-    // Makes the backup now if one is wanted and not yet made. RomError when it cannot be made;
-    // nothing has been written to the image then.
-    void ensureBackup();
+    QString backupPath() const { return m_filePath + QStringLiteral(".bak"); }
+    // Makes the backup in two steps, so that an older backup is replaced only once the image will
+    // be written: prepareBackup() copies the image as it stands to a fresh file beside it and
+    // syncs it, placeBackup() moves that copy over backupPath(). Both do nothing unless a backup
+    // is wanted and not yet made. RomError when it cannot be made; nothing has been written to the
+    // image then, and the older backup stands.
+    void prepareBackup();
+    void placeBackup();
+    // Both at once.
+    void ensureBackup() {
+        prepareBackup();
+        placeBackup();
+    }
+    // Removes the fresh files that a writer of this image, killed while it made the backup, left
+    // beside it. Only the holder of the writers' lock calls it: no other writer of ours is making
+    // one then.
+    void removeStaleTemporaries();
 
     // The file's length as the operating system reports it now.
     qint64 size() const;
@@ -78,7 +97,7 @@ public:
 
     // The history beside the image (see historyfile.h), and the calls that write and sync it,
     // which go through the same seam as the image's own.
-    QString historyPath() const { return m_path + QStringLiteral(".history"); }
+    QString historyPath() const { return m_filePath + QStringLiteral(".history"); }
     // A file opened by name keeps a history beside it; one with no name (in memory) has nowhere
     // to keep it.
     bool keepsHistory() const { return m_identity.has_value(); }
@@ -86,6 +105,7 @@ public:
         return appendRaw(file, bytes.data(), bytes.size());
     }
     int syncHandle(FileHandle file) { return syncRaw(file); }
+    int syncFolderOf(const QString& path) { return syncFolderRaw(path); }
     int permissions() const { return PermissionsOfFile(m_file); }
 
     // The writers' lock (see LockForWriting): 0, or the system's code.
@@ -100,6 +120,7 @@ protected:
     virtual IoResult appendRaw(FileHandle file, const char* data, qint64 len);
     // Syncs the image (`file` is its handle) or its history.
     virtual int syncRaw(FileHandle file);
+    virtual int syncFolderRaw(const QString& path);
     FileHandle handle() const { return m_file; }
 
 private:
@@ -110,12 +131,16 @@ private:
     [[noreturn]] void fail(Operation operation, qint64 pos, int error) const;
     void checkPosition(Operation operation, qint64 pos) const;
 
+    QString backupTag() const;
+
     QString m_path;
+    QString m_filePath;
     FileHandle m_file;
     bool m_readOnly;
     std::optional<FileIdentity> m_identity;
     bool m_backupWanted = false;
     bool m_backupMade = false;
+    std::unique_ptr<NewFile> m_preparedBackup;
     std::unordered_map<qint64, std::unique_ptr<Page>> m_pages;
     // The page the last read used: a table load reads one page byte after byte.
     qint64 m_lastIndex = -1;

@@ -69,9 +69,17 @@ int SyncFile(FileHandle file);
 IoResult FileSize(FileHandle file);
 
 // A file made under a fresh name in `folder`, where nothing stood, open for writing; `path` gets
-// its name. With `permissions` (POSIX mode bits) it has exactly those, else the system's default
-// for a new file. On failure, NoFile with the system's code in `error`.
-FileHandle CreateFreshFile(const QString& folder, int permissions, QString* path, int* error);
+// its name, FreshFileName(tag). With `permissions` (POSIX mode bits) it has exactly those, else
+// the system's default for a new file. On failure, NoFile with the system's code in `error`.
+FileHandle CreateFreshFile(const QString& folder, const QString& tag, int permissions,
+                           QString* path, int* error);
+// ".tolvane-1a2b3c4d.tmp", or with a tag ".tolvane-TAG-1a2b3c4d.tmp": a short name of its own, as
+// one derived from the final name could be too long where the final name itself fits. The
+// pattern matches every name made with `tag`, and none made without it.
+QString FreshFileName(const QString& tag);
+inline QString FreshFilePattern(const QString& tag) {
+    return QStringLiteral(".tolvane-%1-*.tmp").arg(tag);
+}
 // Closes a file that was written to: 0, or the system's code (some file systems report a failed
 // write only here).
 int CloseWrittenFile(FileHandle file);
@@ -88,6 +96,8 @@ int PermissionsAtPath(const QString& path);
 std::optional<NodeKind> NodeAtPath(const QString& path);
 // The system's code for "this is a folder", which names a folder in messages.
 int FolderError();
+// The system's code for a name longer than the file system takes.
+int NameTooLongError();
 
 // Takes the image's writers' lock on `file`, waiting up to `waitMs` for another writer to let go:
 // 0, LockHeld when the wait ran out, or the system's code when the file system keeps no such
@@ -97,11 +107,14 @@ inline constexpr int LockHeld = -1;
 int LockForWriting(FileHandle file, int waitMs);
 void UnlockForWriting(FileHandle file);
 
-// Opens the file at `path` for reading and appending, making it, with `permissions` (POSIX mode
-// bits, or -1 for the system's default), where nothing stands; `created` says whether it was made
-// now. A link at the path is never followed and only a regular file is taken: NoFile otherwise,
-// with why in `fault` (NotAFile, or the system's code).
-FileHandle OpenForAppending(const QString& path, int permissions, bool* created, Outcome* fault);
+// Opens the file at `path` for reading and appending. With `create`, it is made with
+// `permissions` (POSIX mode bits, or -1 for the system's default) where nothing stands, and
+// `created` says whether it was made now; without, nothing there is refused with the system's
+// code for a missing file (MissingFileError). A link at the path is never followed and only a
+// regular file is taken: NoFile otherwise, with why in `fault` (NotAFile, or the system's code).
+FileHandle OpenForAppending(const QString& path, bool create, int permissions, bool* created,
+                            Outcome* fault);
+int MissingFileError();
 // Writes `len` bytes at the end of the file in one call.
 IoResult AppendToFile(FileHandle file, const char* data, qint64 len);
 // Hands the folder that holds `path` to the disk, so that a file just made there is found after a

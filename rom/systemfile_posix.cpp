@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
@@ -143,13 +142,10 @@ IoResult FileSize(FileHandle file) {
     return {qint64(info.st_size), 0};
 }
 
-FileHandle CreateFreshFile(const QString& folder, int permissions, QString* path, int* error) {
+FileHandle CreateFreshFile(const QString& folder, const QString& tag, int permissions,
+                           QString* path, int* error) {
     for (int attempt = 0; attempt < 16; ++attempt) {
-        // A short name of its own: one derived from the final name could be too long where the
-        // final name itself fits.
-        const QString name = QDir(folder).filePath(
-            QStringLiteral(".tolvane-%1.tmp")
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        const QString name = QDir(folder).filePath(FreshFileName(tag));
         // O_EXCL and O_NOFOLLOW: never a file or a link that someone else put there.
         const int fd = ::open(QFile::encodeName(name).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
@@ -212,11 +208,23 @@ int FolderError() {
     return EISDIR;
 }
 
-FileHandle OpenForAppending(const QString& path, int permissions, bool* created, Outcome* fault) {
+int NameTooLongError() {
+    return ENAMETOOLONG;
+}
+
+int MissingFileError() {
+    return ENOENT;
+}
+
+FileHandle OpenForAppending(const QString& path, bool create, int permissions, bool* created,
+                            Outcome* fault) {
     const QByteArray name = QFile::encodeName(path);
     // O_NOFOLLOW: a link at the name is refused, never written through. O_NONBLOCK keeps a FIFO
     // from holding the open; it is cleared once the file is known to be a regular one.
-    int fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+    int fd = -1;
+    errno = EEXIST;
+    if (create)
+        fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                     permissions >= 0 ? 0600 : 0666);
     *created = fd >= 0;
     if (fd < 0 && errno == EEXIST)

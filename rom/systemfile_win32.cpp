@@ -2,7 +2,6 @@
 #include "rom/systemfile.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 
 #include <windows.h>
 
@@ -209,11 +208,10 @@ IoResult FileSize(FileHandle file) {
     return {-1, int(reason)};
 }
 
-FileHandle CreateFreshFile(const QString& folder, int, QString* path, int* error) {
+FileHandle CreateFreshFile(const QString& folder, const QString& tag, int, QString* path,
+                           int* error) {
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString name = QDir(folder).filePath(
-            QStringLiteral(".tolvane-%1.tmp")
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        const QString name = QDir(folder).filePath(FreshFileName(tag));
         // CREATE_NEW: never a file that someone else put there.
         HANDLE handle =
             CreateFileW(QDir::toNativeSeparators(name).toStdWString().c_str(), GENERIC_WRITE, 0,
@@ -270,20 +268,28 @@ int FolderError() {
     return int(DirectoryNotSupported);
 }
 
-FileHandle OpenForAppending(const QString& path, int, bool* created, Outcome* fault) {
+int NameTooLongError() {
+    return int(ERROR_FILENAME_EXCED_RANGE);
+}
+
+int MissingFileError() {
+    return int(ERROR_FILE_NOT_FOUND);
+}
+
+FileHandle OpenForAppending(const QString& path, bool create, int, bool* created, Outcome* fault) {
     const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
     // GENERIC_WRITE, not FILE_APPEND_DATA alone: FlushFileBuffers needs it. Appends say so in
     // each write (AppendToFile). FILE_FLAG_OPEN_REPARSE_POINT opens a link itself, which is then
     // refused.
-    HANDLE handle =
-        CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    HANDLE handle = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                create ? OPEN_ALWAYS : OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         refuse(fault, GetLastError());
         return NoFile;
     }
-    *created = GetLastError() != ERROR_ALREADY_EXISTS;
+    *created = create && GetLastError() != ERROR_ALREADY_EXISTS;
     const auto reject = [&](auto refusal) {
         CloseHandle(handle);
         if (*created)
