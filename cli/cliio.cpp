@@ -180,15 +180,21 @@ std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover, R
         return image;
     }
     const Recovery done = RecoverImage(*image, recover);
-    ReportRecovery(io, *image, done);
     if (recovery)
         *recovery = done;
+    if (done.torn) {
+        Fail(io, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(image->path()),
+                                              TornImageText(*image, KnownTables(), done)));
+        return nullptr;
+    }
+    ReportRecovery(io, *image, done);
     return image;
 }
 
 void ReportRecovery(Io& io, RomImage& image, const Recovery& recovery) {
     const QString name = QDir::toNativeSeparators(image.path());
-    if (recovery.fault.failed())
+    // A record left as it is says why itself.
+    if (recovery.fault.failed() && recovery.action != RecoveryAction::Reported)
         Fail(io, QStringLiteral("%1: %2").arg(name, RecoveryProblemText(recovery.fault)));
     if (recovery.action != RecoveryAction::None)
         Fail(io, QStringLiteral("%1: %2").arg(name, RecoveryText(image, KnownTables(), recovery)));

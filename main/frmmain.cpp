@@ -131,8 +131,18 @@ void frmMain::openImage(const QString& path) {
         return;
     }
     // A save that a crash cut short is put right before anything is shown, and before the backup
-    // can take the image: IMAGE.bak must never hold a half-written one.
-    reportRecovery(*image, RecoverImage(*image, true));
+    // can take the image: IMAGE.bak must never hold a half-written one. One that cannot be put
+    // right keeps the image closed: its torn entries must not be shown as if they stood. The
+    // image open before, if any, stays open and current.
+    const Recovery recovery = RecoverImage(*image, true);
+    if (recovery.torn) {
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
+                    QStringLiteral("%1:\n%2").arg(
+                        QDir::toNativeSeparators(path),
+                        TornImageText(*image, {&ItemFormat, &EnemyFormat}, recovery)));
+        return;
+    }
+    reportRecovery(*image, recovery);
     // The image as it was before this opening's first save stays beside it as IMAGE.bak.
     image->enableBackup();
     // Replacing the image closes the previous file.
@@ -149,7 +159,7 @@ void frmMain::openImage(const QString& path) {
 
 void frmMain::reportRecovery(RomImage& image, const Recovery& recovery) {
     const QString name = QDir::toNativeSeparators(image.path());
-    if (recovery.fault.failed())
+    if (recovery.fault.failed() && recovery.action != RecoveryAction::Reported)
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
                     QStringLiteral("%1:\n%2").arg(name, RecoveryProblemText(recovery.fault)));
     if (recovery.action == RecoveryAction::None)

@@ -7,8 +7,14 @@ namespace {
 enum class Holds { New, Old, Both, Other };
 
 // What the image holds in the record's ranges: all new bytes, all old, each byte one or the other
-// (a write cut short), or some byte that is neither.
+// (a write cut short), or some byte that is neither. A range that does not lie wholly inside the
+// image was never written into it: no transaction extends a file, so such a record is another
+// image's, or the image was cut short since.
 Holds classify(RomImage& rom, const HistoryRecord& record) {
+    const qint64 size = rom.size();
+    for (const HistoryRange& range : record.ranges)
+        if (range.offset < 0 || range.before.size() > size - range.offset)
+            return Holds::Other;
     bool anyNew = false, anyOld = false;
     for (const HistoryRange& range : record.ranges) {
         const QByteArray now = rom.bytes(range.offset, range.before.size());
@@ -25,6 +31,17 @@ Holds classify(RomImage& rom, const HistoryRecord& record) {
     if (anyNew && anyOld)
         return Holds::Both;
     return anyNew ? Holds::New : Holds::Old;
+}
+
+// Whether the image holds the record's writes cut short halfway: read as it stands, an entry would
+// be neither as before nor as saved. An image that cannot be read is left to its reader to report.
+bool tornNow(RomImage& rom, const HistoryRecord& record) {
+    try {
+        rom.refresh();
+        return classify(rom, record) == Holds::Both;
+    } catch (const RomError&) {
+        return false;
+    }
 }
 
 } // namespace
@@ -53,12 +70,18 @@ Recovery RecoverPending(RomImage& rom, HistoryFile& history) {
             // Newest first, as a rollback goes; each range in one write.
             for (auto range = r.record.ranges.rbegin(); range != r.record.ranges.rend(); ++range)
                 rom.restore(range->offset, range->before);
-            rom.sync();
             r.action = RecoveryAction::RolledBack;
             break;
         }
+        // What the bytes read may still be only in the system's cache: a killed writer's last
+        // writes, or the old bytes just put back. A mark says they are in, so they go to the disk
+        // first. A Left mark says nothing of the bytes.
+        if (state != HistoryState::Left)
+            rom.sync();
     } catch (const RomError& e) {
         r.fault = e.outcome();
+        r.action = RecoveryAction::Reported;
+        r.torn = tornNow(rom, r.record);
         return r;
     }
     // Without a sync: lost, the mark is made again by the next opening, which finds the same bytes.
@@ -78,19 +101,28 @@ Recovery RecoverImage(RomImage& rom, bool write) {
     }
     if (!reading.tail.pending)
         return r;
-    const auto reported = [&] {
+    // Left as it is; a reader must not take a torn entry for one that stands.
+    const auto reported = [&](RecoveryHeld held, Outcome why = {}) {
         r.action = RecoveryAction::Reported;
+        r.held = held;
+        r.fault = why;
         r.record = *reading.tail.pending;
+        r.torn = tornNow(rom, r.record);
         return r;
     };
-    if (!write || rom.isReadOnly())
-        return reported();
+    if (!write)
+        return reported(RecoveryHeld::NotAsked);
+    if (rom.isReadOnly())
+        return reported(RecoveryHeld::ReadOnly);
     // Another writer of ours may be in the middle of this very transaction: wait for it.
     const WriterLock lock(rom);
     if (lock.heldByAnother())
-        return reported();
+        return reported(RecoveryHeld::Locked);
     HistoryFile history(rom);
-    if (r.fault = history.open(); r.fault.failed())
-        return r;
-    return RecoverPending(rom, history);
+    if (Outcome opened = history.open(); opened.failed())
+        return reported(RecoveryHeld::Failed, opened);
+    r = RecoverPending(rom, history);
+    if (r.action == RecoveryAction::Reported)
+        r.held = RecoveryHeld::Failed;
+    return r;
 }

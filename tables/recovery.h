@@ -15,15 +15,27 @@ enum class RecoveryAction {
     RolledBack,   // some were new: the old bytes were put back and synced, and the record marked so
     Left,         // bytes that are neither stand there (another program's, or another image's):
                   // nothing was written into the image
-    Reported,     // the image was not to be written: the record is left pending
+    Reported,     // not put right (see RecoveryHeld): the record is left pending
+};
+
+// Why a pending record was left as it is.
+enum class RecoveryHeld {
+    NotAsked, // the command only reads, or only reports (a dry run)
+    ReadOnly, // the image is open for reading only
+    Locked,   // another writer of ours kept it for longer than a writer waits
+    Failed,   // `fault` says why: the history or the image could not be written
 };
 
 struct Recovery {
     RecoveryAction action = RecoveryAction::None;
+    RecoveryHeld held = RecoveryHeld::NotAsked; // with Reported
     HistoryRecord record;
     // Why the history could not be read, or the recovery could not be done or recorded; `action`
     // says how far it came.
     Outcome fault;
+    // Reported, and the image holds some of the record's new bytes and some of its old: an entry
+    // read as it stands would be neither as before nor as saved, so nothing may read the tables.
+    bool torn = false;
 };
 
 // Finishes the pending record of the image's history, if there is one; with `write` false, or an

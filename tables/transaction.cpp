@@ -34,8 +34,10 @@ std::vector<qint64> offsetsOf(const Transaction& t) {
 }
 
 // Puts back `olds`, the bytes that stood where the first writes of `t` went, newest first, and
-// syncs: whether all of it went through.
+// syncs: whether all of it went through. With nothing to put back, nothing needs a sync.
 bool rollBack(RomImage& rom, const Transaction& t, const std::vector<quint8>& olds) {
+    if (olds.empty())
+        return true;
     const std::vector<qint64> offsets = offsetsOf(t);
     try {
         for (size_t k = olds.size(); k-- > 0;)
@@ -48,20 +50,23 @@ bool rollBack(RomImage& rom, const Transaction& t, const std::vector<quint8>& ol
 }
 
 // The failure once the old bytes could not all go back: how many bytes of each field (of a lone
-// part) or of each part hold the new values, as the file now reads.
+// part) or of each part hold the new values, as the file now reads. Only a byte that differs from
+// before makes it WrittenInPart, or NotSynced when every byte is new; with none, it is `failure`
+// itself, nothing written, and the record is left for the next opening to look at again.
 Outcome whatStands(RomImage& rom, const Transaction& t, const std::vector<quint8>& olds,
-                   Outcome failure) {
+                   const Outcome& failure, Outcome inPart) {
     rom.refresh();
     const bool byField = t.parts.size() == 1;
     size_t k = 0;
+    int changed = 0;
     for (const WritePart& part : t.parts) {
         for (const ByteWrite& write : part.writes) {
             const size_t done = k++;
             const QString field = byField ? write.field : QString();
-            if (failure.landed.isEmpty() || failure.landed.back().entry != part.entry ||
-                failure.landed.back().field != field)
-                failure.landed << Landed{part.entry, field, part.name, 0, 0};
-            Landed& landed = failure.landed.back();
+            if (inPart.landed.isEmpty() || inPart.landed.back().entry != part.entry ||
+                inPart.landed.back().field != field)
+                inPart.landed << Landed{part.entry, field, part.name, 0, 0};
+            Landed& landed = inPart.landed.back();
             landed.of += 1;
             if (done >= olds.size())
                 continue;
@@ -72,7 +77,14 @@ Outcome whatStands(RomImage& rom, const Transaction& t, const std::vector<quint8
             }
         }
     }
-    return failure;
+    for (const Landed& landed : inPart.landed)
+        changed += landed.bytes;
+    if (changed == 0)
+        return failure;
+    if (changed == int(k) && inPart.fault == Fault::NotSynced)
+        return inPart;
+    inPart.fault = Fault::WrittenInPart;
+    return inPart;
 }
 
 } // namespace
@@ -151,6 +163,8 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
     try {
         // What the file holds now, after any other writer of ours.
         rom.refresh();
+        // Whatever a writer of ours killed here before left beside the image goes first.
+        rom.removeStaleTemporaries();
         if (rom.keepsHistory()) {
             history.emplace(rom);
             if (const Outcome opened = history->open(); opened.failed())
@@ -171,7 +185,9 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
             changed.name = changed.landed.front().name;
             return changed;
         }
-        rom.ensureBackup();
+        // Copied and synced now, but put in place of the older backup only once the record is
+        // on disk: a command that writes nothing leaves the older one.
+        rom.prepareBackup();
         if (history) {
             const QDateTime now = QDateTime::currentDateTime();
             record = HistoryRecord{.number = history->tail().lastNumber + 1,
@@ -199,16 +215,23 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
             return refuse(synced);
         }
     }
+    try {
+        rom.placeBackup();
+    } catch (const RomError& e) {
+        markRolledBack();
+        return refuse(e.outcome());
+    }
 
     std::vector<quint8> olds; // what stood where each write went, in the order of the writes
     for (const WritePart& part : t.parts) {
         for (const ByteWrite& write : part.writes) {
             try {
-                const quint8 old = rom.readByte(write.offset);
+                olds.push_back(rom.readByte(write.offset));
                 modStuff::WriteByte(rom, qint32(write.offset), write.value);
-                olds.push_back(old);
             } catch (const RomError& e) {
-                Outcome failure = withEntry(e.outcome(), part.entry, part.name);
+                // The old byte of a write that failed is in `olds` too: the write may still have
+                // reached the file, so it goes back with the rest.
+                const Outcome failure = withEntry(e.outcome(), part.entry, part.name);
                 if (rollBack(rom, t, olds)) {
                     markRolledBack();
                     return failure;
@@ -218,7 +241,7 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
                                       part.name);
                 o.field = write.field;
                 o.cause << failure;
-                return whatStands(rom, t, olds, o);
+                return whatStands(rom, t, olds, failure, o);
             }
         }
     }
@@ -233,10 +256,10 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
         }
         Outcome o = entryFault(Fault::NotSynced, first, rom);
         o.cause << failure;
-        return o;
+        return whatStands(rom, t, olds, failure, o);
     }
-    // Needs no sync of its own: without it, the next opening finds the new bytes and marks the
-    // record done itself.
+    // Needs no sync of its own: without it, the next opening finds the new bytes, syncs them and
+    // marks the record done itself.
     if (history)
         history->append(EncodeMark(record.number, HistoryState::Done));
     return {};
