@@ -208,15 +208,33 @@ Outcome PlanUndo(RomImage& rom, RecordReader& reader, const std::vector<HistoryR
     plan->writes.undoes = chosen->number;
     rom.refresh();
     for (const HistoryRange& range : chosen->ranges) {
-        const QStringList entries = reader.entries({range});
-        WritePart part{entries.join(QStringLiteral(", ")), false, range.offset, range.after, {}};
-        for (qsizetype k = 0; k < range.before.size(); ++k)
-            if (range.before[k] != range.after[k])
-                part.writes.push_back({range.offset + k, quint8(range.before[k]), {}});
-        if (rom.bytes(range.offset, range.after.size()) != range.after)
-            for (const QString& entry : entries)
-                refused.landed << Landed{entry, {}, false, 0, 0};
-        plan->ranges.push_back({range.offset, range.after, range.before});
+        const QByteArray now = rom.bytes(range.offset, range.after.size());
+        // Only the bits that the save changed are compared and put back: a later save of another
+        // field, even one that shares a byte with them, is kept.
+        QByteArray wrote = now;  // `now` with the save's bits as it left them
+        QByteArray undone = now; // `now` with the save's bits as they were before it
+        for (qsizetype k = 0; k < now.size(); ++k) {
+            const quint8 changed = quint8(range.before[k] ^ range.after[k]);
+            wrote[k] = char((quint8(now[k]) & ~changed) | (quint8(range.after[k]) & changed));
+            undone[k] = char((quint8(now[k]) & ~changed) | (quint8(range.before[k]) & changed));
+        }
+        if (wrote != now) {
+            const qsizetype named = refused.landed.size();
+            for (const RecordedChange& c : reader.changes({{range.offset, wrote, now}}))
+                refused.landed << Landed{c.entry.isEmpty() ? HexOffset(c.offset) : c.entry, c.field,
+                                         c.field == QLatin1String("name"), 0, 0};
+            // Bits that no field shows: the entries they lie in.
+            if (refused.landed.size() == named)
+                for (const QString& entry : reader.entries({range}))
+                    refused.landed << Landed{entry, {}, false, 0, 0};
+            continue;
+        }
+        WritePart part{
+            reader.entries({range}).join(QStringLiteral(", ")), false, range.offset, now, {}};
+        for (qsizetype k = 0; k < now.size(); ++k)
+            if (undone[k] != now[k])
+                part.writes.push_back({range.offset + k, quint8(undone[k]), {}});
+        plan->ranges.push_back({range.offset, now, undone});
         plan->writes.parts.push_back(std::move(part));
     }
     if (!refused.landed.isEmpty())
