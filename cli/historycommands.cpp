@@ -200,12 +200,11 @@ int UndoCommand(const QStringList& arguments, Io& io) {
             return FailedWrite(io, *image, written);
     for (const QString& line : lines)
         io.out << line << '\n';
-    io.out << QStringLiteral("Save %1 %2; %3 %4 %5.")
-                  .arg(plan.record->number)
-                  .arg(dryRun ? QStringLiteral("would be undone") : QStringLiteral("undone"))
-                  .arg(bytes)
-                  .arg(bytes == 1 ? QStringLiteral("byte") : QStringLiteral("bytes"))
-                  .arg(dryRun ? QStringLiteral("would be written ") + DryRunText()
+    io.out << QStringLiteral("Save %1 %2; %3 %4.")
+                  .arg(QString::number(plan.record->number),
+                       dryRun ? QStringLiteral("would be undone") : QStringLiteral("undone"),
+                       CountText(bytes, QStringLiteral("byte"), QStringLiteral("bytes")),
+                       dryRun ? QStringLiteral("would be written ") + DryRunText()
                               : QStringLiteral("written"))
            << Qt::endl;
     return ExitSuccess;

@@ -90,27 +90,30 @@ int RenameCommand(const QStringList& arguments, Io& io) {
         return Fail(io, PlanFailedText(e));
     }
 
-    io.out << QStringLiteral("%1: \"%2\" -> \"%3\"").arg(entry, plan.before, plan.after) << '\n';
+    // The change and every entry that shares its text; on the standard output only once the
+    // rename goes ahead, and with a refusal on the error stream.
+    QString lines = QStringLiteral("%1: \"%2\" -> \"%3\"\n").arg(entry, plan.before, plan.after);
     QStringList showing{entry};
     for (const SharedName& s : plan.shared) {
-        io.out << QStringLiteral("  shares the text: %1 \"%2\" -> \"%3\"")
-                      .arg(s.entry, s.before, s.after)
-               << '\n';
+        lines += QStringLiteral("  shares the text: %1 \"%2\" -> \"%3\"\n")
+                     .arg(s.entry, s.before, s.after);
         if (s.after == plan.after)
             showing << s.entry;
     }
-    io.out.flush();
-    if (!plan.shared.isEmpty() && !parser.isSet(sharedOption))
-        return refuse(QStringLiteral("its name text is shared with %1 other %2 listed above; give "
-                                     "--shared to change them too")
-                          .arg(plan.shared.size())
-                          .arg(plan.shared.size() == 1 ? QStringLiteral("entry")
-                                                       : QStringLiteral("entries")));
+    if (!plan.shared.isEmpty() && !parser.isSet(sharedOption)) {
+        refuse(QStringLiteral("its name text is shared with %1 listed below; give --shared to "
+                              "change them too")
+                   .arg(CountText(plan.shared.size(), QStringLiteral("other entry"),
+                                  QStringLiteral("other entries"))));
+        io.err << lines << Qt::flush;
+        return ExitInvalidInput;
+    }
     if (!dryRun && !plan.changes.empty()) {
         Transaction writes{.parts = {RenameWrites(plan)}, .madeBy = MadeBy::Rename};
         if (const Outcome written = ApplyTransaction(*image, writes); written.failed())
             return FailedWrite(io, *image, written);
     }
+    io.out << lines;
 
     // One arg() call for all: the name may itself hold "%1".
     const qsizetype bytes = qsizetype(plan.changes.size());

@@ -148,15 +148,14 @@ int ImportCommand(const QStringList& arguments, Io& io) {
     if (plan.entries == 0)
         io.out << "No changes: the image already holds every row." << Qt::endl;
     else
-        io.out << QStringLiteral("%1 %2, %3 %4 changed; %5 bytes %6.")
-                      .arg(plan.entries)
-                      .arg(plan.entries == 1 ? QStringLiteral("entry") : QStringLiteral("entries"))
-                      .arg(plan.fields)
-                      .arg(plan.fields == 1 ? QStringLiteral("field") : QStringLiteral("fields"))
-                      .arg(plan.bytes)
-                      .arg(dryRun ? QStringLiteral("would be written ") + DryRunText()
-                                  : QStringLiteral("written"))
-               << Qt::endl;
+        io.out
+            << QStringLiteral("%1, %2 changed; %3 %4.")
+                   .arg(CountText(plan.entries, QStringLiteral("entry"), QStringLiteral("entries")),
+                        CountText(plan.fields, QStringLiteral("field"), QStringLiteral("fields")),
+                        CountText(plan.bytes, QStringLiteral("byte"), QStringLiteral("bytes")),
+                        dryRun ? QStringLiteral("would be written ") + DryRunText()
+                               : QStringLiteral("written"))
+            << Qt::endl;
     return ExitSuccess;
 }
 

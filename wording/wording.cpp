@@ -3,6 +3,8 @@
 #include "tables/historyview.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <functional>
@@ -38,6 +40,14 @@ QString joined(const QStringList& list) {
     return list.join(QStringLiteral(", "));
 }
 
+// "a", "a and b", "a, b and c": a list inside a sentence.
+QString listed(const QStringList& list) {
+    if (list.size() < 2)
+        return list.value(0);
+    return list.mid(0, list.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           list.back();
+}
+
 // "Cannot save item 5 to FILE:\nCAUSE. Nothing was written" AFTER, or without the file
 // "Cannot save item 5: CAUSE. Nothing was written" AFTER.
 QString cannotSave(const Outcome& o, const QString& cause, bool withFile = true,
@@ -62,6 +72,40 @@ void splitLanded(const QList<Landed>& landed, const std::function<QString(const 
             *written << QStringLiteral("part of ") + name;
             *notWritten << QStringLiteral("the rest of ") + name;
         }
+    }
+}
+
+// Why a row of a table file is refused.
+QString inputReason(const Outcome& o) {
+    switch (o.fault) {
+    case Fault::BadValue:
+        return ValueText(o);
+    case Fault::RepeatedEntry:
+        return QStringLiteral("%1 is already given on line %2").arg(o.entry).arg(o.value);
+    case Fault::NoSuchItem:
+        return QStringLiteral("there is no item %1; items run from 0 to %2")
+            .arg(o.text)
+            .arg(o.value);
+    case Fault::NameNotWritten:
+        return QStringLiteral("the name of %1 is not written; give --names to write it")
+            .arg(o.entry);
+    case Fault::NamePointerNoOffset:
+    case Fault::NameRunsOn:
+    case Fault::NamePastEnd:
+    case Fault::NameCharacter:
+    case Fault::NameLonger:
+    case Fault::NameIntoRecord:
+        return QStringLiteral("cannot write the name of %1: %2").arg(o.entry, RenameText(o));
+    case Fault::SharedName:
+        return QStringLiteral("the name text of %1 is shared: writing \"%2\" would also change "
+                              "%3; give --shared to allow it")
+            .arg(o.entry, o.text, SharedNamesText(o.names));
+    case Fault::NameWouldRead:
+        return QStringLiteral("the name of %1 would read \"%2\" once the other names of this "
+                              "file are written, not \"%3\"")
+            .arg(o.entry, o.other, o.text);
+    default:
+        return SaveLine(o);
     }
 }
 
@@ -116,7 +160,8 @@ QString SaveText(const Outcome& o) {
     case Fault::HistoryUnreadable:
         return cannotSave(o, HistoryReasonText(o));
     default:
-        // The file's own error, a sentence of its own.
+        // The file's own error, a sentence of its own; ImageErrorText words every fault that is
+        // not a save's without coming back here.
         return QStringLiteral("Cannot save %1: %2\nNothing was written.")
             .arg(partName(o), ImageErrorText(o));
     }
@@ -205,9 +250,41 @@ QString ImageErrorText(const Outcome& o) {
     }
     case Fault::NotAFile:
         return NodeText(o.node);
-    default:
+    case Fault::None:
+        return {};
+    // Each of the others is worded where it belongs, and none of those comes back here with it.
+    case Fault::ReadOnly:
+    case Fault::Replaced:
+    case Fault::Gone:
+    case Fault::ShortFile:
+    case Fault::ChangedOnDisk:
+    case Fault::NoSuchEntry:
+    case Fault::BadValue:
+    case Fault::Locked:
+    case Fault::WrittenInPart:
+    case Fault::NotSynced:
+    case Fault::HistoryNotWritten:
+    case Fault::HistoryUnreadable:
         return SaveText(o);
+    case Fault::NamePointerNoOffset:
+    case Fault::NameRunsOn:
+    case Fault::NamePastEnd:
+    case Fault::NameCharacter:
+    case Fault::NameLonger:
+    case Fault::NameIntoRecord:
+        return RenameText(o);
+    case Fault::RepeatedEntry:
+    case Fault::NoSuchItem:
+    case Fault::NameNotWritten:
+    case Fault::SharedName:
+    case Fault::NameWouldRead:
+        return inputReason(o);
+    case Fault::UndoOverwritten:
+    case Fault::NoSuchRecord:
+    case Fault::RecordNotDone:
+        return UndoRefusedText(o);
     }
+    return {};
 }
 
 QString SaveLine(const Outcome& o) {
@@ -274,48 +351,7 @@ QString RenameText(const Outcome& o) {
 }
 
 QString InputErrorText(const QString& file, const InputError& e) {
-    const Outcome& o = e.why;
-    QString reason;
-    switch (o.fault) {
-    case Fault::None:
-        reason = e.reason;
-        break;
-    case Fault::BadValue:
-        reason = ValueText(o);
-        break;
-    case Fault::RepeatedEntry:
-        reason = QStringLiteral("%1 is already given on line %2").arg(o.entry).arg(o.value);
-        break;
-    case Fault::NoSuchItem:
-        reason =
-            QStringLiteral("there is no item %1; items run from 0 to %2").arg(o.text).arg(o.value);
-        break;
-    case Fault::NameNotWritten:
-        reason =
-            QStringLiteral("the name of %1 is not written; give --names to write it").arg(o.entry);
-        break;
-    case Fault::NamePointerNoOffset:
-    case Fault::NameRunsOn:
-    case Fault::NamePastEnd:
-    case Fault::NameCharacter:
-    case Fault::NameLonger:
-    case Fault::NameIntoRecord:
-        reason = QStringLiteral("cannot write the name of %1: %2").arg(o.entry, RenameText(o));
-        break;
-    case Fault::SharedName:
-        reason = QStringLiteral("the name text of %1 is shared: writing \"%2\" would also change "
-                                "%3; give --shared to allow it")
-                     .arg(o.entry, o.text, SharedNamesText(o.names));
-        break;
-    case Fault::NameWouldRead:
-        reason = QStringLiteral("the name of %1 would read \"%2\" once the other names of this "
-                                "file are written, not \"%3\"")
-                     .arg(o.entry, o.other, o.text);
-        break;
-    default:
-        reason = SaveLine(o);
-        break;
-    }
+    const QString reason = e.why.fault == Fault::None ? e.reason : inputReason(e.why);
     return QStringLiteral("%1:%2:%3: %4")
         .arg(file, QString::number(e.line), QString::number(e.column), reason);
 }
@@ -363,6 +399,14 @@ QString CommandWriteText(const Outcome& o, const QString& backupPath) {
 
 QString HistoryReasonText(const Outcome& o) {
     const QString history = native(o.other);
+    if (o.error == NameTooLongError())
+        return QStringLiteral("its history %1 cannot be made: that name is %2 bytes long, longer "
+                              "than this file system allows, and the history's name is the "
+                              "image's with \".history\" added; rename the image to a name at "
+                              "least 8 bytes shorter than the longest this file system allows "
+                              "(most allow 255)")
+            .arg(history)
+            .arg(QFile::encodeName(QFileInfo(o.other).fileName()).size());
     if (o.fault == Fault::HistoryNotWritten)
         return QStringLiteral("its history %1 cannot be written: %2")
             .arg(history, o.changed ? NodeText(o.node) : SystemText(o.error));
@@ -371,12 +415,17 @@ QString HistoryReasonText(const Outcome& o) {
             .arg(history, SystemText(o.error));
     if (o.node != NodeKind::Other || o.changed)
         return QStringLiteral("its history %1 cannot be read: %2").arg(history, NodeText(o.node));
-    if (o.value > 0)
+    if (o.value == NotAHistory)
+        return QStringLiteral("%1 is not a Tolvane history, so it is left as it is").arg(history);
+    if (o.value > qint64(HistoryVersion))
         return QStringLiteral("its history %1 was written by a newer version of Tolvane (history "
                               "version %2)")
             .arg(history)
             .arg(o.value);
-    return QStringLiteral("%1 is not a Tolvane history, so it is left as it is").arg(history);
+    return QStringLiteral("its history %1 is of history version %2, which this version of Tolvane "
+                          "does not read, so it is left as it is")
+        .arg(history)
+        .arg(o.value);
 }
 
 QString RecoveryProblemText(const Outcome& o) {
@@ -385,37 +434,82 @@ QString RecoveryProblemText(const Outcome& o) {
                : ImageErrorText(o);
 }
 
-QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r) {
-    QStringList entries;
+namespace {
+
+// The entries of a recovered record, as the tables read them now; none when they cannot be read.
+QStringList recoveredEntries(RomImage& image, const Tables& tables, const Recovery& r) {
     try {
-        entries = RecordReader(image, tables).entries(r.record.ranges);
+        return RecordReader(image, tables).entries(r.record.ranges);
     } catch (const RomError&) {
-        // The entries are named only when the tables can be read.
+        return {};
     }
-    const QString save = QStringLiteral("The save of %1 (record %2: %3) was cut short")
-                             .arg(RecordTime(r.record))
-                             .arg(r.record.number)
-                             .arg(entries.isEmpty() ? QStringLiteral("no entry") : joined(entries));
+}
+
+QString cutShortSave(const Recovery& r, const QStringList& entries) {
+    return QStringLiteral("The save of %1 (record %2: %3) was cut short")
+        .arg(RecordTime(r.record))
+        .arg(r.record.number)
+        .arg(entries.isEmpty() ? QStringLiteral("no entry") : joined(entries));
+}
+
+// Why a pending record is left as it is, and what puts it right.
+QString heldText(const Recovery& r) {
+    switch (r.held) {
+    case RecoveryHeld::NotAsked:
+        return QStringLiteral("this command only reads the image; any command that writes it, or "
+                              "the editor, puts it right");
+    case RecoveryHeld::ReadOnly:
+        return QStringLiteral("the image can only be read; open it where it can be written to put "
+                              "it right");
+    case RecoveryHeld::Locked:
+        return QStringLiteral("another Tolvane program kept writing to the image for more than %1 "
+                              "seconds; once it is done, open the image again")
+            .arg(WriterWaitMs / 1000);
+    case RecoveryHeld::Failed:
+        return QStringLiteral("%1; once that is mended, open the image again to put it right")
+            .arg(RecoveryProblemText(r.fault));
+    }
+    return {};
+}
+
+} // namespace
+
+QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r) {
+    const QStringList entries = recoveredEntries(image, tables, r);
+    const QString save = cutShortSave(r, entries);
     switch (r.action) {
     case RecoveryAction::Finished:
         return save + QStringLiteral(" after its last write: it stands whole, as saved.");
     case RecoveryAction::NeverWritten:
         return save + QStringLiteral(" before its first write: the image is as it was before it.");
     case RecoveryAction::RolledBack:
-        return save + QStringLiteral(" halfway: the bytes it had written were put back, so %1 is "
-                                     "as it was before it.")
-                          .arg(joined(entries));
+        return save + (entries.size() == 1
+                           ? QStringLiteral(" halfway: the bytes it had written were put back, so "
+                                            "%1 is as it was before it.")
+                           : QStringLiteral(" halfway: the bytes it had written were put back, so "
+                                            "%1 are as they were before it."))
+                          .arg(entries.isEmpty() ? QStringLiteral("the image") : listed(entries));
     case RecoveryAction::Left:
-        return save + QStringLiteral(", and the image now holds other bytes there: another program "
-                                     "changed it, or the history belongs to another image. "
-                                     "Nothing was written.");
+        return save + QStringLiteral(", and the image now holds other bytes there, or the record "
+                                     "reaches past its end: another program changed it, or the "
+                                     "history belongs to another image. Nothing was written.");
     case RecoveryAction::Reported:
-        return save + QStringLiteral(". It is left as it is: the next opening that may write the "
-                                     "image puts it right.");
+        return save + (r.torn ? QStringLiteral(" halfway. It is left as it is: %1.")
+                              : QStringLiteral(". It is left as it is: %1."))
+                          .arg(heldText(r));
     case RecoveryAction::None:
         break;
     }
     return {};
+}
+
+QString TornImageText(RomImage& image, const Tables& tables, const Recovery& r) {
+    const QStringList entries = recoveredEntries(image, tables, r);
+    return cutShortSave(r, entries) +
+           QStringLiteral(
+               " halfway, and it cannot be put right now: %1. Until it is, %2 would read "
+               "neither as before the save nor as saved, so the tables are not read.")
+               .arg(heldText(r), entries.isEmpty() ? QStringLiteral("the image") : listed(entries));
 }
 
 QString UndoRefusedText(const Outcome& o) {
@@ -433,21 +527,34 @@ QString UndoRefusedText(const Outcome& o) {
         why = HistoryReasonText(o);
         break;
     case Fault::UndoOverwritten: {
+        // "the hp and the speed of enemy 12, and the name of item 3"
         QStringList parts;
-        for (const Landed& l : o.landed)
-            parts << l.entry;
-        why = QStringLiteral("%1 no longer %2 what record %3 wrote: a later save or another "
-                             "program changed %4")
-                  .arg(joined(parts),
-                       parts.size() == 1 ? QStringLiteral("holds") : QStringLiteral("hold"))
-                  .arg(o.value)
-                  .arg(parts.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+        for (qsizetype k = 0; k < o.landed.size();) {
+            const QString& entry = o.landed[k].entry;
+            QStringList fields;
+            for (; k < o.landed.size() && o.landed[k].entry == entry; ++k)
+                if (!o.landed[k].field.isEmpty())
+                    fields << QStringLiteral("the ") + o.landed[k].field;
+            parts << (fields.isEmpty() ? entry
+                                       : QStringLiteral("%1 of %2").arg(listed(fields), entry));
+        }
+        const bool one = o.landed.size() == 1;
+        why = (one ? QStringLiteral("%1 no longer holds what record %2 wrote: a later save or "
+                                    "another program changed it")
+                   : QStringLiteral("%1 no longer hold what record %2 wrote: a later save or "
+                                    "another program changed them"))
+                  .arg(listed(parts))
+                  .arg(o.value);
         break;
     }
     default:
         return CommandWriteText(o, {});
     }
     return NothingWrittenAfter(QStringLiteral("cannot undo in %1: %2").arg(native(o.file), why));
+}
+
+QString CountText(qint64 count, const QString& one, const QString& many) {
+    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
 }
 
 QString NothingWrittenText(const QString& file) {

@@ -72,8 +72,13 @@ QString RecoveryProblemText(const Outcome& o);
 // What an opening of `image` did with a save that was cut short, in one message naming the save's
 // time and its entries as `tables` read them (or only its number, when they cannot be read).
 QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r);
+// Why a command that reads the tables refuses an image that holds a save cut short halfway
+// (`r.torn`), naming its entries and what puts it right.
+QString TornImageText(RomImage& image, const Tables& tables, const Recovery& r);
 // Why an undo was refused, and that nothing was written.
 QString UndoRefusedText(const Outcome& o);
+// "1 byte", "2 bytes".
+QString CountText(qint64 count, const QString& one, const QString& many);
 
 // A command-line argument whose bytes are no text in the system's encoding.
 QString ArgumentRefusedText(const QString& shown);

@@ -369,8 +369,11 @@ void tst_BadImages::editAndSave() {
                                ? (quint8(now.at(valueAt + 1)) & 3) << 8
                                : 0;
     QCOMPARE(field->text(), QString::number(stored + storedHigh));
+    // Written in part only when some byte differs from before: the first writes of a save may
+    // put back the very bytes that stood there.
     if (f == Fault::FailThirdWriteForGood)
-        QVERIFY2(m_messages.first().contains(QStringLiteral("stopped at the")),
+        QVERIFY2(m_messages.first().contains(now == image ? QStringLiteral("Nothing was written")
+                                                          : QStringLiteral("stopped at the")),
                  qPrintable(m_messages.first()));
 
     // A save that wrote made one backup, of the image as it was opened, and a second save in the

@@ -16,14 +16,18 @@ struct CliRun {
     QString err;
 };
 
-// With `failAt`, the image refuses `failures` of its writes from that one on, as FailingRom does.
-inline CliRun RunTool(const QStringList& arguments, int failAt = -1, int failures = -1) {
+// With `failAt`, the image refuses `failures` of its writes from that one on, as FailingRom does,
+// and its syncs fail as `syncs` says.
+inline CliRun RunTool(const QStringList& arguments, int failAt = -1, int failures = -1,
+                      FailingRom::SyncFault syncs = FailingRom::SyncFault::None) {
     CliRun run;
     QTextStream out(&run.out), err(&run.err);
     Io io{out, err};
     if (failAt >= 0)
-        io.openImage = [failAt, failures](const QString& path, Outcome*) {
-            return std::make_unique<FailingRom>(path, failAt, failures);
+        io.openImage = [failAt, failures, syncs](const QString& path, Outcome*) {
+            auto rom = std::make_unique<FailingRom>(path, failAt, failures);
+            rom->failSyncs = syncs;
+            return rom;
         };
     run.code = RunCli(QStringList{QStringLiteral("tolvane-cli")} + arguments, io);
     out.flush();

@@ -365,6 +365,11 @@ void tst_Import::backupAndPartialWrites_data() {
         << "--item|3|Quall" << 1 << -1 << 3
         << "Written: part of the name of item 3.\nNot written: the rest of the name of item 3."
         << true << 1;
+    // A failing disk, and a command that writes nothing leaves the backup from before it.
+    QTest::newRow("import, first write, image sync fails")
+        << "image sync|import" << 0 << -1 << 1 << "Nothing was written." << true << 0;
+    QTest::newRow("import, history sync fails")
+        << "history sync|import" << 1000 << 0 << 1 << "Nothing was written." << false << 0;
 }
 
 void tst_Import::backupAndPartialWrites() {
@@ -385,19 +390,29 @@ void tst_Import::backupAndPartialWrites() {
     }
     PutFile(w.table(QStringLiteral("t.csv")), csv(lines));
     QStringList words = command.split(QLatin1Char('|'));
+    auto syncs = FailingRom::SyncFault::None;
+    const QString bak = w.disk.path() + QStringLiteral(".bak");
+    if (words.first().endsWith(QLatin1String(" sync"))) {
+        syncs = words.takeFirst() == QLatin1String("image sync") ? FailingRom::SyncFault::Image
+                                                                 : FailingRom::SyncFault::History;
+        if (syncs == FailingRom::SyncFault::History)
+            PutFile(bak, "older");
+    }
     const QStringList arguments =
         words.first() == QLatin1String("import")
             ? QStringList{words.takeFirst(), w.disk.path(), w.table(QStringLiteral("t.csv"))} +
                   words
             : QStringList{QStringLiteral("rename"), w.disk.path()} + words;
     const QByteArray before = w.disk.bytes();
-    const CliRun run = RunTool(arguments, failAt, failures);
+    const CliRun run = RunTool(arguments, failAt, failures, syncs);
     QCOMPARE(run.code, code);
     QVERIFY2(run.out.contains(text) || run.err.contains(text), qPrintable(run.out + run.err));
     if (failAt >= 0)
         QCOMPARE(DifferingOffsets(before, w.disk.bytes()).size(), landed);
-    const QString bak = w.disk.path() + QStringLiteral(".bak");
-    QCOMPARE(QFile::exists(bak), backup);
+    if (syncs == FailingRom::SyncFault::History)
+        QCOMPARE(FileBytes(bak), QByteArray("older"));
+    else
+        QCOMPARE(QFile::exists(bak), backup);
     if (backup)
         QVERIFY(FileBytes(bak) == before);
 }

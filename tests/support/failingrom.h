@@ -17,6 +17,8 @@ public:
 
     QList<qint64> written;
     bool failReads = false;
+    // Every sync of the image, or of its history, fails as a failing disk's would.
+    enum class SyncFault { None, Image, History } failSyncs = SyncFault::None;
 
 protected:
     IoResult readRaw(qint64 pos, char* out, qint64 len) override {
@@ -31,6 +33,12 @@ protected:
         }
         written << pos;
         return RomImage::writeRaw(pos, data, len);
+    }
+
+    int syncRaw(FileHandle file) override {
+        if (failSyncs == (file == handle() ? SyncFault::Image : SyncFault::History))
+            return EIO;
+        return RomImage::syncRaw(file);
     }
 
 private:

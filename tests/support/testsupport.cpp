@@ -95,7 +95,8 @@ QList<qint64> DifferingOffsets(const QByteArray& a, const QByteArray& b) {
     return offsets;
 }
 
-quint32 CutShortSave(const QString& image, qint64 offset, const QByteArray& after, int landed) {
+quint32 CutShortSave(const QString& image, qint64 offset, const QByteArray& after, int landed,
+                     const QByteArray& before) {
     auto rom = OpenRomImage(image, nullptr);
     HistoryFile history(*rom);
     if (history.open().failed())
@@ -103,7 +104,10 @@ quint32 CutShortSave(const QString& image, qint64 offset, const QByteArray& afte
     HistoryRecord record{.number = history.tail().lastNumber + 1,
                          .time = 1765267200000, // 2025-12-09 08:00 UTC
                          .utcOffset = 3600,
-                         .ranges = {{offset, rom->bytes(offset, after.size()), after}}};
+                         .ranges = {{offset,
+                                     before.isNull() ? rom->bytes(offset, after.size())
+                                                     : before.leftJustified(after.size(), '\0'),
+                                     after}}};
     if (history.append(EncodeRecord(record)).failed() || history.sync().failed())
         qFatal("cannot append to the history of %s", qPrintable(image));
     QByteArray bytes = FileBytes(image);

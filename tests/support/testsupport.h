@@ -48,8 +48,9 @@ bool WineKeepsDeletedNames();
 
 // A save that a crash cut short: its record, begun and never marked, in the image's history, for
 // writing `after` over the bytes at `offset`, of which only the first `landed` reached the image.
-// The record's number.
-quint32 CutShortSave(const QString& image, qint64 offset, const QByteArray& after, int landed);
+// The record's `before` is what the image holds there unless given. The record's number.
+quint32 CutShortSave(const QString& image, qint64 offset, const QByteArray& after, int landed,
+                     const QByteArray& before = {});
 
 // Offsets at which two byte arrays differ (arrays of unequal length differ past the shorter end).
 QList<qint64> DifferingOffsets(const QByteArray& a, const QByteArray& b);
