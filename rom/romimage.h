@@ -77,6 +77,8 @@ public:
     // beside it. Only the holder of the writers' lock calls it: no other writer of ours is making
     // one then.
     void removeStaleTemporaries();
+    // What the fresh files of this image's backup have in their names (see FreshFileName).
+    QString backupTag() const;
 
     // The file's length as the operating system reports it now.
     qint64 size() const;
@@ -130,8 +132,6 @@ private:
     Outcome outcome(Fault fault, Operation operation, qint64 pos) const;
     [[noreturn]] void fail(Operation operation, qint64 pos, int error) const;
     void checkPosition(Operation operation, qint64 pos) const;
-
-    QString backupTag() const;
 
     QString m_path;
     QString m_filePath;

@@ -4,52 +4,73 @@
 #include "enemies/enemyrecord.h"
 #include "items/itemrecord.h"
 #include "rom/historyfile.h"
+#include "rom/newfile.h"
 #include "support/testsupport.h"
 #include "tables/importplan.h"
 #include "tables/recovery.h"
 #include "tables/tablerows.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTest>
 
 namespace {
 
-// What the process dies of: thrown at the chosen write, caught by no one but the test.
+// What the process dies of: thrown at the chosen write or sync, caught by no one but the test.
 struct Crash {};
 
-// An image whose process dies just before write number `stopAt` (counting from 0) into the image or
-// into its history. It keeps what no sync has covered yet, so that a power loss can drop it.
+// What the system holds that no sync has handed to the disk yet, whichever process wrote it: a
+// power loss may drop it.
+struct Unsynced {
+    std::vector<std::pair<qint64, QByteArray>> image; // offset, the bytes before
+    qint64 historyFrom = -1; // the history's length at its last sync, once appended to
+};
+
+// An image whose process dies just before write or sync number `stopAt` (counting from 0) of the
+// image, its history, its backup or their folder.
 class CrashingRom : public RomImage {
 public:
-    explicit CrashingRom(const QString& path, int stopAt = -1)
-        : RomImage(path, *OpenImageFile(path, nullptr)), m_stopAt(stopAt) {}
+    CrashingRom(const QString& path, Unsynced& unsynced, int stopAt = -1)
+        : RomImage(path, *OpenImageFile(path, nullptr)), m_unsynced(unsynced), m_stopAt(stopAt) {
+        // The backup's own file is written past the image's calls.
+        SetNewFileFault([this](NewFileStep step) {
+            if (step != NewFileStep::Write)
+                stop();
+            return 0;
+        });
+    }
+    ~CrashingRom() override { SetNewFileFault({}); }
 
     int points = 0;
-    std::vector<std::pair<qint64, QByteArray>> unsyncedImage; // offset, the bytes before
-    qint64 unsyncedHistoryFrom = -1; // the history's length at its last sync, once appended to
 
 protected:
     IoResult writeRaw(qint64 pos, const char* data, qint64 len) override {
         stop();
         QByteArray old(len, '\0');
         RomImage::readRaw(pos, old.data(), len);
-        unsyncedImage.emplace_back(pos, old);
+        m_unsynced.image.emplace_back(pos, old);
         return RomImage::writeRaw(pos, data, len);
     }
     IoResult appendRaw(FileHandle file, const char* data, qint64 len) override {
         stop();
-        if (unsyncedHistoryFrom < 0)
-            unsyncedHistoryFrom = FileSize(file).count;
+        if (m_unsynced.historyFrom < 0)
+            m_unsynced.historyFrom = FileSize(file).count;
         return RomImage::appendRaw(file, data, len);
     }
     int syncRaw(FileHandle file) override {
+        stop();
         const int error = RomImage::syncRaw(file);
         if (error == 0 && file == handle())
-            unsyncedImage.clear();
+            m_unsynced.image.clear();
         else if (error == 0)
-            unsyncedHistoryFrom = -1;
+            m_unsynced.historyFrom = -1;
         return error;
+    }
+    int syncFolderRaw(const QString& path) override {
+        stop();
+        return RomImage::syncFolderRaw(path);
     }
 
 private:
@@ -57,25 +78,26 @@ private:
         if (points++ == m_stopAt)
             throw Crash{};
     }
+    Unsynced& m_unsynced;
     int m_stopAt;
 };
 
 // The power goes: each image write that no sync covered is lost or kept at random, and the
 // history keeps a random part of what was appended after its last sync, cut anywhere.
-void losePower(const CrashingRom& rom, quint32 seed) {
+void losePower(const QString& path, const Unsynced& unsynced, quint32 seed) {
     QRandomGenerator random(seed);
-    QFile image(rom.path());
+    QFile image(path);
     QVERIFY(image.open(QIODevice::ReadWrite));
-    for (auto it = rom.unsyncedImage.rbegin(); it != rom.unsyncedImage.rend(); ++it)
+    for (auto it = unsynced.image.rbegin(); it != unsynced.image.rend(); ++it)
         if (random.bounded(2) == 0) {
             QVERIFY(image.seek(it->first));
             QCOMPARE(image.write(it->second), it->second.size());
         }
     image.close();
-    if (rom.unsyncedHistoryFrom >= 0) {
-        QFile history(rom.historyPath());
-        const qint64 appended = history.size() - rom.unsyncedHistoryFrom;
-        QVERIFY(history.resize(rom.unsyncedHistoryFrom + random.bounded(appended + 1)));
+    if (unsynced.historyFrom >= 0) {
+        QFile history(path + QStringLiteral(".history"));
+        const qint64 appended = history.size() - unsynced.historyFrom;
+        QVERIFY(history.resize(unsynced.historyFrom + random.bounded(appended + 1)));
     }
 }
 
@@ -110,6 +132,7 @@ QList<KeyedRow> keyed(const QList<QStringList>& rows) {
 enum class Scenario { Save, SaveAfterImport, Import };
 
 void run(Scenario scenario, RomImage& rom) {
+    rom.enableBackup();
     if (scenario == Scenario::Import) {
         const ImportPlan plan = PlanImport(rom, &EnemyFormat, keyed(editedRows(rom, 6)), {},
                                            {&ItemFormat, &EnemyFormat});
@@ -126,8 +149,10 @@ void run(Scenario scenario, RomImage& rom) {
 // before the save's.
 std::unique_ptr<ImageOnDisk> prepared(Scenario scenario) {
     auto disk = std::make_unique<ImageOnDisk>(MakeDemoImage(7));
-    if (scenario == Scenario::SaveAfterImport)
+    if (scenario == Scenario::SaveAfterImport) {
         run(Scenario::Import, *disk->open());
+        QFile::remove(disk->path() + QStringLiteral(".bak"));
+    }
     return disk;
 }
 
@@ -141,7 +166,8 @@ Outcomes outcomesOf(Scenario scenario) {
     Outcomes o;
     const auto disk = prepared(scenario);
     o.before = disk->bytes();
-    CrashingRom rom(disk->path());
+    Unsynced unsynced;
+    CrashingRom rom(disk->path(), unsynced);
     run(scenario, rom);
     o.after = disk->bytes();
     o.points = rom.points;
@@ -174,14 +200,31 @@ void checkNextOpening(const ImageOnDisk& disk, const Outcomes& o, size_t records
     } else if (records.size() > recordsBefore) {
         QCOMPARE(records.back().state, HistoryState::RolledBack);
     }
+    // A backup stands only once the transaction was to write, and then it is of the image before.
+    if (QFile::exists(rom->backupPath()))
+        QCOMPARE(FileBytes(rom->backupPath()), o.before);
     // Nothing is left to do, and the backup of the next save is of the image as it now stands.
+    // That save leaves no copy that a killed writer of this image left behind, and takes no other.
     QCOMPARE(RecoverImage(*rom, true).action, RecoveryAction::None);
+    const QDir folder = QFileInfo(disk.path()).dir();
+    const QString stale = folder.filePath(FreshFileName(rom->backupTag()));
+    const QString others = folder.filePath(FreshFileName(QString()));
+    QVERIFY(WriteFileBytes(stale, "killed"));
+    QVERIFY(WriteFileBytes(others, "someone's"));
     rom->enableBackup();
     const QStringList row = ExportRows(*rom, &ItemFormat).at(1);
     QCOMPARE(SaveEntry(*rom, ItemFormat, 1, FormFromRow(&ItemFormat, row, false), {}).fault,
              Fault::None);
     QCOMPARE(FileBytes(rom->backupPath()), now);
+    QVERIFY(!QFile::exists(stale));
+    QVERIFY(QFile::remove(others));
+    QCOMPARE(folder.entryList({QStringLiteral(".tolvane-*")}, QDir::Files | QDir::Hidden),
+             QStringList());
 }
+
+// How the writer's process ends: killed; killed and then the power lost; or killed, the next
+// opening recovering, and only then the power lost, which may drop what either left unsynced.
+enum class CrashModel { Kill, PowerLoss, PowerLossAfterRecovery };
 
 } // namespace
 
@@ -198,30 +241,32 @@ private slots:
 void tst_Crash::everyStopPoint_data() {
     QTest::addColumn<int>("scenario");
     QTest::addColumn<int>("stopAt");
-    QTest::addColumn<bool>("powerLoss");
+    QTest::addColumn<int>("model");
     const std::pair<Scenario, const char*> scenarios[] = {
         {Scenario::Save, "save, new history"},
         {Scenario::SaveAfterImport, "save after an import"},
         {Scenario::Import, "import of 6 enemies"}};
+    const char* const models[] = {"", ", power loss", ", recovery, power loss"};
     for (const auto& [scenario, name] : scenarios) {
         const int points = outcomesOf(scenario).points;
         for (int k = 0; k < points; ++k)
-            for (const bool power : {false, true})
-                QTest::addRow("%s, stop %d of %d%s", name, k, points, power ? ", power loss" : "")
-                    << int(scenario) << k << power;
+            for (int model = 0; model < 3; ++model)
+                QTest::addRow("%s, stop %d of %d%s", name, k, points, models[model])
+                    << int(scenario) << k << model;
     }
 }
 
 void tst_Crash::everyStopPoint() {
     QFETCH(int, scenario);
     QFETCH(int, stopAt);
-    QFETCH(bool, powerLoss);
+    QFETCH(int, model);
     const Outcomes o = outcomesOf(Scenario(scenario));
     QVERIFY(o.before != o.after);
     const auto disk = prepared(Scenario(scenario));
     const size_t recordsBefore = recordsOf(disk->path()).size();
+    Unsynced unsynced;
     {
-        CrashingRom rom(disk->path(), stopAt);
+        CrashingRom rom(disk->path(), unsynced, stopAt);
         bool crashed = false;
         try {
             run(Scenario(scenario), rom);
@@ -229,8 +274,16 @@ void tst_Crash::everyStopPoint() {
             crashed = true;
         }
         QVERIFY(crashed);
-        if (powerLoss)
-            losePower(rom, quint32(scenario * 1000 + stopAt));
+    }
+    const quint32 seed = quint32(scenario * 1000 + stopAt);
+    if (CrashModel(model) == CrashModel::PowerLoss)
+        losePower(disk->path(), unsynced, seed);
+    if (CrashModel(model) == CrashModel::PowerLossAfterRecovery) {
+        {
+            CrashingRom rom(disk->path(), unsynced);
+            QCOMPARE(RecoverImage(rom, true).fault.fault, Fault::None);
+        }
+        losePower(disk->path(), unsynced, seed);
     }
     checkNextOpening(*disk, o, recordsBefore);
 }
@@ -240,7 +293,7 @@ void tst_Crash::crashDuringRecovery_data() {
     QTest::addColumn<bool>("powerLoss");
     // Torn first: an import stopped halfway through its image writes; its recovery writes each
     // range back and appends a mark.
-    for (int k = 0; k <= 6; ++k)
+    for (int k = 0; k <= 7; ++k)
         for (const bool power : {false, true})
             QTest::addRow("recovery stop %d%s", k, power ? ", power loss" : "") << k << power;
 }
@@ -250,21 +303,22 @@ void tst_Crash::crashDuringRecovery() {
     QFETCH(bool, powerLoss);
     const Outcomes o = outcomesOf(Scenario::Import);
     const auto disk = prepared(Scenario::Import);
+    Unsynced unsynced;
     try {
-        CrashingRom rom(disk->path(), o.points / 2);
+        CrashingRom rom(disk->path(), unsynced, o.points - 4);
         run(Scenario::Import, rom);
     } catch (const Crash&) {
     }
     QVERIFY(disk->bytes() != o.before && disk->bytes() != o.after);
     {
-        CrashingRom rom(disk->path(), stopAt);
+        CrashingRom rom(disk->path(), unsynced, stopAt);
         try {
             RecoverImage(rom, true);
         } catch (const Crash&) {
         }
-        if (powerLoss)
-            losePower(rom, quint32(stopAt));
     }
+    if (powerLoss)
+        losePower(disk->path(), unsynced, quint32(stopAt));
     checkNextOpening(*disk, o, 0);
     QCOMPARE(disk->bytes().size(), o.before.size());
 }
