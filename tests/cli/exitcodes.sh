@@ -161,6 +161,23 @@ if [[ $cli != *.exe ]]; then
         fail "a link at the history's name: $(cat "$work/err")"
     cmp -s "$image" "$work/h.nes" && [ "$(cat "$work/theirs")" = theirs ] ||
         fail "a link at the history's name was written through, or the image written"
+    # A refused command makes no history; one written through a link keeps its history and its
+    # backup beside the file the link leads to.
+    cp "$image" "$work/r.nes"
+    mkdir "$work/r.nes.bak"
+    expect 1 rename "$work/r.nes" --item 1 Ush
+    [ ! -e "$work/r.nes.history" ] || fail "a refused command left a history"
+    ln -s r.nes "$work/link.nes"
+    rmdir "$work/r.nes.bak"
+    expect 0 rename "$work/link.nes" --item 1 Ush
+    [ -f "$work/r.nes.history" ] && [ -f "$work/r.nes.bak" ] && [ ! -e "$work/link.nes.history" ] ||
+        fail "the history or the backup of an image named by a link is not beside the image"
+    # The history's name is the image's and 8 bytes more: too long a name is said so.
+    long=$work/$(printf 'n%.0s' {1..246}).nes
+    cp "$image" "$long"
+    expect 1 rename "$long" --item 1 Ush --no-backup
+    grep -q 'cannot be made: that name is 258 bytes long' "$work/err" ||
+        fail "a name too long for the history: $(cat "$work/err")"
 fi
 expect 2 frobnicate
 expect 2 export

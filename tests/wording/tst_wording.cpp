@@ -45,6 +45,7 @@ class tst_Wording : public QObject {
 private slots:
     void texts_data();
     void texts();
+    void everyFaultIsWorded();
 };
 
 void tst_Wording::texts_data() {
@@ -259,6 +260,20 @@ void tst_Wording::texts() {
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(text, expected);
+}
+
+// Each text function words every fault, its own or by handing it to the one that owns it, and
+// none of them hands a fault round in a circle.
+void tst_Wording::everyFaultIsWorded() {
+    for (int f = int(Fault::SystemCall); f <= int(Fault::RecordNotDone); ++f) {
+        const Outcome o = entry(Fault(f));
+        const InputError e(1, 1, o);
+        for (const QString& text :
+             {ImageErrorText(o), SaveText(o), RenameText(o), UndoRefusedText(o),
+              CommandWriteText(o, {}), InputErrorText(File, e)})
+            QVERIFY2(text.size() > 20,
+                     qPrintable(QStringLiteral("fault %1: \"%2\"").arg(f).arg(text)));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Wording)
