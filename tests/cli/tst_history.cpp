@@ -339,6 +339,9 @@ void tst_History::cutShortSaveAtOpening() {
     if (command.endsWith(QLatin1String(", through a link"))) {
         command.chop(16);
         path += QStringLiteral(".link.nes");
+#ifdef Q_OS_WIN
+        QSKIP("QFile::link makes a shortcut here, which is a file of its own");
+#endif
         if (!QFile::link(disk.path(), path))
             QSKIP("no link can be made here");
     }
