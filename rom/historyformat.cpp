@@ -88,6 +88,80 @@ bool validState(quint8 state) {
            state == quint8(HistoryState::Left);
 }
 
+// A record's payload: number, time, UTC offset, maker, undoes and range count, then the ranges.
+constexpr int RangesAt = 9 + 4 + 8 + 4 + 1 + 4 + 4;
+constexpr int MarkBytes = FrameBytes + 4 + 1;
+
+// What an entry's framing and fixed fields give, before its checksum and ranges are checked.
+struct Frame {
+    char kind = 0;
+    quint32 ranges = 0; // a record's count
+};
+
+// The frame that occupies exactly `entry`, if its magic, sizes and fixed fields hold: the checks
+// that cost nothing, made first since a damaged stretch may offer a frame every few bytes.
+std::optional<Frame> frameOf(QByteArrayView entry) {
+    const qint64 size = entry.size();
+    if (size < FrameBytes || std::memcmp(entry.data(), EntryMagic, 4) != 0 ||
+        qFromLittleEndian<quint32>(entry.data() + 4) != size || TrailingEntryLength(entry) != size)
+        return std::nullopt;
+    const char kind = entry[8];
+    if (kind == MarkKind && size == MarkBytes && validState(quint8(entry[13])))
+        return Frame{kind, 0};
+    const quint8 madeBy = size >= RangesAt + 8 ? quint8(entry[25]) : 0;
+    if (kind != RecordKind || madeBy < quint8(MadeBy::Editor) || madeBy > quint8(MadeBy::Undo))
+        return std::nullopt;
+    return Frame{kind, qFromLittleEndian<quint32>(entry.data() + RangesAt - 4)};
+}
+
+quint32 storedCrc(QByteArrayView entry) {
+    return qFromLittleEndian<quint32>(entry.data() + entry.size() - 8);
+}
+
+// The range that follows the one at `at` in `bytes`, each being its offset, its length and twice
+// that many bytes; -1 when it would end past them.
+qint64 rangeAfter(QByteArrayView bytes, qint64 at) {
+    if (bytes.size() - at < 8)
+        return -1;
+    const qint64 to = at + 8 + 2 * qint64(qFromLittleEndian<quint32>(bytes.data() + at + 4));
+    return to <= bytes.size() ? to : -1;
+}
+
+// Whether `count` ranges fill the bytes from `at` to `end` exactly.
+bool rangesFill(QByteArrayView bytes, qint64 at, qint64 end, quint32 count) {
+    for (quint32 k = 0; k < count; ++k) {
+        at = rangeAfter(bytes, at);
+        if (at < 0 || at > end)
+            return false;
+    }
+    return at == end;
+}
+
+// An entry whose frame, checksum and ranges hold, read.
+HistoryEntry decoded(QByteArrayView entry, const Frame& frame) {
+    Reader r(entry.sliced(9, entry.size() - FrameBytes));
+    HistoryEntry e;
+    HistoryRecord& rec = e.record;
+    rec.number = r.u32();
+    if (frame.kind == MarkKind) {
+        e.mark = true;
+        rec.state = HistoryState(r.u8());
+        return e;
+    }
+    rec.time = r.i64();
+    rec.utcOffset = qint32(r.u32());
+    rec.madeBy = MadeBy(r.u8());
+    rec.undoes = r.u32();
+    rec.ranges.resize(r.u32());
+    for (HistoryRange& range : rec.ranges) {
+        range.offset = r.u32();
+        const qint64 len = r.u32();
+        range.before = r.bytes(len);
+        range.after = r.bytes(len);
+    }
+    return e;
+}
+
 } // namespace
 
 QByteArray HistoryHeader() {
@@ -130,46 +204,12 @@ qint64 TrailingEntryLength(QByteArrayView tail) {
 }
 
 std::optional<HistoryEntry> DecodeEntry(QByteArrayView bytes) {
-    const qint64 size = bytes.size();
-    if (size < FrameBytes || std::memcmp(bytes.data(), EntryMagic, 4) != 0 ||
-        qFromLittleEndian<quint32>(bytes.data() + 4) != size ||
-        TrailingEntryLength(bytes) != size ||
-        qFromLittleEndian<quint32>(bytes.data() + size - 8) != crcOf(bytes.data(), size - 8))
+    const auto frame = frameOf(bytes);
+    if (!frame || storedCrc(bytes) != crcOf(bytes.data(), bytes.size() - 8) ||
+        (frame->kind == RecordKind &&
+         !rangesFill(bytes, RangesAt, bytes.size() - 8, frame->ranges)))
         return std::nullopt;
-    const char kind = bytes[8];
-    Reader r(bytes.sliced(9, size - FrameBytes));
-    HistoryEntry entry;
-    entry.record.number = r.u32();
-    if (kind == MarkKind) {
-        const quint8 state = r.u8();
-        if (!r.ok() || !r.atEnd() || !validState(state))
-            return std::nullopt;
-        entry.mark = true;
-        entry.record.state = HistoryState(state);
-        return entry;
-    }
-    if (kind != RecordKind)
-        return std::nullopt;
-    HistoryRecord& rec = entry.record;
-    rec.time = r.i64();
-    rec.utcOffset = qint32(r.u32());
-    const quint8 command = r.u8();
-    rec.undoes = r.u32();
-    const quint32 count = r.u32();
-    if (command < quint8(MadeBy::Editor) || command > quint8(MadeBy::Undo))
-        return std::nullopt;
-    rec.madeBy = MadeBy(command);
-    for (quint32 k = 0; r.ok() && k < count; ++k) {
-        HistoryRange range;
-        range.offset = r.u32();
-        const qint64 len = r.u32();
-        range.before = r.bytes(len);
-        range.after = r.bytes(len);
-        rec.ranges.push_back(std::move(range));
-    }
-    if (!r.ok() || !r.atEnd())
-        return std::nullopt;
-    return entry;
+    return decoded(bytes, *frame);
 }
 
 HistoryLog ParseHistory(QByteArrayView bytes) {
@@ -188,8 +228,14 @@ HistoryLog ParseHistory(QByteArrayView bytes) {
         const qint64 size =
             bytes.size() - at >= 8 ? qFromLittleEndian<quint32>(bytes.data() + at + 4) : 0;
         std::optional<HistoryEntry> entry;
-        if (size >= FrameBytes && size <= MaxEntry && size <= bytes.size() - at)
-            entry = DecodeEntry(bytes.sliced(at, size));
+        if (size >= FrameBytes && size <= MaxEntry && size <= bytes.size() - at) {
+            const QByteArrayView candidate = bytes.sliced(at, size);
+            const auto frame = frameOf(candidate);
+            if (frame && storedCrc(candidate) == crcOf(candidate.data(), size - 8) &&
+                (frame->kind == MarkKind ||
+                 rangesFill(bytes, at + RangesAt, at + size - 8, frame->ranges)))
+                entry = decoded(candidate, *frame);
+        }
         if (!entry) {
             // Damage: go on from the next place an entry could begin.
             qint64 next = bytes.sliced(at + 1).indexOf(magic);
