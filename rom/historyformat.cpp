@@ -162,6 +162,57 @@ HistoryEntry decoded(QByteArrayView entry, const Frame& frame) {
     return e;
 }
 
+// The checksums of stretches of one buffer. A crafted or damaged stretch may offer a frame every
+// few bytes that claims most of the file, and summing each would make reading quadratic: past a
+// budget that whole entries never use up, a long stretch is worked out from the running checksum
+// of the buffer at every Step bytes, kept as far as it was needed.
+class StretchCrc {
+public:
+    explicit StretchCrc(QByteArrayView bytes) : m_bytes(bytes) {}
+    quint32 of(qint64 from, qint64 to) {
+        const qint64 first = (from + Step - 1) / Step, last = to / Step;
+        if (last - first < 4 || m_summed < 2 * m_bytes.size()) {
+            m_summed += to - from;
+            return crcOf(m_bytes.data() + from, to - from);
+        }
+        // Moving a checksum on over bytes is linear in it. With the head the bytes up to `first`
+        // and the middle those on to `last`: crc(head, middle) = shift(crc(head)) ^ crc(middle),
+        // and crc(middle) = running(last) ^ shift(running(first)), both shifts over the middle.
+        const uLong head = crcOf(m_bytes.data() + from, first * Step - from);
+        const uLong middle =
+            crc32_combine_op(head ^ runningAt(first), runningAt(last), shift(last - first));
+        return quint32(crc32_z(middle, reinterpret_cast<const Bytef*>(m_bytes.data()) + last * Step,
+                               size_t(to - last * Step)));
+    }
+
+private:
+    static constexpr qint64 Step = 64;
+    // The checksum of the first k * Step bytes.
+    quint32 runningAt(qint64 k) {
+        if (m_running.empty())
+            m_running.push_back(crcOf(nullptr, 0));
+        while (qint64(m_running.size()) <= k) {
+            const qint64 at = qint64(m_running.size() - 1) * Step;
+            m_running.push_back(quint32(crc32_z(
+                m_running.back(), reinterpret_cast<const Bytef*>(m_bytes.data()) + at, Step)));
+        }
+        return m_running[k];
+    }
+    // What moves a checksum on over k * Step bytes. Frames are at most MaxEntry long, which
+    // zlib's offsets hold everywhere.
+    uLong shift(qint64 k) {
+        if (qint64(m_shifts.size()) <= k)
+            m_shifts.resize(k + 1);
+        if (!m_shifts[k]) // never one: x^n modulo the polynomial is not zero
+            m_shifts[k] = crc32_combine_gen(z_off_t(k * Step));
+        return m_shifts[k];
+    }
+    QByteArrayView m_bytes;
+    qint64 m_summed = 0;
+    std::vector<quint32> m_running;
+    std::vector<uLong> m_shifts;
+};
+
 } // namespace
 
 QByteArray HistoryHeader() {
@@ -223,6 +274,7 @@ HistoryLog ParseHistory(QByteArrayView bytes) {
     if (log.version != HistoryVersion)
         return log;
     const QByteArrayView magic(EntryMagic, 4);
+    StretchCrc crc(bytes);
     qint64 at = HistoryHeaderSize;
     while (at < bytes.size()) {
         const qint64 size =
@@ -231,7 +283,7 @@ HistoryLog ParseHistory(QByteArrayView bytes) {
         if (size >= FrameBytes && size <= MaxEntry && size <= bytes.size() - at) {
             const QByteArrayView candidate = bytes.sliced(at, size);
             const auto frame = frameOf(candidate);
-            if (frame && storedCrc(candidate) == crcOf(candidate.data(), size - 8) &&
+            if (frame && storedCrc(candidate) == crc.of(at, at + size - 8) &&
                 (frame->kind == MarkKind ||
                  rangesFill(bytes, at + RangesAt, at + size - 8, frame->ranges)))
                 entry = decoded(candidate, *frame);
