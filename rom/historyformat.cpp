@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <cstring>
+#include <limits>
 
 // Every entry is framed so that it can be found from either end and checked on its own:
 //   "TVHE"  size:u32  kind:u8  payload  crc32:u32  size:u32
@@ -127,9 +128,10 @@ qint64 rangeAfter(QByteArrayView bytes, qint64 at) {
     return to <= bytes.size() ? to : -1;
 }
 
-// Whether `count` ranges fill the bytes from `at` to `end` exactly.
-bool rangesFill(QByteArrayView bytes, qint64 at, qint64 end, quint32 count) {
+// Whether `count` ranges fill the bytes from `at` to `end` exactly; `walked` counts those read.
+bool rangesFill(QByteArrayView bytes, qint64 at, qint64 end, quint32 count, qint64* walked) {
     for (quint32 k = 0; k < count; ++k) {
+        ++*walked;
         at = rangeAfter(bytes, at);
         if (at < 0 || at > end)
             return false;
@@ -213,6 +215,58 @@ private:
     std::vector<uLong> m_shifts;
 };
 
+// The ranges of records, read as chains: each range leads to the one after it. A record's ranges
+// fill it when the chain from its first ends at its checksum after as many as it counts. Frames
+// nested around one long chain that none of them ends on would make walking it for each
+// quadratic, so once a file's worth of ranges has been walked (whole records walk at most one
+// for every 8 bytes), every position gets its distance to the end of its chain and a skip
+// pointer, with which the first link at or past a position is found in logarithmic time.
+class RangeChains {
+public:
+    explicit RangeChains(QByteArrayView bytes) : m_bytes(bytes) {}
+    bool fill(qint64 from, qint64 end, quint32 count) {
+        if (m_depth.empty() && m_walked > m_bytes.size() / 4 &&
+            m_bytes.size() < std::numeric_limits<quint32>::max())
+            index();
+        if (m_depth.empty())
+            return rangesFill(m_bytes, from, end, count, &m_walked);
+        qint64 at = from;
+        while (at < end) {
+            const qint64 skip = m_skip[at];
+            at = skip > at && skip <= end ? skip : rangeAfter(m_bytes, at);
+            if (at < 0)
+                return false;
+        }
+        return at == end && m_depth[from] - m_depth[end] == count;
+    }
+
+private:
+    // Every link goes further on, so positions are indexed from the end back. A skip goes to the
+    // parent, or past the parent's skip and the one after it when those two span equal numbers
+    // of links: skew-binary skips, which reach any link on in a logarithmic number of steps.
+    void index() {
+        const qint64 size = m_bytes.size();
+        m_depth.assign(size + 1, 0);
+        m_skip.resize(size + 1);
+        for (qint64 at = size; at >= 0; --at) {
+            const qint64 up = rangeAfter(m_bytes, at);
+            if (up < 0) {
+                m_skip[at] = quint32(at);
+                continue;
+            }
+            const quint32 far = m_skip[up];
+            m_depth[at] = m_depth[up] + 1;
+            m_skip[at] = m_depth[up] - m_depth[far] == m_depth[far] - m_depth[m_skip[far]]
+                             ? m_skip[far]
+                             : quint32(up);
+        }
+    }
+    QByteArrayView m_bytes;
+    qint64 m_walked = 0;
+    std::vector<quint32> m_depth; // links to the end of the chain, by position
+    std::vector<quint32> m_skip;
+};
+
 } // namespace
 
 QByteArray HistoryHeader() {
@@ -256,9 +310,10 @@ qint64 TrailingEntryLength(QByteArrayView tail) {
 
 std::optional<HistoryEntry> DecodeEntry(QByteArrayView bytes) {
     const auto frame = frameOf(bytes);
+    qint64 walked = 0;
     if (!frame || storedCrc(bytes) != crcOf(bytes.data(), bytes.size() - 8) ||
         (frame->kind == RecordKind &&
-         !rangesFill(bytes, RangesAt, bytes.size() - 8, frame->ranges)))
+         !rangesFill(bytes, RangesAt, bytes.size() - 8, frame->ranges, &walked)))
         return std::nullopt;
     return decoded(bytes, *frame);
 }
@@ -275,6 +330,7 @@ HistoryLog ParseHistory(QByteArrayView bytes) {
         return log;
     const QByteArrayView magic(EntryMagic, 4);
     StretchCrc crc(bytes);
+    RangeChains chains(bytes);
     qint64 at = HistoryHeaderSize;
     while (at < bytes.size()) {
         const qint64 size =
@@ -285,7 +341,7 @@ HistoryLog ParseHistory(QByteArrayView bytes) {
             const auto frame = frameOf(candidate);
             if (frame && storedCrc(candidate) == crc.of(at, at + size - 8) &&
                 (frame->kind == MarkKind ||
-                 rangesFill(bytes, at + RangesAt, at + size - 8, frame->ranges)))
+                 chains.fill(at + RangesAt, at + size - 8, frame->ranges)))
                 entry = decoded(candidate, *frame);
         }
         if (!entry) {
