@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <limits>
+#include <unordered_map>
 
 // Every entry is framed so that it can be found from either end and checked on its own:
 //   "TVHE"  size:u32  kind:u8  payload  crc32:u32  size:u32
@@ -331,6 +332,9 @@ HistoryLog ParseHistory(QByteArrayView bytes) {
     const QByteArrayView magic(EntryMagic, 4);
     StretchCrc crc(bytes);
     RangeChains chains(bytes);
+    // The newest record of each number, by index, made the first time a mark is not of the last
+    // record (a mark follows its record): searching back for every such mark would be quadratic.
+    std::unordered_map<quint32, size_t> newest;
     qint64 at = HistoryHeaderSize;
     while (at < bytes.size()) {
         const qint64 size =
@@ -355,15 +359,22 @@ HistoryLog ParseHistory(QByteArrayView bytes) {
         at += size;
         const quint32 number = entry->record.number;
         log.lastNumber = std::max(log.lastNumber, number);
+        std::vector<HistoryRecord>& records = log.records;
         if (!entry->mark) {
-            log.records.push_back(std::move(entry->record));
+            if (!newest.empty())
+                newest[number] = records.size();
+            records.push_back(std::move(entry->record));
             continue;
         }
-        for (auto it = log.records.rbegin(); it != log.records.rend(); ++it)
-            if (it->number == number) {
-                it->state = entry->record.state;
-                break;
-            }
+        if (!records.empty() && records.back().number == number) {
+            records.back().state = entry->record.state;
+            continue;
+        }
+        if (newest.empty())
+            for (size_t k = 0; k < records.size(); ++k)
+                newest[records[k].number] = k;
+        if (const auto found = newest.find(number); found != newest.end())
+            records[found->second].state = entry->record.state;
     }
     return log;
 }
