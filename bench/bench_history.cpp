@@ -1,14 +1,16 @@
 // What the history costs: opening an image whose history holds many records, against the same
-// image without one, and listing every record.
+// image without one, listing every record, and reading a history made to be slow to read.
 #include "session.h"
 
 #include "cli/commands.h"
 #include "enemies/enemyrecord.h"
 #include "rom/historyformat.h"
 
+#include <QtEndian>
 #include <QTextStream>
 
 #include <benchmark/benchmark.h>
+#include <zlib.h>
 
 namespace {
 
@@ -28,12 +30,66 @@ QByteArray historyOf(const QByteArray& image, int count) {
     return history;
 }
 
-// The usual image twice: alone, and with a history of `Records` saves beside it. The history
-// records changes that the image does not hold, as undone saves would leave it; listing does not
-// mind, and opening reads only its end.
+void putU32(QByteArray& bytes, qint64 at, quint32 v) {
+    qToLittleEndian(v, bytes.data() + at);
+}
+
+// Frames nested around one another in the `length` bytes from `at`: their starts fill the first
+// quarter, 64 bytes apart, and their ends the last. Each is whole but for its ranges: the first
+// leads into the zeros of the middle, which chain on as empty ranges past its end. Reading meets
+// one long frame after another whose checksum holds, each walking the same zeros.
+void putNestedFrames(QByteArray& history, qint64 at, qint64 length) {
+    constexpr qint64 Slot = 64;
+    const qint64 count = length / (4 * Slot), middle = at + length / 2;
+    for (qint64 k = 0; k < count; ++k) {
+        const qint64 from = at + k * Slot, to = at + length - k * Slot;
+        history.replace(from, 4, "TVHE");
+        putU32(history, from + 4, quint32(to - from));
+        history[from + 8] = 'T';
+        history[from + 25] = char(MadeBy::Editor);
+        putU32(history, from + 30, 0xffffffff); // ranges
+        putU32(history, from + 38, quint32((middle - (from + 34) - 8) / 2));
+        putU32(history, to - 4, quint32(to - from));
+    }
+    for (qint64 k = count; k-- > 0;) {
+        const qint64 from = at + k * Slot, to = at + length - k * Slot;
+        const auto* data = reinterpret_cast<const Bytef*>(history.constData() + from);
+        putU32(history, to - 8, quint32(crc32_z(0, data, size_t(to - 8 - from))));
+    }
+}
+
+// A history made to be slow to read, 2 MiB: records, then marks of a record that is not there
+// and one of the last record; then nested frames (above); then a frame every 16 bytes whose sizes
+// at both ends claim half of what is left, which ends the file damaged, so that it is read whole.
+QByteArray craftedHistory() {
+    constexpr qint64 Size = 2 << 20, RecordsEnd = 96 << 10, MarksEnd = 256 << 10;
+    constexpr qint64 Nested = 1 << 20;
+    QByteArray history = HistoryHeader();
+    quint32 last = 0;
+    while (history.size() < RecordsEnd)
+        history += EncodeRecord({.number = ++last, .time = 1765267200000, .ranges = {}});
+    while (history.size() < MarksEnd)
+        history += EncodeMark(0, HistoryState::Done);
+    history += EncodeMark(last, HistoryState::Done);
+    const qint64 nestedAt = history.size();
+    history.append(Nested, '\0');
+    putNestedFrames(history, nestedAt, Nested);
+    const qint64 claimed = (Size - history.size()) / 2 / 16 * 16;
+    QByteArray frame("TVHE\0\0\0\0T\1\0\0\0\0\0\0", 16);
+    putU32(frame, 4, quint32(claimed));
+    putU32(frame, 12, quint32(claimed));
+    while (history.size() + 16 <= Size)
+        history += frame;
+    return history;
+}
+
+// The usual image three times: alone, with a history of `Records` saves beside it, and with
+// craftedHistory(). The saves record changes that the image does not hold, as undone saves would
+// leave it; listing does not mind, and opening reads only its end.
 struct Images {
     QString plain;
     QString kept;
+    QString crafted; // beside craftedHistory()
 };
 
 const Images& images() {
@@ -41,8 +97,10 @@ const Images& images() {
         const BenchFolder& folder = BenchSession::get().folder();
         const QByteArray image = UsualImageBytes();
         Images i{folder.write(QStringLiteral("plain.nes"), image),
-                 folder.write(QStringLiteral("kept.nes"), image)};
+                 folder.write(QStringLiteral("kept.nes"), image),
+                 folder.write(QStringLiteral("crafted.nes"), image)};
         folder.write(QStringLiteral("kept.nes.history"), historyOf(image, Records));
+        folder.write(QStringLiteral("crafted.nes.history"), craftedHistory());
         return i;
     }();
     return made;
@@ -70,6 +128,21 @@ void ListHistory(benchmark::State& state) {
     }
 }
 
+// info reads the end of the history, and since that is damaged, the whole of it.
+void InfoOfCraftedHistory(benchmark::State& state) {
+    const QString path = images().crafted;
+    for (auto _ : state) {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        Io io{outStream, errStream};
+        if (RunCli({QStringLiteral("tolvane-cli"), QStringLiteral("info"), path}, io) != 0)
+            state.SkipWithError("info failed");
+        errStream.flush();
+        if (!err.isEmpty())
+            state.SkipWithError("info warned of the history");
+    }
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(OpenImage, plain, false)
@@ -81,3 +154,7 @@ BENCHMARK_CAPTURE(OpenImage, kept, true)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(ListHistory)->Name("history/10000_records")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(InfoOfCraftedHistory)
+    ->Name("history/crafted_2MiB")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

@@ -64,5 +64,6 @@ struct HistoryLog {
     qint64 damaged = 0; // bytes that were no whole entry, skipped
     quint32 lastNumber = 0;
 };
-// Damaged or cut-short entries are skipped, so that one bad stretch loses nothing around it.
+// Damaged or cut-short entries are skipped, so that one bad stretch loses nothing around it. The
+// cost is linear in the size of `bytes`, however they were made.
 HistoryLog ParseHistory(QByteArrayView bytes);

@@ -14,7 +14,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QtEndian>
 #include <QTest>
+
+#include <zlib.h>
 
 namespace {
 
@@ -87,6 +90,36 @@ struct Saved {
 
 QJsonObject changeOf(const QJsonObject& record, int k) {
     return record[QStringLiteral("changes")].toArray().at(k).toObject();
+}
+
+void putU32(QByteArray& bytes, qint64 at, quint32 v) {
+    qToLittleEndian(v, bytes.data() + at);
+}
+
+// Bytes that only look like entries, as a crafted history holds them: frames every 16 bytes whose
+// sizes at both ends claim half of the stretch, their checksums wrong; or frames nested around one
+// another whose checksums hold, but whose first range leads into zeros that run on past their end.
+QByteArray lookalikes(bool nested) {
+    constexpr qint64 Length = 64 << 10;
+    QByteArray bytes(Length, '\0');
+    for (qint64 at = 0; !nested && at < Length; at += 16) {
+        bytes.replace(at, 9, "TVHE\0\0\0\0T", 9);
+        bytes[at + 9] = char(MadeBy::Editor); // of the frame 16 bytes before
+        putU32(bytes, at + 4, Length / 2);
+        putU32(bytes, at + 12, Length / 2);
+    }
+    for (qint64 from = Length / 4 - 64; nested && from >= 0; from -= 64) { // the innermost first
+        const qint64 to = Length - from;
+        bytes.replace(from, 9, "TVHE\0\0\0\0T", 9);
+        putU32(bytes, from + 4, quint32(to - from));
+        bytes[from + 25] = char(MadeBy::Editor);
+        putU32(bytes, from + 30, 0xffffffff); // ranges
+        putU32(bytes, from + 38, quint32((Length / 2 - from - 42) / 2));
+        putU32(bytes, to - 4, quint32(to - from));
+        const auto* covered = reinterpret_cast<const Bytef*>(bytes.constData() + from);
+        putU32(bytes, to - 8, quint32(crc32_z(0, covered, size_t(to - 8 - from))));
+    }
+    return bytes;
 }
 
 } // namespace
@@ -369,31 +402,61 @@ void tst_History::cutShortSaveAtOpening() {
 
 void tst_History::damagedHistory_data() {
     QTest::addColumn<QString>("damage");
-    QTest::addColumn<int>("listed"); // the records history lists afterwards
-    QTest::newRow("random bytes appended") << "append" << 3;
-    QTest::newRow("last mark cut short") << "cut" << 3; // the rename is found whole and marked
-    QTest::newRow("middle record damaged") << "middle" << 2;
+    QTest::addColumn<QString>("states"); // of the records history lists afterwards
+    QTest::newRow("random bytes appended") << "append"
+                                           << "done done done";
+    // The rename is found whole, and marked again.
+    QTest::newRow("last mark cut short") << "cut"
+                                         << "done done done";
+    QTest::newRow("middle record damaged") << "middle"
+                                           << "done done";
+    // Before the rename, a long record that a mark after the rename's rolls back (the rename's
+    // mark again ends the file): past the crafted frames, its checksum is worked out in parts
+    // and its ranges followed by skips.
+    QTest::newRow("crafted claims, long record") << "claims"
+                                                 << "done done rolled back done";
+    QTest::newRow("crafted claims, long record damaged") << "claims damaged"
+                                                         << "done done done";
+    QTest::newRow("crafted nested frames, long record") << "nested"
+                                                        << "done done rolled back done";
 }
 
 void tst_History::damagedHistory() {
     QFETCH(QString, damage);
-    QFETCH(int, listed);
+    QFETCH(QString, states);
     Saved s;
     const QString path = s.path() + QStringLiteral(".history");
     QByteArray history = FileBytes(path);
-    if (damage == QLatin1String("append"))
+    if (damage == QLatin1String("append")) {
         history += QByteArray::fromHex("54564845ffff0000deadbeef0102");
-    else if (damage == QLatin1String("cut"))
+    } else if (damage == QLatin1String("cut")) {
         history.chop(5);
-    else
+    } else if (damage == QLatin1String("middle")) {
         history[history.indexOf("TVHE", 100) + 20] ^= 0x40; // inside the import's record
+    } else {
+        // Numbered 0, it leaves the next number as it was.
+        HistoryRecord rolledBack{.number = 0, .ranges = {}};
+        for (int k = 0; k < 8; ++k) {
+            const QByteArray entry = s.states[0].mid(EnemyEntryOffset(k), EnemyFormat.size);
+            rolledBack.ranges.push_back({EnemyEntryOffset(k), entry, entry});
+        }
+        QByteArray record = EncodeRecord(rolledBack);
+        if (damage.endsWith(QLatin1String(" damaged")))
+            record[record.size() - 9] ^= 0x01; // the last byte its checksum covers
+        const qint64 rename = history.size() - 22 - TrailingEntryLength(history.chopped(22));
+        history.insert(rename, lookalikes(damage.startsWith(QLatin1String("nested"))) + record);
+        history += EncodeMark(0, HistoryState::RolledBack) + EncodeMark(3, HistoryState::Done);
+    }
     PutFile(path, history);
     const CliRun shown = RunTool({QStringLiteral("history"), s.path(), QStringLiteral("--json")});
-    QCOMPARE(QJsonDocument::fromJson(shown.out.toUtf8()).array().size(), listed);
+    QStringList listed;
+    for (const QJsonValue record : QJsonDocument::fromJson(shown.out.toUtf8()).array())
+        listed << record[QStringLiteral("state")].toString();
+    QCOMPARE(listed.join(QLatin1Char(' ')), states);
     // The next save goes on after the damage, numbered after the newest record.
     QCOMPARE(RunTool({QStringLiteral("undo"), s.path()}).code, 0);
     const QJsonArray records = s.history();
-    QCOMPARE(records.size(), listed + 1);
+    QCOMPARE(records.size(), listed.size() + 1);
     QCOMPARE(records.last().toObject().value(QStringLiteral("number")).toInt(), 4);
     QCOMPARE(s.disk.bytes(), s.states[2]);
 }
