@@ -92,19 +92,6 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error, qin
     }
 }
 
-namespace {
-
-// Where a write to `path` lands: a link is followed to its target, as the shell's redirection
-// follows it, even when nothing stands there yet.
-QString followLinks(const QString& path) {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 16 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.filePath();
-}
-
-} // namespace
-
 bool IsStandardOutput(const QString& path) {
     return path.isEmpty() || path == QLatin1String("-");
 }
@@ -162,7 +149,8 @@ bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* 
     }
     // Every regular file, wherever it lies (/dev/shm, or behind /dev/stdout), is replaced whole,
     // keeping the permissions of the file it replaces.
-    const QString target = followLinks(path);
+    // Where a write lands: through a link to its target, as the shell's redirection goes.
+    const QString target = FollowLinks(path);
     NewFile file(target);
     if (file.open(PermissionsAtPath(target)) && file.write(bytes.constData(), bytes.size()) &&
         file.commit())

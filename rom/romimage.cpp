@@ -25,20 +25,15 @@ std::unique_ptr<RomImage> OpenRomImage(const QString& path, Outcome* fault) {
     return std::make_unique<RomImage>(path, *file);
 }
 
-namespace {
-
-// The file that `path` leads to, through any links at it; `path` itself when it is none.
-QString followLinks(const QString& path) {
+QString FollowLinks(const QString& path) {
     QFileInfo info(path);
     for (int depth = 0; depth < 40 && info.isSymbolicLink(); ++depth)
         info.setFile(info.symLinkTarget());
     return info.isSymbolicLink() ? path : info.filePath();
 }
 
-} // namespace
-
 RomImage::RomImage(const QString& path, OpenedFile file)
-    : m_path(path), m_filePath(file.identity ? followLinks(path) : path), m_file(file.handle),
+    : m_path(path), m_filePath(file.identity ? FollowLinks(path) : path), m_file(file.handle),
       m_readOnly(file.readOnly), m_identity(file.identity) {}
 
 RomImage::~RomImage() {

@@ -151,6 +151,10 @@ private:
 // SystemCall of Operation::Read).
 std::unique_ptr<RomImage> OpenRomImage(const QString& path, Outcome* fault);
 
+// The file that `path` leads to through the symbolic links at it, even when nothing stands there
+// yet; `path` itself when it is no link, or a loop of them.
+QString FollowLinks(const QString& path);
+
 // Upper-case hexadecimal without prefix or leading zeros, the one form every hexadecimal text of
 // the program builds on: "1810".
 QString HexDigits(qint64 value);
