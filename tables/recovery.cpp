@@ -81,6 +81,7 @@ Recovery RecoverPending(RomImage& rom, HistoryFile& history) {
     } catch (const RomError& e) {
         r.fault = e.outcome();
         r.action = RecoveryAction::Reported;
+        r.held = RecoveryHeld::Failed;
         r.torn = tornNow(rom, r.record);
         return r;
     }
@@ -121,8 +122,5 @@ Recovery RecoverImage(RomImage& rom, bool write) {
     HistoryFile history(rom);
     if (Outcome opened = history.open(); opened.failed())
         return reported(RecoveryHeld::Failed, opened);
-    r = RecoverPending(rom, history);
-    if (r.action == RecoveryAction::Reported)
-        r.held = RecoveryHeld::Failed;
-    return r;
+    return RecoverPending(rom, history);
 }
