@@ -33,7 +33,7 @@ HistoryTail tailOf(const HistoryLog& log) {
 Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* missing) {
     int error = 0;
     const auto unreadable = [&](qint64 version = NotAHistory) {
-        return Outcome{.fault = Fault::HistoryUnreadable, .value = version, .error = error};
+        return Outcome{.fault = Fault::HistoryUnreadable, .version = version, .error = error};
     };
     const QByteArray header = HistoryHeader();
     const auto start = readAt(file, 0, std::min<qint64>(size, HistoryHeaderSize), &error);
@@ -173,7 +173,7 @@ HistoryReading ReadHistory(const QString& historyPath, bool tailOnly) {
     reading.log = ParseHistory(*whole);
     if (reading.log.foreign ||
         (reading.log.version != HistoryVersion && whole->size() >= HistoryHeaderSize))
-        return fail(Outcome{.value = reading.log.foreign ? NotAHistory : reading.log.version});
+        return fail(Outcome{.version = reading.log.foreign ? NotAHistory : reading.log.version});
     reading.tail = tailOf(reading.log);
     return reading;
 }

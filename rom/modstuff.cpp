@@ -30,7 +30,7 @@ namespace {
     o.fault = fault;
     o.operation = operation;
     o.offset = offset;
-    o.value = value;
+    o.word = value;
     throw RomError(kind, o);
 }
 

@@ -68,7 +68,7 @@ namespace modStuff {
 QString ReadName(RomImage& rom, qint32 pointer) {
     const qint64 offset = qint64(pointer) - PointerBias;
     Outcome why;
-    why.value = pointer;
+    why.pointer = pointer;
     if (offset < 0) {
         why.fault = Fault::PointerBeforeStart;
         throw RomError(RomError::Kind::BadOffset, why);

@@ -25,9 +25,9 @@ enum class Fault {
     BeforeStart,        // a negative offset
     OpenForReading,     // a write into a file open for reading only
     OffsetTooLarge,     // a primitive's offset whose last byte leaves the 32-bit range
-    WordTooLarge,       // WriteWord of `value`, which does not fit in 16 bits
-    PointerBeforeStart, // the name pointer `value` lies before the file
-    NameTooLong,        // the name at pointer `value` runs on past MaxNameLength characters
+    WordTooLarge,       // WriteWord of `word`, which does not fit in 16 bits
+    PointerBeforeStart, // the name pointer `pointer` lies before the file
+    NameTooLong,        // the name at pointer `pointer` runs on past MaxNameLength characters
     BitStringTooLarge,  // the bit string `text` does not fit in 32 bits
     NotAFile,           // `file` is `node`, not a regular file
     // The backup of `file` at `other`: `error`, `node`, or `changed` when the path no longer
@@ -40,17 +40,19 @@ enum class Fault {
     ShortFile,     // the entry lies at `first`..`last`, but the file is `length` bytes long
     ChangedOnDisk, // the parts in `landed` changed in the file since they were read
     NoSuchEntry,
-    BadValue, // `field` (a control's caption or a cell's column) holds `text`; see `kind`
-    Locked,   // another writer holds the image for longer than a writer waits
-    // Renames: the name of `entry` at pointer `value`, offset `offset`.
+    // `field` (a control's caption or a cell's column) holds `text`, which `kind` does not take:
+    // a number runs from 0 to `upper`.
+    BadValue,
+    Locked, // another writer holds the image for longer than a writer waits
+    // Renames: the name of `entry` at pointer `pointer`, offset `offset`.
     NamePointerNoOffset,
     NameRunsOn,
     NamePastEnd,    // the file is `length` bytes long
-    NameCharacter,  // `text` is the character, `first` its position from 1
+    NameCharacter,  // `text` is the character, `position` its place in the name from 1
     NameLonger,     // `text` is the new name, `other` the old one
     NameIntoRecord, // writing `text` would overwrite `field`, the record at `first`
-    // An import's rows: `entry` is given twice, the first time on line `value`; the item `text`
-    // does not exist (items run to `value`); the name of `entry` is not written without --names.
+    // An import's rows: `entry` is given twice, the first time on line `line`; the item `text`
+    // does not exist (items run to `upper`); the name of `entry` is not written without --names.
     RepeatedEntry,
     NoSuchItem,
     NameNotWritten,
@@ -64,16 +66,16 @@ enum class Fault {
     // The writes went in, but the sync failed and the old bytes could not be put back.
     NotSynced,
     // The history of `file` at `other` could not be read or written: `error`, `node`; with
-    // neither, it is no history (`value` NotAHistory) or one of another version, `value`.
+    // neither, it is no history (`version` NotAHistory) or one of another version, `version`.
     HistoryNotWritten,
     HistoryUnreadable,
-    // An undo of record `value`: the bytes of the parts in `landed` are no longer those it left.
+    // An undo of record `record`: the bytes of the parts in `landed` are no longer those it left.
     UndoOverwritten,
-    NoSuchRecord,  // `value` is not a record of the history, or none is left to undo (0)
-    RecordNotDone, // record `value` never went in whole, so there is nothing of it to undo
+    NoSuchRecord,  // `record` is not a record of the history, or none is left to undo (0)
+    RecordNotDone, // record `record` never went in whole, so there is nothing of it to undo
 };
 
-// HistoryUnreadable's `value` for a file that does not begin as a history does.
+// HistoryUnreadable's `version` for a file that does not begin as a history does.
 inline constexpr qint64 NotAHistory = -1;
 
 // What an image call was doing when it failed.
@@ -118,7 +120,15 @@ struct Outcome {
     qint64 first = 0;
     qint64 last = 0;
     qint64 length = 0;
-    qint64 value = 0;
+    // Each of these means one thing, whichever fault carries it.
+    qint64 word = 0;     // a value written as a 16-bit word
+    qint64 pointer = 0;  // a name pointer, as the table stores it
+    qint64 upper = 0;    // the largest value a field or a choice takes
+    qint64 line = 0;     // a line of an input file, from 1
+    qint64 column = 0;   // a column of that line, from 1
+    qint64 position = 0; // a character's place in a name, from 1
+    qint64 version = 0;  // a history's version
+    qint64 record = 0;   // a record of the history, by its number
     int error = 0;
     QList<Landed> landed{};
     QList<NameChange> names{};

@@ -192,14 +192,14 @@ Outcome PlanUndo(RomImage& rom, RecordReader& reader, const std::vector<HistoryR
                 : r.state == HistoryState::Done && status[k].standing && r.madeBy != MadeBy::Undo)
             chosen = &r;
     }
-    Outcome refused{.file = rom.path(), .value = number};
+    Outcome refused{.file = rom.path(), .record = number};
     const auto refuse = [&](Fault fault) {
         refused.fault = fault;
         return refused;
     };
     if (!chosen)
         return refuse(Fault::NoSuchRecord);
-    refused.value = chosen->number;
+    refused.record = chosen->number;
     if (chosen->state != HistoryState::Done)
         return refuse(Fault::RecordNotDone);
 

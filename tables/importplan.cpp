@@ -71,7 +71,7 @@ ImportPlan PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
         why.entry = entry;
         if (lineOfIndex.contains(index)) {
             why.fault = Fault::RepeatedEntry;
-            why.value = lineOfIndex[index];
+            why.line = lineOfIndex[index];
             errors << at(indexCell, why);
             continue;
         }
@@ -108,7 +108,7 @@ ImportPlan PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
             if (!keepItem) {
                 why.fault = Fault::NoSuchItem;
                 why.text = (*texts)[itemAt];
-                why.value = item->field->upper();
+                why.upper = item->field->upper();
                 errors << at(row.cells[item->name], why);
                 continue;
             }

@@ -13,8 +13,7 @@ std::optional<QByteArray> EncodeNameText(const QString& text, Outcome* why) {
         if (code > 0x7F) {
             why->fault = Fault::NameCharacter;
             why->text = QString::fromUcs4(&code, 1);
-            why->value = code;
-            why->first = k + 1;
+            why->position = k + 1;
             return std::nullopt;
         }
         bytes.append(char(code + 0x80));
@@ -28,7 +27,7 @@ Outcome PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
     const qint64 offset = qint64(holder.pointer) - PointerBias;
     Outcome refused;
     refused.entry = holder.entry;
-    refused.value = holder.pointer;
+    refused.pointer = holder.pointer;
     refused.offset = offset;
     refused.text = text;
     const auto refuse = [&](Fault fault) {

@@ -61,7 +61,7 @@ Outcome PlanEntrySave(RomImage& rom, const TableFormat& format, int index, const
             refused.kind = ValueKind(f.kind);
             refused.field = QLatin1String(f.caption);
             refused.text = text.left(40);
-            refused.value = f.upper();
+            refused.upper = f.upper();
             return refused;
         }
         values.push_back(*value);

@@ -29,7 +29,7 @@ bool checkCell(const Column& c, Table table, const QString& raw, QString* text, 
     why->fault = Fault::BadValue;
     why->field = c.name;
     why->text = raw;
-    why->value = c.upper;
+    why->upper = c.upper;
     switch (c.kind) {
     case ColumnKind::Name:
     case ColumnKind::ItemName:
@@ -40,7 +40,7 @@ bool checkCell(const Column& c, Table table, const QString& raw, QString* text, 
         const int index = trimmed.toInt(&ok);
         *text = number(index);
         why->kind = ValueKind::Index;
-        why->value = EntryCount(table) - 1;
+        why->upper = EntryCount(table) - 1;
         return ok && index >= 0 && index < EntryCount(table) &&
                !trimmed.startsWith(QLatin1Char('+'));
     }

@@ -81,11 +81,11 @@ QString inputReason(const Outcome& o) {
     case Fault::BadValue:
         return ValueText(o);
     case Fault::RepeatedEntry:
-        return QStringLiteral("%1 is already given on line %2").arg(o.entry).arg(o.value);
+        return QStringLiteral("%1 is already given on line %2").arg(o.entry).arg(o.line);
     case Fault::NoSuchItem:
         return QStringLiteral("there is no item %1; items run from 0 to %2")
             .arg(o.text)
-            .arg(o.value);
+            .arg(o.upper);
     case Fault::NameNotWritten:
         return QStringLiteral("the name of %1 is not written; give --names to write it")
             .arg(o.entry);
@@ -228,13 +228,13 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::WordTooLarge:
         return QStringLiteral("Write word at offset %1: overflow, %2 does not fit in 16 bits.")
             .arg(HexOffset(o.offset))
-            .arg(o.value);
+            .arg(o.word);
     case Fault::PointerBeforeStart:
         return QStringLiteral("Name pointer %1 lies before the start of the file.")
-            .arg(HexDigits(o.value));
+            .arg(HexDigits(o.pointer));
     case Fault::NameTooLong:
         return QStringLiteral("Name at pointer %1: overflow, more than %2 characters.")
-            .arg(HexDigits(o.value))
+            .arg(HexDigits(o.pointer))
             .arg(MaxNameLength);
     case Fault::BitStringTooLarge:
         return QStringLiteral("Bit string \"%1\": overflow, the value does not fit in 32 bits.")
@@ -307,16 +307,16 @@ QString ValueText(const Outcome& o) {
         return QStringLiteral("the %1 flag \"%2\" is neither 0 nor 1").arg(o.field, o.text);
     case ValueKind::Index:
         return QStringLiteral("the index \"%1\" is not a whole number from 0 to %2")
-            .arg(o.text, QString::number(o.value));
+            .arg(o.text, QString::number(o.upper));
     case ValueKind::Number:
         break;
     }
     return QStringLiteral("the %1 \"%2\" is not a number from 0 to %3")
-        .arg(o.field, o.text, QString::number(o.value));
+        .arg(o.field, o.text, QString::number(o.upper));
 }
 
 QString RenameText(const Outcome& o) {
-    const QString pointer = HexDigits(o.value);
+    const QString pointer = HexDigits(o.pointer);
     switch (o.fault) {
     case Fault::NamePointerNoOffset:
         return QStringLiteral("the name pointer %1 has no offset in the file: pointers below 7FF0 "
@@ -333,7 +333,8 @@ QString RenameText(const Outcome& o) {
     case Fault::NameCharacter:
         return QStringLiteral("the character \"%1\" (U+%2) at position %3 cannot be written: "
                               "name text holds only the codes 0x00 to 0x7F")
-            .arg(o.text, HexDigits(o.value).rightJustified(4, u'0'), QString::number(o.first));
+            .arg(o.text, HexDigits(o.text.toUcs4().value(0)).rightJustified(4, u'0'),
+                 QString::number(o.position));
     case Fault::NameLonger:
         // One arg() call for all: a name may itself hold "%1".
         return QStringLiteral("\"%1\" is %2 characters long, but the name it replaces at pointer "
@@ -415,17 +416,17 @@ QString HistoryReasonText(const Outcome& o) {
             .arg(history, SystemText(o.error));
     if (o.node != NodeKind::Other || o.changed)
         return QStringLiteral("its history %1 cannot be read: %2").arg(history, NodeText(o.node));
-    if (o.value == NotAHistory)
+    if (o.version == NotAHistory)
         return QStringLiteral("%1 is not a Tolvane history, so it is left as it is").arg(history);
-    if (o.value > qint64(HistoryVersion))
+    if (o.version > qint64(HistoryVersion))
         return QStringLiteral("its history %1 was written by a newer version of Tolvane (history "
                               "version %2)")
             .arg(history)
-            .arg(o.value);
+            .arg(o.version);
     return QStringLiteral("its history %1 is of history version %2, which this version of Tolvane "
                           "does not read, so it is left as it is")
         .arg(history)
-        .arg(o.value);
+        .arg(o.version);
 }
 
 QString RecoveryProblemText(const Outcome& o) {
@@ -516,12 +517,12 @@ QString UndoRefusedText(const Outcome& o) {
     QString why;
     switch (o.fault) {
     case Fault::NoSuchRecord:
-        why = o.value == 0 ? QStringLiteral("its history holds no save left to undo")
-                           : QStringLiteral("its history has no record %1").arg(o.value);
+        why = o.record == 0 ? QStringLiteral("its history holds no save left to undo")
+                            : QStringLiteral("its history has no record %1").arg(o.record);
         break;
     case Fault::RecordNotDone:
         why = QStringLiteral("record %1 never went in whole, so there is nothing of it to undo")
-                  .arg(o.value);
+                  .arg(o.record);
         break;
     case Fault::HistoryUnreadable:
         why = HistoryReasonText(o);
@@ -544,7 +545,7 @@ QString UndoRefusedText(const Outcome& o) {
                    : QStringLiteral("%1 no longer hold what record %2 wrote: a later save or "
                                     "another program changed them"))
                   .arg(listed(parts))
-                  .arg(o.value);
+                  .arg(o.record);
         break;
     }
     default:

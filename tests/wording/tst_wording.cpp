@@ -31,7 +31,7 @@ Outcome bad(ValueKind kind, const char* field, const char* text) {
             .entry = Item,
             .field = u8(field),
             .text = u8(text),
-            .value = 255};
+            .upper = 255};
 }
 
 Outcome entry(Fault fault) {
@@ -64,7 +64,7 @@ void tst_Wording::texts_data() {
         .fault = Fault::BackupNotMade, .file = File, .other = File + QStringLiteral(".bak")};
     const auto rename = [&](Fault fault) {
         return Outcome{
-            .fault = fault, .entry = Item, .text = Bread, .offset = 0x20, .value = 0x8010};
+            .fault = fault, .entry = Item, .text = Bread, .offset = 0x20, .pointer = 0x8010};
     };
 
     // The image layer's errors.
@@ -96,13 +96,13 @@ void tst_Wording::texts_data() {
                                   .offset = 0x7FFFFFFF})
         << u8("Write byte at offset 0x7FFFFFFF: overflow, the offset is too large.");
     QTest::newRow("word too large")
-        << ImageErrorText(Outcome{.fault = Fault::WordTooLarge, .offset = 20, .value = 65536})
+        << ImageErrorText(Outcome{.fault = Fault::WordTooLarge, .offset = 20, .word = 65536})
         << u8("Write word at offset 0x14: overflow, 65536 does not fit in 16 bits.");
     QTest::newRow("pointer before the start")
-        << ImageErrorText(Outcome{.fault = Fault::PointerBeforeStart, .value = 0x1234})
+        << ImageErrorText(Outcome{.fault = Fault::PointerBeforeStart, .pointer = 0x1234})
         << u8("Name pointer 1234 lies before the start of the file.");
     QTest::newRow("name too long")
-        << ImageErrorText(Outcome{.fault = Fault::NameTooLong, .value = 0x8000})
+        << ImageErrorText(Outcome{.fault = Fault::NameTooLong, .pointer = 0x8000})
         << u8("Name at pointer 8000: overflow, more than 32767 characters.");
     QTest::newRow("bit string")
         << ImageErrorText(
@@ -202,8 +202,7 @@ void tst_Wording::texts_data() {
               "overwrite item 0's record at 0x1810");
     name = rename(Fault::NameCharacter);
     name.text = QStringLiteral("\u00E9");
-    name.value = 0xE9;
-    name.first = 3;
+    name.position = 3;
     QTest::newRow("name character")
         << RenameText(name)
         << QStringLiteral("the character \"\u00E9\" (U+00E9) at position 3 cannot be written: name "
