@@ -9,6 +9,7 @@
 #include "windowkit/selectline.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
+#include "wording/windowtext.h"
 #include "wording/wording.h"
 
 #include <QComboBox>
@@ -152,8 +153,7 @@ void frmEnemy::LoadData() {
         loaded = false;
         EnemyTable.assign(EnemyCount, EnemyRecord{});
         ShownBytes.clear();
-        ShowMessage(this, QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("Cannot read the enemy table.\n%1").arg(ImageErrorText(e)));
+        ShowMessage(this, QMessageBox::Warning, windowTitle(), EnemyTableUnreadableText(e));
     }
     // The placeholders of a failed load are no data: nothing can be edited or saved until a load
     // succeeds.

@@ -9,6 +9,7 @@
 #include "windowkit/selectline.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
+#include "wording/windowtext.h"
 #include "wording/wording.h"
 
 #include <QCheckBox>
@@ -124,8 +125,7 @@ void frmItem::LoadData() {
         loaded = false;
         ItemTable.assign(ItemCount, ItemRecord{});
         ShownBytes.clear();
-        ShowMessage(this, QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("Cannot read the item table.\n%1").arg(ImageErrorText(e)));
+        ShowMessage(this, QMessageBox::Warning, windowTitle(), ItemTableUnreadableText(e));
     }
     // The placeholders of a failed load are no data: nothing can be edited or saved until a load
     // succeeds.
