@@ -2,6 +2,7 @@
 
 #include "fields/numbertext.h"
 #include "items/itemnames.h"
+#include "windowkit/editorframe.h"
 #include "windowkit/selectline.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
@@ -36,12 +37,7 @@ QComboBox* makeList(QWidget* parent, const char* name, int left, int top, int wi
 } // namespace
 
 frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmEnemy"));
-    setWindowTitle(QStringLiteral("Enemy Editor"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
-    FixClientSizeTwips(this, 4095, 5985);
+    FrameEditorWindow(this, "frmEnemy", QStringLiteral("Enemy Editor"), 4095, 5985);
 
     cboEnem = makeList(this, "cboEnem", 120, 120, 3855);
     txtHP = makeRow("Label1", QStringLiteral("HP:"), "txtHP", 480);
@@ -80,10 +76,7 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
     note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     PlaceTwips(note, 2760, 5160, 1215, 255);
 
-    cmdSave = new QPushButton(QStringLiteral("Save"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setAutoDefault(false);
-    PlaceTwips(cmdSave, 120, 5520, 1455, 375);
+    cmdSave = MakeSaveButton(this, 5520);
 
     Shown.emplace(ShownTable(this, EnemyFormat, cboEnem,
                              {{"pointer", txtNamePtr},

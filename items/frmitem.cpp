@@ -1,6 +1,7 @@
 #include "items/frmitem.h"
 
 #include "items/itemnames.h"
+#include "windowkit/editorframe.h"
 #include "windowkit/numericfield.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
@@ -13,12 +14,7 @@
 #include <QPushButton>
 
 frmItem::frmItem(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmItem"));
-    setWindowTitle(QStringLiteral("Item Editor"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
-    FixClientSizeTwips(this, 4440, 4200);
+    FrameEditorWindow(this, "frmItem", QStringLiteral("Item Editor"), 4440, 4200);
 
     cboItem = new QComboBox(this);
     cboItem->setObjectName(QStringLiteral("cboItem"));
@@ -48,10 +44,7 @@ frmItem::frmItem(QWidget* parent) : QDialog(parent) {
     chkLoid = makeCheck("chkLoid", QStringLiteral("Loid"), 1320, 3120);
     chkTeddy = makeCheck("chkTeddy", QStringLiteral("Teddy"), 1320, 3360);
 
-    cmdSave = new QPushButton(QStringLiteral("Save"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setAutoDefault(false);
-    PlaceTwips(cmdSave, 120, 3720, 1455, 375);
+    cmdSave = MakeSaveButton(this, 3720);
 
     for (QLineEdit* typedFour : {txtNamePtr, txtStr, txtEffOut, txtEffIn, txtCost})
         LimitTypedLength(typedFour, 4);
