@@ -2,14 +2,11 @@
 
 #include "fields/numbertext.h"
 #include "items/itemnames.h"
-#include "rom/modstuff.h"
-#include "rom/names.h"
-#include "windowkit/fieldcontrols.h"
-#include "windowkit/seams.h"
+#include "windowkit/editorframe.h"
 #include "windowkit/selectline.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
-#include "wording/wording.h"
+#include "wording/windowtext.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -40,12 +37,7 @@ QComboBox* makeList(QWidget* parent, const char* name, int left, int top, int wi
 } // namespace
 
 frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmEnemy"));
-    setWindowTitle(QStringLiteral("Enemy Editor"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
-    FixClientSizeTwips(this, 4095, 5985);
+    FrameEditorWindow(this, "frmEnemy", QStringLiteral("Enemy Editor"), 4095, 5985);
 
     cboEnem = makeList(this, "cboEnem", 120, 120, 3855);
     txtHP = makeRow("Label1", QStringLiteral("HP:"), "txtHP", 480);
@@ -84,24 +76,23 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
     note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     PlaceTwips(note, 2760, 5160, 1215, 255);
 
-    cmdSave = new QPushButton(QStringLiteral("Save"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setAutoDefault(false);
-    PlaceTwips(cmdSave, 120, 5520, 1455, 375);
+    cmdSave = MakeSaveButton(this, 5520);
 
-    FieldControls = BindFieldControls(EnemyFormat, {{"pointer", txtNamePtr},
-                                                    {"hp", txtHP},
-                                                    {"pp", txtPP},
-                                                    {"offense", txtOff},
-                                                    {"defense", txtDef},
-                                                    {"fight", txtFight},
-                                                    {"speed", txtSpeed},
-                                                    {"wisdom", txtWisdom},
-                                                    {"strength", txtStr},
-                                                    {"force", txtForce},
-                                                    {"experience", txtExp},
-                                                    {"money", txtMoney},
-                                                    {"item", cboItem}});
+    Shown.emplace(ShownTable(this, EnemyFormat, cboEnem,
+                             {{"pointer", txtNamePtr},
+                              {"hp", txtHP},
+                              {"pp", txtPP},
+                              {"offense", txtOff},
+                              {"defense", txtDef},
+                              {"fight", txtFight},
+                              {"speed", txtSpeed},
+                              {"wisdom", txtWisdom},
+                              {"strength", txtStr},
+                              {"force", txtForce},
+                              {"experience", txtExp},
+                              {"money", txtMoney},
+                              {"item", cboItem}},
+                             EnemyTableUnreadableText));
 
     QWidget* order[] = {cboEnem,  txtHP,    txtPP,     txtOff,     txtDef,
                         txtFight, txtSpeed, txtWisdom, txtStr,     txtForce,
@@ -138,50 +129,24 @@ void frmEnemy::LoadData() {
         const QSignalBlocker quietEnemies(cboEnem);
         cboItem->clear();
         cboEnem->clear();
-        // Each list is filled by one insertion: line by line, every line costs the list a
-        // round of change notifications.
+        // Filled by one insertion: line by line, every line costs the list a round of change
+        // notifications.
         cboItem->addItems(ItemChoices(ItemNames));
     }
-    bool loaded = true;
-    try {
-        EnemyTable = DecodeEnemyTable(*modStuff::RomFile);
-        // Read with the same cache as the decode, so that they are of one moment of the file.
-        ShownBytes =
-            modStuff::RomFile->bytes(EnemyTableOffset, qint64(EnemyCount) * EnemyEntrySize);
-    } catch (const RomError& e) {
-        loaded = false;
-        EnemyTable.assign(EnemyCount, EnemyRecord{});
-        ShownBytes.clear();
-        ShowMessage(this, QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("Cannot read the enemy table.\n%1").arg(ImageErrorText(e)));
-    }
-    // The placeholders of a failed load are no data: nothing can be edited or saved until a load
-    // succeeds.
-    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        control->setEnabled(loaded);
-    {
-        const QSignalBlocker quiet(cboEnem);
-        QStringList lines;
-        lines.reserve(EnemyCount);
-        for (int n = 0; n < EnemyCount; ++n)
-            lines << ListEntryText(EnemyTable[size_t(n)].Name, n);
-        cboEnem->addItems(lines);
-    }
-    SelectLine(cboEnem, 0);
+    Shown->load(EnemyTable, DecodeEnemyTable);
     cboEnem_Click();
 }
 
 void frmEnemy::cboEnem_Click() {
-    const int n = cboEnem->currentIndex();
-    if (n < 0 || size_t(n) >= EnemyTable.size())
+    const EnemyRecord* r = Shown->selected(EnemyTable);
+    if (!r)
         return;
-    const EnemyRecord& r = EnemyTable[size_t(n)];
     // Type / 4, ties to even; a position outside the eight lines is skipped.
-    const int type = int(RoundHalfEven(r.Type / 4.0));
+    const int type = int(RoundHalfEven(r->Type / 4.0));
     if (type >= 0 && type < cboType->count())
         SelectLine(cboType, type);
     // An item byte above 113 has no line: nothing is selected, and Save keeps the stored byte.
-    ShowRecord(EnemyFormat, FieldControls, &r);
+    Shown->show(r);
 }
 
 void frmEnemy::cboType_Click() {
@@ -193,14 +158,5 @@ void frmEnemy::txtNamePtr_Change() {
 }
 
 void frmEnemy::cmdSave_Click() {
-    const int n = cboEnem->currentIndex();
-    const QByteArray shown = ShownBytes.mid(qsizetype(n) * EnemyEntrySize, EnemyEntrySize);
-    if (const Outcome saved =
-            SaveEntry(*modStuff::RomFile, EnemyFormat, n, FormOfControls(FieldControls), shown);
-        saved.failed())
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), SaveText(saved));
-    // Whatever happened, the window now shows what the file holds.
-    LoadData();
-    SelectLine(cboEnem, n);
-    cboEnem_Click();
+    Shown->save([this] { LoadData(); }, [this] { cboEnem_Click(); });
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "enemies/enemyrecord.h"
+#include "windowkit/showntable.h"
 
 #include <QDialog>
 
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -32,11 +34,8 @@ private:
     QLineEdit* makeRow(const char* caption, const QString& text, const char* field, int top);
 
     std::vector<EnemyRecord> EnemyTable;
-    // The control of each field of EnemyFormat, in its order.
-    std::vector<QWidget*> FieldControls;
-    // The table's bytes as the last load read them: a save goes ahead only while its entry still
-    // holds them.
-    QByteArray ShownBytes;
+    // Made once the controls it binds stand.
+    std::optional<ShownTable> Shown;
 
     QComboBox* cboEnem;
     QLineEdit* txtHP;

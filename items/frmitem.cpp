@@ -1,15 +1,11 @@
 #include "items/frmitem.h"
 
 #include "items/itemnames.h"
-#include "rom/modstuff.h"
-#include "rom/names.h"
-#include "windowkit/fieldcontrols.h"
+#include "windowkit/editorframe.h"
 #include "windowkit/numericfield.h"
-#include "windowkit/seams.h"
-#include "windowkit/selectline.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
-#include "wording/wording.h"
+#include "wording/windowtext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,12 +14,7 @@
 #include <QPushButton>
 
 frmItem::frmItem(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmItem"));
-    setWindowTitle(QStringLiteral("Item Editor"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
-    FixClientSizeTwips(this, 4440, 4200);
+    FrameEditorWindow(this, "frmItem", QStringLiteral("Item Editor"), 4440, 4200);
 
     cboItem = new QComboBox(this);
     cboItem->setObjectName(QStringLiteral("cboItem"));
@@ -53,24 +44,23 @@ frmItem::frmItem(QWidget* parent) : QDialog(parent) {
     chkLoid = makeCheck("chkLoid", QStringLiteral("Loid"), 1320, 3120);
     chkTeddy = makeCheck("chkTeddy", QStringLiteral("Teddy"), 1320, 3360);
 
-    cmdSave = new QPushButton(QStringLiteral("Save"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setAutoDefault(false);
-    PlaceTwips(cmdSave, 120, 3720, 1455, 375);
+    cmdSave = MakeSaveButton(this, 3720);
 
     for (QLineEdit* typedFour : {txtNamePtr, txtStr, txtEffOut, txtEffIn, txtCost})
         LimitTypedLength(typedFour, 4);
-    FieldControls = BindFieldControls(ItemFormat, {{"pointer", txtNamePtr},
-                                                   {"strength", txtStr},
-                                                   {"effect_out", txtEffOut},
-                                                   {"effect_in", txtEffIn},
-                                                   {"cost", txtCost},
-                                                   {"permanent", chkPerm},
-                                                   {"edible", chkEdible},
-                                                   {"ninten", chkNinten},
-                                                   {"ana", chkAna},
-                                                   {"loid", chkLoid},
-                                                   {"teddy", chkTeddy}});
+    Shown.emplace(ShownTable(this, ItemFormat, cboItem,
+                             {{"pointer", txtNamePtr},
+                              {"strength", txtStr},
+                              {"effect_out", txtEffOut},
+                              {"effect_in", txtEffIn},
+                              {"cost", txtCost},
+                              {"permanent", chkPerm},
+                              {"edible", chkEdible},
+                              {"ninten", chkNinten},
+                              {"ana", chkAna},
+                              {"loid", chkLoid},
+                              {"teddy", chkTeddy}},
+                             ItemTableUnreadableText));
 
     const QWidget* order[] = {txtNamePtr, txtStr,   txtEffOut, txtEffIn,  txtCost,
                               cmdSave,    chkPerm,  chkEdible, chkNinten, chkAna,
@@ -114,61 +104,24 @@ void frmItem::Form_Load() {
 
 void frmItem::LoadData() {
     FollowReplacedImage();
-    cboItem->clear();
-    bool loaded = true;
-    try {
-        ItemTable = DecodeItemTable(*modStuff::RomFile);
-        // Read with the same cache as the decode, so that they are of one moment of the file.
-        ShownBytes = modStuff::RomFile->bytes(ItemTableOffset, qint64(ItemCount) * ItemEntrySize);
-    } catch (const RomError& e) {
-        loaded = false;
-        ItemTable.assign(ItemCount, ItemRecord{});
-        ShownBytes.clear();
-        ShowMessage(this, QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("Cannot read the item table.\n%1").arg(ImageErrorText(e)));
-    }
-    // The placeholders of a failed load are no data: nothing can be edited or saved until a load
-    // succeeds.
-    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        control->setEnabled(loaded);
-    {
-        // Filled in one go: the list must not select line 0 by itself half-way, and one
-        // insertion spares the list a round of change notifications for every line.
-        const QSignalBlocker quiet(cboItem);
-        QStringList lines;
-        lines.reserve(ItemCount);
-        for (int i = 0; i < ItemCount; ++i)
-            lines << ListEntryText(ItemTable[size_t(i)].Name, i);
-        cboItem->addItems(lines);
-    }
+    Shown->load(ItemTable, DecodeItemTable);
     // Line 0 is selected quietly, so the first run stands for the list's selection event and the
     // second is the load's own direct call. The second changes nothing, since an equal text is not
     // assigned again; it stays on purpose, so that a load runs the display step as often as the
     // item editor always has.
-    SelectLine(cboItem, 0);
     cboItem_Click();
     cboItem_Click();
 }
 
 void frmItem::cboItem_Click() {
-    const int index = cboItem->currentIndex();
-    if (index < 0 || size_t(index) >= ItemTable.size())
+    const ItemRecord* r = Shown->selected(ItemTable);
+    if (!r)
         return;
-    const ItemRecord& r = ItemTable[size_t(index)];
-    ShowRecord(ItemFormat, FieldControls, &r);
-    SetFieldText(txtName, r.Name);
-    txtName->setEnabled(!r.Name.isEmpty());
+    Shown->show(r);
+    SetFieldText(txtName, r->Name);
+    txtName->setEnabled(!r->Name.isEmpty());
 }
 
 void frmItem::cmdSave_Click() {
-    const int index = cboItem->currentIndex();
-    const QByteArray shown = ShownBytes.mid(qsizetype(index) * ItemEntrySize, ItemEntrySize);
-    if (const Outcome saved =
-            SaveEntry(*modStuff::RomFile, ItemFormat, index, FormOfControls(FieldControls), shown);
-        saved.failed())
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Save"), SaveText(saved));
-    // Whatever happened, the window now shows what the file holds.
-    LoadData();
-    SelectLine(cboItem, index);
-    cboItem_Click();
+    Shown->save([this] { LoadData(); }, [this] { cboItem_Click(); });
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "items/itemrecord.h"
+#include "windowkit/showntable.h"
 
 #include <QDialog>
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -33,11 +35,8 @@ private:
     QCheckBox* makeCheck(const char* name, const QString& text, int left, int top);
 
     std::vector<ItemRecord> ItemTable;
-    // The control of each field of ItemFormat, in its order.
-    std::vector<QWidget*> FieldControls;
-    // The table's bytes as the last load read them: a save goes ahead only while its entry still
-    // holds them.
-    QByteArray ShownBytes;
+    // Made once the controls it binds stand.
+    std::optional<ShownTable> Shown;
 
     QComboBox* cboItem;
     QLineEdit* txtName;

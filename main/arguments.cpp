@@ -2,10 +2,10 @@
 
 #include "main/frmmain.h"
 #include "windowkit/seams.h"
+#include "wording/windowtext.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -54,8 +54,7 @@ std::optional<int> ReadCommandLine(const QStringList& arguments, QStringList* im
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     if (!parsed) {
-        const QString message =
-            QStringLiteral("%1\nRun 'tolvane --help' for usage.").arg(parser.errorText());
+        const QString message = CommandLineErrorText(parser.errorText());
 #ifdef Q_OS_WIN
         // A windowed program has no console to write to.
         ShowMessage(nullptr, QMessageBox::Warning, QStringLiteral("Tolvane"), message);
@@ -73,13 +72,8 @@ void OpenGivenImage(frmMain& window, const QStringList& arguments) {
     if (given.isEmpty())
         return;
     if (given.size() > 1) {
-        QStringList shown;
-        for (const QString& path : given)
-            shown << QDir::toNativeSeparators(path);
         ShowMessage(&window, QMessageBox::Warning, QStringLiteral("Open ROM"),
-                    QStringLiteral("Tolvane opens one image at a time, so none of these was "
-                                   "opened:\n%1")
-                        .arg(shown.join(QLatin1Char('\n'))));
+                    OneImageAtATimeText(given));
         return;
     }
     // The open dialog hands over absolute paths; a relative one would name another file if the

@@ -11,12 +11,11 @@
 #include "windowkit/seams.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
-#include "wording/wording.h"
+#include "wording/windowtext.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCompleter>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -126,8 +125,7 @@ void frmMain::openImage(const QString& path) {
     if (!image) {
         // The image open before, if any, stays open and current.
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
-                    QStringLiteral("Cannot open file %1:\n%2.")
-                        .arg(QDir::toNativeSeparators(path), ReasonText(reason)));
+                    OpenFailedText(path, reason));
         return;
     }
     // A save that a crash cut short is put right before anything is shown, and before the backup
@@ -137,9 +135,7 @@ void frmMain::openImage(const QString& path) {
     const Recovery recovery = RecoverImage(*image, true);
     if (recovery.torn) {
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
-                    QStringLiteral("%1:\n%2").arg(
-                        QDir::toNativeSeparators(path),
-                        TornImageText(*image, {&ItemFormat, &EnemyFormat}, recovery)));
+                    OpenTornText(path, *image, {&ItemFormat, &EnemyFormat}, recovery));
         return;
     }
     reportRecovery(*image, recovery);
@@ -152,24 +148,20 @@ void frmMain::openImage(const QString& path) {
     ItemNames = BuildItemNames(*modStuff::RomFile);
     if (modStuff::RomFile->isReadOnly())
         ShowMessage(this, QMessageBox::Information, QStringLiteral("Open ROM"),
-                    QStringLiteral("%1 can only be read, so it is open for reading only. The "
-                                   "editors show it, and every Save is refused.")
-                        .arg(QDir::toNativeSeparators(path)));
+                    OpenReadOnlyText(path));
 }
 
 void frmMain::reportRecovery(RomImage& image, const Recovery& recovery) {
-    const QString name = QDir::toNativeSeparators(image.path());
     if (recovery.fault.failed() && recovery.action != RecoveryAction::Reported)
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
-                    QStringLiteral("%1:\n%2").arg(name, RecoveryProblemText(recovery.fault)));
+                    OpenRecoveryProblemText(image.path(), recovery.fault));
     if (recovery.action == RecoveryAction::None)
         return;
-    ShowMessage(
-        this,
-        recovery.action == RecoveryAction::Left ? QMessageBox::Warning : QMessageBox::Information,
-        QStringLiteral("Open ROM"),
-        QStringLiteral("%1:\n%2").arg(name,
-                                      RecoveryText(image, {&ItemFormat, &EnemyFormat}, recovery)));
+    ShowMessage(this,
+                recovery.action == RecoveryAction::Left ? QMessageBox::Warning
+                                                        : QMessageBox::Information,
+                QStringLiteral("Open ROM"),
+                OpenRecoveryText(image.path(), image, {&ItemFormat, &EnemyFormat}, recovery));
 }
 
 void frmMain::cmdItem_Click() {

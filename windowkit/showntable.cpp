@@ -1,0 +1,69 @@
+#include "windowkit/showntable.h"
+
+#include "rom/modstuff.h"
+#include "rom/names.h"
+#include "windowkit/seams.h"
+#include "windowkit/selectline.h"
+#include "wording/wording.h"
+
+#include <QComboBox>
+#include <QWidget>
+
+ShownTable::ShownTable(QWidget* window, const TableFormat& format, QComboBox* entries,
+                       std::initializer_list<FieldControl> controls,
+                       QString (*unreadable)(const RomError& e))
+    : m_window(window), m_format(format), m_entries(entries),
+      m_controls(BindFieldControls(format, controls)), m_unreadable(unreadable) {}
+
+bool ShownTable::read(const std::function<void(RomImage& rom)>& decode,
+                      const std::function<void()>& placeholders) {
+    m_entries->clear();
+    try {
+        decode(*modStuff::RomFile);
+        // Read with the same cache as the decode, so that they are of one moment of the file.
+        m_shownBytes =
+            modStuff::RomFile->bytes(m_format.offset, qint64(m_format.count) * m_format.size);
+        return true;
+    } catch (const RomError& e) {
+        placeholders();
+        m_shownBytes.clear();
+        ShowMessage(m_window, QMessageBox::Warning, m_window->windowTitle(), m_unreadable(e));
+        return false;
+    }
+}
+
+void ShownTable::list(bool loaded, const QStringList& names) {
+    for (QWidget* control : m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setEnabled(loaded);
+    {
+        // Filled in one go: the list must not select line 0 by itself half-way, and one insertion
+        // spares the list a round of change notifications for every line.
+        const QSignalBlocker quiet(m_entries);
+        QStringList lines;
+        lines.reserve(names.size());
+        for (qsizetype i = 0; i < names.size(); ++i)
+            lines << ListEntryText(names[i], int(i));
+        m_entries->addItems(lines);
+    }
+    SelectLine(m_entries, 0);
+}
+
+int ShownTable::currentIndex() const {
+    return m_entries->currentIndex();
+}
+
+void ShownTable::show(const void* record) const {
+    ShowRecord(m_format, m_controls, record);
+}
+
+void ShownTable::save(const std::function<void()>& reload, const std::function<void()>& display) {
+    const int index = currentIndex();
+    const QByteArray shown = m_shownBytes.mid(qsizetype(index) * m_format.size, m_format.size);
+    if (const Outcome saved =
+            SaveEntry(*modStuff::RomFile, m_format, index, FormOfControls(m_controls), shown);
+        saved.failed())
+        ShowMessage(m_window, QMessageBox::Warning, QStringLiteral("Save"), SaveText(saved));
+    reload();
+    SelectLine(m_entries, index);
+    display();
+}

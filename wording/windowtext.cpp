@@ -1,0 +1,57 @@
+#include "wording/windowtext.h"
+
+#include "wording/wording.h"
+
+#include <QDir>
+
+namespace {
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QString OpenFailedText(const QString& path, const Outcome& reason) {
+    return QStringLiteral("Cannot open file %1:\n%2.").arg(native(path), ReasonText(reason));
+}
+
+QString OpenTornText(const QString& path, RomImage& image, const Tables& tables,
+                     const Recovery& r) {
+    return QStringLiteral("%1:\n%2").arg(native(path), TornImageText(image, tables, r));
+}
+
+QString OpenRecoveryProblemText(const QString& path, const Outcome& fault) {
+    return QStringLiteral("%1:\n%2").arg(native(path), RecoveryProblemText(fault));
+}
+
+QString OpenRecoveryText(const QString& path, RomImage& image, const Tables& tables,
+                         const Recovery& r) {
+    return QStringLiteral("%1:\n%2").arg(native(path), RecoveryText(image, tables, r));
+}
+
+QString OpenReadOnlyText(const QString& path) {
+    return QStringLiteral("%1 can only be read, so it is open for reading only. The editors show "
+                          "it, and every Save is refused.")
+        .arg(native(path));
+}
+
+QString OneImageAtATimeText(const QStringList& paths) {
+    QStringList shown;
+    for (const QString& path : paths)
+        shown << native(path);
+    return QStringLiteral("Tolvane opens one image at a time, so none of these was opened:\n%1")
+        .arg(shown.join(QLatin1Char('\n')));
+}
+
+QString CommandLineErrorText(const QString& reason) {
+    return QStringLiteral("%1\nRun 'tolvane --help' for usage.").arg(reason);
+}
+
+QString ItemTableUnreadableText(const RomError& e) {
+    return QStringLiteral("Cannot read the item table.\n%1").arg(ImageErrorText(e));
+}
+
+QString EnemyTableUnreadableText(const RomError& e) {
+    return QStringLiteral("Cannot read the enemy table.\n%1").arg(ImageErrorText(e));
+}
