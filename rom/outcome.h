@@ -71,6 +71,13 @@ enum class Fault {
     UndoOverwritten,
     NoSuchRecord,  // `value` is not a record of the history, or none is left to undo (0)
     RecordNotDone, // record `value` never went in whole, so there is nothing of it to undo
+
+    // Comparing an image with its original, and merging images.
+    NoOriginal,       // `file` has no history to tell its original, and no base was given
+    SizesDiffer,      // `other` is `value` bytes long, `file` `length`: they must have one size
+    NotAnImage,       // `file` does not hold the tables where the editors read them
+    MergeConflicts,   // `value` fields or names conflict, and `file` (the output) is not written
+    OutputNotWritten, // `file` cannot be written: `error`
 };
 
 // HistoryUnreadable's `value` for a file that does not begin as a history does.
