@@ -4,6 +4,7 @@
 #include "items/itemnames.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
+#include "windowkit/changemarks.h"
 #include "windowkit/fieldcontrols.h"
 #include "windowkit/seams.h"
 #include "windowkit/selectline.h"
@@ -167,6 +168,8 @@ void frmEnemy::LoadData() {
             lines << ListEntryText(EnemyTable[size_t(n)].Name, n);
         cboEnem->addItems(lines);
     }
+    if (loaded)
+        MarkEntries(cboEnem, *modStuff::RomFile, &EnemyFormat);
     SelectLine(cboEnem, 0);
     cboEnem_Click();
 }
@@ -182,6 +185,7 @@ void frmEnemy::cboEnem_Click() {
         SelectLine(cboType, type);
     // An item byte above 113 has no line: nothing is selected, and Save keeps the stored byte.
     ShowRecord(EnemyFormat, FieldControls, &r);
+    ShowMarks(cboEnem, FieldControls);
 }
 
 void frmEnemy::cboType_Click() {

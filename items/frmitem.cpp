@@ -3,6 +3,7 @@
 #include "items/itemnames.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
+#include "windowkit/changemarks.h"
 #include "windowkit/fieldcontrols.h"
 #include "windowkit/numericfield.h"
 #include "windowkit/seams.h"
@@ -141,6 +142,8 @@ void frmItem::LoadData() {
             lines << ListEntryText(ItemTable[size_t(i)].Name, i);
         cboItem->addItems(lines);
     }
+    if (loaded)
+        MarkEntries(cboItem, *modStuff::RomFile, &ItemFormat);
     // Line 0 is selected quietly, so the first run stands for the list's selection event and the
     // second is the load's own direct call. The second changes nothing, since an equal text is not
     // assigned again; it stays on purpose, so that a load runs the display step as often as the
@@ -156,6 +159,7 @@ void frmItem::cboItem_Click() {
         return;
     const ItemRecord& r = ItemTable[size_t(index)];
     ShowRecord(ItemFormat, FieldControls, &r);
+    ShowMarks(cboItem, FieldControls);
     SetFieldText(txtName, r.Name);
     txtName->setEnabled(!r.Name.isEmpty());
 }

@@ -94,23 +94,42 @@ std::unique_ptr<RomImage> ImageOfBytes(const QByteArray& bytes) {
 QList<NetChange> NetChanges(RomImage& now, RomImage& original, const Tables& tables) {
     QList<NetChange> changes;
     for (const Table table : tables) {
-        const QList<QStringList> was = ExportRows(original, table);
-        const QList<QStringList> is = ExportRows(now, table);
+        const TableFormat& f = *table;
         const QList<Column>& columns = Columns(table);
-        const int name = ColumnOf(table, ColumnKind::Name);
-        for (int i = 0; i < EntryCount(table); ++i)
+        const RecordField& pointer = *f.fieldOf(FieldKind::Pointer);
+        // The item lists are read only when an item differs: they cost a name per item.
+        QStringList itemsWas, itemsIs;
+        now.refresh();
+        original.refresh();
+        for (int i = 0; i < f.count; ++i) {
+            const QByteArray was = original.bytes(f.entryOffset(i), f.size);
+            const QByteArray is = now.bytes(f.entryOffset(i), f.size);
+            const QString nameIs = f.readName(now, pointer.valueIn(is));
+            const QString nameWas = f.readName(original, pointer.valueIn(was));
             for (int k = 0; k < columns.size(); ++k) {
-                const ColumnKind kind = columns[k].kind;
-                if (kind == ColumnKind::Index || kind == ColumnKind::ItemName ||
-                    was[i][k] == is[i][k])
+                const Column& c = columns[k];
+                NetChange change{table, i, k, nameIs, nameWas, nameIs, {}, {}, {}};
+                if (c.kind == ColumnKind::Name) {
+                    if (nameWas != nameIs)
+                        changes << change;
                     continue;
-                NetChange c{table, i, k, is[i][name], was[i][k], is[i][k], {}, {}, {}};
-                if (kind == ColumnKind::Item) {
-                    c.originalItem = was[i].value(k + 1);
-                    c.currentItem = is[i].value(k + 1);
                 }
-                changes << c;
+                if (!c.field || c.kind == ColumnKind::ItemName ||
+                    c.field->valueIn(was) == c.field->valueIn(is))
+                    continue;
+                change.original = FieldText(*c.field, c.field->valueIn(was));
+                change.current = FieldText(*c.field, c.field->valueIn(is));
+                if (c.kind == ColumnKind::Item && f.itemChoices) {
+                    if (itemsIs.isEmpty()) {
+                        itemsWas = f.itemChoices(original);
+                        itemsIs = f.itemChoices(now);
+                    }
+                    change.originalItem = itemsWas.value(c.field->valueIn(was));
+                    change.currentItem = itemsIs.value(c.field->valueIn(is));
+                }
+                changes << change;
             }
+        }
     }
     return changes;
 }
