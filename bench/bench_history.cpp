@@ -1,5 +1,6 @@
 // What the history costs: opening an image whose history holds many records, against the same
-// image without one, listing every record, and reading a history made to be slow to read.
+// image without one, listing every record, reading a history made to be slow to read, and what
+// changed against the original; and a merge of two lines of work.
 #include "session.h"
 
 #include "cli/commands.h"
@@ -23,6 +24,22 @@ QByteArray historyOf(const QByteArray& image, int count) {
         const qint64 at = EnemyEntryOffset(n % EnemyFormat.count);
         HistoryRange range{at, image.mid(at, EnemyFormat.size), image.mid(at, EnemyFormat.size)};
         range.after[4] = char(range.after[4] ^ 1);
+        history += EncodeRecord(
+            {.number = quint32(n), .time = 1765267200000 + qint64(n) * 60000, .ranges = {range}});
+        history += EncodeMark(quint32(n), HistoryState::Done);
+    }
+    return history;
+}
+
+// `count` saves that each flip bit 8 of an enemy's hp, laid into `image` as they go: the image
+// then holds what its history says, and every enemy has been saved many times.
+QByteArray historyLaidInto(QByteArray& image, int count) {
+    QByteArray history = HistoryHeader();
+    for (int n = 1; n <= count; ++n) {
+        const qint64 at = EnemyEntryOffset(n % EnemyFormat.count);
+        HistoryRange range{at, image.mid(at, EnemyFormat.size), image.mid(at, EnemyFormat.size)};
+        range.after[4] = char(range.after[4] ^ 1);
+        image.replace(at, EnemyFormat.size, range.after);
         history += EncodeRecord(
             {.number = quint32(n), .time = 1765267200000 + qint64(n) * 60000, .ranges = {range}});
         history += EncodeMark(quint32(n), HistoryState::Done);
@@ -89,18 +106,33 @@ QByteArray craftedHistory() {
 struct Images {
     QString plain;
     QString kept;
-    QString crafted; // beside craftedHistory()
+    QString crafted;      // beside craftedHistory()
+    QString changed;      // beside historyLaidInto()
+    QString ours, theirs; // the usual image with other fields changed in each
 };
 
 const Images& images() {
     static const Images made = [] {
         const BenchFolder& folder = BenchSession::get().folder();
         const QByteArray image = UsualImageBytes();
-        Images i{folder.write(QStringLiteral("plain.nes"), image),
-                 folder.write(QStringLiteral("kept.nes"), image),
-                 folder.write(QStringLiteral("crafted.nes"), image)};
+        Images i;
+        i.plain = folder.write(QStringLiteral("plain.nes"), image);
+        i.kept = folder.write(QStringLiteral("kept.nes"), image);
+        i.crafted = folder.write(QStringLiteral("crafted.nes"), image);
         folder.write(QStringLiteral("kept.nes.history"), historyOf(image, Records));
         folder.write(QStringLiteral("crafted.nes.history"), craftedHistory());
+        QByteArray changed = image;
+        const QByteArray laid = historyLaidInto(changed, Records);
+        i.changed = folder.write(QStringLiteral("changed.nes"), changed);
+        folder.write(QStringLiteral("changed.nes.history"), laid);
+        QByteArray ours = image, theirs = image;
+        for (int n = 0; n < EnemyFormat.count; n += 2) {
+            ours[EnemyEntryOffset(n) + 0x0B] = char(ours[EnemyEntryOffset(n) + 0x0B] ^ 1);
+            theirs[EnemyEntryOffset(n + 1) + 0x0C] =
+                char(theirs[EnemyEntryOffset(n + 1) + 0x0C] ^ 1);
+        }
+        i.ours = folder.write(QStringLiteral("ours.nes"), ours);
+        i.theirs = folder.write(QStringLiteral("theirs.nes"), theirs);
         return i;
     }();
     return made;
@@ -143,8 +175,46 @@ void InfoOfCraftedHistory(benchmark::State& state) {
     }
 }
 
+int runCli(const QStringList& arguments, QString* out) {
+    QString err;
+    QTextStream outStream(out), errStream(&err);
+    Io io{outStream, errStream};
+    const int code = RunCli(QStringList{QStringLiteral("tolvane-cli")} + arguments, io);
+    outStream.flush();
+    return code;
+}
+
+// Every enemy saved about 80 times: the original is read from the whole history, and each change
+// names the saves that made it.
+void ChangesOfHistory(benchmark::State& state) {
+    for (auto _ : state) {
+        QString out;
+        if (runCli({QStringLiteral("changes"), images().changed}, &out) != 0)
+            state.SkipWithError("changes failed");
+        if (out.count(QLatin1Char('\n')) < EnemyFormat.count / 2)
+            state.SkipWithError("changes listed too few entries");
+    }
+}
+
+// Fields of every enemy changed on one side or the other, written to a new file on disk.
+void MergeLines(benchmark::State& state) {
+    const Images& i = images();
+    const QString out = BenchSession::get().folder().write(QStringLiteral("merged.nes"), {});
+    for (auto _ : state) {
+        QString printed;
+        if (runCli({QStringLiteral("merge"), i.plain, i.ours, i.theirs, QStringLiteral("-o"), out},
+                   &printed) != 0)
+            state.SkipWithError("merge failed");
+    }
+}
+
 } // namespace
 
+BENCHMARK(ChangesOfHistory)
+    ->Name("changes/history_10000")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(MergeLines)->Name("merge/usual")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(OpenImage, plain, false)
     ->Name("open/no_history")
     ->Unit(benchmark::kMillisecond)

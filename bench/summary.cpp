@@ -139,6 +139,8 @@ int PrintSummary(const SummaryReporter& runs, const ChildFigures& children) {
     }
     timed("history/10000_records", "history of 10,000 records", 200);
     timed("history/crafted_2MiB", "info with a crafted 2 MiB history", 200);
+    timed("changes/history_10000", "changes of an image with a 10,000-record history", 100);
+    timed("merge/usual", "merge of two lines of work, written to disk", 50);
     timed("entry_rule/10000_texts", "numeric entry rule, 10,000 texts", 0);
     child(QStringLiteral("start"), QStringLiteral("application_ms"),
           "QApplication constructed (fresh process)", false, 0);

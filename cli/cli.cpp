@@ -9,7 +9,8 @@ const char* const Overview =
     "Usage: tolvane-cli COMMAND ARGUMENTS...\n\n"
     "The command-line companion of the Tolvane editor: what an image is, the item and enemy\n"
     "tables of an image as CSV or JSON, names rewritten in place, differences between images,\n"
-    "and IPS and BPS patches.\n\n"
+    "what changed since an image's original, two lines of work merged, and IPS and BPS\n"
+    "patches.\n\n"
     "Commands:\n"
     "  info IMAGE [--json]\n"
     "  export IMAGE [--table items|enemies] [--format csv|json] [-o FILE]\n"
@@ -17,7 +18,9 @@ const char* const Overview =
     "  rename IMAGE --item N|--enemy N TEXT [--shared] [--dry-run] [--no-backup]\n"
     "  history IMAGE [--json]\n"
     "  undo IMAGE [--save N] [--dry-run] [--no-backup]\n"
+    "  changes IMAGE [--base FILE] [--table items|enemies] [--format text|csv|json|markdown]\n"
     "  diff IMAGE_A IMAGE_B\n"
+    "  merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]\n"
     "  patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps\n"
     "  apply PATCH IMAGE -o OUT\n\n"
     "Run 'tolvane-cli COMMAND --help' for the details of one command. import, rename and undo\n"
@@ -49,7 +52,8 @@ int RunCli(const QStringList& arguments, Io& io) {
         {QStringLiteral("rename"), RenameCommand}, {QStringLiteral("diff"), DiffCommand},
         {QStringLiteral("patch"), PatchCommand},   {QStringLiteral("apply"), ApplyCommand},
         {QStringLiteral("info"), InfoCommand},     {QStringLiteral("history"), HistoryCommand},
-        {QStringLiteral("undo"), UndoCommand}};
+        {QStringLiteral("undo"), UndoCommand},     {QStringLiteral("changes"), ChangesCommand},
+        {QStringLiteral("merge"), MergeCommand}};
     const QString first = arguments.value(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
         first == QLatin1String("help")) {

@@ -1,6 +1,7 @@
 #include "main/arguments.h"
 
 #include "main/frmmain.h"
+#include "windowkit/changemarks.h"
 #include "windowkit/seams.h"
 #include "wording/windowtext.h"
 
@@ -21,6 +22,10 @@ void AddEditorOptions(QCommandLineParser& parser) {
                                  QStringLiteral("The image to open, as if chosen in the open "
                                                 "dialog. Put -- before a name that begins with -."),
                                  QStringLiteral("[IMAGE]"));
+    parser.addOption({QStringLiteral("base"),
+                      QStringLiteral("Mark what differs from FILE, an image of the same size, "
+                                     "instead of from the image's history."),
+                      QStringLiteral("FILE")});
 }
 
 } // namespace
@@ -64,6 +69,8 @@ std::optional<int> ReadCommandLine(const QStringList& arguments, QStringList* im
         return 2;
     }
     *images = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("base")))
+        SetMarksBase(QFileInfo(parser.value(QStringLiteral("base"))).absoluteFilePath());
     return std::nullopt;
 }
 

@@ -4,7 +4,7 @@ _tolvane_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local prev=${COMP_WORDS[COMP_CWORD - 1]}
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W "info export import rename history undo diff patch apply --help --version" -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W "info export import rename history undo changes diff merge patch apply --help --version" -- "$cur")
         return
     fi
     case $prev in
@@ -13,7 +13,15 @@ _tolvane_cli() {
         return
         ;;
     --format)
-        mapfile -t COMPREPLY < <(compgen -W "csv json" -- "$cur")
+        if [ "${COMP_WORDS[1]}" = changes ]; then
+            mapfile -t COMPREPLY < <(compgen -W "text csv json markdown" -- "$cur")
+        else
+            mapfile -t COMPREPLY < <(compgen -W "csv json" -- "$cur")
+        fi
+        return
+        ;;
+    --prefer)
+        mapfile -t COMPREPLY < <(compgen -W "ours theirs" -- "$cur")
         return
         ;;
     esac
@@ -26,6 +34,8 @@ _tolvane_cli() {
         rename) options+=" --item --enemy --shared --dry-run --no-backup" ;;
         history) options+=" --json" ;;
         undo) options+=" --save --dry-run --no-backup" ;;
+        changes) options+=" --base --table --format" ;;
+        merge) options+=" -o --output --prefer" ;;
         patch | apply) options+=" -o --output" ;;
         esac
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")

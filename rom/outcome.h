@@ -73,6 +73,13 @@ enum class Fault {
     UndoOverwritten,
     NoSuchRecord,  // `record` is not a record of the history, or none is left to undo (0)
     RecordNotDone, // record `record` never went in whole, so there is nothing of it to undo
+
+    // Comparing an image with its original, and merging images.
+    NoOriginal,     // `file` has no history to tell its original, and no base was given
+    SizesDiffer,    // `other` is `otherLength` bytes long, `file` `length`: they must have one size
+    NotAnImage,     // `file` does not hold the tables where the editors read them
+    MergeConflicts, // `count` fields or names conflict, and `file` (the output) is not written
+    OutputNotWritten, // `file` cannot be written: `error`
 };
 
 // HistoryUnreadable's `version` for a file that does not begin as a history does.
@@ -121,14 +128,16 @@ struct Outcome {
     qint64 last = 0;
     qint64 length = 0;
     // Each of these means one thing, whichever fault carries it.
-    qint64 word = 0;     // a value written as a 16-bit word
-    qint64 pointer = 0;  // a name pointer, as the table stores it
-    qint64 upper = 0;    // the largest value a field or a choice takes
-    qint64 line = 0;     // a line of an input file, from 1
-    qint64 column = 0;   // a column of that line, from 1
-    qint64 position = 0; // a character's place in a name, from 1
-    qint64 version = 0;  // a history's version
-    qint64 record = 0;   // a record of the history, by its number
+    qint64 word = 0;        // a value written as a 16-bit word
+    qint64 pointer = 0;     // a name pointer, as the table stores it
+    qint64 upper = 0;       // the largest value a field or a choice takes
+    qint64 line = 0;        // a line of an input file, from 1
+    qint64 column = 0;      // a column of that line, from 1
+    qint64 position = 0;    // a character's place in a name, from 1
+    qint64 version = 0;     // a history's version
+    qint64 record = 0;      // a record of the history, by its number
+    qint64 count = 0;       // how many of what the fault is about
+    qint64 otherLength = 0; // the length of `other`
     int error = 0;
     QList<Landed> landed{};
     QList<NameChange> names{};

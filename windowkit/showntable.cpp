@@ -2,6 +2,7 @@
 
 #include "rom/modstuff.h"
 #include "rom/names.h"
+#include "windowkit/changemarks.h"
 #include "windowkit/seams.h"
 #include "windowkit/selectline.h"
 #include "wording/wording.h"
@@ -45,6 +46,8 @@ void ShownTable::list(bool loaded, const QStringList& names) {
             lines << ListEntryText(names[i], int(i));
         m_entries->addItems(lines);
     }
+    if (loaded)
+        MarkEntries(m_entries, *modStuff::RomFile, &m_format);
     SelectLine(m_entries, 0);
 }
 
@@ -54,6 +57,7 @@ int ShownTable::currentIndex() const {
 
 void ShownTable::show(const void* record) const {
     ShowRecord(m_format, m_controls, record);
+    ShowMarks(m_entries, m_controls);
 }
 
 void ShownTable::save(const std::function<void()>& reload, const std::function<void()>& display) {

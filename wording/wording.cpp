@@ -1,6 +1,7 @@
 #include "wording/wording.h"
 
 #include "tables/historyview.h"
+#include "wording/changestext.h"
 
 #include <QDir>
 #include <QFile>
@@ -283,6 +284,12 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::NoSuchRecord:
     case Fault::RecordNotDone:
         return UndoRefusedText(o);
+    case Fault::NoOriginal:
+    case Fault::SizesDiffer:
+    case Fault::NotAnImage:
+    case Fault::MergeConflicts:
+    case Fault::OutputNotWritten:
+        return ChangesFaultText(o);
     }
     return {};
 }

@@ -50,6 +50,7 @@ private slots:
     void reselectionDropsEdits();
     void typedLimit();
     void saveWritesTheEntry();
+    void savedFieldsAreMarked();
     void unchangedSave_data();
     void unchangedSave();
     void failingWrite();
@@ -120,6 +121,37 @@ void tst_FrmItem::typedLimit() {
 
     TypeInto(c<QLineEdit>("txtNamePtr"), QStringLiteral("8A3C5"));
     QCOMPARE(c<QLineEdit>("txtNamePtr")->text(), QStringLiteral("8A3C"));
+}
+
+void tst_FrmItem::savedFieldsAreMarked() {
+    openWindow(ItemImage());
+    auto* cost = c<QLineEdit>("txtCost");
+    const QPalette unmarked = cost->palette();
+    ChooseLine(c<QComboBox>("cboItem"), 3);
+    const bool edible = c<QCheckBox>("chkEdible")->isChecked();
+    TypeInto(cost, QStringLiteral("7"));
+    // Typing marks nothing: the marks follow what is stored.
+    QCOMPARE(cost->toolTip(), QString());
+    QTest::mouseClick(c<QCheckBox>("chkEdible"), Qt::LeftButton);
+    save();
+
+    QCOMPARE(cost->toolTip(), QStringLiteral("Original: 65535"));
+    QVERIFY(cost->palette().color(QPalette::Base) != unmarked.color(QPalette::Base));
+    QCOMPARE(c<QCheckBox>("chkEdible")->toolTip(),
+             QStringLiteral("Original: ") + (edible ? QStringLiteral("1") : QStringLiteral("0")));
+    QVERIFY(c<QCheckBox>("chkEdible")->font().underline());
+    auto* str = c<QLineEdit>("txtStr");
+    QCOMPARE(str->toolTip(), QString());
+    QCOMPARE(str->palette().color(QPalette::Base), unmarked.color(QPalette::Base));
+    QVERIFY(!c<QCheckBox>("chkPerm")->font().underline());
+    auto* list = c<QComboBox>("cboItem");
+    QCOMPARE(list->itemText(3), QStringLiteral("Tarnik [003]"));
+    QVERIFY(list->itemData(3, Qt::FontRole).value<QFont>().bold());
+    QVERIFY(!list->itemData(4, Qt::FontRole).isValid());
+    // Another entry shows no marks.
+    ChooseLine(list, 0);
+    QCOMPARE(cost->toolTip(), QString());
+    QCOMPARE(cost->palette().color(QPalette::Base), unmarked.color(QPalette::Base));
 }
 
 void tst_FrmItem::saveWritesTheEntry() {

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "rom/historyformat.h"
+#include "rom/romimage.h"
+#include "tables/tablerows.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <memory>
+#include <vector>
+
+// The image as its history first knew it, and every field and name that now differs from it.
+
+// For each byte, the before byte of the earliest done record whose range covers it. Records rolled
+// back, left or pending count for nothing; an undo counts as any other save.
+class OriginalBytes {
+public:
+    // Takes the records of a history in their order; a later call goes on where the last ended.
+    void add(const std::vector<HistoryRecord>& records);
+    // The original byte at `offset`, or -1 where no done record covers it.
+    int at(qint64 offset) const {
+        return offset >= 0 && offset < qint64(m_bytes.size()) ? m_bytes[size_t(offset)] : -1;
+    }
+    bool knowsAny() const { return m_known > 0; }
+
+private:
+    std::vector<qint16> m_bytes;
+    qint64 m_known = 0;
+};
+
+// The image `now` with the original's bytes laid over it: read-only, held in memory, read through
+// `now`'s cache, which it must not outlive.
+std::unique_ptr<RomImage> OriginalImage(RomImage& now, const OriginalBytes& original);
+// An image of `bytes` alone, read-only, with no file and no history behind it.
+std::unique_ptr<RomImage> ImageOfBytes(const QByteArray& bytes);
+
+// One field, or an entry's name text, whose value now differs from the original.
+struct NetChange {
+    Table table = nullptr;
+    int index = 0;
+    int column = 0;   // in Columns(table): the name column, or a field's
+    QString name;     // the entry's name now
+    QString original; // as export writes it
+    QString current;
+    QString originalItem; // an item field's item names, as export's item_name column writes them
+    QString currentItem;
+    std::vector<quint32> saves; // the done records that changed it, oldest first
+};
+
+// Every field and name that differs between `original` and `now`, in table order, each entry's
+// name first, then its fields.
+QList<NetChange> NetChanges(RomImage& now, RomImage& original, const Tables& tables);
+
+// Fills in the records of `records` that changed each of `changes`: a field's bits, or for a name
+// a byte of its text as either image reads it, or the entry's pointer.
+void FindSaves(QList<NetChange>& changes, RomImage& now, RomImage& original,
+               const std::vector<HistoryRecord>& records);
+
+// Whether each entry of `table` has a change, and its fields' original texts: what the editors
+// mark. Built from NetChanges for one table.
+struct EntryMarks {
+    // Per field of the table, in its order: the original text, or empty where it is unchanged.
+    QStringList originals;
+    bool changed = false;
+};
+std::vector<EntryMarks> MarksOf(const QList<NetChange>& changes, Table table);

@@ -1,0 +1,119 @@
+#include "windowkit/changemarks.h"
+
+#include "rom/historyfile.h"
+#include "tables/original.h"
+#include "wording/changestext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+
+#include <memory>
+
+namespace {
+
+constexpr int OriginalsRole = Qt::UserRole + 40;
+
+QString basePath;
+
+// The original as far as the history has been read: a later load reads only what was appended
+// since, so that a Save's reload does not read a long history again.
+struct HistorySeen {
+    QString path;
+    qint64 length = 0;
+    OriginalBytes original;
+};
+HistorySeen seen;
+
+// The original of `rom` from its history; null when it has none or it cannot be read.
+const OriginalBytes* historyOriginal(RomImage& rom) {
+    const QString path = rom.historyPath();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    const qint64 length = file.size();
+    if (path != seen.path || length < seen.length || seen.length < HistoryHeaderSize) {
+        seen = HistorySeen{path, 0, {}};
+    } else if (!file.seek(seen.length)) {
+        return nullptr;
+    }
+    if (length > seen.length) {
+        const QByteArray fresh = file.readAll();
+        const HistoryLog log = ParseHistory(seen.length == 0 ? fresh : HistoryHeader() + fresh);
+        if (log.foreign || log.version != HistoryVersion)
+            return nullptr;
+        seen.original.add(log.records);
+        seen.length = length;
+    }
+    return seen.original.knowsAny() ? &seen.original : nullptr;
+}
+
+QList<NetChange> changesOf(RomImage& rom, Table table) {
+    try {
+        if (!basePath.isEmpty()) {
+            Outcome why;
+            const auto base = OpenRomImage(basePath, &why);
+            if (!base || base->size() != rom.size())
+                return {};
+            return NetChanges(rom, *base, {table});
+        }
+        if (const OriginalBytes* original = historyOriginal(rom)) {
+            const auto image = OriginalImage(rom, *original);
+            return NetChanges(rom, *image, {table});
+        }
+    } catch (const RomError&) {
+        // Marks are a help: an image that cannot be read shows none, and its load says why.
+    }
+    return {};
+}
+
+// The palette's base colour with a quarter of its highlight mixed in: legible in any theme.
+QColor tinted(const QPalette& palette) {
+    const QColor base = palette.color(QPalette::Base), mark = palette.color(QPalette::Highlight);
+    return QColor::fromRgbF(base.redF() * 0.75f + mark.redF() * 0.25f,
+                            base.greenF() * 0.75f + mark.greenF() * 0.25f,
+                            base.blueF() * 0.75f + mark.blueF() * 0.25f);
+}
+
+void mark(QWidget* control, const QString& original) {
+    const bool changed = !original.isEmpty();
+    control->setToolTip(changed ? OriginalTipText(original) : QString());
+    if (auto* box = qobject_cast<QCheckBox*>(control)) {
+        QFont font = box->font();
+        font.setUnderline(changed);
+        box->setFont(font);
+        return;
+    }
+    if (!changed) {
+        // A palette that sets nothing: the control takes its window's again.
+        control->setPalette(QPalette());
+        return;
+    }
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Base, tinted(palette));
+    palette.setColor(QPalette::Button, tinted(palette));
+    control->setPalette(palette);
+}
+
+} // namespace
+
+void SetMarksBase(const QString& path) {
+    basePath = path;
+}
+
+void MarkEntries(QComboBox* list, RomImage& rom, Table table) {
+    const std::vector<EntryMarks> marks = MarksOf(changesOf(rom, table), table);
+    QFont bold = list->font();
+    bold.setBold(true);
+    for (int i = 0; i < list->count() && size_t(i) < marks.size(); ++i) {
+        list->setItemData(i, marks[size_t(i)].originals, OriginalsRole);
+        list->setItemData(i, marks[size_t(i)].changed ? QVariant(bold) : QVariant(), Qt::FontRole);
+    }
+}
+
+void ShowMarks(const QComboBox* list, const std::vector<QWidget*>& controls) {
+    const QStringList originals = list->currentData(OriginalsRole).toStringList();
+    for (size_t k = 0; k < controls.size(); ++k)
+        mark(controls[k], originals.value(qsizetype(k)));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "rom/romimage.h"
+#include "tables/tablerows.h"
+
+#include <QString>
+
+#include <vector>
+
+class QComboBox;
+class QWidget;
+
+// The editors' marks of what differs from the image's original: a tinted field with the original
+// in its tooltip, an underlined check box caption, and the entry's line of the list in bold. The
+// original is the image as its history first knew it, or the base given with `tolvane --base`.
+
+// From now on, compare with the image at `path` instead of the history; empty for the history.
+void SetMarksBase(const QString& path);
+
+// Reads what differs in `table` as `rom` stands now and keeps it with the lines of `list`, which
+// hold the table's entries in order; entries with a change are shown in bold.
+void MarkEntries(QComboBox* list, RomImage& rom, Table table);
+// Marks the controls of the entry that `list` selects, `controls` holding the table's fields in
+// order, and clears the marks of those that are as in the original.
+void ShowMarks(const QComboBox* list, const std::vector<QWidget*>& controls);

@@ -1,0 +1,193 @@
+#include "wording/changestext.h"
+
+#include "wording/wording.h"
+
+#include <QDir>
+#include <QHash>
+
+namespace {
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+bool isName(const NetChange& c) {
+    return Columns(c.table)[c.column].kind == ColumnKind::Name;
+}
+
+// How the patch notes show a value: a flag as yes or no, an item by its name, a name quoted.
+QString shown(const NetChange& c, bool current) {
+    const Column& column = Columns(c.table)[c.column];
+    const QString& value = current ? c.current : c.original;
+    switch (column.kind) {
+    case ColumnKind::Flag:
+        return value == QLatin1String("1") ? QStringLiteral("yes") : QStringLiteral("no");
+    case ColumnKind::Item: {
+        const QString& item = current ? c.currentItem : c.originalItem;
+        return item.isEmpty() ? value : item;
+    }
+    case ColumnKind::Name:
+        return QStringLiteral("\"%1\"").arg(value);
+    case ColumnKind::Number:
+    case ColumnKind::Pointer:
+    case ColumnKind::Index:
+    case ColumnKind::ItemName:
+        break;
+    }
+    return value;
+}
+
+// "Items", "Enemies": the section of a table.
+QString sectionTitle(Table table) {
+    const QString name = TableName(table);
+    return name.left(1).toUpper() + name.mid(1);
+}
+
+} // namespace
+
+QStringList NetChangeLines(const QList<NetChange>& changes) {
+    QStringList lines;
+    for (qsizetype k = 0; k < changes.size();) {
+        const NetChange& c = changes[k];
+        QStringList fields;
+        for (; k < changes.size() && changes[k].table == c.table && changes[k].index == c.index;
+             ++k)
+            fields << FieldChangeText(Columns(c.table)[changes[k].column].name, changes[k].original,
+                                      changes[k].current, isName(changes[k]));
+        lines << EntryChangesText(EntryLabel(c.table, c.index), c.name, fields);
+    }
+    return lines;
+}
+
+QString NoNetChangesText() {
+    return QStringLiteral("Every field and name is as in the original.");
+}
+
+QString EditorCaption(Table table, const QString& column) {
+    static const QHash<QString, const char*> captions = {
+        {QStringLiteral("name"), "Name"},
+        {QStringLiteral("items/pointer"), "Pointer to name"},
+        {QStringLiteral("items/strength"), "Equippable/Item strength"},
+        {QStringLiteral("items/effect_out"), "Effect out of battle"},
+        {QStringLiteral("items/effect_in"), "Effect in battle"},
+        {QStringLiteral("items/cost"), "Cost"},
+        {QStringLiteral("items/permanent"), "Permanent"},
+        {QStringLiteral("items/edible"), "Edible"},
+        {QStringLiteral("items/ninten"), "Ninten"},
+        {QStringLiteral("items/ana"), "Ana"},
+        {QStringLiteral("items/loid"), "Loid"},
+        {QStringLiteral("items/teddy"), "Teddy"},
+        {QStringLiteral("enemies/pointer"), "Pointer to Name"},
+        {QStringLiteral("enemies/hp"), "HP"},
+        {QStringLiteral("enemies/pp"), "PP"},
+        {QStringLiteral("enemies/offense"), "Offense"},
+        {QStringLiteral("enemies/defense"), "Defense"},
+        {QStringLiteral("enemies/fight"), "Fight"},
+        {QStringLiteral("enemies/speed"), "Speed"},
+        {QStringLiteral("enemies/wisdom"), "Wisdom"},
+        {QStringLiteral("enemies/strength"), "Strength"},
+        {QStringLiteral("enemies/force"), "Force"},
+        {QStringLiteral("enemies/experience"), "Experience"},
+        {QStringLiteral("enemies/money"), "Money"},
+        {QStringLiteral("enemies/item"), "Item"},
+    };
+    if (column == QLatin1String("name"))
+        return QLatin1String(captions.value(column));
+    const char* caption = captions.value(TableName(table) + QLatin1Char('/') + column);
+    return caption ? QLatin1String(caption) : column;
+}
+
+QString PatchNotesText(const QList<NetChange>& changes) {
+    QString notes = QStringLiteral("# Changes\n");
+    if (changes.isEmpty())
+        return notes + QStringLiteral("\n") + NoNetChangesText() + QLatin1Char('\n');
+    Table section = nullptr;
+    for (qsizetype k = 0; k < changes.size();) {
+        const NetChange& c = changes[k];
+        if (c.table != section) {
+            section = c.table;
+            notes += QStringLiteral("\n## %1\n").arg(sectionTitle(section));
+        }
+        notes += QStringLiteral("\n### %1 (%2)\n\n")
+                     .arg(c.name.isEmpty() ? EntryLabel(c.table, c.index) : c.name,
+                          EntryLabel(c.table, c.index));
+        for (; k < changes.size() && changes[k].table == c.table && changes[k].index == c.index;
+             ++k)
+            notes += QStringLiteral("- %1: %2 → %3\n")
+                         .arg(EditorCaption(c.table, Columns(c.table)[changes[k].column].name),
+                              shown(changes[k], false), shown(changes[k], true));
+    }
+    return notes;
+}
+
+QString OriginalTipText(const QString& original) {
+    return QStringLiteral("Original: %1").arg(original);
+}
+
+QString MergeConflictLine(const MergeConflict& conflict) {
+    const Column& column = Columns(conflict.table)[conflict.column];
+    const bool name = column.kind == ColumnKind::Name;
+    const auto value = [name](const QString& v) {
+        return name ? QStringLiteral("\"%1\"").arg(v) : v;
+    };
+    return QStringLiteral("%1 \"%2\": %3: base %4, ours %5, theirs %6")
+        .arg(EntryLabel(conflict.table, conflict.index), conflict.name, column.name,
+             value(conflict.base), value(conflict.ours), value(conflict.theirs));
+}
+
+QString MergeConflictsText(const Outcome& o) {
+    return QStringLiteral("%1 changed on both sides to different values, so %2 was not written; "
+                          "--prefer ours or --prefer theirs takes one side for every conflict.")
+        .arg(CountText(o.count, QStringLiteral("field was"), QStringLiteral("fields were")),
+             native(o.file));
+}
+
+QString ConflictsTakenText(qint64 count, MergeSide taken) {
+    return QStringLiteral("%1 changed on both sides: %2 taken from %3.")
+        .arg(CountText(count, QStringLiteral("field was"), QStringLiteral("fields were")),
+             count == 1 ? QStringLiteral("it is") : QStringLiteral("each is"),
+             taken == MergeSide::Ours ? QStringLiteral("ours") : QStringLiteral("theirs"));
+}
+
+QString MergedText(const QString& file, qint64 bytes) {
+    return QStringLiteral("Wrote %1 (%2 bytes).").arg(native(file)).arg(bytes);
+}
+
+QString NoOriginalText(const Outcome& o) {
+    return QStringLiteral("%1 has no history that tells what it was before its saves: give "
+                          "--base FILE to compare it with the image it came from.")
+        .arg(native(o.file));
+}
+
+QString SizesDifferText(const Outcome& o) {
+    return QStringLiteral("%1 is %2 bytes long, but %3 is %4: the images must have the same "
+                          "size. Nothing was written.")
+        .arg(native(o.other))
+        .arg(o.otherLength)
+        .arg(native(o.file))
+        .arg(o.length);
+}
+
+QString NotAnImageText(const Outcome& o, const QList<std::pair<Table, TableFacts>>& tables) {
+    const QString verdict = TablesVerdictText(tables);
+    return QStringLiteral("%1 does not hold the item and enemy tables as the editors read them%2, "
+                          "so it is no image to merge. Nothing was written.")
+        .arg(native(o.file), verdict.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(verdict));
+}
+
+QString OutputNotWrittenText(const Outcome& o) {
+    return QStringLiteral("cannot write %1: %2. Nothing was written.")
+        .arg(native(o.file), SystemText(o.error));
+}
+
+QString ChangesFaultText(const Outcome& o) {
+    if (o.fault == Fault::NoOriginal)
+        return NoOriginalText(o);
+    if (o.fault == Fault::SizesDiffer)
+        return SizesDifferText(o);
+    if (o.fault == Fault::NotAnImage)
+        return NotAnImageText(o, {});
+    if (o.fault == Fault::MergeConflicts)
+        return MergeConflictsText(o);
+    return OutputNotWrittenText(o);
+}
