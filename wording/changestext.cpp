@@ -179,15 +179,3 @@ QString OutputNotWrittenText(const Outcome& o) {
     return QStringLiteral("cannot write %1: %2. Nothing was written.")
         .arg(native(o.file), SystemText(o.error));
 }
-
-QString ChangesFaultText(const Outcome& o) {
-    if (o.fault == Fault::NoOriginal)
-        return NoOriginalText(o);
-    if (o.fault == Fault::SizesDiffer)
-        return SizesDifferText(o);
-    if (o.fault == Fault::NotAnImage)
-        return NotAnImageText(o, {});
-    if (o.fault == Fault::MergeConflicts)
-        return MergeConflictsText(o);
-    return OutputNotWrittenText(o);
-}

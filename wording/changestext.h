@@ -38,5 +38,3 @@ QString NoOriginalText(const Outcome& o);
 QString SizesDifferText(const Outcome& o);
 QString NotAnImageText(const Outcome& o, const QList<std::pair<Table, TableFacts>>& tables);
 QString OutputNotWrittenText(const Outcome& o);
-// Any of those faults, as ImageErrorText meets them.
-QString ChangesFaultText(const Outcome& o);

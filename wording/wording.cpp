@@ -76,96 +76,116 @@ void splitLanded(const QList<Landed>& landed, const std::function<QString(const 
     }
 }
 
-// Why a row of a table file is refused.
-QString inputReason(const Outcome& o) {
-    switch (o.fault) {
+// Which function's form a fault's words take: every fault of the image layer is a sentence of
+// its own, a save's names the entry, and the reasons of a name, a table file's row or an undo are
+// clauses that their command's sentence holds.
+enum class Family { None, Image, Save, Name, Row, Undo, Compare };
+
+Family familyOf(Fault fault) {
+    switch (fault) {
+    case Fault::None:
+        return Family::None;
+    case Fault::SystemCall:
+    case Fault::BeforeStart:
+    case Fault::OpenForReading:
+    case Fault::OffsetTooLarge:
+    case Fault::WordTooLarge:
+    case Fault::PointerBeforeStart:
+    case Fault::NameTooLong:
+    case Fault::BitStringTooLarge:
+    case Fault::NotAFile:
+    case Fault::BackupNotMade:
+        return Family::Image;
+    case Fault::ReadOnly:
+    case Fault::Replaced:
+    case Fault::Gone:
+    case Fault::ShortFile:
+    case Fault::ChangedOnDisk:
+    case Fault::NoSuchEntry:
     case Fault::BadValue:
-        return ValueText(o);
-    case Fault::RepeatedEntry:
-        return QStringLiteral("%1 is already given on line %2").arg(o.entry).arg(o.line);
-    case Fault::NoSuchItem:
-        return QStringLiteral("there is no item %1; items run from 0 to %2")
-            .arg(o.text)
-            .arg(o.upper);
-    case Fault::NameNotWritten:
-        return QStringLiteral("the name of %1 is not written; give --names to write it")
-            .arg(o.entry);
+    case Fault::Locked:
+    case Fault::WrittenInPart:
+    case Fault::NotSynced:
+    case Fault::HistoryNotWritten:
+    case Fault::HistoryUnreadable:
+        return Family::Save;
     case Fault::NamePointerNoOffset:
     case Fault::NameRunsOn:
     case Fault::NamePastEnd:
     case Fault::NameCharacter:
     case Fault::NameLonger:
     case Fault::NameIntoRecord:
-        return QStringLiteral("cannot write the name of %1: %2").arg(o.entry, RenameText(o));
+        return Family::Name;
+    case Fault::RepeatedEntry:
+    case Fault::NoSuchItem:
+    case Fault::NameNotWritten:
     case Fault::SharedName:
-        return QStringLiteral("the name text of %1 is shared: writing \"%2\" would also change "
-                              "%3; give --shared to allow it")
-            .arg(o.entry, o.text, SharedNamesText(o.names));
     case Fault::NameWouldRead:
-        return QStringLiteral("the name of %1 would read \"%2\" once the other names of this "
-                              "file are written, not \"%3\"")
-            .arg(o.entry, o.other, o.text);
-    default:
-        return SaveLine(o);
+        return Family::Row;
+    case Fault::UndoOverwritten:
+    case Fault::NoSuchRecord:
+    case Fault::RecordNotDone:
+        return Family::Undo;
+    case Fault::NoOriginal:
+    case Fault::SizesDiffer:
+    case Fault::NotAnImage:
+    case Fault::MergeConflicts:
+    case Fault::OutputNotWritten:
+        return Family::Compare;
     }
+    return Family::None;
+}
+
+// "cannot undo in FILE: WHY. Nothing was written."
+QString undoRefused(const Outcome& o, const QString& why) {
+    return NothingWrittenAfter(QStringLiteral("cannot undo in %1: %2").arg(native(o.file), why));
+}
+
+// The parts an undo finds changed since: "the hp and the speed of enemy 12, and item 3".
+QString overwrittenParts(const Outcome& o) {
+    QStringList parts;
+    for (qsizetype k = 0; k < o.landed.size();) {
+        const QString& entry = o.landed[k].entry;
+        QStringList fields;
+        for (; k < o.landed.size() && o.landed[k].entry == entry; ++k)
+            if (!o.landed[k].field.isEmpty())
+                fields << QStringLiteral("the ") + o.landed[k].field;
+        parts << (fields.isEmpty() ? entry : QStringLiteral("%1 of %2").arg(listed(fields), entry));
+    }
+    return listed(parts);
+}
+
+// The save whose parts failed to write, and what of it is in the file.
+QString savedInPart(const Outcome& o) {
+    QStringList written, notWritten;
+    splitLanded(
+        o.landed, [](const Landed& l) { return l.field; }, &written, &notWritten);
+    const QString done =
+        written.isEmpty()
+            ? QStringLiteral("Nothing was written.")
+            : QStringLiteral("Already written, and kept in the file: %1.").arg(joined(written));
+    return QStringLiteral("Saving %1 stopped at the %2.\n%3\n%4\nNot written: %5.")
+        .arg(partName(o), o.field, ImageErrorText(o.cause.value(0)), done, joined(notWritten));
+}
+
+QString backupNotMade(const Outcome& o) {
+    const QString reason =
+        o.changed ? QStringLiteral("another program replaced, moved or deleted the image while "
+                                   "its backup was made")
+        : o.error ? SystemText(o.error)
+                  : NodeText(o.node);
+    return QStringLiteral("Cannot make the backup %1 of %2:\n%3.")
+        .arg(native(o.other), native(o.file), reason);
 }
 
 } // namespace
 
 QString SaveText(const Outcome& o) {
-    switch (o.fault) {
-    case Fault::ReadOnly:
-        return cannotSave(o, QStringLiteral("the file is open for reading only"));
-    case Fault::Replaced:
-        return cannotSave(o,
-                          QStringLiteral("the image was replaced on disk by another program after "
-                                         "this entry was shown"));
-    case Fault::Gone:
-        return cannotSave(o,
-                          QStringLiteral("the image was deleted or moved away after it was opened"),
-                          true, QStringLiteral(", and no file was made in its place."));
-    case Fault::ShortFile:
-        return cannotSave(
-            o, QStringLiteral("the entry lies at offsets %1 to %2, but the file is only "
-                              "%3 bytes long")
-                   .arg(HexOffset(o.first), HexOffset(o.last), QString::number(o.length)));
-    case Fault::ChangedOnDisk:
-        return cannotSave(
-            o,
-            QStringLiteral("another program changed %1 in the file after it was shown")
-                .arg(partName(o)),
-            true, QStringLiteral("; %1 is shown again as the file now holds it.").arg(partName(o)));
-    case Fault::Locked:
-        return cannotSave(o, QStringLiteral("another Tolvane program kept writing to the image for "
-                                            "more than %1 seconds")
-                                 .arg(WriterWaitMs / 1000));
-    case Fault::BadValue:
-        return cannotSave(o, ValueText(o), false);
-    case Fault::NoSuchEntry:
-        return QStringLiteral("Cannot save: there is no %1.").arg(o.entry);
-    case Fault::WrittenInPart: {
-        QStringList written, notWritten;
-        splitLanded(
-            o.landed, [](const Landed& l) { return l.field; }, &written, &notWritten);
-        const QString done =
-            written.isEmpty()
-                ? QStringLiteral("Nothing was written.")
-                : QStringLiteral("Already written, and kept in the file: %1.").arg(joined(written));
-        return QStringLiteral("Saving %1 stopped at the %2.\n%3\n%4\nNot written: %5.")
-            .arg(partName(o), o.field, ImageErrorText(o.cause.value(0)), done, joined(notWritten));
-    }
-    case Fault::NotSynced:
-        return QStringLiteral("Saving %1: every field was written, but %2")
-            .arg(partName(o), ImageErrorText(o.cause.value(0)));
-    case Fault::HistoryNotWritten:
-    case Fault::HistoryUnreadable:
-        return cannotSave(o, HistoryReasonText(o));
-    default:
-        // The file's own error, a sentence of its own; ImageErrorText words every fault that is
-        // not a save's without coming back here.
-        return QStringLiteral("Cannot save %1: %2\nNothing was written.")
-            .arg(partName(o), ImageErrorText(o));
-    }
+    if (familyOf(o.fault) == Family::Save)
+        return ImageErrorText(o);
+    // Another layer's words are a sentence of their own: the save only says whose it was.
+    return QStringLiteral("Cannot save %1: %2\nNothing was written.")
+        .arg(partName(o), ImageErrorText(o));
 }
 
 QString SystemText(int error) {
@@ -207,7 +227,10 @@ QString ReasonText(const Outcome& o) {
 
 QString ImageErrorText(const Outcome& o) {
     const QString file = native(o.file);
+    const QString pointer = HexDigits(o.pointer);
     switch (o.fault) {
+    case Fault::None:
+        return {};
     case Fault::SystemCall:
         return QStringLiteral("Cannot %1 %2 at offset %3:\n%4.")
             .arg(operationName(o.operation), file, HexOffset(o.offset), SystemText(o.error));
@@ -231,65 +254,132 @@ QString ImageErrorText(const Outcome& o) {
             .arg(HexOffset(o.offset))
             .arg(o.word);
     case Fault::PointerBeforeStart:
-        return QStringLiteral("Name pointer %1 lies before the start of the file.")
-            .arg(HexDigits(o.pointer));
+        return QStringLiteral("Name pointer %1 lies before the start of the file.").arg(pointer);
     case Fault::NameTooLong:
         return QStringLiteral("Name at pointer %1: overflow, more than %2 characters.")
-            .arg(HexDigits(o.pointer))
+            .arg(pointer)
             .arg(MaxNameLength);
     case Fault::BitStringTooLarge:
         return QStringLiteral("Bit string \"%1\": overflow, the value does not fit in 32 bits.")
             .arg(o.text.left(40));
-    case Fault::BackupNotMade: {
-        const QString reason =
-            o.changed ? QStringLiteral("another program replaced, moved or deleted the image while "
-                                       "its backup was made")
-            : o.error ? SystemText(o.error)
-                      : NodeText(o.node);
-        return QStringLiteral("Cannot make the backup %1 of %2:\n%3.")
-            .arg(native(o.other), file, reason);
-    }
+    case Fault::BackupNotMade:
+        return backupNotMade(o);
     case Fault::NotAFile:
         return NodeText(o.node);
-    case Fault::None:
-        return {};
-    // Each of the others is worded where it belongs, and none of those comes back here with it.
+
     case Fault::ReadOnly:
+        return cannotSave(o, QStringLiteral("the file is open for reading only"));
     case Fault::Replaced:
+        return cannotSave(o,
+                          QStringLiteral("the image was replaced on disk by another program after "
+                                         "this entry was shown"));
     case Fault::Gone:
+        return cannotSave(o,
+                          QStringLiteral("the image was deleted or moved away after it was opened"),
+                          true, QStringLiteral(", and no file was made in its place."));
     case Fault::ShortFile:
+        return cannotSave(
+            o, QStringLiteral("the entry lies at offsets %1 to %2, but the file is only "
+                              "%3 bytes long")
+                   .arg(HexOffset(o.first), HexOffset(o.last), QString::number(o.length)));
     case Fault::ChangedOnDisk:
-    case Fault::NoSuchEntry:
-    case Fault::BadValue:
+        return cannotSave(
+            o,
+            QStringLiteral("another program changed %1 in the file after it was shown")
+                .arg(partName(o)),
+            true, QStringLiteral("; %1 is shown again as the file now holds it.").arg(partName(o)));
     case Fault::Locked:
+        return cannotSave(o, QStringLiteral("another Tolvane program kept writing to the image for "
+                                            "more than %1 seconds")
+                                 .arg(WriterWaitMs / 1000));
+    case Fault::BadValue:
+        return cannotSave(o, ValueText(o), false);
+    case Fault::NoSuchEntry:
+        return QStringLiteral("Cannot save: there is no %1.").arg(o.entry);
     case Fault::WrittenInPart:
+        return savedInPart(o);
     case Fault::NotSynced:
+        return QStringLiteral("Saving %1: every field was written, but %2")
+            .arg(partName(o), ImageErrorText(o.cause.value(0)));
     case Fault::HistoryNotWritten:
     case Fault::HistoryUnreadable:
-        return SaveText(o);
+        return cannotSave(o, HistoryReasonText(o));
+
     case Fault::NamePointerNoOffset:
+        return QStringLiteral("the name pointer %1 has no offset in the file: pointers below 7FF0 "
+                              "lie before its start")
+            .arg(pointer);
     case Fault::NameRunsOn:
+        return QStringLiteral("the name at pointer %1 runs on past %2 characters, the longest "
+                              "name the readers accept")
+            .arg(pointer, QString::number(MaxNameLength));
     case Fault::NamePastEnd:
+        return QStringLiteral("the name at pointer %1 (offset %2) runs past the end of the file, "
+                              "which is %3 bytes long")
+            .arg(pointer, HexOffset(o.offset), QString::number(o.length));
     case Fault::NameCharacter:
+        return QStringLiteral("the character \"%1\" (U+%2) at position %3 cannot be written: "
+                              "name text holds only the codes 0x00 to 0x7F")
+            .arg(o.text, HexDigits(o.text.toUcs4().value(0)).rightJustified(4, u'0'),
+                 QString::number(o.position));
     case Fault::NameLonger:
+        // One arg() call for all: a name may itself hold "%1".
+        return QStringLiteral("\"%1\" is %2 characters long, but the name it replaces at pointer "
+                              "%3, \"%4\", is only %5: a new name may not be longer than the old "
+                              "one")
+            .arg(o.text, QString::number(o.text.toUcs4().size()), pointer, o.other,
+                 QString::number(o.other.size()));
     case Fault::NameIntoRecord:
-        return RenameText(o);
+        return QStringLiteral("the name at pointer %1 (offset %2) is no name text: writing "
+                              "\"%3\" would overwrite %4's record at %5")
+            .arg(pointer, HexOffset(o.offset), o.text, o.field, HexOffset(o.first));
+
     case Fault::RepeatedEntry:
+        return QStringLiteral("%1 is already given on line %2").arg(o.entry).arg(o.line);
     case Fault::NoSuchItem:
+        return QStringLiteral("there is no item %1; items run from 0 to %2")
+            .arg(o.text)
+            .arg(o.upper);
     case Fault::NameNotWritten:
+        return QStringLiteral("the name of %1 is not written; give --names to write it")
+            .arg(o.entry);
     case Fault::SharedName:
+        return QStringLiteral("the name text of %1 is shared: writing \"%2\" would also change "
+                              "%3; give --shared to allow it")
+            .arg(o.entry, o.text, SharedNamesText(o.names));
     case Fault::NameWouldRead:
-        return inputReason(o);
+        return QStringLiteral("the name of %1 would read \"%2\" once the other names of this "
+                              "file are written, not \"%3\"")
+            .arg(o.entry, o.other, o.text);
+
     case Fault::UndoOverwritten:
+        return undoRefused(
+            o, (o.landed.size() == 1
+                    ? QStringLiteral("%1 no longer holds what record %2 wrote: a later save or "
+                                     "another program changed it")
+                    : QStringLiteral("%1 no longer hold what record %2 wrote: a later save or "
+                                     "another program changed them"))
+                   .arg(overwrittenParts(o))
+                   .arg(o.record));
     case Fault::NoSuchRecord:
+        return undoRefused(o, o.record == 0
+                                  ? QStringLiteral("its history holds no save left to undo")
+                                  : QStringLiteral("its history has no record %1").arg(o.record));
     case Fault::RecordNotDone:
-        return UndoRefusedText(o);
+        return undoRefused(
+            o, QStringLiteral("record %1 never went in whole, so there is nothing of it to undo")
+                   .arg(o.record));
+
     case Fault::NoOriginal:
+        return NoOriginalText(o);
     case Fault::SizesDiffer:
+        return SizesDifferText(o);
     case Fault::NotAnImage:
+        return NotAnImageText(o, {});
     case Fault::MergeConflicts:
+        return MergeConflictsText(o);
     case Fault::OutputNotWritten:
-        return ChangesFaultText(o);
+        return OutputNotWrittenText(o);
     }
     return {};
 }
@@ -323,40 +413,33 @@ QString ValueText(const Outcome& o) {
 }
 
 QString RenameText(const Outcome& o) {
-    const QString pointer = HexDigits(o.pointer);
-    switch (o.fault) {
-    case Fault::NamePointerNoOffset:
-        return QStringLiteral("the name pointer %1 has no offset in the file: pointers below 7FF0 "
-                              "lie before its start")
-            .arg(pointer);
-    case Fault::NameRunsOn:
-        return QStringLiteral("the name at pointer %1 runs on past %2 characters, the longest "
-                              "name the readers accept")
-            .arg(pointer, QString::number(MaxNameLength));
-    case Fault::NamePastEnd:
-        return QStringLiteral("the name at pointer %1 (offset %2) runs past the end of the file, "
-                              "which is %3 bytes long")
-            .arg(pointer, HexOffset(o.offset), QString::number(o.length));
-    case Fault::NameCharacter:
-        return QStringLiteral("the character \"%1\" (U+%2) at position %3 cannot be written: "
-                              "name text holds only the codes 0x00 to 0x7F")
-            .arg(o.text, HexDigits(o.text.toUcs4().value(0)).rightJustified(4, u'0'),
-                 QString::number(o.position));
-    case Fault::NameLonger:
-        // One arg() call for all: a name may itself hold "%1".
-        return QStringLiteral("\"%1\" is %2 characters long, but the name it replaces at pointer "
-                              "%3, \"%4\", is only %5: a new name may not be longer than the old "
-                              "one")
-            .arg(o.text, QString::number(o.text.toUcs4().size()), pointer, o.other,
-                 QString::number(o.other.size()));
-    case Fault::NameIntoRecord:
-        return QStringLiteral("the name at pointer %1 (offset %2) is no name text: writing "
-                              "\"%3\" would overwrite %4's record at %5")
-            .arg(pointer, HexOffset(o.offset), o.text, o.field, HexOffset(o.first));
-    default:
-        return ImageErrorText(o);
-    }
+    return ImageErrorText(o);
 }
+
+namespace {
+
+// Why a row of a table file is refused: its own reason, a name's or a value's as a clause, and
+// anything else as the save of that row words it.
+QString inputReason(const Outcome& o) {
+    switch (familyOf(o.fault)) {
+    case Family::Row:
+        return ImageErrorText(o);
+    case Family::Name:
+        return QStringLiteral("cannot write the name of %1: %2").arg(o.entry, ImageErrorText(o));
+    case Family::Save:
+        if (o.fault == Fault::BadValue)
+            return ValueText(o);
+        return SaveLine(o);
+    case Family::None:
+    case Family::Image:
+    case Family::Undo:
+    case Family::Compare:
+        return SaveLine(o);
+    }
+    return SaveLine(o);
+}
+
+} // namespace
 
 QString InputErrorText(const QString& file, const InputError& e) {
     const QString reason = e.why.fault == Fault::None ? e.reason : inputReason(e.why);
@@ -521,44 +604,11 @@ QString TornImageText(RomImage& image, const Tables& tables, const Recovery& r) 
 }
 
 QString UndoRefusedText(const Outcome& o) {
-    QString why;
-    switch (o.fault) {
-    case Fault::NoSuchRecord:
-        why = o.record == 0 ? QStringLiteral("its history holds no save left to undo")
-                            : QStringLiteral("its history has no record %1").arg(o.record);
-        break;
-    case Fault::RecordNotDone:
-        why = QStringLiteral("record %1 never went in whole, so there is nothing of it to undo")
-                  .arg(o.record);
-        break;
-    case Fault::HistoryUnreadable:
-        why = HistoryReasonText(o);
-        break;
-    case Fault::UndoOverwritten: {
-        // "the hp and the speed of enemy 12, and the name of item 3"
-        QStringList parts;
-        for (qsizetype k = 0; k < o.landed.size();) {
-            const QString& entry = o.landed[k].entry;
-            QStringList fields;
-            for (; k < o.landed.size() && o.landed[k].entry == entry; ++k)
-                if (!o.landed[k].field.isEmpty())
-                    fields << QStringLiteral("the ") + o.landed[k].field;
-            parts << (fields.isEmpty() ? entry
-                                       : QStringLiteral("%1 of %2").arg(listed(fields), entry));
-        }
-        const bool one = o.landed.size() == 1;
-        why = (one ? QStringLiteral("%1 no longer holds what record %2 wrote: a later save or "
-                                    "another program changed it")
-                   : QStringLiteral("%1 no longer hold what record %2 wrote: a later save or "
-                                    "another program changed them"))
-                  .arg(listed(parts))
-                  .arg(o.record);
-        break;
-    }
-    default:
-        return CommandWriteText(o, {});
-    }
-    return NothingWrittenAfter(QStringLiteral("cannot undo in %1: %2").arg(native(o.file), why));
+    if (familyOf(o.fault) == Family::Undo)
+        return ImageErrorText(o);
+    if (o.fault == Fault::HistoryUnreadable)
+        return undoRefused(o, HistoryReasonText(o));
+    return CommandWriteText(o, {});
 }
 
 QString CountText(qint64 count, const QString& one, const QString& many) {
