@@ -55,17 +55,17 @@ qint32 ReadWord(RomImage& rom, qint32 offset) {
     return bytes[1] * 256 + bytes[0];
 }
 
-void WriteByte(RomImage& rom, qint32 offset, quint8 value) {
+void WriteByte(const WriteKey& key, RomImage& rom, qint32 offset, quint8 value) {
     checkOffset(offset, 1, Operation::WriteByte);
-    rom.write(offset, value);
+    rom.write(key, offset, value);
 }
 
-void WriteWord(RomImage& rom, qint32 offset, qint32 value) {
+void WriteWord(const WriteKey& key, RomImage& rom, qint32 offset, qint32 value) {
     if (value < 0 || value > 0xFFFF)
         refuse(RomError::Kind::Overflow, Fault::WordTooLarge, Operation::WriteWord, offset, value);
     checkOffset(offset, 2, Operation::WriteWord);
-    rom.write(offset, quint8(value & 0xFF));
-    rom.write(qint64(offset) + 1, quint8(value >> 8));
+    rom.write(key, offset, quint8(value & 0xFF));
+    rom.write(key, qint64(offset) + 1, quint8(value >> 8));
 }
 
 } // namespace modStuff

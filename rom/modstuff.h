@@ -27,8 +27,8 @@ bool ReopenIfReplaced();
 quint8 ReadByte(RomImage& rom, qint32 offset);
 // Low byte at offset, high byte at offset + 1.
 qint32 ReadWord(RomImage& rom, qint32 offset);
-void WriteByte(RomImage& rom, qint32 offset, quint8 value);
+void WriteByte(const WriteKey& key, RomImage& rom, qint32 offset, quint8 value);
 // value must lie in 0..65535, else RomError::Overflow and nothing is written.
-void WriteWord(RomImage& rom, qint32 offset, qint32 value);
+void WriteWord(const WriteKey& key, RomImage& rom, qint32 offset, qint32 value);
 
 } // namespace modStuff

@@ -219,7 +219,7 @@ quint8 RomImage::readByte(qint64 pos) {
     return value;
 }
 
-void RomImage::write(qint64 pos, quint8 value) {
+void RomImage::write(const WriteKey&, qint64 pos, quint8 value) {
     if (m_readOnly)
         throw RomError(RomError::Kind::Io, outcome(Fault::OpenForReading, Operation::Write, pos));
     checkPosition(Operation::Write, pos);
@@ -232,7 +232,7 @@ void RomImage::write(qint64 pos, quint8 value) {
         (*found->second)[size_t(pos % PageSize)] = value;
 }
 
-void RomImage::restore(qint64 pos, QByteArrayView bytes) {
+void RomImage::restore(const WriteKey&, qint64 pos, QByteArrayView bytes) {
     checkPosition(Operation::Write, pos);
     const IoResult done = writeRaw(pos, bytes.data(), bytes.size());
     if (done.count != bytes.size())

@@ -3,6 +3,7 @@
 #include "rom/newfile.h"
 #include "rom/outcome.h"
 #include "rom/systemfile.h"
+#include "rom/writekey.h"
 
 #include <QString>
 
@@ -90,10 +91,10 @@ public:
     QByteArray bytes(qint64 pos, qint64 len);
     quint8 readByte(qint64 pos);
     // Writes one byte at once; a write past the end extends the file, the gap reading as 0.
-    void write(qint64 pos, quint8 value);
+    void write(const WriteKey& key, qint64 pos, quint8 value);
     // Writes `bytes` at `pos` without making the backup first: a recovery puts back what an
     // interrupted write changed, and the backup must not take the half-written image.
-    void restore(qint64 pos, QByteArrayView bytes);
+    void restore(const WriteKey& key, qint64 pos, QByteArrayView bytes);
     // Hands the written bytes to the disk.
     void sync();
 

@@ -46,6 +46,17 @@ bool tornNow(RomImage& rom, const HistoryRecord& record) {
 
 } // namespace
 
+class RecoveryWriter {
+public:
+    static WriteKey key() { return {}; }
+};
+
+void PutBack(RomImage& rom, const std::vector<HistoryRange>& ranges) {
+    for (auto range = ranges.rbegin(); range != ranges.rend(); ++range)
+        rom.restore(RecoveryWriter::key(), range->offset, range->before);
+    rom.sync();
+}
+
 Recovery RecoverPending(RomImage& rom, HistoryFile& history) {
     Recovery r;
     if (!history.tail().pending)
@@ -67,16 +78,14 @@ Recovery RecoverPending(RomImage& rom, HistoryFile& history) {
             state = HistoryState::Left;
             break;
         case Holds::Both:
-            // Newest first, as a rollback goes; each range in one write.
-            for (auto range = r.record.ranges.rbegin(); range != r.record.ranges.rend(); ++range)
-                rom.restore(range->offset, range->before);
+            PutBack(rom, r.record.ranges);
             r.action = RecoveryAction::RolledBack;
             break;
         }
         // What the bytes read may still be only in the system's cache: a killed writer's last
-        // writes, or the old bytes just put back. A mark says they are in, so they go to the disk
-        // first. A Left mark says nothing of the bytes.
-        if (state != HistoryState::Left)
+        // writes (PutBack syncs the old bytes it puts back itself). A mark says they are in, so
+        // they go to the disk first. A Left mark says nothing of the bytes.
+        if (state != HistoryState::Left && r.action != RecoveryAction::RolledBack)
             rom.sync();
     } catch (const RomError& e) {
         r.fault = e.outcome();

@@ -46,3 +46,8 @@ Recovery RecoverImage(RomImage& rom, bool write);
 
 // The same, for a writer that holds the image's lock and has its history open.
 Recovery RecoverPending(RomImage& rom, HistoryFile& history);
+
+// Puts back the before bytes of `ranges`, newest first, each range in one write, and syncs them:
+// the one way a save's old bytes go back, whether its own write failed or a recovery undoes what a
+// crash left. RomError when the image refuses it.
+void PutBack(RomImage& rom, const std::vector<HistoryRange>& ranges);

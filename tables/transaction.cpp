@@ -8,6 +8,11 @@
 
 #include <vector>
 
+class TransactionWriter {
+public:
+    static WriteKey key() { return {}; }
+};
+
 namespace {
 
 Outcome entryFault(Fault fault, const QString& entry, const RomImage& rom) {
@@ -24,25 +29,21 @@ Outcome withEntry(Outcome o, const QString& entry, bool name = false) {
     return o;
 }
 
-// The offsets of the transaction's writes, in the order they reach the file.
-std::vector<qint64> offsetsOf(const Transaction& t) {
-    std::vector<qint64> offsets;
-    for (const WritePart& part : t.parts)
-        for (const ByteWrite& write : part.writes)
-            offsets.push_back(write.offset);
-    return offsets;
+// What stood at `offset` before the transaction, as its ranges hold it.
+quint8 beforeByte(const std::vector<HistoryRange>& ranges, qint64 offset) {
+    for (const HistoryRange& range : ranges)
+        if (offset >= range.offset && offset < range.offset + range.before.size())
+            return quint8(range.before[offset - range.offset]);
+    return 0;
 }
 
-// Puts back `olds`, the bytes that stood where the first writes of `t` went, newest first, and
-// syncs: whether all of it went through. With nothing to put back, nothing needs a sync.
-bool rollBack(RomImage& rom, const Transaction& t, const std::vector<quint8>& olds) {
-    if (olds.empty())
+// Puts the old bytes back after `attempted` writes: whether all of it went through. With no write
+// tried, nothing needs putting back.
+bool rollBack(RomImage& rom, const std::vector<HistoryRange>& ranges, size_t attempted) {
+    if (attempted == 0)
         return true;
-    const std::vector<qint64> offsets = offsetsOf(t);
     try {
-        for (size_t k = olds.size(); k-- > 0;)
-            modStuff::WriteByte(rom, qint32(offsets[k]), olds[k]);
-        rom.sync();
+        PutBack(rom, ranges);
         return true;
     } catch (const RomError&) {
         return false;
@@ -53,8 +54,8 @@ bool rollBack(RomImage& rom, const Transaction& t, const std::vector<quint8>& ol
 // part) or of each part hold the new values, as the file now reads. Only a byte that differs from
 // before makes it WrittenInPart, or NotSynced when every byte is new; with none, it is `failure`
 // itself, nothing written, and the record is left for the next opening to look at again.
-Outcome whatStands(RomImage& rom, const Transaction& t, const std::vector<quint8>& olds,
-                   const Outcome& failure, Outcome inPart) {
+Outcome whatStands(RomImage& rom, const Transaction& t, const std::vector<HistoryRange>& ranges,
+                   size_t attempted, const Outcome& failure, Outcome inPart) {
     rom.refresh();
     const bool byField = t.parts.size() == 1;
     size_t k = 0;
@@ -68,10 +69,11 @@ Outcome whatStands(RomImage& rom, const Transaction& t, const std::vector<quint8
                 inPart.landed << Landed{part.entry, field, part.name, 0, 0};
             Landed& landed = inPart.landed.back();
             landed.of += 1;
-            if (done >= olds.size())
+            if (done >= attempted)
                 continue;
             try {
-                landed.bytes += rom.readByte(write.offset) != olds[done] ? 1 : 0;
+                landed.bytes +=
+                    rom.readByte(write.offset) != beforeByte(ranges, write.offset) ? 1 : 0;
             } catch (const RomError&) {
                 landed.bytes += 1; // unreadable: it may well have landed
             }
@@ -160,6 +162,7 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
         return refuse(entryFault(Fault::Locked, first, rom));
     std::optional<HistoryFile> history;
     HistoryRecord record;
+    std::vector<HistoryRange> ranges;
     try {
         // What the file holds now, after any other writer of ours.
         rom.refresh();
@@ -188,6 +191,7 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
         // Copied and synced now, but put in place of the older backup only once the record is
         // on disk: a command that writes nothing leaves the older one.
         rom.prepareBackup();
+        ranges = RangesOf(rom, t);
         if (history) {
             const QDateTime now = QDateTime::currentDateTime();
             record = HistoryRecord{.number = history->tail().lastNumber + 1,
@@ -195,7 +199,7 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
                                    .utcOffset = now.offsetFromUtc(),
                                    .madeBy = t.madeBy,
                                    .undoes = t.undoes,
-                                   .ranges = RangesOf(rom, t)};
+                                   .ranges = ranges};
         }
     } catch (const RomError& e) {
         return refuse(e.outcome());
@@ -222,17 +226,16 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
         return refuse(e.outcome());
     }
 
-    std::vector<quint8> olds; // what stood where each write went, in the order of the writes
+    size_t attempted = 0; // writes tried, the failed one among them: it may still have landed
     for (const WritePart& part : t.parts) {
         for (const ByteWrite& write : part.writes) {
             try {
-                olds.push_back(rom.readByte(write.offset));
-                modStuff::WriteByte(rom, qint32(write.offset), write.value);
+                ++attempted;
+                modStuff::WriteByte(TransactionWriter::key(), rom, qint32(write.offset),
+                                    write.value);
             } catch (const RomError& e) {
-                // The old byte of a write that failed is in `olds` too: the write may still have
-                // reached the file, so it goes back with the rest.
                 const Outcome failure = withEntry(e.outcome(), part.entry, part.name);
-                if (rollBack(rom, t, olds)) {
+                if (rollBack(rom, ranges, attempted)) {
                     markRolledBack();
                     return failure;
                 }
@@ -241,7 +244,7 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
                                       part.name);
                 o.field = write.field;
                 o.cause << failure;
-                return whatStands(rom, t, olds, failure, o);
+                return whatStands(rom, t, ranges, attempted, failure, o);
             }
         }
     }
@@ -250,13 +253,13 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
     } catch (const RomError& e) {
         // A failed sync is not tried again: what it did not hand over may be lost already.
         const Outcome failure = refuse(e.outcome());
-        if (rollBack(rom, t, olds)) {
+        if (rollBack(rom, ranges, attempted)) {
             markRolledBack();
             return failure;
         }
         Outcome o = entryFault(Fault::NotSynced, first, rom);
         o.cause << failure;
-        return whatStands(rom, t, olds, failure, o);
+        return whatStands(rom, t, ranges, attempted, failure, o);
     }
     // Needs no sync of its own: without it, the next opening finds the new bytes, syncs them and
     // marks the record done itself.

@@ -149,7 +149,7 @@ void tst_ItemRecord::encodeUndoesDecodeForEveryByte() {
     ImageOnDisk disk(SyntheticImage{});
     auto rom = disk.open();
     for (int stored = 0; stored < 256; ++stored) {
-        modStuff::WriteByte(*rom, 0x1812, quint8(stored));
+        modStuff::WriteByte(TestKey, *rom, 0x1812, quint8(stored));
         QCOMPARE(int(flagByte(DecodeItem(*rom, 0), quint8(stored))), stored);
     }
 }

@@ -62,7 +62,7 @@ void tst_Primitives::wordByteOrder() {
     auto rom = disk.open();
     QCOMPARE(ReadWord(*rom, 20), value);
 
-    WriteWord(*rom, 40, value);
+    WriteWord(TestKey, *rom, 40, value);
     const QByteArray after = disk.bytes();
     QCOMPARE(quint8(after.at(40)), quint8(low));
     QCOMPARE(quint8(after.at(41)), quint8(high));
@@ -97,8 +97,8 @@ void tst_Primitives::writePastTheEndExtends() {
     ImageOnDisk disk(smallFile());
     auto rom = disk.open();
     QCOMPARE(ReadByte(*rom, 40), quint8(0)); // caches the page past the end first
-    WriteByte(*rom, 40, 0x5A);
-    WriteWord(*rom, 50, 0x1234);
+    WriteByte(TestKey, *rom, 40, 0x5A);
+    WriteWord(TestKey, *rom, 50, 0x1234);
 
     QByteArray expected = smallFile();
     expected.resize(52, '\0');
@@ -158,16 +158,16 @@ void tst_Primitives::failedCallChangesNothing() {
             ReadWord(*rom, passed);
             break;
         case Op::WriteByte:
-            WriteByte(*rom, passed, quint8(value));
+            WriteByte(TestKey, *rom, passed, quint8(value));
             break;
         case Op::WriteWord:
-            WriteWord(*rom, passed, value);
+            WriteWord(TestKey, *rom, passed, value);
             break;
         case Op::ImageRead:
             rom->readByte(passed);
             break;
         case Op::ImageWrite:
-            rom->write(passed, quint8(value));
+            rom->write(TestKey, passed, quint8(value));
             break;
         }
         QFAIL("the call did not fail");
@@ -187,9 +187,9 @@ void tst_Primitives::readAfterWriteSeesTheWrite() {
     ImageOnDisk disk(smallFile());
     auto rom = disk.open();
     QCOMPARE(ReadWord(*rom, 20), 0x2524); // the page is now cached
-    WriteByte(*rom, 20, 0xAB);
+    WriteByte(TestKey, *rom, 20, 0xAB);
     QCOMPARE(ReadByte(*rom, 20), quint8(0xAB));
-    WriteWord(*rom, 21, 0xCDEF);
+    WriteWord(TestKey, *rom, 21, 0xCDEF);
     QCOMPARE(ReadWord(*rom, 20), 0xEFAB);
     QCOMPARE(ReadWord(*rom, 21), 0xCDEF);
     QCOMPARE(disk.bytes().mid(20, 3), QByteArray("\xAB\xEF\xCD"));
@@ -220,7 +220,7 @@ void tst_Primitives::readOnlyFileRefusesWrites() {
     RomImage rom(disk.path(), *forReading);
     QCOMPARE(ReadByte(rom, 20), quint8(0x24));
     try {
-        WriteByte(rom, 20, 1);
+        WriteByte(TestKey, rom, 20, 1);
         QFAIL("a write to a file open for reading succeeded");
     } catch (const RomError& e) {
         QCOMPARE(e.kind(), RomError::Kind::Io);
@@ -244,7 +244,7 @@ void tst_Primitives::systemFailureNamesFileOffsetAndReason() {
     ImageOnDisk disk(smallFile());
     FailingRom rom(disk.path(), 0);
     try {
-        WriteWord(rom, 0x1A, 0x1234);
+        WriteWord(TestKey, rom, 0x1A, 0x1234);
         QFAIL("the write did not fail");
     } catch (const RomError& e) {
         QCOMPARE(e.kind(), RomError::Kind::Io);
@@ -271,7 +271,7 @@ void tst_Primitives::nonAsciiPath() {
     const auto rom = OpenRomImage(path, nullptr);
     QVERIFY(rom);
     QCOMPARE(ReadByte(*rom, 20), quint8(0x24));
-    WriteByte(*rom, 20, 0x99);
+    WriteByte(TestKey, *rom, 20, 0x99);
     QByteArray expected = smallFile();
     expected[20] = char(0x99);
     QFile file(path);
@@ -280,7 +280,7 @@ void tst_Primitives::nonAsciiPath() {
 
     FailingRom failing(path, 0);
     try {
-        WriteByte(failing, 21, 1);
+        WriteByte(TestKey, failing, 21, 1);
         QFAIL("the write did not fail");
     } catch (const RomError& e) {
         QCOMPARE(e.outcome().file, path);

@@ -64,3 +64,12 @@ inline QString& FormText(EntryForm& form, const TableFormat& format, const char*
             return form[qsizetype(k)];
     qFatal("No field %s.", key);
 }
+
+#include "rom/writekey.h"
+
+// The primitives' own tests write through them directly, as only a transaction may otherwise.
+class PrimitiveWriter {
+public:
+    static WriteKey key() { return {}; }
+};
+inline const WriteKey TestKey = PrimitiveWriter::key();
