@@ -2,6 +2,7 @@
 
 #include "tables/historyview.h"
 #include "wording/changestext.h"
+#include "wording/clitext.h"
 
 #include <QDir>
 #include <QFile>
@@ -290,6 +291,62 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::MergeConflicts:
     case Fault::OutputNotWritten:
         return ChangesFaultText(o);
+    case Fault::CsvStrayQuote:
+    case Fault::CsvQuoteOpen:
+    case Fault::CsvAfterQuote:
+    case Fault::TableFileEmpty:
+    case Fault::NoColumnNames:
+    case Fault::UnknownColumn:
+    case Fault::ColumnNamedTwice:
+    case Fault::ColumnMissing:
+    case Fault::CellCount:
+    case Fault::JsonSyntax:
+    case Fault::JsonKeyTwice:
+    case Fault::JsonNoTable:
+    case Fault::JsonNoEntries:
+    case Fault::JsonEntryNotObject:
+    case Fault::JsonCellTwice:
+    case Fault::JsonCellType:
+    case Fault::IpsTooLong:
+    case Fault::IpsCannotCut:
+    case Fault::NotIps:
+    case Fault::IpsCutBeforeEnd:
+    case Fault::IpsCutInHeader:
+    case Fault::IpsCutInData:
+    case Fault::IpsCutInRun:
+    case Fault::IpsTrailingBytes:
+    case Fault::NotBps:
+    case Fault::BpsChecksum:
+    case Fault::BpsHeader:
+    case Fault::BpsTooLarge:
+    case Fault::BpsOtherSource:
+    case Fault::BpsActionOutside:
+    case Fault::BpsActionsShort:
+    case Fault::BpsTargetChecksum:
+    case Fault::NotAPatch:
+    case Fault::FileNotRead:
+    case Fault::FileTooLarge:
+    case Fault::ImageNotOpened:
+    case Fault::OutputIsInput:
+    case Fault::StandardOutputLost:
+    case Fault::NodeNotWritten:
+    case Fault::HistoryDamaged:
+    case Fault::NoCommand:
+    case Fault::UnknownCommand:
+    case Fault::ArgumentsRefused:
+    case Fault::FileNameCount:
+    case Fault::TableOption:
+    case Fault::ExportFormatOption:
+    case Fault::ChangesFormatOption:
+    case Fault::PreferOption:
+    case Fault::SaveOption:
+    case Fault::NoEntryOption:
+    case Fault::EntryOption:
+    case Fault::SharedWithoutNames:
+    case Fault::PatchOutputName:
+    case Fault::NoOutputOption:
+    case Fault::MergeToStandardOutput:
+        return CommandLineText(o);
     }
     return {};
 }
@@ -359,7 +416,8 @@ QString RenameText(const Outcome& o) {
 }
 
 QString InputErrorText(const QString& file, const InputError& e) {
-    const QString reason = e.why.fault == Fault::None ? e.reason : inputReason(e.why);
+    const QString own = CommandLineText(e.why);
+    const QString reason = own.isEmpty() ? inputReason(e.why) : own;
     return QStringLiteral("%1:%2:%3: %4")
         .arg(file, QString::number(e.line), QString::number(e.column), reason);
 }
