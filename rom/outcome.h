@@ -79,7 +79,7 @@ enum class Fault {
     SizesDiffer,    // `other` is `otherLength` bytes long, `file` `length`: they must have one size
     NotAnImage,     // `file` does not hold the tables where the editors read them
     MergeConflicts, // `count` fields or names conflict, and `file` (the output) is not written
-    OutputNotWritten, // `file` cannot be written: `error`
+    OutputNotWritten, // `file` cannot be written: `error`, or `node` when no file stands there
 
     // Table files, CSV or JSON, as tolvane-cli reads them; the InputError says where.
     CsvStrayQuote,      // a quote inside a field that does not start with one

@@ -174,7 +174,7 @@ QString SystemText(int error) {
     if (!text.isEmpty())
         return text;
     // Older systems have no text for the code that says a path is a folder.
-    return error == FolderError() ? QStringLiteral("it is a folder, not a file")
+    return error == FolderError() ? NodeText(NodeKind::Folder)
                                   : QStringLiteral("system error %1").arg(error);
 }
 
@@ -365,7 +365,7 @@ QString ValueText(const Outcome& o) {
         return QStringLiteral("the pointer \"%1\" is not one to four hexadecimal digits")
             .arg(o.text);
     case ValueKind::Item:
-        return QStringLiteral("there is no item %1").arg(o.text);
+        return ImageErrorText({.fault = Fault::NoSuchItem, .text = o.text, .upper = o.upper});
     case ValueKind::CellFlag:
     case ValueKind::Flag:
         return QStringLiteral("the %1 flag \"%2\" is neither 0 nor 1").arg(o.field, o.text);
