@@ -1,9 +1,9 @@
 // Windows' own ways of keeping a file from the editor: another program that holds it open, and
 // the read-only attribute. The user is told the system's reason, and nothing is written.
 #include "main/frmmain.h"
-#include "windowkit/seams.h"
 #include "rom/modstuff.h"
 #include "support/testsupport.h"
+#include "windowkit/seams.h"
 #include "wording/wording.h"
 
 #include <QCoreApplication>
@@ -101,7 +101,7 @@ void tst_Win32Files::readOnlyAttribute() {
     ImageOnDisk disk(bytes);
     const std::wstring name = QDir::toNativeSeparators(disk.path()).toStdWString();
     QVERIFY(SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_READONLY));
-    auto rom = OpenRomImage(disk.path(), nullptr);
+    auto rom = *OpenRomImage(disk.path());
     QVERIFY(rom);
     QVERIFY(rom->isReadOnly());
     QVERIFY_THROWS_EXCEPTION(RomError, rom->write(0x10, 0x55));
