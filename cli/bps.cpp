@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+#include <optional>
+
 namespace {
 
 enum Action { SourceRead = 0, TargetRead = 1, SourceCopy = 2, TargetCopy = 3 };
@@ -71,11 +73,6 @@ private:
     qint64 m_at = 4;
 };
 
-std::nullopt_t fail(QString* error, const QString& reason) {
-    *error = reason;
-    return std::nullopt;
-}
-
 } // namespace
 
 quint32 Crc32(const QByteArray& bytes) {
@@ -123,48 +120,42 @@ QByteArray MakeBps(const QByteArray& source, const QByteArray& target) {
     return patch;
 }
 
-std::optional<QByteArray> ApplyBps(const QByteArray& patch, const QByteArray& source,
-                                   QString* error) {
+Result<QByteArray> ApplyBps(const QByteArray& patch, const QByteArray& source) {
     if (!patch.startsWith("BPS1"))
-        return fail(error, QStringLiteral("not a BPS patch: it does not start with \"BPS1\""));
+        return Outcome{.fault = Fault::NotBps};
     const qint64 end = patch.size() - FooterSize;
     if (end < 4 || Crc32(patch.left(patch.size() - 4)) != crcAt(patch, patch.size() - 4))
-        return fail(error, QStringLiteral("the patch is damaged or cut short: its own checksum "
-                                          "does not match"));
+        return Outcome{.fault = Fault::BpsChecksum};
     BpsReader in(patch, end);
     const auto sourceSize = in.number();
     const auto targetSize = in.number();
     const auto metadataSize = in.number();
     if (!sourceSize || !targetSize || !metadataSize || !in.bytes(*metadataSize))
-        return fail(error, QStringLiteral("the patch's header is damaged"));
+        return Outcome{.fault = Fault::BpsHeader};
     if (*targetSize > MaxTargetSize)
-        return fail(error, QStringLiteral("the patch names a result of %1 bytes; at most %2 are "
-                                          "taken")
-                               .arg(*targetSize)
-                               .arg(MaxTargetSize));
+        return Outcome{.fault = Fault::BpsTooLarge,
+                       .expected = qint64(*targetSize),
+                       .limit = qint64(MaxTargetSize)};
     if (*sourceSize != quint64(source.size()) || crcAt(patch, end) != Crc32(source))
-        return fail(error, QStringLiteral("the patch was made for another file: it expects %1 "
-                                          "bytes with checksum %2, the file has %3 bytes with "
-                                          "checksum %4")
-                               .arg(*sourceSize)
-                               .arg(crcAt(patch, end), 8, 16, QLatin1Char('0'))
-                               .arg(source.size())
-                               .arg(Crc32(source), 8, 16, QLatin1Char('0')));
+        return Outcome{.fault = Fault::BpsOtherSource,
+                       .otherLength = source.size(),
+                       .expected = qint64(*sourceSize),
+                       .checksum = Crc32(source),
+                       .expectedChecksum = crcAt(patch, end)};
 
     QByteArray out(qsizetype(*targetSize), '\0');
     qint64 at = 0, sourceFrom = 0, targetFrom = 0;
-    const QString damaged = QStringLiteral("the patch is damaged: an action at byte %1 reaches "
-                                           "outside the files");
+    const auto outside = [&] { return Outcome{.fault = Fault::BpsActionOutside, .built = at}; };
     while (!in.atEnd()) {
         const auto command = in.number();
         if (!command || (*command >> 2) >= quint64(out.size() - at))
-            return fail(error, damaged.arg(at));
+            return outside();
         const qint64 length = qint64(*command >> 2) + 1;
         const int kind = int(*command & 3);
         if (kind == SourceCopy || kind == TargetCopy) {
             const auto relative = in.number();
             if (!relative || (*relative >> 1) > quint64(0x7FFFFFFF))
-                return fail(error, damaged.arg(at));
+                return outside();
             const qint64 step = qint64(*relative >> 1) * ((*relative & 1) ? -1 : 1);
             qint64& from = kind == SourceCopy ? sourceFrom : targetFrom;
             from += step;
@@ -172,29 +163,26 @@ std::optional<QByteArray> ApplyBps(const QByteArray& patch, const QByteArray& so
             const bool inside = kind == SourceCopy ? from >= 0 && from + length <= source.size()
                                                    : from >= 0 && from < at;
             if (!inside)
-                return fail(error, damaged.arg(at));
+                return outside();
             const QByteArray& bytes = kind == SourceCopy ? source : out;
             for (qint64 k = 0; k < length; ++k)
                 out[at++] = bytes[from++];
         } else if (kind == SourceRead) {
             if (at + length > source.size())
-                return fail(error, damaged.arg(at));
+                return outside();
             std::copy_n(source.constData() + at, length, out.data() + at);
             at += length;
         } else {
             const auto carried = in.bytes(quint64(length));
             if (!carried)
-                return fail(error, damaged.arg(at));
+                return outside();
             std::copy_n(carried->constData(), length, out.data() + at);
             at += length;
         }
     }
     if (at != out.size())
-        return fail(error, QStringLiteral("the patch is damaged: its actions build %1 of the %2 "
-                                          "bytes it names")
-                               .arg(at)
-                               .arg(out.size()));
+        return Outcome{.fault = Fault::BpsActionsShort, .expected = out.size(), .built = at};
     if (Crc32(out) != crcAt(patch, end + 4))
-        return fail(error, QStringLiteral("the result does not match the patch's target checksum"));
+        return Outcome{.fault = Fault::BpsTargetChecksum};
     return out;
 }

@@ -6,9 +6,9 @@
 #include "tables/merge.h"
 #include "tables/original.h"
 #include "wording/changestext.h"
+#include "wording/clitext.h"
 #include "wording/wording.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -101,17 +101,14 @@ int ChangesCommand(const QStringList& arguments, Io& io) {
     if (parser.isSet(tableOption)) {
         const Table table = TableNamed(KnownTables(), parser.value(tableOption));
         if (!table)
-            return UsageError(io, QStringLiteral("--table takes items or enemies, not \"%1\"")
-                                      .arg(parser.value(tableOption)));
+            return UsageError(io, {.fault = Fault::TableOption, .text = parser.value(tableOption)});
         tables = {table};
     }
     const QString format = parser.value(formatOption);
     if (!QStringList{QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json"),
                      QStringLiteral("markdown")}
              .contains(format))
-        return UsageError(
-            io,
-            QStringLiteral("--format takes text, csv, json or markdown, not \"%1\"").arg(format));
+        return UsageError(io, {.fault = Fault::ChangesFormatOption, .text = format});
 
     const QString path = parser.positionalArguments().first();
     // Only reported, never put right: this command writes nothing.
@@ -120,8 +117,7 @@ int ChangesCommand(const QStringList& arguments, Io& io) {
         return ExitInvalidInput;
     const HistoryReading reading = ReadHistory(image->historyPath(), false);
     if (reading.fault.failed() && !parser.isSet(baseOption))
-        return Fail(io, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
-                                                     HistoryReasonText(reading.fault)));
+        return Fail(io, AboutFileText(path, HistoryReasonText(reading.fault)));
     const std::vector<HistoryRecord>& records = reading.log.records;
     OriginalBytes fromHistory;
     std::unique_ptr<RomImage> original;
@@ -187,18 +183,17 @@ int MergeCommand(const QStringList& arguments, Io& io) {
         return *exit;
     const QString output = parser.value(outputOption);
     if (IsStandardOutput(output))
-        return UsageError(io, QStringLiteral("merge writes its image to a file: give -o OUT"));
+        return UsageError(io, {.fault = Fault::MergeToStandardOutput});
     MergeSide prefer = MergeSide::None;
     if (parser.isSet(preferOption)) {
         const QString side = parser.value(preferOption);
         if (side != QLatin1String("ours") && side != QLatin1String("theirs"))
-            return UsageError(
-                io, QStringLiteral("--prefer takes ours or theirs, not \"%1\"").arg(side));
+            return UsageError(io, {.fault = Fault::PreferOption, .text = side});
         prefer = side == QLatin1String("ours") ? MergeSide::Ours : MergeSide::Theirs;
     }
     const QStringList inputs = parser.positionalArguments();
-    if (const auto refused = OutputIsAnInput(output, inputs))
-        return Fail(io, *refused);
+    if (const Outcome refused = OutputIsAnInput(output, inputs); refused.failed())
+        return Fail(io, refused);
     QList<QByteArray> bytes;
     try {
         for (const QString& input : inputs) {

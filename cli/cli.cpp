@@ -38,10 +38,10 @@ const char* const Overview =
 // A command that succeeded has succeeded only if all it printed reached the standard output: a
 // full disk behind a redirection must not pass for a written report.
 int Finished(Io& io, int code) {
-    QString error;
-    if (code == ExitSuccess && !StandardOutputHolds(io, &error))
-        return Fail(io, error);
-    return code;
+    if (code != ExitSuccess)
+        return code;
+    const Outcome held = StandardOutputHolds(io);
+    return held.ok() ? code : Fail(io, held);
 }
 
 } // namespace
@@ -65,9 +65,9 @@ int RunCli(const QStringList& arguments, Io& io) {
         return Finished(io, ExitSuccess);
     }
     if (first.isEmpty())
-        return UsageError(io, QStringLiteral("no command given"));
+        return UsageError(io, {.fault = Fault::NoCommand});
     const auto command = commands.find(first);
     if (command == commands.end())
-        return UsageError(io, QStringLiteral("unknown command \"%1\"").arg(first));
+        return UsageError(io, {.fault = Fault::UnknownCommand, .text = first});
     return Finished(io, command->second(arguments.mid(2), io));
 }

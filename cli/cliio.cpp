@@ -2,9 +2,9 @@
 
 #include "cli/knowntables.h"
 #include "rom/newfile.h"
+#include "wording/clitext.h"
 #include "wording/wording.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,8 +15,12 @@ int Fail(Io& io, const QString& message) {
     return ExitInvalidInput;
 }
 
-int UsageError(Io& io, const QString& message) {
-    io.err << "tolvane-cli: " << message << "\nRun 'tolvane-cli --help' for usage." << Qt::endl;
+int Fail(Io& io, const Outcome& o) {
+    return Fail(io, ImageErrorText(o));
+}
+
+int UsageError(Io& io, const Outcome& o) {
+    Fail(io, UsageErrorText(o));
     return ExitUsage;
 }
 
@@ -24,14 +28,14 @@ std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& a
                                 int positionals, const QString& help, Io& io) {
     const QCommandLineOption helpOption = parser.addHelpOption();
     if (!parser.parse(QStringList{QStringLiteral("tolvane-cli")} + arguments))
-        return UsageError(io, parser.errorText());
+        return UsageError(io, {.fault = Fault::ArgumentsRefused, .reason = parser.errorText()});
     if (parser.isSet(helpOption)) {
         io.out << help << Qt::flush;
         return ExitSuccess;
     }
     if (parser.positionalArguments().size() != positionals)
-        return UsageError(io, QStringLiteral("wrong number of file names.\n") +
-                                  help.section(QLatin1Char('\n'), 0, 0));
+        return UsageError(
+            io, {.fault = Fault::FileNameCount, .text = help.section(QLatin1Char('\n'), 0, 0)});
     return std::nullopt;
 }
 
@@ -60,35 +64,27 @@ std::optional<NodeKind> NotARegularFile(const QString& path) {
     }
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error, qint64 limit) {
-    const QString name = QDir::toNativeSeparators(path);
+Result<QByteArray> ReadWholeFile(const QString& path, qint64 limit) {
     // The kind is named here in the command line's own words. The open is the image layer's,
     // which takes nothing but a regular file and never waits: a path that became a FIFO after
     // this check is refused too, where a plain open would block.
-    if (const auto kind = NotARegularFile(path)) {
-        *error = QStringLiteral("cannot read %1: %2").arg(name, NodeText(*kind));
-        return std::nullopt;
-    }
+    if (const auto kind = NotARegularFile(path))
+        return Outcome{.fault = Fault::FileNotRead,
+                       .file = path,
+                       .cause = {{.fault = Fault::NotAFile, .node = *kind}}};
     Outcome why;
     const auto opened = OpenImageFileForReading(path, &why);
-    if (!opened) {
-        *error = QStringLiteral("cannot read %1: %2").arg(name, ReasonText(why));
-        return std::nullopt;
-    }
+    if (!opened)
+        return Outcome{.fault = Fault::FileNotRead, .file = path, .cause = {why}};
     RomImage file(path, *opened);
     try {
         const qint64 size = file.size();
-        if (size > limit) {
-            *error = QStringLiteral("cannot read %1: it is %2 bytes long, more than the %3 bytes "
-                                    "(%4 MiB) such a file may have")
-                         .arg(name, QString::number(size), QString::number(limit),
-                              QString::number(limit >> 20));
-            return std::nullopt;
-        }
+        if (size > limit)
+            return Outcome{
+                .fault = Fault::FileTooLarge, .file = path, .length = size, .limit = limit};
         return file.bytes(0, size);
     } catch (const RomError& e) {
-        *error = ImageErrorText(e);
-        return std::nullopt;
+        return e.outcome();
     }
 }
 
@@ -96,56 +92,47 @@ bool IsStandardOutput(const QString& path) {
     return path.isEmpty() || path == QLatin1String("-");
 }
 
-std::optional<QString> OutputIsAnInput(const QString& output, const QStringList& inputs) {
+Outcome OutputIsAnInput(const QString& output, const QStringList& inputs) {
     if (IsStandardOutput(output))
-        return std::nullopt;
+        return {};
     const auto there = IdentityAtPath(output);
     for (const QString& input : inputs)
         if (there && there == IdentityAtPath(input))
-            return QStringLiteral("cannot write %1: it is the file %2 that this command reads")
-                .arg(QDir::toNativeSeparators(output), QDir::toNativeSeparators(input));
-    return std::nullopt;
+            return {.fault = Fault::OutputIsInput, .file = output, .other = input};
+    return {};
 }
 
-bool StandardOutputHolds(Io& io, QString* error) {
+Outcome StandardOutputHolds(Io& io) {
     io.out.flush();
     auto* file = qobject_cast<QFileDevice*>(io.out.device());
     if (io.out.status() == QTextStream::Ok && (!file || (file->flush() && !file->error())))
-        return true;
-    *error = QStringLiteral("cannot write to the standard output: %1")
-                 .arg(file ? file->errorString() : QStringLiteral("the stream failed"));
-    return false;
+        return {};
+    return {.fault = Fault::StandardOutputLost, .reason = file ? file->errorString() : QString()};
 }
 
-bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* error) {
+Outcome WriteOutput(Io& io, const QString& path, const QByteArray& bytes) {
     if (IsStandardOutput(path)) {
         io.out.flush();
         QIODevice* device = io.out.device();
         if (!device) { // a stream into a string
             io.out << QString::fromUtf8(bytes) << Qt::flush;
-            return true;
+            return {};
         }
         auto* file = qobject_cast<QFileDevice*>(device);
         if (device->write(bytes) == bytes.size() && (!file || file->flush()))
-            return true;
-        *error =
-            QStringLiteral("cannot write to the standard output: %1").arg(device->errorString());
-        return false;
+            return {};
+        return {.fault = Fault::StandardOutputLost, .reason = device->errorString()};
     }
-    const QString name = QDir::toNativeSeparators(path);
     if (const auto kind = NotARegularFile(path)) {
-        if (*kind == NodeKind::Folder) {
-            *error = QStringLiteral("cannot write %1: it is a directory").arg(name);
-            return false;
-        }
+        if (*kind == NodeKind::Folder)
+            return {.fault = Fault::OutputNotWritten, .node = *kind, .file = path};
         // A device, a FIFO or a socket is written into: replacing it would put a file where the
         // system or another program expects the node.
         QFile node(path);
         if (node.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
             node.write(bytes) == bytes.size())
-            return true;
-        *error = QStringLiteral("cannot write %1: %2").arg(name, node.errorString());
-        return false;
+            return {};
+        return {.fault = Fault::NodeNotWritten, .file = path, .reason = node.errorString()};
     }
     // Every regular file, wherever it lies (/dev/shm, or behind /dev/stdout), is replaced whole,
     // keeping the permissions of the file it replaces.
@@ -154,25 +141,22 @@ bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* 
     NewFile file(target);
     if (file.open(PermissionsAtPath(target)) && file.write(bytes.constData(), bytes.size()) &&
         file.commit())
-        return true;
-    *error = QStringLiteral("cannot write %1: %2").arg(name, SystemText(file.error()));
-    return false;
+        return {};
+    return {.fault = Fault::OutputNotWritten, .file = path, .error = file.error()};
 }
 
 std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover, Recovery* recovery) {
-    Outcome reason;
-    auto image = io.openImage(path, &reason);
-    if (!image) {
-        Fail(io, QStringLiteral("cannot open %1: %2")
-                     .arg(QDir::toNativeSeparators(path), ReasonText(reason)));
-        return image;
+    auto opened = io.openImage(path);
+    if (!opened.ok()) {
+        Fail(io, {.fault = Fault::ImageNotOpened, .file = path, .cause = {opened.failure()}});
+        return nullptr;
     }
+    std::unique_ptr<RomImage> image = std::move(*opened);
     const Recovery done = RecoverImage(*image, recover);
     if (recovery)
         *recovery = done;
     if (done.torn) {
-        Fail(io, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(image->path()),
-                                              TornImageText(*image, KnownTables(), done)));
+        Fail(io, AboutFileText(image->path(), TornImageText(*image, KnownTables(), done)));
         return nullptr;
     }
     ReportRecovery(io, *image, done);
@@ -180,12 +164,11 @@ std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover, R
 }
 
 void ReportRecovery(Io& io, RomImage& image, const Recovery& recovery) {
-    const QString name = QDir::toNativeSeparators(image.path());
     // A record left as it is says why itself.
     if (recovery.fault.failed() && recovery.action != RecoveryAction::Reported)
-        Fail(io, QStringLiteral("%1: %2").arg(name, RecoveryProblemText(recovery.fault)));
+        Fail(io, AboutFileText(image.path(), RecoveryProblemText(recovery.fault)));
     if (recovery.action != RecoveryAction::None)
-        Fail(io, QStringLiteral("%1: %2").arg(name, RecoveryText(image, KnownTables(), recovery)));
+        Fail(io, AboutFileText(image.path(), RecoveryText(image, KnownTables(), recovery)));
 }
 
 int FailedWrite(Io& io, const RomImage& image, const Outcome& outcome) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rom/result.h"
 #include "rom/romimage.h"
 #include "tables/recovery.h"
 
@@ -28,13 +29,13 @@ struct Io {
     QTextStream& out;
     QTextStream& err;
     // How images are opened: OpenRomImage, or in tests an image that fails on purpose.
-    std::function<std::unique_ptr<RomImage>(const QString& path, Outcome* fault)> openImage =
-        OpenRomImage;
+    std::function<Result<std::unique_ptr<RomImage>>(const QString& path)> openImage = OpenRomImage;
 };
 
-// "tolvane-cli: message" on the error stream.
+// "tolvane-cli: message" on the error stream, the message worded from `o` or given whole.
+int Fail(Io& io, const Outcome& o);
 int Fail(Io& io, const QString& message);
-int UsageError(Io& io, const QString& message);
+int UsageError(Io& io, const Outcome& o);
 
 // Parses a command's own arguments (`arguments` without the command's name) into `parser`, which
 // holds the command's options. The exit code when the command must not run: its help was asked
@@ -45,25 +46,24 @@ std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& a
 // What `path` leads to when it exists and is not a regular file.
 std::optional<NodeKind> NotARegularFile(const QString& path);
 
-// The whole file, or nothing with the reason in `error`. Only a regular file is read: opening a
-// FIFO would wait for a writer that may never come. A file longer than `limit` bytes is refused
-// before any of it is read.
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error,
-                                        qint64 limit = std::numeric_limits<qint64>::max());
+// The whole file, or why not. Only a regular file is read: opening a FIFO would wait for a writer
+// that may never come. A file longer than `limit` bytes is refused before any of it is read.
+Result<QByteArray> ReadWholeFile(const QString& path,
+                                 qint64 limit = std::numeric_limits<qint64>::max());
 
 // "-" and an empty path mean the standard output.
 bool IsStandardOutput(const QString& path);
 // Why `output` may not be written: it is one of the files the command reads (a link or another
 // name of it included), which the output would replace.
-std::optional<QString> OutputIsAnInput(const QString& output, const QStringList& inputs);
-// Whether everything printed to the standard output reached it; the system's reason otherwise.
-bool StandardOutputHolds(Io& io, QString* error);
+Outcome OutputIsAnInput(const QString& output, const QStringList& inputs);
+// Whether everything printed to the standard output reached it.
+Outcome StandardOutputHolds(Io& io);
 // Writes `bytes` to the standard output, into a path that is a device, a FIFO or a socket
 // (replacing it would put a file where the system expects the node), or else into a new file
 // that replaces the regular file at `path` (or behind the link there) only once every byte is on
 // disk, so a failure leaves no half-written file and the old one whole. Every byte, the sync and
-// the close are checked, the system's reason given in `error` on failure.
-bool WriteOutput(Io& io, const QString& path, const QByteArray& bytes, QString* error);
+// the close are checked.
+Outcome WriteOutput(Io& io, const QString& path, const QByteArray& bytes);
 // The image for the core library's readers and saves; null after reporting why it cannot be opened.
 // A save of its history that was cut short is put right first, or with `recover` false only
 // reported, on the error stream; `recovery` gets what was done.

@@ -58,10 +58,7 @@ private:
         if (atEnd() || peek() != QLatin1Char('"')) {
             while (!atEnd() && peek() != QLatin1Char(',') && !isBreak(peek())) {
                 if (peek() == QLatin1Char('"'))
-                    return InputError{m_line, m_column,
-                                      QStringLiteral("a quote inside a field that does not start "
-                                                     "with one; quote the whole field and double "
-                                                     "the quote")};
+                    return InputError{m_line, m_column, {.fault = Fault::CsvStrayQuote}};
                 text->append(step());
             }
             return std::nullopt;
@@ -70,7 +67,7 @@ private:
         step();
         for (;;) {
             if (atEnd())
-                return InputError{line, column, QStringLiteral("this quoted field is not closed")};
+                return InputError{line, column, {.fault = Fault::CsvQuoteOpen}};
             // A line break inside quotes stays in the field as it was written.
             const qsizetype from = m_at;
             const QChar c = step();
@@ -83,9 +80,7 @@ private:
             text->append(step());
         }
         if (!atEnd() && peek() != QLatin1Char(',') && !isBreak(peek()))
-            return InputError{m_line, m_column,
-                              QStringLiteral("only a comma or the end of the line may follow a "
-                                             "closing quote")};
+            return InputError{m_line, m_column, {.fault = Fault::CsvAfterQuote}};
         return std::nullopt;
     }
 

@@ -2,31 +2,31 @@
 #include "cli/knowntables.h"
 #include "rom/historyfile.h"
 #include "tables/historyview.h"
+#include "wording/clitext.h"
 #include "wording/wording.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
 
-// Every record of the image's history, or nothing with why it cannot be read in `fault`.
-std::optional<HistoryLog> readLog(Io& io, const RomImage& image, Outcome* fault) {
+// Every record of the image's history, or why it cannot be read.
+Result<HistoryLog> readLog(Io& io, const RomImage& image) {
     HistoryReading reading = ReadHistory(image.historyPath(), false);
     if (reading.fault.failed()) {
-        *fault = reading.fault;
-        fault->file = image.path();
-        return std::nullopt;
+        Outcome why = reading.fault;
+        why.file = image.path();
+        return why;
     }
     if (reading.log.damaged > 0)
-        Fail(io, QStringLiteral("%1: %2 damaged bytes were skipped; the records around them are "
-                                "listed")
-                     .arg(QDir::toNativeSeparators(image.historyPath()))
-                     .arg(reading.log.damaged));
+        Fail(io, {.fault = Fault::HistoryDamaged,
+                  .file = image.historyPath(),
+                  .count = qint64(reading.log.damaged)});
     return std::move(reading.log);
 }
 
+// The state of a record as --json names it.
 QString stateName(HistoryState state) {
     switch (state) {
     case HistoryState::Done:
@@ -38,20 +38,6 @@ QString stateName(HistoryState state) {
         break;
     }
     return QStringLiteral("pending");
-}
-
-// "import", "undo of 3", then what became of it: "(undone by 5)", "(rolled back)".
-QString madeByText(const HistoryRecord& r, const RecordStatus& status) {
-    QString text = MadeByName(r.madeBy);
-    if (r.madeBy == MadeBy::Undo)
-        text += QStringLiteral(" of %1").arg(r.undoes);
-    if (r.state == HistoryState::Left)
-        text += QStringLiteral(" (pending: the image held other bytes)");
-    else if (r.state != HistoryState::Done)
-        text += QStringLiteral(" (%1)").arg(stateName(r.state));
-    else if (status.undoneBy != 0)
-        text += QStringLiteral(" (undone by %1)").arg(status.undoneBy);
-    return text;
 }
 
 QJsonValue valueOf(const RecordedChange& c, const QString& text) {
@@ -103,13 +89,11 @@ int HistoryCommand(const QStringList& arguments, Io& io) {
     auto image = OpenImage(io, parser.positionalArguments().first(), true, &opening);
     if (!image)
         return ExitInvalidInput;
-    Outcome unreadable;
-    const auto log = readLog(io, *image, &unreadable);
+    const auto log = readLog(io, *image);
     if (!log) {
         // The opening has said it already when it could not read the history either.
-        if (opening.fault.fault != unreadable.fault)
-            Fail(io, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(image->path()),
-                                                  HistoryReasonText(unreadable)));
+        if (opening.fault.fault != log.failure().fault)
+            Fail(io, AboutFileText(image->path(), HistoryReasonText(log.failure())));
         return ExitInvalidInput;
     }
     const std::vector<RecordStatus> status = StatusOf(log->records);
@@ -123,14 +107,8 @@ int HistoryCommand(const QStringList& arguments, Io& io) {
                 records << recordObject(r, status[k], changes);
                 continue;
             }
-            const QString head =
-                QStringLiteral("%1  %2  %3")
-                    .arg(QString::number(r.number), RecordTime(r), madeByText(r, status[k]));
-            const QStringList lines = ChangeLines(changes);
-            if (lines.isEmpty())
-                io.out << head << "  (no changes)\n";
-            for (const QString& line : lines)
-                io.out << head << "  " << line << '\n';
+            for (const QString& line : HistoryLines(r, status[k], ChangeLines(changes)))
+                io.out << line << '\n';
         }
     } catch (const RomError& e) {
         return Fail(io, ImageErrorText(e));
@@ -138,7 +116,7 @@ int HistoryCommand(const QStringList& arguments, Io& io) {
     if (parser.isSet(jsonOption))
         io.out << QString::fromUtf8(QJsonDocument(records).toJson());
     else if (log->records.empty())
-        io.out << "No saves are recorded.\n";
+        io.out << NoSavesText() << '\n';
     return ExitSuccess;
 }
 
@@ -168,8 +146,7 @@ int UndoCommand(const QStringList& arguments, Io& io) {
         bool ok = false;
         number = parser.value(saveOption).toUInt(&ok);
         if (!ok || number == 0)
-            return UsageError(io, QStringLiteral("--save takes a save's number, not \"%1\"")
-                                      .arg(parser.value(saveOption)));
+            return UsageError(io, {.fault = Fault::SaveOption, .text = parser.value(saveOption)});
     }
     const bool dryRun = parser.isSet(dryRunOption);
     auto image = OpenImage(io, parser.positionalArguments().first(), !dryRun);
@@ -177,10 +154,9 @@ int UndoCommand(const QStringList& arguments, Io& io) {
         return ExitInvalidInput;
     if (!parser.isSet(noBackupOption))
         image->enableBackup();
-    Outcome unreadable;
-    const auto log = readLog(io, *image, &unreadable);
+    const auto log = readLog(io, *image);
     if (!log)
-        return Fail(io, UndoRefusedText(unreadable));
+        return Fail(io, UndoRefusedText(log.failure()));
     UndoPlan plan;
     QStringList lines;
     qint64 bytes = 0;
@@ -200,12 +176,6 @@ int UndoCommand(const QStringList& arguments, Io& io) {
             return FailedWrite(io, *image, written);
     for (const QString& line : lines)
         io.out << line << '\n';
-    io.out << QStringLiteral("Save %1 %2; %3 %4.")
-                  .arg(QString::number(plan.record->number),
-                       dryRun ? QStringLiteral("would be undone") : QStringLiteral("undone"),
-                       CountText(bytes, QStringLiteral("byte"), QStringLiteral("bytes")),
-                       dryRun ? QStringLiteral("would be written ") + DryRunText()
-                              : QStringLiteral("written"))
-           << Qt::endl;
+    io.out << UndoneText(plan.record->number, bytes, dryRun) << Qt::endl;
     return ExitSuccess;
 }

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/knowntables.h"
 #include "tables/imagefacts.h"
+#include "wording/clitext.h"
 #include "wording/wording.h"
 
 #include <QDir>
@@ -24,32 +25,6 @@ QString MirroringName(Mirroring mirroring) {
         break;
     }
     return QStringLiteral("horizontal");
-}
-
-QString RomSize(qint64 bytes, int bankKiB) {
-    const qint64 bank = bankKiB * 1024;
-    if (bytes % bank != 0)
-        return QStringLiteral("%1 bytes").arg(bytes);
-    return QStringLiteral("%1 x %2 KiB (%3 bytes)").arg(bytes / bank).arg(bankKiB).arg(bytes);
-}
-
-QString DeclaredSize(const InesHeader& header, qint64 size) {
-    const qint64 declared = header.declaredSize();
-    if (declared == size)
-        return QStringLiteral("%1 bytes, as the file holds").arg(declared);
-    return QStringLiteral("%1 bytes, %2 %3 than the file holds")
-        .arg(declared)
-        .arg(qAbs(declared - size))
-        .arg(declared > size ? QStringLiteral("more") : QStringLiteral("fewer"));
-}
-
-QString TableLine(const TableFacts& facts) {
-    return QStringLiteral("%1 of %2 entries inside the file, %3 name pointers into it, %4 "
-                          "printable names")
-        .arg(facts.entriesInside)
-        .arg(facts.entries)
-        .arg(facts.pointersInside)
-        .arg(facts.printableNames);
 }
 
 QJsonObject TableJson(const TableFacts& facts) {
@@ -96,13 +71,12 @@ int InfoCommand(const QStringList& arguments, Io& io) {
     if (auto exit = ParseCommand(parser, arguments, 1, help, io))
         return *exit;
     const QString path = parser.positionalArguments().first();
-    QString error;
-    const auto bytes = ReadWholeFile(path, &error);
+    const auto bytes = ReadWholeFile(path);
     if (!bytes)
-        return Fail(io, error);
+        return Fail(io, bytes.failure());
     // A save that was cut short is reported and left for a command that writes.
-    if (Outcome ignored; auto image = io.openImage(path, &ignored))
-        ReportRecovery(io, *image, RecoverImage(*image, false));
+    if (auto image = io.openImage(path))
+        ReportRecovery(io, **image, RecoverImage(**image, false));
 
     const qint64 size = bytes->size();
     const auto header = ReadInesHeader(*bytes);
@@ -135,17 +109,17 @@ int InfoCommand(const QStringList& arguments, Io& io) {
         io.out << QStringLiteral("%1 %2\n").arg(QString::fromLatin1(key).leftJustified(22), value);
     };
     line("File:", QDir::toNativeSeparators(path));
-    line("Size:", QStringLiteral("%1 bytes").arg(size));
+    line("Size:", SizeText(size));
     line("iNES header:", YesNo(header.has_value()));
     if (header) {
-        line("  PRG ROM:", RomSize(header->prgBytes, 16));
-        line("  CHR ROM:", RomSize(header->chrBytes, 8));
+        line("  PRG ROM:", RomSizeText(header->prgBytes, 16));
+        line("  CHR ROM:", RomSizeText(header->chrBytes, 8));
         line("  Mapper:", QString::number(header->mapper));
         line("  Mirroring:", MirroringName(header->mirroring));
         line("  Battery:", YesNo(header->battery));
         line("  Trainer:", YesNo(header->trainer));
         line("  NES 2.0:", YesNo(header->nes2));
-        line("  Declared size:", DeclaredSize(*header, size));
+        line("  Declared size:", DeclaredSizeText(header->declaredSize(), size));
     }
     line("CRC32:", whole.crc32);
     line("SHA-1:", whole.sha1);
@@ -153,10 +127,9 @@ int InfoCommand(const QStringList& arguments, Io& io) {
         line("CRC32 without header:", body->crc32);
         line("SHA-1 without header:", body->sha1);
     }
-    line("Items:", TableLine(items));
-    line("Enemies:", TableLine(enemies));
-    line("Tables look right:",
-         whyNot.isEmpty() ? QStringLiteral("yes") : QStringLiteral("no (%1)").arg(whyNot));
+    line("Items:", TableFactsText(items));
+    line("Enemies:", TableFactsText(enemies));
+    line("Tables look right:", LookRightText(whyNot));
     io.out << Qt::flush;
     return ExitSuccess;
 }

@@ -96,20 +96,12 @@ qint64 bigEndian(const QByteArray& bytes, qint64 at, int width) {
 
 } // namespace
 
-std::optional<QByteArray> MakeIps(const QByteArray& source, const QByteArray& target,
-                                  QString* error) {
-    if (target.size() > MaxOffset + 1) {
-        *error = QStringLiteral("IPS offsets have 3 bytes, so the modified file may have at most "
-                                "16 MiB; use a BPS patch");
-        return std::nullopt;
-    }
-    if (target.size() < source.size() && target.size() > MaxOffset) {
-        // The length a patch cuts to has 3 bytes too: 16 MiB would be written as 0.
-        *error = QStringLiteral("the modified file is shorter than the original and 16 MiB or "
-                                "longer, a length that an IPS patch cannot cut the file to; use a "
-                                "BPS patch");
-        return std::nullopt;
-    }
+Result<QByteArray> MakeIps(const QByteArray& source, const QByteArray& target) {
+    if (target.size() > MaxOffset + 1)
+        return Outcome{.fault = Fault::IpsTooLong};
+    // The length a patch cuts to has 3 bytes too: 16 MiB would be written as 0.
+    if (target.size() < source.size() && target.size() > MaxOffset)
+        return Outcome{.fault = Fault::IpsCannotCut};
     IpsWriter writer(target);
     qint64 at = 0;
     while (at < target.size()) {
@@ -127,34 +119,27 @@ std::optional<QByteArray> MakeIps(const QByteArray& source, const QByteArray& ta
     return writer.finish(source.size());
 }
 
-std::optional<QByteArray> ApplyIps(const QByteArray& patch, const QByteArray& source,
-                                   QString* error) {
-    if (!patch.startsWith("PATCH")) {
-        *error = QStringLiteral("not an IPS patch: it does not start with \"PATCH\"");
-        return std::nullopt;
-    }
+Result<QByteArray> ApplyIps(const QByteArray& patch, const QByteArray& source) {
+    if (!patch.startsWith("PATCH"))
+        return Outcome{.fault = Fault::NotIps};
     QByteArray out = source;
     qint64 at = 5;
-    const auto truncated = [&](const char* where) {
-        *error = QStringLiteral("the patch is cut short %1 (at byte %2 of %3)")
-                     .arg(QLatin1String(where))
-                     .arg(at)
-                     .arg(patch.size());
-        return std::nullopt;
+    const auto truncated = [&](Fault where) {
+        return Outcome{.fault = where, .offset = at, .length = patch.size()};
     };
     for (;;) {
         if (at + 3 > patch.size())
-            return truncated("before its end marker \"EOF\"");
+            return truncated(Fault::IpsCutBeforeEnd);
         if (patch.mid(at, 3) == "EOF")
             break;
         if (at + 5 > patch.size())
-            return truncated("inside a record header");
+            return truncated(Fault::IpsCutInHeader);
         const qint64 offset = bigEndian(patch, at, 3);
         const qint64 size = bigEndian(patch, at + 3, 2);
         at += 5;
         if (size > 0) {
             if (at + size > patch.size())
-                return truncated("inside a record's data");
+                return truncated(Fault::IpsCutInData);
             if (offset + size > out.size())
                 out.resize(offset + size, '\0');
             std::copy_n(patch.constData() + at, size, out.data() + offset);
@@ -162,7 +147,7 @@ std::optional<QByteArray> ApplyIps(const QByteArray& patch, const QByteArray& so
             continue;
         }
         if (at + 3 > patch.size())
-            return truncated("inside a run record");
+            return truncated(Fault::IpsCutInRun);
         const qint64 run = bigEndian(patch, at, 2);
         const char value = patch[at + 2];
         at += 3;
@@ -174,9 +159,7 @@ std::optional<QByteArray> ApplyIps(const QByteArray& patch, const QByteArray& so
     if (patch.size() == at + 3) {
         out.resize(std::min<qint64>(out.size(), bigEndian(patch, at, 3)));
     } else if (patch.size() != at) {
-        *error = QStringLiteral("the patch carries %1 unexpected bytes after its end marker")
-                     .arg(patch.size() - at);
-        return std::nullopt;
+        return Outcome{.fault = Fault::IpsTrailingBytes, .count = patch.size() - at};
     }
     return out;
 }

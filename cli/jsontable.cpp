@@ -34,8 +34,8 @@ std::optional<QString> cellText(const QJsonValue& v) {
     }
 }
 
-InputError errorAt(const JsonPlace& p, const QString& reason) {
-    return {p.line, p.column, reason};
+InputError errorAt(const JsonPlace& p, Outcome why) {
+    return {p.line, p.column, std::move(why)};
 }
 
 } // namespace
@@ -64,12 +64,13 @@ TableInput ReadJsonTable(const QByteArray& content) {
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(content, &parse);
     if (parse.error != QJsonParseError::NoError) {
-        input.errors << errorAt(PlaceOfOffset(content, parse.offset), parse.errorString());
+        input.errors << errorAt(PlaceOfOffset(content, parse.offset),
+                                {.fault = Fault::JsonSyntax, .jsonError = parse.error});
         return input;
     }
     const JsonLayout layout = LocateJson(content, EntriesKey);
     for (const auto& [key, at] : layout.top.repeated)
-        input.errors << errorAt(at, QStringLiteral("the key \"%1\" is given twice").arg(key));
+        input.errors << errorAt(at, {.fault = Fault::JsonKeyTwice, .text = key});
     if (!input.errors.isEmpty())
         return input;
     const QJsonObject top = document.object();
@@ -77,12 +78,12 @@ TableInput ReadJsonTable(const QByteArray& content) {
     input.table = TableNamed(KnownTables(), tableName);
     if (!input.table) {
         input.errors << errorAt(layout.top.values.value(QStringLiteral("table"), layout.top.at),
-                                QStringLiteral("\"table\" must be \"items\" or \"enemies\""));
+                                {.fault = Fault::JsonNoTable});
         return input;
     }
     if (!top.value(EntriesKey).isArray()) {
         input.errors << errorAt(layout.top.values.value(EntriesKey, layout.top.at),
-                                QStringLiteral("\"entries\" must be a list of objects"));
+                                {.fault = Fault::JsonNoEntries});
         return input;
     }
     const QJsonArray entries = top.value(EntriesKey).toArray();
@@ -90,14 +91,14 @@ TableInput ReadJsonTable(const QByteArray& content) {
     for (qsizetype k = 0; k < entries.size(); ++k) {
         const JsonMembers places = layout.elements.value(k);
         if (!entries[k].isObject()) {
-            input.errors << errorAt(places.at, QStringLiteral("each entry must be an object"));
+            input.errors << errorAt(places.at, {.fault = Fault::JsonEntryNotObject});
             continue;
         }
         const QJsonObject entry = entries[k].toObject();
         KeyedRow row{places.at.line, places.at.column, {}};
         bool bad = !places.repeated.isEmpty();
         for (const auto& [key, at] : places.repeated)
-            input.errors << errorAt(at, QStringLiteral("the %1 is given twice").arg(key));
+            input.errors << errorAt(at, {.fault = Fault::JsonCellTwice, .field = key});
         for (auto it = entry.begin(); it != entry.end(); ++it) {
             const bool known = std::any_of(columns.begin(), columns.end(),
                                            [&](const Column& c) { return c.name == it.key(); });
@@ -106,10 +107,9 @@ TableInput ReadJsonTable(const QByteArray& content) {
             if (!known)
                 input.errors << errorAt(
                     places.keys.value(it.key(), places.at),
-                    QStringLiteral("\"%1\" is no column of the %2 table").arg(it.key(), tableName));
+                    {.fault = Fault::UnknownColumn, .text = it.key(), .table = tableName});
             else if (!text)
-                input.errors << errorAt(
-                    at, QStringLiteral("the %1 must be a number or a text").arg(it.key()));
+                input.errors << errorAt(at, {.fault = Fault::JsonCellType, .field = it.key()});
             else
                 row.cells.insert(it.key(), Cell{*text, at.line, at.column});
             bad = bad || !known || !text;
@@ -117,7 +117,7 @@ TableInput ReadJsonTable(const QByteArray& content) {
         for (const Column& c : columns)
             if (!entry.contains(c.name)) {
                 input.errors << errorAt(places.at,
-                                        QStringLiteral("the column %1 is missing").arg(c.name));
+                                        {.fault = Fault::ColumnMissing, .field = c.name});
                 bad = true;
             }
         if (!bad)

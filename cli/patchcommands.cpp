@@ -1,9 +1,7 @@
 #include "cli/bps.h"
 #include "cli/commands.h"
 #include "cli/ips.h"
-#include "wording/wording.h"
-
-#include <QDir>
+#include "wording/changestext.h"
 
 namespace {
 
@@ -13,13 +11,10 @@ QCommandLineOption outputOption() {
 }
 
 int written(Io& io, const QString& path, const QByteArray& bytes) {
-    QString error;
-    if (!WriteOutput(io, path, bytes, &error))
-        return Fail(io, error);
+    if (const Outcome output = WriteOutput(io, path, bytes); output.failed())
+        return Fail(io, output);
     if (!IsStandardOutput(path))
-        io.out << QStringLiteral("Wrote %1 (%2 bytes).")
-                      .arg(QDir::toNativeSeparators(path), QString::number(bytes.size()))
-               << Qt::endl;
+        io.out << MergedText(path, bytes.size()) << Qt::endl;
     return ExitSuccess;
 }
 
@@ -43,22 +38,26 @@ int PatchCommand(const QStringList& arguments, Io& io) {
     const QString out = parser.value(output);
     const bool ips = out.endsWith(QLatin1String(".ips"), Qt::CaseInsensitive);
     if (!ips && !out.endsWith(QLatin1String(".bps"), Qt::CaseInsensitive))
-        return UsageError(io, QStringLiteral("-o must name a file ending in .ips or .bps"));
+        return UsageError(io, {.fault = Fault::PatchOutputName});
 
-    if (const auto refused = OutputIsAnInput(out, parser.positionalArguments()))
-        return Fail(io, *refused);
-    QString error;
-    const auto original = ReadWholeFile(parser.positionalArguments().at(0), &error);
-    const auto modified =
-        original ? ReadWholeFile(parser.positionalArguments().at(1), &error) : std::nullopt;
+    if (const Outcome refused = OutputIsAnInput(out, parser.positionalArguments());
+        refused.failed())
+        return Fail(io, refused);
+    const QString modifiedPath = parser.positionalArguments().at(1);
+    const auto original = ReadWholeFile(parser.positionalArguments().at(0));
+    if (!original)
+        return Fail(io, original.failure());
+    const auto modified = ReadWholeFile(modifiedPath);
     if (!modified)
-        return Fail(io, error);
+        return Fail(io, modified.failure());
     if (!ips)
         return written(io, out, MakeBps(*original, *modified));
-    const auto patch = MakeIps(*original, *modified, &error);
-    if (!patch)
-        return Fail(io, QDir::toNativeSeparators(parser.positionalArguments().at(1)) +
-                            QStringLiteral(": ") + error);
+    const auto patch = MakeIps(*original, *modified);
+    if (!patch) {
+        Outcome refused = patch.failure();
+        refused.file = modifiedPath;
+        return Fail(io, refused);
+    }
     return written(io, out, *patch);
 }
 
@@ -79,26 +78,28 @@ int ApplyCommand(const QStringList& arguments, Io& io) {
         return *exit;
     const QString out = parser.value(output);
     if (out.isEmpty())
-        return UsageError(io, QStringLiteral("-o OUT names the file to write"));
+        return UsageError(io, {.fault = Fault::NoOutputOption});
 
     const QString patchPath = parser.positionalArguments().at(0);
-    if (const auto refused = OutputIsAnInput(out, parser.positionalArguments()))
-        return Fail(io, *refused);
-    QString error;
-    const auto patch = ReadWholeFile(patchPath, &error);
-    const auto image =
-        patch ? ReadWholeFile(parser.positionalArguments().at(1), &error) : std::nullopt;
+    const QString imagePath = parser.positionalArguments().at(1);
+    if (const Outcome refused = OutputIsAnInput(out, parser.positionalArguments());
+        refused.failed())
+        return Fail(io, refused);
+    const auto patch = ReadWholeFile(patchPath);
+    if (!patch)
+        return Fail(io, patch.failure());
+    const auto image = ReadWholeFile(imagePath);
     if (!image)
-        return Fail(io, error);
-    std::optional<QByteArray> result;
-    if (patch->startsWith("PATCH"))
-        result = ApplyIps(*patch, *image, &error);
-    else if (patch->startsWith("BPS1"))
-        result = ApplyBps(*patch, *image, &error);
-    else
-        error = QStringLiteral("not an IPS or BPS patch");
-    if (!result)
-        return Fail(io, NothingWrittenAfter(QStringLiteral("%1: %2").arg(
-                            QDir::toNativeSeparators(patchPath), error)));
+        return Fail(io, image.failure());
+    const Result<QByteArray> result = patch->startsWith("PATCH") ? ApplyIps(*patch, *image)
+                                      : patch->startsWith("BPS1")
+                                          ? ApplyBps(*patch, *image)
+                                          : Outcome{.fault = Fault::NotAPatch};
+    if (!result) {
+        Outcome refused = result.failure();
+        refused.file = patchPath;
+        refused.other = imagePath;
+        return Fail(io, refused);
+    }
     return written(io, out, *result);
 }

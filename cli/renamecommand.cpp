@@ -1,9 +1,8 @@
 #include "cli/commands.h"
 #include "cli/knowntables.h"
 #include "tables/importnames.h"
+#include "wording/clitext.h"
 #include "wording/wording.h"
-
-#include <QDir>
 
 #include <utility>
 
@@ -30,23 +29,21 @@ const char* const Help =
     "IMAGE.bak (unless --no-backup) holds the image as it was.\n";
 
 // The entry named by --item or --enemy, or the usage error.
-std::optional<std::pair<Table, int>> entryOf(const QCommandLineParser& parser,
-                                             const QCommandLineOption& item,
-                                             const QCommandLineOption& enemy, QString* error) {
-    if (parser.isSet(item) == parser.isSet(enemy)) {
-        *error = QStringLiteral("give one entry: --item N or --enemy N");
-        return std::nullopt;
-    }
+Result<std::pair<Table, int>> entryOf(const QCommandLineParser& parser,
+                                      const QCommandLineOption& item,
+                                      const QCommandLineOption& enemy) {
+    if (parser.isSet(item) == parser.isSet(enemy))
+        return Outcome{.fault = Fault::NoEntryOption};
     const Table table = parser.isSet(item) ? &ItemFormat : &EnemyFormat;
     const QString text = parser.value(parser.isSet(item) ? item : enemy);
     bool ok = false;
     const int index = text.toInt(&ok);
-    if (!ok || index < 0 || index >= EntryCount(table)) {
-        *error = QStringLiteral("--%1 takes a whole number from 0 to %2, not \"%3\"")
-                     .arg(parser.isSet(item) ? QStringLiteral("item") : QStringLiteral("enemy"),
-                          QString::number(EntryCount(table) - 1), text);
-        return std::nullopt;
-    }
+    if (!ok || index < 0 || index >= EntryCount(table))
+        return Outcome{.fault = Fault::EntryOption,
+                       .text = text,
+                       .upper = EntryCount(table) - 1,
+                       .option = parser.isSet(item) ? QStringLiteral("--item")
+                                                    : QStringLiteral("--enemy")};
     return std::pair{table, index};
 }
 
@@ -62,10 +59,9 @@ int RenameCommand(const QStringList& arguments, Io& io) {
     parser.addOptions({itemOption, enemyOption, sharedOption, dryRunOption, noBackupOption});
     if (auto exit = ParseCommand(parser, arguments, 2, QLatin1String(Help), io))
         return *exit;
-    QString usage;
-    const auto chosen = entryOf(parser, itemOption, enemyOption, &usage);
+    const auto chosen = entryOf(parser, itemOption, enemyOption);
     if (!chosen)
-        return UsageError(io, usage);
+        return UsageError(io, chosen.failure());
     const auto [table, index] = *chosen;
     const QString entry = EntryLabel(table, index);
     const QString path = parser.positionalArguments().at(0);
@@ -77,34 +73,27 @@ int RenameCommand(const QStringList& arguments, Io& io) {
         return ExitInvalidInput;
     if (!parser.isSet(noBackupOption))
         image->enableBackup();
-    const auto refuse = [&](const QString& reason) {
-        return Fail(io, RenameRefusedText(entry, path, reason));
-    };
     RenamePlan plan;
     try {
         if (const Outcome refused =
                 PlanEntryRename(*image, KnownTables(), table, index, text, &plan);
             refused.failed())
-            return refuse(RenameText(refused));
+            return Fail(io, RenameRefusedText(entry, path, RenameText(refused)));
     } catch (const RomError& e) {
         return Fail(io, PlanFailedText(e));
     }
 
     // The change and every entry that shares its text; on the standard output only once the
     // rename goes ahead, and with a refusal on the error stream.
-    QString lines = QStringLiteral("%1: \"%2\" -> \"%3\"\n").arg(entry, plan.before, plan.after);
+    QString lines = RenameLine(entry, plan.before, plan.after) + QLatin1Char('\n');
     QStringList showing{entry};
     for (const SharedName& s : plan.shared) {
-        lines += QStringLiteral("  shares the text: %1 \"%2\" -> \"%3\"\n")
-                     .arg(s.entry, s.before, s.after);
+        lines += SharedTextLine(s.entry, s.before, s.after) + QLatin1Char('\n');
         if (s.after == plan.after)
             showing << s.entry;
     }
     if (!plan.shared.isEmpty() && !parser.isSet(sharedOption)) {
-        refuse(QStringLiteral("its name text is shared with %1 listed below; give --shared to "
-                              "change them too")
-                   .arg(CountText(plan.shared.size(), QStringLiteral("other entry"),
-                                  QStringLiteral("other entries"))));
+        Fail(io, SharedRefusedText(entry, path, plan.shared.size()));
         io.err << lines << Qt::flush;
         return ExitInvalidInput;
     }
@@ -115,18 +104,6 @@ int RenameCommand(const QStringList& arguments, Io& io) {
     }
     io.out << lines;
 
-    // One arg() call for all: the name may itself hold "%1".
-    const qsizetype bytes = qsizetype(plan.changes.size());
-    io.out << QStringLiteral("%1 %2 \"%3\"; %4 %5.")
-                  .arg(showing.join(QStringLiteral(", ")),
-                       dryRun                ? QStringLiteral("would show")
-                       : showing.size() == 1 ? QStringLiteral("now shows")
-                                             : QStringLiteral("now show"),
-                       plan.after,
-                       QString::number(bytes) +
-                           (bytes == 1 ? QStringLiteral(" byte") : QStringLiteral(" bytes")),
-                       dryRun ? QStringLiteral("would change ") + DryRunText()
-                              : QStringLiteral("changed"))
-           << Qt::endl;
+    io.out << RenamedText(showing, plan.after, qint64(plan.changes.size()), dryRun) << Qt::endl;
     return ExitSuccess;
 }

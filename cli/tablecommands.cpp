@@ -5,6 +5,7 @@
 #include "cli/tablefile.h"
 #include "tables/importplan.h"
 #include "tables/tablediff.h"
+#include "wording/clitext.h"
 #include "wording/wording.h"
 
 #include <QDir>
@@ -35,8 +36,7 @@ int ExportCommand(const QStringList& arguments, Io& io) {
         return *exit;
     const Table table = TableNamed(KnownTables(), parser.value(tableOption));
     if (!table)
-        return UsageError(io, QStringLiteral("--table takes items or enemies, not \"%1\"")
-                                  .arg(parser.value(tableOption)));
+        return UsageError(io, {.fault = Fault::TableOption, .text = parser.value(tableOption)});
     const QString output = parser.value(outputOption);
     QString format = parser.value(formatOption);
     if (format.isEmpty())
@@ -44,11 +44,11 @@ int ExportCommand(const QStringList& arguments, Io& io) {
                      ? QStringLiteral("json")
                      : QStringLiteral("csv");
     if (format != QLatin1String("csv") && format != QLatin1String("json"))
-        return UsageError(io, QStringLiteral("--format takes csv or json, not \"%1\"").arg(format));
+        return UsageError(io, {.fault = Fault::ExportFormatOption, .text = format});
 
     const QString path = parser.positionalArguments().first();
-    if (const auto refused = OutputIsAnInput(output, {path}))
-        return Fail(io, *refused);
+    if (const Outcome refused = OutputIsAnInput(output, {path}); refused.failed())
+        return Fail(io, refused);
     auto image = OpenImage(io, path);
     if (!image)
         return ExitInvalidInput;
@@ -66,9 +66,8 @@ int ExportCommand(const QStringList& arguments, Io& io) {
     } catch (const RomError& e) {
         return Fail(io, ImageErrorText(e));
     }
-    QString error;
-    if (!WriteOutput(io, output, text, &error))
-        return Fail(io, error);
+    if (const Outcome written = WriteOutput(io, output, text); written.failed())
+        return Fail(io, written);
     return ExitSuccess;
 }
 
@@ -109,12 +108,11 @@ int ImportCommand(const QStringList& arguments, Io& io) {
     options.names = parser.isSet(namesOption);
     options.shared = parser.isSet(sharedOption);
     if (options.shared && !options.names)
-        return UsageError(io, QStringLiteral("--shared goes with --names"));
+        return UsageError(io, {.fault = Fault::SharedWithoutNames});
 
-    QString error;
-    const auto content = ReadWholeFile(tablePath, &error, MaxTableFileBytes);
+    const auto content = ReadWholeFile(tablePath, MaxTableFileBytes);
     if (!content)
-        return Fail(io, error);
+        return Fail(io, content.failure());
     // A dry run writes nothing, not even a recovery's bytes: it only reports one.
     auto image = OpenImage(io, imagePath, !dryRun);
     if (!image)
@@ -135,27 +133,17 @@ int ImportCommand(const QStringList& arguments, Io& io) {
     const QList<InputError> errors = input.errors + plan.errors;
     for (const InputError& e : errors)
         io.err << InputErrorText(fileName, e) << '\n';
-    if (!errors.isEmpty() || !input.table) {
-        io.err << QStringLiteral("tolvane-cli: ") << NothingWrittenText(imagePath) << Qt::endl;
-        return ExitInvalidInput;
-    }
+    if (!errors.isEmpty() || !input.table)
+        return Fail(io, NothingWrittenText(imagePath));
     if (!dryRun) {
         if (const Outcome written = ApplyTransaction(*image, plan.writes); written.failed())
             return FailedWrite(io, *image, written);
     }
     for (const QString& change : plan.changes)
         io.out << change << '\n';
-    if (plan.entries == 0)
-        io.out << "No changes: the image already holds every row." << Qt::endl;
-    else
-        io.out
-            << QStringLiteral("%1, %2 changed; %3 %4.")
-                   .arg(CountText(plan.entries, QStringLiteral("entry"), QStringLiteral("entries")),
-                        CountText(plan.fields, QStringLiteral("field"), QStringLiteral("fields")),
-                        CountText(plan.bytes, QStringLiteral("byte"), QStringLiteral("bytes")),
-                        dryRun ? QStringLiteral("would be written ") + DryRunText()
-                               : QStringLiteral("written"))
-            << Qt::endl;
+    io.out << (plan.entries == 0 ? NothingToImportText()
+                                 : ImportedText(plan.entries, plan.fields, plan.bytes, dryRun))
+           << Qt::endl;
     return ExitSuccess;
 }
 
@@ -175,24 +163,22 @@ int DiffCommand(const QStringList& arguments, Io& io) {
     auto imageB = imageA ? OpenImage(io, pathB) : nullptr;
     if (!imageB)
         return ExitInvalidInput;
-    QString error;
-    const auto bytesA = ReadWholeFile(pathA, &error);
-    const auto bytesB = bytesA ? ReadWholeFile(pathB, &error) : std::nullopt;
+    const auto bytesA = ReadWholeFile(pathA);
+    if (!bytesA)
+        return Fail(io, bytesA.failure());
+    const auto bytesB = ReadWholeFile(pathB);
     if (!bytesB)
-        return Fail(io, error);
+        return Fail(io, bytesB.failure());
     try {
         const QStringList lines = TableDifferences(*imageA, *imageB, KnownTables());
         for (const QString& line : lines)
             io.out << line << '\n';
         if (lines.isEmpty())
-            io.out << "Every field of both tables is the same.\n";
+            io.out << SameTablesText() << '\n';
     } catch (const RomError& e) {
         return Fail(io, ImageErrorText(e));
     }
     const ChangedBytes counts = CountChangedBytes(*bytesA, *bytesB, KnownTables());
-    io.out << QStringLiteral("Changed bytes: %1 inside the tables, %2 outside them.")
-                  .arg(counts.inside)
-                  .arg(counts.outside)
-           << Qt::endl;
+    io.out << ChangedBytesText(counts.inside, counts.outside) << Qt::endl;
     return ExitSuccess;
 }

@@ -33,16 +33,18 @@ TableInput ReadCsvTable(const QString& text) {
         return input;
     }
     if (csv.records.isEmpty()) {
-        input.errors << InputError{1, 1, QStringLiteral("the file is empty")};
+        input.errors << InputError{1, 1, {.fault = Fault::TableFileEmpty}};
         return input;
     }
     const QList<Cell>& header = csv.records.first();
     const Table table =
         matches(&EnemyFormat, header) > matches(&ItemFormat, header) ? &EnemyFormat : &ItemFormat;
     if (matches(table, header) == 0) {
-        input.errors << InputError{1, 1,
-                                   QStringLiteral("the first line must name the columns: %1 or %2")
-                                       .arg(columnNames(&ItemFormat), columnNames(&EnemyFormat))};
+        input.errors << InputError{
+            1,
+            1,
+            {.fault = Fault::NoColumnNames,
+             .choices = {columnNames(&ItemFormat), columnNames(&EnemyFormat)}}};
         return input;
     }
     input.table = table;
@@ -55,19 +57,19 @@ TableInput ReadCsvTable(const QString& text) {
             if (cell.text.trimmed().compare(c.name, Qt::CaseInsensitive) == 0)
                 name = c.name;
         if (name.isEmpty())
-            input.errors << InputError{cell.line, cell.column,
-                                       QStringLiteral("\"%1\" is no column of the %2 table")
-                                           .arg(cell.text, TableName(table))};
+            input.errors << InputError{
+                cell.line,
+                cell.column,
+                {.fault = Fault::UnknownColumn, .text = cell.text, .table = TableName(table)}};
         else if (seen.contains(name))
-            input.errors << InputError{cell.line, cell.column,
-                                       QStringLiteral("the column %1 is named twice").arg(name)};
+            input.errors << InputError{
+                cell.line, cell.column, {.fault = Fault::ColumnNamedTwice, .field = name}};
         seen.insert(name);
         names << name;
     }
     for (const Column& c : Columns(table))
         if (!seen.contains(c.name))
-            input.errors << InputError{1, 1,
-                                       QStringLiteral("the column %1 is missing").arg(c.name)};
+            input.errors << InputError{1, 1, {.fault = Fault::ColumnMissing, .field = c.name}};
     if (!input.errors.isEmpty())
         return input;
 
@@ -76,10 +78,9 @@ TableInput ReadCsvTable(const QString& text) {
         KeyedRow row{record.first().line, record.first().column, {}};
         if (record.size() != names.size()) {
             input.errors << InputError{
-                row.line, row.column,
-                QStringLiteral("this line has %1 cells, but %2 columns are "
-                               "named")
-                    .arg(QString::number(record.size()), QString::number(names.size()))};
+                row.line,
+                row.column,
+                {.fault = Fault::CellCount, .count = record.size(), .expected = names.size()}};
             continue;
         }
         for (qsizetype k = 0; k < record.size(); ++k)

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const TableInput input = ReadJsonTable(content);
     const qsizetype lines = content.count('\n') + content.count('\r') + 1;
     for (const InputError& e : input.errors)
-        if (e.line < 1 || e.column < 1 || e.line > lines || e.reason.isEmpty())
+        if (e.line < 1 || e.column < 1 || e.line > lines || e.why.ok())
             std::abort();
     // The import reads the bytes as JSON when they start with "{", as every seed does; the last
     // byte picks whether shared name text may change.

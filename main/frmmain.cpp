@@ -120,14 +120,14 @@ void frmMain::cmdOpen_Click() {
 }
 
 void frmMain::openImage(const QString& path) {
-    Outcome reason;
-    auto image = OpenRomImage(path, &reason);
-    if (!image) {
+    auto opened = OpenRomImage(path);
+    if (!opened) {
         // The image open before, if any, stays open and current.
         ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
-                    OpenFailedText(path, reason));
+                    OpenFailedText(path, opened.failure()));
         return;
     }
+    auto image = std::move(*opened);
     // A save that a crash cut short is put right before anything is shown, and before the backup
     // can take the image: IMAGE.bak must never hold a half-written one. One that cannot be put
     // right keeps the image closed: its torn entries must not be shown as if they stood. The

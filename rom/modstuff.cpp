@@ -10,9 +10,10 @@ std::unique_ptr<RomImage> RomFile;
 bool ReopenIfReplaced() {
     if (!RomFile || RomFile->pathState() != RomImage::PathState::Replaced)
         return false;
-    auto fresh = OpenRomImage(RomFile->path(), nullptr);
-    if (!fresh)
+    auto opened = OpenRomImage(RomFile->path());
+    if (!opened)
         return false;
+    auto fresh = *std::move(opened);
     if (RomFile->backupWanted())
         fresh->enableBackup();
     RomFile = std::move(fresh);

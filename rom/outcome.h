@@ -79,7 +79,75 @@ enum class Fault {
     SizesDiffer,    // `other` is `otherLength` bytes long, `file` `length`: they must have one size
     NotAnImage,     // `file` does not hold the tables where the editors read them
     MergeConflicts, // `count` fields or names conflict, and `file` (the output) is not written
-    OutputNotWritten, // `file` cannot be written: `error`
+    OutputNotWritten, // `file` cannot be written: `error`, or `node` when no file stands there
+
+    // Table files, CSV or JSON, as tolvane-cli reads them; the InputError says where.
+    CsvStrayQuote,      // a quote inside a field that does not start with one
+    CsvQuoteOpen,       // a quoted field is never closed
+    CsvAfterQuote,      // a closing quote is followed by more than a comma or the line's end
+    TableFileEmpty,     // the file holds no line
+    NoColumnNames,      // the first line names no column; `choices` holds each table's header
+    UnknownColumn,      // `text` is no column of the table named `table`
+    ColumnNamedTwice,   // the header names the column `field` twice
+    ColumnMissing,      // the column `field` is not given
+    CellCount,          // a line has `count` cells, but `expected` columns are named
+    JsonSyntax,         // the text is no JSON: `jsonError`, as the parser tells it
+    JsonKeyTwice,       // the top-level key `text` is given twice
+    JsonNoTable,        // "table" is neither "items" nor "enemies"
+    JsonNoEntries,      // "entries" is no list
+    JsonEntryNotObject, // an element of "entries" is no object
+    JsonCellTwice,      // an entry gives `field` twice
+    JsonCellType,       // an entry's `field` is neither a number nor a text
+
+    // Patches, in `file`. Making an IPS patch of the modified file `file`: it is longer than the
+    // format's offsets reach, or shorter than the original and too long for its cut length.
+    IpsTooLong,
+    IpsCannotCut,
+    // Applying one to `other`: it is no IPS patch, or it is cut short at byte `offset` of its
+    // `length` before the end marker, inside a record header, a record's data or a run record;
+    // or `count` bytes follow its end marker.
+    NotIps,
+    IpsCutBeforeEnd,
+    IpsCutInHeader,
+    IpsCutInData,
+    IpsCutInRun,
+    IpsTrailingBytes,
+    NotBps,
+    BpsChecksum,       // its own checksum does not match
+    BpsHeader,         // its header is damaged
+    BpsTooLarge,       // it names a result of `expected` bytes, more than `limit`
+    BpsOtherSource,    // made for `expected` bytes of checksum `expectedChecksum`; `other` has
+                       // `otherLength` bytes of checksum `checksum`
+    BpsActionOutside,  // an action after `built` bytes of the result reaches outside the files
+    BpsActionsShort,   // the actions build `built` of the `expected` bytes it names
+    BpsTargetChecksum, // the result does not match the checksum it names
+    NotAPatch,         // neither IPS nor BPS
+
+    // The command line's files and its standard output.
+    FileNotRead,        // `file` cannot be read: `cause` says why (NotAFile or a SystemCall)
+    FileTooLarge,       // `file` is `length` bytes long, more than the `limit` such a file has
+    ImageNotOpened,     // `file` cannot be opened as an image: `cause` says why
+    OutputIsInput,      // the output `file` is the input `other`, which it would replace
+    StandardOutputLost, // the standard output took not all: `reason`, or none for the stream
+    NodeNotWritten,     // `file` is a device, a FIFO or a socket that took not all: `reason`
+    HistoryDamaged,     // `count` damaged bytes of the history `file` were skipped
+
+    // The command line's own arguments, each a usage error.
+    NoCommand,
+    UnknownCommand,      // `text` is no command
+    ArgumentsRefused,    // the parser's `reason`
+    FileNameCount,       // the command takes the file names of its usage line `text`
+    TableOption,         // --table is given `text`
+    ExportFormatOption,  // export's --format is given `text`
+    ChangesFormatOption, // changes' --format is given `text`
+    PreferOption,        // --prefer is given `text`
+    SaveOption,          // --save is given `text`
+    NoEntryOption,       // rename is given neither --item nor --enemy, or both
+    EntryOption,         // `option` (--item or --enemy) is given `text`; it takes 0 to `upper`
+    SharedWithoutNames,  // --shared without --names
+    PatchOutputName,     // patch's -o names no .ips or .bps file
+    NoOutputOption,      // apply is given no -o
+    MergeToStandardOutput,
 };
 
 // HistoryUnreadable's `version` for a file that does not begin as a history does.
@@ -138,6 +206,16 @@ struct Outcome {
     qint64 record = 0;      // a record of the history, by its number
     qint64 count = 0;       // how many of what the fault is about
     qint64 otherLength = 0; // the length of `other`
+    qint64 expected = 0;    // how many an input names or asks for, where it has another number
+    qint64 limit = 0;       // the most that is taken
+    qint64 built = 0;       // how many bytes of a result were made before it stopped
+    quint32 checksum = 0;   // the CRC32 of `other`
+    quint32 expectedChecksum = 0; // the CRC32 an input names
+    int jsonError = 0;            // a QJsonParseError::ParseError
+    QString table{};              // a table's name, as the files name it: "items"
+    QString option{};             // a command-line option, as the usage names it: "--item"
+    QString reason{};             // a reason given by Qt in its own words, passed on as it is
+    QStringList choices{};        // the texts an input may be instead
     int error = 0;
     QList<Landed> landed{};
     QList<NameChange> names{};

@@ -15,8 +15,10 @@ public:
     bool ok() const { return m_held.index() == 0; }
     explicit operator bool() const { return ok(); }
 
-    T& operator*() { return std::get<0>(m_held); }
-    const T& operator*() const { return std::get<0>(m_held); }
+    T& operator*() & { return std::get<0>(m_held); }
+    const T& operator*() const& { return std::get<0>(m_held); }
+    // The value of a result no longer needed, taken out of it: auto image = *OpenRomImage(path).
+    T&& operator*() && { return std::get<0>(std::move(m_held)); }
     T* operator->() { return &std::get<0>(m_held); }
     const T* operator->() const { return &std::get<0>(m_held); }
     // Why there is no value; only for a result that is not ok().

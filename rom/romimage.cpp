@@ -18,10 +18,11 @@ QString HexOffset(qint64 offset) {
     return QStringLiteral("0x") + HexDigits(offset);
 }
 
-std::unique_ptr<RomImage> OpenRomImage(const QString& path, Outcome* fault) {
-    auto file = OpenImageFile(path, fault);
+Result<std::unique_ptr<RomImage>> OpenRomImage(const QString& path) {
+    Outcome fault;
+    auto file = OpenImageFile(path, &fault);
     if (!file)
-        return nullptr;
+        return fault;
     return std::make_unique<RomImage>(path, *file);
 }
 

@@ -2,6 +2,7 @@
 
 #include "rom/newfile.h"
 #include "rom/outcome.h"
+#include "rom/result.h"
 #include "rom/systemfile.h"
 #include "rom/writekey.h"
 
@@ -148,9 +149,8 @@ private:
     const Page* m_lastPage = nullptr;
 };
 
-// Opens an image as a RomImage, or returns null with the reason in `fault` (NotAFile or a
-// SystemCall of Operation::Read).
-std::unique_ptr<RomImage> OpenRomImage(const QString& path, Outcome* fault);
+// Opens an image as a RomImage, or says why not: NotAFile or a SystemCall of Operation::Read.
+Result<std::unique_ptr<RomImage>> OpenRomImage(const QString& path);
 
 // The file that `path` leads to through the symbolic links at it, even when nothing stands there
 // yet; `path` itself when it is no link, or a loop of them.

@@ -52,11 +52,10 @@ const OriginalBytes* historyOriginal(RomImage& rom) {
 QList<NetChange> changesOf(RomImage& rom, Table table) {
     try {
         if (!basePath.isEmpty()) {
-            Outcome why;
-            const auto base = OpenRomImage(basePath, &why);
-            if (!base || base->size() != rom.size())
+            const auto base = OpenRomImage(basePath);
+            if (!base || (*base)->size() != rom.size())
                 return {};
-            return NetChanges(rom, *base, {table});
+            return NetChanges(rom, **base, {table});
         }
         if (const OriginalBytes* original = historyOriginal(rom)) {
             const auto image = OriginalImage(rom, *original);

@@ -177,5 +177,5 @@ QString NotAnImageText(const Outcome& o, const QList<std::pair<Table, TableFacts
 
 QString OutputNotWrittenText(const Outcome& o) {
     return QStringLiteral("cannot write %1: %2. Nothing was written.")
-        .arg(native(o.file), SystemText(o.error));
+        .arg(native(o.file), o.error ? SystemText(o.error) : NodeText(o.node));
 }

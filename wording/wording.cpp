@@ -2,6 +2,7 @@
 
 #include "tables/historyview.h"
 #include "wording/changestext.h"
+#include "wording/clitext.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,7 +80,7 @@ void splitLanded(const QList<Landed>& landed, const std::function<QString(const 
 // Which function's form a fault's words take: every fault of the image layer is a sentence of
 // its own, a save's names the entry, and the reasons of a name, a table file's row or an undo are
 // clauses that their command's sentence holds.
-enum class Family { None, Image, Save, Name, Row, Undo, Compare };
+enum class Family { None, Image, Save, Name, Row, Undo, Compare, CommandLine };
 
 Family familyOf(Fault fault) {
     switch (fault) {
@@ -132,6 +133,62 @@ Family familyOf(Fault fault) {
     case Fault::MergeConflicts:
     case Fault::OutputNotWritten:
         return Family::Compare;
+    case Fault::CsvStrayQuote:
+    case Fault::CsvQuoteOpen:
+    case Fault::CsvAfterQuote:
+    case Fault::TableFileEmpty:
+    case Fault::NoColumnNames:
+    case Fault::UnknownColumn:
+    case Fault::ColumnNamedTwice:
+    case Fault::ColumnMissing:
+    case Fault::CellCount:
+    case Fault::JsonSyntax:
+    case Fault::JsonKeyTwice:
+    case Fault::JsonNoTable:
+    case Fault::JsonNoEntries:
+    case Fault::JsonEntryNotObject:
+    case Fault::JsonCellTwice:
+    case Fault::JsonCellType:
+    case Fault::IpsTooLong:
+    case Fault::IpsCannotCut:
+    case Fault::NotIps:
+    case Fault::IpsCutBeforeEnd:
+    case Fault::IpsCutInHeader:
+    case Fault::IpsCutInData:
+    case Fault::IpsCutInRun:
+    case Fault::IpsTrailingBytes:
+    case Fault::NotBps:
+    case Fault::BpsChecksum:
+    case Fault::BpsHeader:
+    case Fault::BpsTooLarge:
+    case Fault::BpsOtherSource:
+    case Fault::BpsActionOutside:
+    case Fault::BpsActionsShort:
+    case Fault::BpsTargetChecksum:
+    case Fault::NotAPatch:
+    case Fault::FileNotRead:
+    case Fault::FileTooLarge:
+    case Fault::ImageNotOpened:
+    case Fault::OutputIsInput:
+    case Fault::StandardOutputLost:
+    case Fault::NodeNotWritten:
+    case Fault::HistoryDamaged:
+    case Fault::NoCommand:
+    case Fault::UnknownCommand:
+    case Fault::ArgumentsRefused:
+    case Fault::FileNameCount:
+    case Fault::TableOption:
+    case Fault::ExportFormatOption:
+    case Fault::ChangesFormatOption:
+    case Fault::PreferOption:
+    case Fault::SaveOption:
+    case Fault::NoEntryOption:
+    case Fault::EntryOption:
+    case Fault::SharedWithoutNames:
+    case Fault::PatchOutputName:
+    case Fault::NoOutputOption:
+    case Fault::MergeToStandardOutput:
+        return Family::CommandLine;
     }
     return Family::None;
 }
@@ -193,7 +250,7 @@ QString SystemText(int error) {
     if (!text.isEmpty())
         return text;
     // Older systems have no text for the code that says a path is a folder.
-    return error == FolderError() ? QStringLiteral("it is a folder, not a file")
+    return error == FolderError() ? NodeText(NodeKind::Folder)
                                   : QStringLiteral("system error %1").arg(error);
 }
 
@@ -380,6 +437,63 @@ QString ImageErrorText(const Outcome& o) {
         return MergeConflictsText(o);
     case Fault::OutputNotWritten:
         return OutputNotWrittenText(o);
+
+    case Fault::CsvStrayQuote:
+    case Fault::CsvQuoteOpen:
+    case Fault::CsvAfterQuote:
+    case Fault::TableFileEmpty:
+    case Fault::NoColumnNames:
+    case Fault::UnknownColumn:
+    case Fault::ColumnNamedTwice:
+    case Fault::ColumnMissing:
+    case Fault::CellCount:
+    case Fault::JsonSyntax:
+    case Fault::JsonKeyTwice:
+    case Fault::JsonNoTable:
+    case Fault::JsonNoEntries:
+    case Fault::JsonEntryNotObject:
+    case Fault::JsonCellTwice:
+    case Fault::JsonCellType:
+    case Fault::IpsTooLong:
+    case Fault::IpsCannotCut:
+    case Fault::NotIps:
+    case Fault::IpsCutBeforeEnd:
+    case Fault::IpsCutInHeader:
+    case Fault::IpsCutInData:
+    case Fault::IpsCutInRun:
+    case Fault::IpsTrailingBytes:
+    case Fault::NotBps:
+    case Fault::BpsChecksum:
+    case Fault::BpsHeader:
+    case Fault::BpsTooLarge:
+    case Fault::BpsOtherSource:
+    case Fault::BpsActionOutside:
+    case Fault::BpsActionsShort:
+    case Fault::BpsTargetChecksum:
+    case Fault::NotAPatch:
+    case Fault::FileNotRead:
+    case Fault::FileTooLarge:
+    case Fault::ImageNotOpened:
+    case Fault::OutputIsInput:
+    case Fault::StandardOutputLost:
+    case Fault::NodeNotWritten:
+    case Fault::HistoryDamaged:
+    case Fault::NoCommand:
+    case Fault::UnknownCommand:
+    case Fault::ArgumentsRefused:
+    case Fault::FileNameCount:
+    case Fault::TableOption:
+    case Fault::ExportFormatOption:
+    case Fault::ChangesFormatOption:
+    case Fault::PreferOption:
+    case Fault::SaveOption:
+    case Fault::NoEntryOption:
+    case Fault::EntryOption:
+    case Fault::SharedWithoutNames:
+    case Fault::PatchOutputName:
+    case Fault::NoOutputOption:
+    case Fault::MergeToStandardOutput:
+        return CommandLineText(o);
     }
     return {};
 }
@@ -398,7 +512,7 @@ QString ValueText(const Outcome& o) {
         return QStringLiteral("the pointer \"%1\" is not one to four hexadecimal digits")
             .arg(o.text);
     case ValueKind::Item:
-        return QStringLiteral("there is no item %1").arg(o.text);
+        return ImageErrorText({.fault = Fault::NoSuchItem, .text = o.text, .upper = o.upper});
     case ValueKind::CellFlag:
     case ValueKind::Flag:
         return QStringLiteral("the %1 flag \"%2\" is neither 0 nor 1").arg(o.field, o.text);
@@ -435,6 +549,8 @@ QString inputReason(const Outcome& o) {
     case Family::Undo:
     case Family::Compare:
         return SaveLine(o);
+    case Family::CommandLine:
+        return CommandLineText(o);
     }
     return SaveLine(o);
 }
@@ -442,9 +558,8 @@ QString inputReason(const Outcome& o) {
 } // namespace
 
 QString InputErrorText(const QString& file, const InputError& e) {
-    const QString reason = e.why.fault == Fault::None ? e.reason : inputReason(e.why);
     return QStringLiteral("%1:%2:%3: %4")
-        .arg(file, QString::number(e.line), QString::number(e.column), reason);
+        .arg(file, QString::number(e.line), QString::number(e.column), inputReason(e.why));
 }
 
 QString NothingWrittenAfter(const QString& sentence) {

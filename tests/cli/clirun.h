@@ -24,10 +24,10 @@ inline CliRun RunTool(const QStringList& arguments, int failAt = -1, int failure
     QTextStream out(&run.out), err(&run.err);
     Io io{out, err};
     if (failAt >= 0)
-        io.openImage = [failAt, failures, syncs](const QString& path, Outcome*) {
+        io.openImage = [failAt, failures, syncs](const QString& path) {
             auto rom = std::make_unique<FailingRom>(path, failAt, failures);
             rom->failSyncs = syncs;
-            return rom;
+            return Result<std::unique_ptr<RomImage>>(std::move(rom));
         };
     run.code = RunCli(QStringList{QStringLiteral("tolvane-cli")} + arguments, io);
     out.flush();

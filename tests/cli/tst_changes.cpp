@@ -36,7 +36,7 @@ void setField(QByteArray& image, const TableFormat& f, int index, const char* ke
 // The editor's Save of one field of an entry.
 void save(const QString& path, const TableFormat& f, int index, const char* key,
           const QString& value) {
-    auto rom = OpenRomImage(path, nullptr);
+    auto rom = *OpenRomImage(path);
     QStringList row = ExportRows(*rom, &f).at(index);
     const QList<Column>& columns = Columns(&f);
     for (int k = 0; k < columns.size(); ++k)

@@ -18,12 +18,12 @@ QByteArray noise(qint64 size, quint32 seed) {
 
 using Edit = std::function<QByteArray(QByteArray)>;
 
-std::optional<QByteArray> patchedThrough(const QString& format, const QByteArray& source,
-                                         const QByteArray& target, QString* error) {
+Result<QByteArray> patchedThrough(const QString& format, const QByteArray& source,
+                                  const QByteArray& target) {
     if (format == QLatin1String("bps"))
-        return ApplyBps(MakeBps(source, target), source, error);
-    const auto patch = MakeIps(source, target, error);
-    return patch ? ApplyIps(*patch, source, error) : std::nullopt;
+        return ApplyBps(MakeBps(source, target), source);
+    const auto patch = MakeIps(source, target);
+    return patch ? ApplyIps(*patch, source) : patch;
 }
 
 QByteArray littleEndian(quint32 value) {
@@ -95,9 +95,8 @@ void tst_Patches::roundTrip() {
     QFETCH(Edit, edit);
     const QByteArray source = noise(0x40010, 1);
     const QByteArray target = edit(source);
-    QString error;
-    const auto result = patchedThrough(format, source, target, &error);
-    QVERIFY2(result, qPrintable(error));
+    const auto result = patchedThrough(format, source, target);
+    QVERIFY(result);
     QCOMPARE(result->size(), target.size());
     QVERIFY(*result == target);
 }
@@ -123,18 +122,16 @@ void tst_Patches::ipsRecordNeverStartsAtEof() {
     const QByteArray source(IpsEofOffset + 0x20000, '\x11');
     QByteArray target = source;
     target.replace(from, length, run ? QByteArray(length, '\x22') : noise(length, 5));
-    QString error;
-    const auto patch = MakeIps(source, target, &error);
-    QVERIFY2(patch, qPrintable(error));
-    const auto result = ApplyIps(*patch, source, &error);
-    QVERIFY2(result, qPrintable(error));
+    const auto patch = MakeIps(source, target);
+    QVERIFY(patch);
+    const auto result = ApplyIps(*patch, source);
+    QVERIFY(result);
     QVERIFY(*result == target);
 }
 
 void tst_Patches::ipsCannotCutTo16MiB() {
-    QString error;
-    QVERIFY(!MakeIps(QByteArray(0x1000001, '\x01'), QByteArray(0x1000000, '\x01'), &error));
-    QVERIFY2(error.contains(QLatin1String("use a BPS patch")), qPrintable(error));
+    const auto patch = MakeIps(QByteArray(0x1000001, '\x01'), QByteArray(0x1000000, '\x01'));
+    QCOMPARE(patch.failure().fault, Fault::IpsCannotCut);
 }
 
 void tst_Patches::cutShortPatchesAreRefused_data() {
@@ -150,13 +147,12 @@ void tst_Patches::cutShortPatchesAreRefused() {
     target.replace(100, 50, QByteArray(50, '\x7F'));
     target.replace(3000, 20, noise(20, 3));
     target += noise(10, 4);
-    QString error;
     const QByteArray patch =
-        format == QLatin1String("bps") ? MakeBps(source, target) : *MakeIps(source, target, &error);
+        format == QLatin1String("bps") ? MakeBps(source, target) : *MakeIps(source, target);
     for (qint64 size = 0; size < patch.size(); ++size) {
         const QByteArray cut = patch.left(size);
-        const auto result = format == QLatin1String("bps") ? ApplyBps(cut, source, &error)
-                                                           : ApplyIps(cut, source, &error);
+        const auto result =
+            format == QLatin1String("bps") ? ApplyBps(cut, source) : ApplyIps(cut, source);
         QVERIFY2(!result, qPrintable(QStringLiteral("accepted when cut to %1 bytes").arg(size)));
     }
 }
@@ -164,38 +160,36 @@ void tst_Patches::cutShortPatchesAreRefused() {
 void tst_Patches::damagedBpsIsRefused_data() {
     QTest::addColumn<Edit>("damage");
     QTest::addColumn<bool>("otherSource");
-    QTest::addColumn<QString>("reason");
+    QTest::addColumn<Fault>("reason");
     QTest::newRow("a byte of the actions") << Edit([](QByteArray p) {
         p[8] = char(p[8] ^ 0x01);
         return p;
-    }) << false << "own checksum";
+    }) << false << Fault::BpsChecksum;
     QTest::newRow("patch checksum") << Edit([](QByteArray p) {
         p[p.size() - 1] = char(p[p.size() - 1] ^ 0x80);
         return p;
-    }) << false << "own checksum";
+    }) << false << Fault::BpsChecksum;
     QTest::newRow("target checksum") << Edit([](QByteArray p) {
         p[p.size() - 8] = char(p[p.size() - 8] ^ 0x01);
         return resealed(p);
-    }) << false << "target checksum";
+    }) << false << Fault::BpsTargetChecksum;
     QTest::newRow("another source")
-        << Edit([](QByteArray p) { return p; }) << true << "made for another file";
+        << Edit([](QByteArray p) { return p; }) << true << Fault::BpsOtherSource;
     QTest::newRow("action beyond the target") << Edit([](QByteArray) {
         // Source 4000 bytes, target 2, no metadata, then a source read of 3 bytes.
         const QByteArray actions("BPS1\x20\x9E\x82\x80\x88", 9);
         return resealed(actions + littleEndian(Crc32(BpsSource)) + QByteArray(8, '\0'));
-    }) << false << "reaches outside";
+    }) << false << Fault::BpsActionOutside;
 }
 
 void tst_Patches::damagedBpsIsRefused() {
     QFETCH(Edit, damage);
     QFETCH(bool, otherSource);
-    QFETCH(QString, reason);
+    QFETCH(Fault, reason);
     QByteArray target = BpsSource;
     target.replace(10, 30, noise(30, 7));
     const QByteArray patch = damage(MakeBps(BpsSource, target));
-    QString error;
-    QVERIFY(!ApplyBps(patch, otherSource ? noise(4000, 8) : BpsSource, &error));
-    QVERIFY2(error.contains(reason), qPrintable(error));
+    QCOMPARE(ApplyBps(patch, otherSource ? noise(4000, 8) : BpsSource).failure().fault, reason);
 }
 
 QTEST_GUILESS_MAIN(tst_Patches)

@@ -268,7 +268,7 @@ void tst_Primitives::nonAsciiPath() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(smallFile());
     }
-    const auto rom = OpenRomImage(path, nullptr);
+    const auto rom = *OpenRomImage(path);
     QVERIFY(rom);
     QCOMPARE(ReadByte(*rom, 20), quint8(0x24));
     WriteByte(TestKey, *rom, 20, 0x99);

@@ -71,11 +71,10 @@ bool ReplaceFileBytes(const QString& path, const QByteArray& bytes) {
 }
 
 std::unique_ptr<RomImage> ImageOnDisk::open() const {
-    Outcome error;
-    auto image = OpenRomImage(m_path, &error);
+    auto image = OpenRomImage(m_path);
     if (!image)
-        qFatal("cannot open the test image: %s", qPrintable(ReasonText(error)));
-    return image;
+        qFatal("cannot open the test image: %s", qPrintable(ReasonText(image.failure())));
+    return *std::move(image);
 }
 
 void ImageOnDisk::makeCurrent() const {
@@ -97,7 +96,7 @@ QList<qint64> DifferingOffsets(const QByteArray& a, const QByteArray& b) {
 
 quint32 CutShortSave(const QString& image, qint64 offset, const QByteArray& after, int landed,
                      const QByteArray& before) {
-    auto rom = OpenRomImage(image, nullptr);
+    auto rom = *OpenRomImage(image);
     HistoryFile history(*rom);
     if (history.open().failed())
         qFatal("cannot open the history of %s", qPrintable(image));

@@ -182,7 +182,7 @@ std::vector<HistoryRecord> recordsOf(const QString& image) {
 // The next opening: recovers, then must find the image whole, one way or the other, and the
 // history saying which.
 void checkNextOpening(const ImageOnDisk& disk, const Outcomes& o, size_t recordsBefore) {
-    auto rom = OpenRomImage(disk.path(), nullptr);
+    auto rom = *OpenRomImage(disk.path());
     QVERIFY(rom);
     const Recovery recovered = RecoverImage(*rom, true);
     QCOMPARE(recovered.fault.fault, Fault::None);

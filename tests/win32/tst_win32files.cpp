@@ -101,7 +101,7 @@ void tst_Win32Files::readOnlyAttribute() {
     ImageOnDisk disk(bytes);
     const std::wstring name = QDir::toNativeSeparators(disk.path()).toStdWString();
     QVERIFY(SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_READONLY));
-    auto rom = OpenRomImage(disk.path(), nullptr);
+    auto rom = *OpenRomImage(disk.path());
     QVERIFY(rom);
     QVERIFY(rom->isReadOnly());
     QVERIFY_THROWS_EXCEPTION(RomError, rom->write(TestKey, 0x10, 0x55));

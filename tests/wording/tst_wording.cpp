@@ -155,8 +155,10 @@ void tst_Wording::texts_data() {
     QTest::newRow("pointer") << SaveText(bad(ValueKind::Pointer, "pointer", "12345"))
                              << u8("Cannot save item 5: the pointer to the name \"12345\" is not a "
                                    "hexadecimal number from 0 to FFFF. Nothing was written.");
-    QTest::newRow("item") << SaveText(bad(ValueKind::Item, "item", "114"))
-                          << u8("Cannot save item 5: there is no item 114. Nothing was written.");
+    QTest::newRow("item")
+        << SaveText(bad(ValueKind::Item, "item", "114"))
+        << u8("Cannot save item 5: there is no item 114; items run from 0 to 255. Nothing "
+              "was written.");
     QTest::newRow("no such entry")
         << SaveText(entry(Fault::NoSuchEntry)) << u8("Cannot save: there is no item 5.");
     Outcome failed = writeFailed;
