@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int OriginalsRole = Qt::UserRole + 40;
+constexpr int OriginalNameRole = Qt::UserRole + 41;
 
 QString basePath;
 
@@ -76,8 +77,7 @@ QColor tinted(const QPalette& palette) {
                             base.blueF() * 0.75f + mark.blueF() * 0.25f);
 }
 
-void mark(QWidget* control, const QString& original) {
-    const bool changed = !original.isEmpty();
+void mark(QWidget* control, bool changed, const QString& original) {
     control->setToolTip(changed ? OriginalTipText(original) : QString());
     if (auto* box = qobject_cast<QCheckBox*>(control)) {
         QFont font = box->font();
@@ -108,12 +108,21 @@ void MarkEntries(QComboBox* list, RomImage& rom, Table table) {
     bold.setBold(true);
     for (int i = 0; i < list->count() && size_t(i) < marks.size(); ++i) {
         list->setItemData(i, marks[size_t(i)].originals, OriginalsRole);
+        const std::optional<QString>& name = marks[size_t(i)].originalName;
+        list->setItemData(i, name ? QVariant(*name) : QVariant(), OriginalNameRole);
         list->setItemData(i, marks[size_t(i)].changed ? QVariant(bold) : QVariant(), Qt::FontRole);
     }
 }
 
-void ShowMarks(const QComboBox* list, const std::vector<QWidget*>& controls) {
+void ShowMarks(const QComboBox* list, const std::vector<QWidget*>& controls, QWidget* nameBox) {
     const QStringList originals = list->currentData(OriginalsRole).toStringList();
-    for (size_t k = 0; k < controls.size(); ++k)
-        mark(controls[k], originals.value(qsizetype(k)));
+    for (size_t k = 0; k < controls.size(); ++k) {
+        const QString original = originals.value(qsizetype(k));
+        mark(controls[k], !original.isEmpty(), original);
+    }
+    // A name may have been empty: only the role's absence says that it is unchanged.
+    if (nameBox) {
+        const QVariant name = list->currentData(OriginalNameRole);
+        mark(nameBox, name.isValid(), name.toString());
+    }
 }

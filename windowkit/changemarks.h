@@ -21,5 +21,6 @@ void SetMarksBase(const QString& path);
 // hold the table's entries in order; entries with a change are shown in bold.
 void MarkEntries(QComboBox* list, RomImage& rom, Table table);
 // Marks the controls of the entry that `list` selects, `controls` holding the table's fields in
-// order, and clears the marks of those that are as in the original.
-void ShowMarks(const QComboBox* list, const std::vector<QWidget*>& controls);
+// order, and `nameBox`, if any, showing its name; clears the marks of those as in the original.
+void ShowMarks(const QComboBox* list, const std::vector<QWidget*>& controls,
+               QWidget* nameBox = nullptr);
