@@ -50,14 +50,30 @@ const OriginalBytes* historyOriginal(RomImage& rom) {
     return seen.original.knowsAny() ? &seen.original : nullptr;
 }
 
+// The base, or null with why it cannot stand for the original of `rom`.
+std::unique_ptr<RomImage> baseFor(const RomImage& rom, Outcome* why) {
+    auto base = OpenRomImage(basePath, why);
+    if (!base) {
+        why->file = basePath;
+        return nullptr;
+    }
+    if (base->size() != rom.size()) {
+        *why = Outcome{.fault = Fault::SizesDiffer,
+                       .file = rom.path(),
+                       .other = basePath,
+                       .length = rom.size(),
+                       .otherLength = base->size()};
+        return nullptr;
+    }
+    return base;
+}
+
 QList<NetChange> changesOf(RomImage& rom, Table table) {
     try {
         if (!basePath.isEmpty()) {
             Outcome why;
-            const auto base = OpenRomImage(basePath, &why);
-            if (!base || base->size() != rom.size())
-                return {};
-            return NetChanges(rom, *base, {table});
+            const auto base = baseFor(rom, &why);
+            return base ? NetChanges(rom, *base, {table}) : QList<NetChange>();
         }
         if (const OriginalBytes* original = historyOriginal(rom)) {
             const auto image = OriginalImage(rom, *original);
@@ -100,6 +116,20 @@ void mark(QWidget* control, bool changed, const QString& original) {
 
 void SetMarksBase(const QString& path) {
     basePath = path;
+}
+
+Outcome MarksBaseFault(const RomImage& rom) {
+    Outcome why;
+    if (basePath.isEmpty())
+        return why;
+    try {
+        baseFor(rom, &why);
+    } catch (const RomError& e) {
+        // The image's size was read as it opened: a size that cannot be read is the base's.
+        why = e.outcome();
+        why.file = basePath;
+    }
+    return why;
 }
 
 void MarkEntries(QComboBox* list, RomImage& rom, Table table) {

@@ -16,6 +16,10 @@ class QWidget;
 
 // From now on, compare with the image at `path` instead of the history; empty for the history.
 void SetMarksBase(const QString& path);
+// Why the base cannot stand for the original of `rom`: it cannot be opened (`file` names it), or
+// its size differs (SizesDiffer). None without a base, or with one that fits. The editors then
+// mark nothing: marks against anything but the base asked for would mislead.
+Outcome MarksBaseFault(const RomImage& rom);
 
 // Reads what differs in `table` as `rom` stands now and keeps it with the lines of `list`, which
 // hold the table's entries in order; entries with a change are shown in bold.
