@@ -60,7 +60,7 @@ frmItem::frmItem(QWidget* parent) : QDialog(parent) {
                               {"ana", chkAna},
                               {"loid", chkLoid},
                               {"teddy", chkTeddy}},
-                             ItemTableUnreadableText));
+                             ItemTableUnreadableText, txtName));
 
     const QWidget* order[] = {txtNamePtr, txtStr,   txtEffOut, txtEffIn,  txtCost,
                               cmdSave,    chkPerm,  chkEdible, chkNinten, chkAna,

@@ -8,6 +8,7 @@
 #include "main/imagedrop.h"
 #include "rom/modstuff.h"
 #include "tables/recovery.h"
+#include "windowkit/changemarks.h"
 #include "windowkit/seams.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
@@ -149,6 +150,10 @@ void frmMain::openImage(const QString& path) {
     if (modStuff::RomFile->isReadOnly())
         ShowMessage(this, QMessageBox::Information, QStringLiteral("Open ROM"),
                     OpenReadOnlyText(path));
+    // The image stays open: only its marks depend on the base.
+    if (const Outcome base = MarksBaseFault(*modStuff::RomFile); base.failed())
+        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
+                    MarksBaseRefusedText(base));
 }
 
 void frmMain::reportRecovery(RomImage& image, const Recovery& recovery) {

@@ -208,6 +208,8 @@ std::vector<EntryMarks> MarksOf(const QList<NetChange>& changes, Table table) {
             continue;
         EntryMarks& m = marks[size_t(c.index)];
         m.changed = true;
+        if (columns[c.column].kind == ColumnKind::Name)
+            m.originalName = c.original;
         const RecordField* field = columns[c.column].field;
         if (!field)
             continue;

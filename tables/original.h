@@ -8,6 +8,7 @@
 #include <QList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The image as its history first knew it, and every field and name that now differs from it.
@@ -62,6 +63,8 @@ void FindSaves(QList<NetChange>& changes, RomImage& now, RomImage& original,
 struct EntryMarks {
     // Per field of the table, in its order: the original text, or empty where it is unchanged.
     QStringList originals;
+    // The entry's name text in the original, where it now reads otherwise.
+    std::optional<QString> originalName;
     bool changed = false;
 };
 std::vector<EntryMarks> MarksOf(const QList<NetChange>& changes, Table table);

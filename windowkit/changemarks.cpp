@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int OriginalsRole = Qt::UserRole + 40;
+constexpr int OriginalNameRole = Qt::UserRole + 41;
 
 QString basePath;
 
@@ -49,13 +50,28 @@ const OriginalBytes* historyOriginal(RomImage& rom) {
     return seen.original.knowsAny() ? &seen.original : nullptr;
 }
 
+// The base, or why it cannot stand for the original of `rom`.
+Result<std::unique_ptr<RomImage>> baseFor(const RomImage& rom) {
+    auto base = OpenRomImage(basePath);
+    if (!base) {
+        Outcome why = base.failure();
+        why.file = basePath;
+        return why;
+    }
+    if ((*base)->size() != rom.size())
+        return Outcome{.fault = Fault::SizesDiffer,
+                       .file = rom.path(),
+                       .other = basePath,
+                       .length = rom.size(),
+                       .otherLength = (*base)->size()};
+    return base;
+}
+
 QList<NetChange> changesOf(RomImage& rom, Table table) {
     try {
         if (!basePath.isEmpty()) {
-            const auto base = OpenRomImage(basePath);
-            if (!base || (*base)->size() != rom.size())
-                return {};
-            return NetChanges(rom, **base, {table});
+            const auto base = baseFor(rom);
+            return base ? NetChanges(rom, **base, {table}) : QList<NetChange>();
         }
         if (const OriginalBytes* original = historyOriginal(rom)) {
             const auto image = OriginalImage(rom, *original);
@@ -75,8 +91,7 @@ QColor tinted(const QPalette& palette) {
                             base.blueF() * 0.75f + mark.blueF() * 0.25f);
 }
 
-void mark(QWidget* control, const QString& original) {
-    const bool changed = !original.isEmpty();
+void mark(QWidget* control, bool changed, const QString& original) {
     control->setToolTip(changed ? OriginalTipText(original) : QString());
     if (auto* box = qobject_cast<QCheckBox*>(control)) {
         QFont font = box->font();
@@ -101,18 +116,42 @@ void SetMarksBase(const QString& path) {
     basePath = path;
 }
 
+Outcome MarksBaseFault(const RomImage& rom) {
+    if (basePath.isEmpty())
+        return {};
+    Outcome why;
+    try {
+        if (const auto base = baseFor(rom); !base)
+            why = base.failure();
+    } catch (const RomError& e) {
+        // The image's size was read as it opened: a size that cannot be read is the base's.
+        why = e.outcome();
+        why.file = basePath;
+    }
+    return why;
+}
+
 void MarkEntries(QComboBox* list, RomImage& rom, Table table) {
     const std::vector<EntryMarks> marks = MarksOf(changesOf(rom, table), table);
     QFont bold = list->font();
     bold.setBold(true);
     for (int i = 0; i < list->count() && size_t(i) < marks.size(); ++i) {
         list->setItemData(i, marks[size_t(i)].originals, OriginalsRole);
+        const std::optional<QString>& name = marks[size_t(i)].originalName;
+        list->setItemData(i, name ? QVariant(*name) : QVariant(), OriginalNameRole);
         list->setItemData(i, marks[size_t(i)].changed ? QVariant(bold) : QVariant(), Qt::FontRole);
     }
 }
 
-void ShowMarks(const QComboBox* list, const std::vector<QWidget*>& controls) {
+void ShowMarks(const QComboBox* list, const std::vector<QWidget*>& controls, QWidget* nameBox) {
     const QStringList originals = list->currentData(OriginalsRole).toStringList();
-    for (size_t k = 0; k < controls.size(); ++k)
-        mark(controls[k], originals.value(qsizetype(k)));
+    for (size_t k = 0; k < controls.size(); ++k) {
+        const QString original = originals.value(qsizetype(k));
+        mark(controls[k], !original.isEmpty(), original);
+    }
+    // A name may have been empty: only the role's absence says that it is unchanged.
+    if (nameBox) {
+        const QVariant name = list->currentData(OriginalNameRole);
+        mark(nameBox, name.isValid(), name.toString());
+    }
 }

@@ -16,10 +16,15 @@ class QWidget;
 
 // From now on, compare with the image at `path` instead of the history; empty for the history.
 void SetMarksBase(const QString& path);
+// Why the base cannot stand for the original of `rom`: it cannot be opened (`file` names it), or
+// its size differs (SizesDiffer). None without a base, or with one that fits. The editors then
+// mark nothing: marks against anything but the base asked for would mislead.
+Outcome MarksBaseFault(const RomImage& rom);
 
 // Reads what differs in `table` as `rom` stands now and keeps it with the lines of `list`, which
 // hold the table's entries in order; entries with a change are shown in bold.
 void MarkEntries(QComboBox* list, RomImage& rom, Table table);
 // Marks the controls of the entry that `list` selects, `controls` holding the table's fields in
-// order, and clears the marks of those that are as in the original.
-void ShowMarks(const QComboBox* list, const std::vector<QWidget*>& controls);
+// order, and `nameBox`, if any, showing its name; clears the marks of those as in the original.
+void ShowMarks(const QComboBox* list, const std::vector<QWidget*>& controls,
+               QWidget* nameBox = nullptr);

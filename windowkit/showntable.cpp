@@ -12,9 +12,10 @@
 
 ShownTable::ShownTable(QWidget* window, const TableFormat& format, QComboBox* entries,
                        std::initializer_list<FieldControl> controls,
-                       QString (*unreadable)(const RomError& e))
+                       QString (*unreadable)(const RomError& e), QWidget* nameBox)
     : m_window(window), m_format(format), m_entries(entries),
-      m_controls(BindFieldControls(format, controls)), m_unreadable(unreadable) {}
+      m_controls(BindFieldControls(format, controls)), m_unreadable(unreadable),
+      m_nameBox(nameBox) {}
 
 bool ShownTable::read(const std::function<void(RomImage& rom)>& decode,
                       const std::function<void()>& placeholders) {
@@ -57,7 +58,7 @@ int ShownTable::currentIndex() const {
 
 void ShownTable::show(const void* record) const {
     ShowRecord(m_format, m_controls, record);
-    ShowMarks(m_entries, m_controls);
+    ShowMarks(m_entries, m_controls, m_nameBox);
 }
 
 void ShownTable::save(const std::function<void()>& reload, const std::function<void()>& display) {

@@ -18,10 +18,11 @@ class QWidget;
 // keeps the decoded records, whose type only it knows, and what it alone shows.
 class ShownTable {
 public:
-    // `unreadable` words why a load could not read the table.
+    // `unreadable` words why a load could not read the table; `nameBox`, if any, shows the
+    // entry's name, which the window fills itself and the table marks.
     ShownTable(QWidget* window, const TableFormat& format, QComboBox* entries,
                std::initializer_list<FieldControl> controls,
-               QString (*unreadable)(const RomError& e));
+               QString (*unreadable)(const RomError& e), QWidget* nameBox = nullptr);
 
     // Reads the whole table from the open image into `records` through `decode`, and the bytes it
     // shows, then lists the entries with line 0 selected quietly: the window's display step comes
@@ -64,4 +65,5 @@ private:
     std::vector<QWidget*> m_controls;
     QByteArray m_shownBytes;
     QString (*m_unreadable)(const RomError& e);
+    QWidget* m_nameBox;
 };

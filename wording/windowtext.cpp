@@ -36,6 +36,18 @@ QString OpenReadOnlyText(const QString& path) {
         .arg(native(path));
 }
 
+QString MarksBaseRefusedText(const Outcome& why) {
+    if (why.fault == Fault::SizesDiffer)
+        return QStringLiteral("The base %1 is %2 bytes long, but %3 is %4, so it cannot show what "
+                              "changed in this image. The editors mark no changes.")
+            .arg(native(why.other))
+            .arg(why.otherLength)
+            .arg(native(why.file))
+            .arg(why.length);
+    return QStringLiteral("Cannot open the base %1:\n%2.\nThe editors mark no changes.")
+        .arg(native(why.file), ReasonText(why));
+}
+
 QString OneImageAtATimeText(const QStringList& paths) {
     QStringList shown;
     for (const QString& path : paths)

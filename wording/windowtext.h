@@ -23,6 +23,10 @@ QString OpenRecoveryText(const QString& path, RomImage& image, const Tables& tab
                          const Recovery& r);
 // An image opened for reading only, since it can only be read.
 QString OpenReadOnlyText(const QString& path);
+// The base given with --base cannot stand for the original of the image just opened: it cannot be
+// opened (`file` names it, with the reason), or it has another size (SizesDiffer); the editors then
+// mark nothing.
+QString MarksBaseRefusedText(const Outcome& why);
 // More than one image named on the command line: none of them is opened.
 QString OneImageAtATimeText(const QStringList& paths);
 // A command line the editor cannot read: the parser's reason, and where usage is told.

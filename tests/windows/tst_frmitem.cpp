@@ -124,8 +124,10 @@ void tst_FrmItem::typedLimit() {
 }
 
 void tst_FrmItem::savedFieldsAreMarked() {
-    openWindow(ItemImage());
+    Known known;
+    openWindow(ItemImage(&known));
     auto* cost = c<QLineEdit>("txtCost");
+    auto* name = c<QLineEdit>("txtName");
     const QPalette unmarked = cost->palette();
     ChooseLine(c<QComboBox>("cboItem"), 3);
     const bool edible = c<QCheckBox>("chkEdible")->isChecked();
@@ -133,7 +135,12 @@ void tst_FrmItem::savedFieldsAreMarked() {
     // Typing marks nothing: the marks follow what is stored.
     QCOMPARE(cost->toolTip(), QString());
     QTest::mouseClick(c<QCheckBox>("chkEdible"), Qt::LeftButton);
+    TypeInto(c<QLineEdit>("txtNamePtr"), QString::number(known.quimboPtr, 16));
     save();
+
+    QCOMPARE(name->text(), QStringLiteral("Quimbo"));
+    QCOMPARE(name->toolTip(), QStringLiteral("Original: Tarnik"));
+    QVERIFY(name->palette().color(QPalette::Base) != unmarked.color(QPalette::Base));
 
     QCOMPARE(cost->toolTip(), QStringLiteral("Original: 65535"));
     QVERIFY(cost->palette().color(QPalette::Base) != unmarked.color(QPalette::Base));
@@ -145,13 +152,15 @@ void tst_FrmItem::savedFieldsAreMarked() {
     QCOMPARE(str->palette().color(QPalette::Base), unmarked.color(QPalette::Base));
     QVERIFY(!c<QCheckBox>("chkPerm")->font().underline());
     auto* list = c<QComboBox>("cboItem");
-    QCOMPARE(list->itemText(3), QStringLiteral("Tarnik [003]"));
+    QCOMPARE(list->itemText(3), QStringLiteral("Quimbo [003]"));
     QVERIFY(list->itemData(3, Qt::FontRole).value<QFont>().bold());
     QVERIFY(!list->itemData(4, Qt::FontRole).isValid());
     // Another entry shows no marks.
     ChooseLine(list, 0);
     QCOMPARE(cost->toolTip(), QString());
     QCOMPARE(cost->palette().color(QPalette::Base), unmarked.color(QPalette::Base));
+    QCOMPARE(name->toolTip(), QString());
+    QCOMPARE(name->palette().color(QPalette::Base), unmarked.color(QPalette::Base));
 }
 
 void tst_FrmItem::saveWritesTheEntry() {

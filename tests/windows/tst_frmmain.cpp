@@ -6,8 +6,11 @@
 #include "main/arguments.h"
 #include "main/frmmain.h"
 #include "rom/modstuff.h"
+#include "rom/systemfile.h"
 #include "support/testsupport.h"
 #include "windowdriver.h"
+#include "windowkit/changemarks.h"
+#include "wording/wording.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -345,28 +348,44 @@ void tst_FrmMain::everyWayOpensAlike() {
 void tst_FrmMain::givenArguments_data() {
     QTest::addColumn<QStringList>("given"); // relative to the image's folder
     QTest::addColumn<bool>("opens");
-    QTest::addColumn<int>("messageCount");
-    QTest::newRow("nothing") << QStringList() << false << 0;
-    QTest::newRow("a relative path") << QStringList{QStringLiteral("t.nes")} << true << 0;
-    QTest::newRow("two images") << QStringList{QStringLiteral("t.nes"), QStringLiteral("u.nes")}
-                                << false << 1;
+    QTest::addColumn<QStringList>("named"); // by the one message, if any
+    const QString image = QStringLiteral("t.nes");
+    QTest::newRow("nothing") << QStringList() << false << QStringList();
+    QTest::newRow("a relative path") << QStringList{image} << true << QStringList();
+    QTest::newRow("two images") << QStringList{image, QStringLiteral("u.nes")} << false
+                                << QStringList{image, QStringLiteral("u.nes")};
+    // The image opens all the same; only its marks depend on the base.
+    QTest::newRow("a base that cannot be read")
+        << QStringList{QStringLiteral("--base"), QStringLiteral("gone.nes"), image} << true
+        << QStringList{QStringLiteral("gone.nes"), SystemText(MissingFileError())};
+    QTest::newRow("a base of another size")
+        << QStringList{QStringLiteral("--base"), QStringLiteral("short.nes"), image} << true
+        << QStringList{QStringLiteral("short.nes"), QStringLiteral(" 16 bytes")};
+    QTest::newRow("a base of the same size")
+        << QStringList{QStringLiteral("--base"), image, image} << true << QStringList();
 }
 
 void tst_FrmMain::givenArguments() {
     QFETCH(QStringList, given);
     QFETCH(bool, opens);
-    QFETCH(int, messageCount);
+    QFETCH(QStringList, named);
     ImageOnDisk disk(MakeDemoImage());
     const QString start = QDir::currentPath();
     QVERIFY(QDir::setCurrent(QFileInfo(disk.path()).path()));
+    QFile shortBase(QStringLiteral("short.nes"));
+    QVERIFY(shortBase.open(QIODevice::WriteOnly) && shortBase.write(QByteArray(16, 0)) == 16);
+    shortBase.close();
 
-    OpenGivenImage(*window, QStringList{QStringLiteral("tolvane")} + given);
+    QStringList images;
+    QCOMPARE(ReadCommandLine(QStringList{QStringLiteral("tolvane")} + given, &images),
+             std::nullopt);
+    OpenGivenImage(*window, QStringList{QStringLiteral("tolvane")} + images);
+    SetMarksBase({});
     QVERIFY(QDir::setCurrent(start));
 
-    QCOMPARE(messages.texts.size(), messageCount);
-    for (const QString& path : given)
-        for (const QString& text : messages.texts)
-            QVERIFY2(text.contains(path), qPrintable(text));
+    QCOMPARE(messages.texts.size(), named.isEmpty() ? 0 : 1);
+    for (const QString& part : named)
+        QVERIFY2(messages.texts.value(0).contains(part), qPrintable(messages.texts.value(0)));
     QCOMPARE(modStuff::RomPath, opens ? disk.path() : QString());
     QCOMPARE(c<QGroupBox>("fraMain")->isVisible(), opens);
 }
