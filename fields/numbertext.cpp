@@ -1,7 +1,5 @@
 #include "fields/numbertext.h"
 
-#include "rom/romimage.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -199,4 +197,12 @@ std::optional<qint32> PointerValue(const QString& text) {
 
 QString PointerText(qint32 pointer) {
     return HexDigits(pointer);
+}
+
+QString HexDigits(qint64 value) {
+    return QString::number(value, 16).toUpper();
+}
+
+QString HexOffset(qint64 offset) {
+    return QStringLiteral("0x") + HexDigits(offset);
 }

@@ -39,3 +39,9 @@ std::optional<qint32> PointerValue(const QString& text);
 
 // A pointer as the editors show it: upper-case hexadecimal without prefix or leading zeros.
 QString PointerText(qint32 pointer);
+
+// Upper-case hexadecimal without prefix or leading zeros, the one form every hexadecimal text of
+// the program builds on: "1810".
+QString HexDigits(qint64 value);
+// "0x1810": how offsets appear in messages.
+QString HexOffset(qint64 offset);

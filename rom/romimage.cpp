@@ -10,14 +10,6 @@
 RomError::RomError(Kind kind, Outcome outcome)
     : std::runtime_error("image access failed"), m_kind(kind), m_outcome(std::move(outcome)) {}
 
-QString HexDigits(qint64 value) {
-    return QString::number(value, 16).toUpper();
-}
-
-QString HexOffset(qint64 offset) {
-    return QStringLiteral("0x") + HexDigits(offset);
-}
-
 Result<std::unique_ptr<RomImage>> OpenRomImage(const QString& path) {
     Outcome fault;
     auto file = OpenImageFile(path, &fault);

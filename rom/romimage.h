@@ -155,9 +155,3 @@ Result<std::unique_ptr<RomImage>> OpenRomImage(const QString& path);
 // The file that `path` leads to through the symbolic links at it, even when nothing stands there
 // yet; `path` itself when it is no link, or a loop of them.
 QString FollowLinks(const QString& path);
-
-// Upper-case hexadecimal without prefix or leading zeros, the one form every hexadecimal text of
-// the program builds on: "1810".
-QString HexDigits(qint64 value);
-// "0x1810": how offsets appear in messages.
-QString HexOffset(qint64 offset);

@@ -1,5 +1,6 @@
 #include "tables/historyview.h"
 
+#include "fields/numbertext.h"
 #include "rom/names.h"
 
 #include <QDateTime>

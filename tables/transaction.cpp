@@ -1,3 +1,25 @@
+// A save, an import, a rename and an undo each change the image as one transaction. What holds
+// for every transaction, and what the code below and recovery keep true:
+//
+//  1. Nothing changes the image's bytes but a transaction or recovery: only they can make the
+//     WriteKey that every call that writes asks for.
+//  2. A refused transaction writes nothing: every check (read-only, replaced, gone, too short,
+//     changed on disk, locked) is made before the first write, and none after.
+//  3. One writer of ours at a time: the writers' lock is held from the refresh that reads what the
+//     file holds to the last mark.
+//  4. A pending record of another writer's is put right before this one compares any bytes.
+//  5. The record, with the before and after bytes of every range, is synced before the first byte
+//     of the image changes.
+//  6. The backup is the image as it was before the command's first write: it is copied before the
+//     record is appended and placed over the older one only once the record is on disk.
+//  7. The image is synced before any mark that says its bytes are in (D), and before recovery's
+//     R; an L mark says nothing of the bytes and needs no sync.
+//  8. A failed write or sync puts the old bytes back through PutBack, from the record's before
+//     bytes, the same way recovery does; what cannot go back is reported as it stands, and the
+//     record stays pending for the next opening.
+//  9. Every step may be cut short by a crash: the next opening reads the record and the bytes and
+//     finishes or undoes the transaction, so an entry reads either as before or as saved.
+
 #include "tables/transaction.h"
 
 #include "rom/historyfile.h"

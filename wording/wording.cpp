@@ -1,5 +1,6 @@
 #include "wording/wording.h"
 
+#include "fields/numbertext.h"
 #include "tables/historyview.h"
 #include "wording/changestext.h"
 #include "wording/clitext.h"

@@ -1,6 +1,7 @@
 // What changed against an image's original, and two lines of work merged field by field.
 #include "clirun.h"
 #include "enemies/enemyrecord.h"
+#include "fields/numbertext.h"
 #include "items/itemrecord.h"
 #include "support/testsupport.h"
 #include "tables/tablerows.h"
