@@ -330,8 +330,12 @@ void tst_Changes::mergeRefused() {
     QString out = sibling(disk.path(), QStringLiteral("out.nes"));
     if (what == QLatin1String("out is ours"))
         out = ours;
-    if (what == QLatin1String("out links to ours"))
+    if (what == QLatin1String("out links to ours")) {
+#ifdef Q_OS_WIN
+        QSKIP("QFile::link makes a shortcut here, which is a file of its own");
+#endif
         QVERIFY(QFile::link(ours, out));
+    }
     if (what == QLatin1String("out in missing folder"))
         out = sibling(disk.path(), QStringLiteral("missing/out.nes"));
     const QStringList before =
