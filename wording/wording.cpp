@@ -177,6 +177,7 @@ Family familyOf(Fault fault) {
     case Fault::NoCommand:
     case Fault::UnknownCommand:
     case Fault::ArgumentsRefused:
+    case Fault::ArgumentNotText:
     case Fault::FileNameCount:
     case Fault::TableOption:
     case Fault::ExportFormatOption:
@@ -482,6 +483,7 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::NoCommand:
     case Fault::UnknownCommand:
     case Fault::ArgumentsRefused:
+    case Fault::ArgumentNotText:
     case Fault::FileNameCount:
     case Fault::TableOption:
     case Fault::ExportFormatOption:
@@ -737,13 +739,6 @@ QString NothingWrittenText(const QString& file) {
 
 QString DryRunText() {
     return QStringLiteral("(dry run: nothing was written)");
-}
-
-QString ArgumentRefusedText(const QString& shown) {
-    return QStringLiteral("the argument \"%1\" is not text in this system's encoding, so no file "
-                          "can be named by it exactly; rename the file, or run under a locale "
-                          "whose encoding its name is in")
-        .arg(shown);
 }
 
 QString TablesVerdictText(const QList<std::pair<Table, TableFacts>>& tables) {
