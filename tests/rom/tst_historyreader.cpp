@@ -1,5 +1,7 @@
-// A history read as it grows must say, after every append, what a reading of the whole file says.
+// A history read as it grows must say, after every append, what a reading of the whole file says,
+// and the original followed through it must be the one made from the whole.
 #include "rom/historyfile.h"
+#include "tables/original.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -74,6 +76,7 @@ void tst_HistoryReader::readsAsWhole() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.nes.history"));
     HistoryReader reader(path);
+    OriginalBytes followed;
     QByteArray before;
     for (const QByteArray& bytes : files) {
         write(path, before, bytes);
@@ -81,6 +84,10 @@ void tst_HistoryReader::readsAsWhole() {
         const HistoryLog whole = ParseHistory(bytes);
         QCOMPARE(reader.read().failed(), whole.foreign);
         QCOMPARE(describe(reader.log()), describe(whole));
+        followed.follow(reader.log().records, reader.changedFrom());
+        OriginalBytes fresh;
+        fresh.follow(whole.records);
+        QCOMPARE(followed.at(0), fresh.at(0));
     }
 }
 
