@@ -136,7 +136,7 @@ int ChangesCommand(const QStringList& arguments, Io& io) {
         } else {
             if (records.empty())
                 return Fail(io, NoOriginalText({.fault = Fault::NoOriginal, .file = path}));
-            fromHistory.add(records);
+            fromHistory.follow(records);
             original = OriginalImage(*image, fromHistory);
         }
         QList<NetChange> changes = NetChanges(*image, *original, tables);

@@ -1,6 +1,9 @@
 #include "rom/historyfile.h"
 
+#include "rom/result.h"
+
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -74,6 +77,40 @@ Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* mi
     return {};
 }
 
+Outcome historyFault(Outcome o, const QString& historyPath) {
+    o.fault = Fault::HistoryUnreadable;
+    o.other = historyPath;
+    return o;
+}
+
+// A history open for reading, with its identity and length; no file where there is none yet.
+struct OpenHistory {
+    FileHandle handle = NoFile;
+    std::optional<FileIdentity> identity;
+    qint64 size = 0;
+    OpenHistory() = default;
+    OpenHistory(OpenHistory&& o) noexcept
+        : handle(std::exchange(o.handle, NoFile)), identity(o.identity), size(o.size) {}
+    ~OpenHistory() { CloseFile(handle); }
+};
+
+// Opened for reading only, never made.
+Result<OpenHistory> openToRead(const QString& historyPath) {
+    OpenHistory open;
+    if (!IdentityAtPath(historyPath) && !NodeAtPath(historyPath))
+        return open;
+    const auto file = OpenSystemFile(historyPath, false);
+    if (!file)
+        return historyFault(file.failure(), historyPath);
+    open.handle = file->handle;
+    open.identity = file->identity;
+    const IoResult size = FileSize(open.handle);
+    if (size.count < 0)
+        return historyFault({.error = size.error}, historyPath);
+    open.size = size.count;
+    return open;
+}
+
 } // namespace
 
 HistoryFile::~HistoryFile() {
@@ -144,38 +181,43 @@ Outcome HistoryFile::sync() {
 
 HistoryReading ReadHistory(const QString& historyPath, bool tailOnly) {
     HistoryReading reading;
-    const auto fail = [&](Outcome o) {
-        o.fault = Fault::HistoryUnreadable;
-        o.other = historyPath;
-        reading.fault = o;
-        return reading;
-    };
-    if (!IdentityAtPath(historyPath) && !NodeAtPath(historyPath))
-        return reading; // no history yet
-    const auto file = OpenSystemFile(historyPath, false);
-    if (!file)
-        return fail(file.failure());
-    struct Closer {
-        FileHandle f;
-        ~Closer() { CloseFile(f); }
-    } closer{file->handle};
-    const IoResult size = FileSize(file->handle);
-    if (size.count < 0)
-        return fail(Outcome{.error = size.error});
-    if (tailOnly) {
-        QByteArray missing;
-        if (Outcome read = readTail(file->handle, size.count, &reading.tail, &missing);
-            read.failed())
-            return fail(read);
+    if (!tailOnly) {
+        HistoryReader reader(historyPath);
+        reading.fault = reader.read();
+        reading.log = std::move(reader).take();
+        reading.tail = tailOf(reading.log);
         return reading;
     }
-    const auto whole = readAt(file->handle, 0, size.count);
-    if (!whole)
-        return fail(whole.failure());
-    reading.log = ParseHistory(*whole);
-    if (reading.log.foreign ||
-        (reading.log.version != HistoryVersion && whole->size() >= HistoryHeaderSize))
-        return fail(Outcome{.version = reading.log.foreign ? NotAHistory : reading.log.version});
-    reading.tail = tailOf(reading.log);
+    const auto file = openToRead(historyPath);
+    QByteArray missing;
+    if (!file)
+        reading.fault = file.failure();
+    else if (file->handle != NoFile)
+        if (Outcome read = readTail(file->handle, file->size, &reading.tail, &missing);
+            read.failed())
+            reading.fault = historyFault(read, historyPath);
     return reading;
+}
+
+Outcome HistoryReader::read() {
+    const auto file = openToRead(m_path);
+    if (!file || file->identity != m_identity || file->size < m_length)
+        *this = HistoryReader(m_path);
+    if (!file)
+        return file.failure();
+    if (file->handle == NoFile)
+        return {};
+    const qint64 from = m_parser.settled();
+    const auto fresh = readAt(file->handle, from, file->size - from);
+    if (!fresh) {
+        *this = HistoryReader(m_path);
+        return historyFault(fresh.failure(), m_path);
+    }
+    m_parser.read(*fresh);
+    m_identity = file->identity;
+    m_length = from + fresh->size();
+    const HistoryLog& log = m_parser.log();
+    if (log.foreign || (log.version != HistoryVersion && m_length >= HistoryHeaderSize))
+        return historyFault({.version = log.foreign ? NotAHistory : log.version}, m_path);
+    return {};
 }

@@ -54,3 +54,24 @@ struct HistoryReading {
     HistoryLog log; // with !tailOnly
 };
 HistoryReading ReadHistory(const QString& historyPath, bool tailOnly);
+
+// The history at `historyPath` read as it grows: each read() takes in only what was appended
+// since the last, and then log() is what ReadHistory(historyPath, false) gives of the whole file.
+// A file shorter than at the last read, or another file at the name, is read from the start.
+class HistoryReader {
+public:
+    explicit HistoryReader(const QString& historyPath) : m_path(historyPath) {}
+    const QString& path() const { return m_path; }
+    // ReadHistory's fault; after one the system gave, the next read starts over.
+    Outcome read();
+    const HistoryLog& log() const { return m_parser.log(); }
+    HistoryLog take() && { return std::move(m_parser).take(); }
+    // The first record of log() that the last read() added or gave another state.
+    size_t changedFrom() const { return m_parser.changedFrom(); }
+
+private:
+    QString m_path;
+    std::optional<FileIdentity> m_identity;
+    qint64 m_length = 0;
+    HistoryParser m_parser;
+};

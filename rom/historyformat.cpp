@@ -320,27 +320,63 @@ std::optional<HistoryEntry> DecodeEntry(QByteArrayView bytes) {
 }
 
 HistoryLog ParseHistory(QByteArrayView bytes) {
-    HistoryLog log;
-    if (bytes.size() < HistoryHeaderSize || std::memcmp(bytes.data(), Magic, 8) != 0) {
-        // A header cut short as the file was made is no foreign file: nothing was recorded yet.
-        log.foreign = !HistoryHeader().startsWith(bytes);
-        return log;
+    HistoryParser parser;
+    parser.read(bytes);
+    return std::move(parser).take();
+}
+
+void HistoryParser::undoDoubt() {
+    std::vector<HistoryRecord>& records = m_log.records;
+    for (auto undo = m_doubt->states.rbegin(); undo != m_doubt->states.rend(); ++undo) {
+        records[undo->first].state = undo->second;
+        m_changedFrom = std::min(m_changedFrom, undo->first);
     }
-    log.version = qFromLittleEndian<quint32>(bytes.data() + 8);
-    if (log.version != HistoryVersion)
-        return log;
+    if (records.size() > m_doubt->records) {
+        records.resize(m_doubt->records);
+        m_changedFrom = std::min(m_changedFrom, m_doubt->records);
+        m_newest.clear(); // it may point past the end now; made again when needed
+    }
+    m_log.damaged = m_doubt->damaged;
+    m_log.lastNumber = m_doubt->lastNumber;
+    m_doubt.reset();
+}
+
+void HistoryParser::read(QByteArrayView bytes) {
+    m_changedFrom = m_log.records.size();
+    if (m_doubt)
+        undoDoubt();
+    const qint64 base = m_settled;
+    qint64 at = 0;
+    if (base == 0) {
+        if (bytes.size() < HistoryHeaderSize) {
+            // A header cut short as the file was made is no foreign file: nothing was recorded
+            // yet. The next read begins at the start again.
+            m_log.foreign = !HistoryHeader().startsWith(bytes);
+            return;
+        }
+        m_log.foreign = std::memcmp(bytes.data(), Magic, 8) != 0;
+        m_log.version = m_log.foreign ? 0 : qFromLittleEndian<quint32>(bytes.data() + 8);
+        at = HistoryHeaderSize;
+    }
+    if (m_log.foreign || m_log.version != HistoryVersion) {
+        m_settled = base + bytes.size(); // never read further
+        return;
+    }
     const QByteArrayView magic(EntryMagic, 4);
     StretchCrc crc(bytes);
     RangeChains chains(bytes);
-    // The newest record of each number, by index, made the first time a mark is not of the last
-    // record (a mark follows its record): searching back for every such mark would be quadratic.
-    std::unordered_map<quint32, size_t> newest;
-    qint64 at = HistoryHeaderSize;
-    while (at < bytes.size()) {
-        const qint64 size =
-            bytes.size() - at >= 8 ? qFromLittleEndian<quint32>(bytes.data() + at + 4) : 0;
+    const qint64 end = bytes.size();
+    while (at < end) {
+        const qint64 size = end - at >= 8 ? qFromLittleEndian<quint32>(bytes.data() + at + 4) : 0;
+        // An entry that runs past the end, or whose size is not there yet, may be whole once
+        // the rest is appended.
+        if (!m_doubt &&
+            !(end - at >= 8 && (size < FrameBytes || size > MaxEntry || size <= end - at))) {
+            m_doubt = Doubt{m_log.records.size(), m_log.damaged, m_log.lastNumber, {}};
+            m_settled = base + at;
+        }
         std::optional<HistoryEntry> entry;
-        if (size >= FrameBytes && size <= MaxEntry && size <= bytes.size() - at) {
+        if (size >= FrameBytes && size <= MaxEntry && size <= end - at) {
             const QByteArrayView candidate = bytes.sliced(at, size);
             const auto frame = frameOf(candidate);
             if (frame && storedCrc(candidate) == crc.of(at, at + size - 8) &&
@@ -349,32 +385,46 @@ HistoryLog ParseHistory(QByteArrayView bytes) {
                 entry = decoded(candidate, *frame);
         }
         if (!entry) {
-            // Damage: go on from the next place an entry could begin.
-            qint64 next = bytes.sliced(at + 1).indexOf(magic);
-            next = next < 0 ? bytes.size() : at + 1 + next;
-            log.damaged += next - at;
-            at = next;
+            // Damage: go on from the next place an entry could begin, which may yet be in the
+            // last three bytes, a magic cut short.
+            const qint64 next = bytes.sliced(at + 1).indexOf(magic);
+            const qint64 to = next < 0 ? std::max(at + 1, end - 3) : at + 1 + next;
+            m_log.damaged += to - at;
+            at = to;
             continue;
         }
         at += size;
-        const quint32 number = entry->record.number;
-        log.lastNumber = std::max(log.lastNumber, number);
-        std::vector<HistoryRecord>& records = log.records;
-        if (!entry->mark) {
-            if (!newest.empty())
-                newest[number] = records.size();
-            records.push_back(std::move(entry->record));
-            continue;
-        }
-        if (!records.empty() && records.back().number == number) {
-            records.back().state = entry->record.state;
-            continue;
-        }
-        if (newest.empty())
-            for (size_t k = 0; k < records.size(); ++k)
-                newest[records[k].number] = k;
-        if (const auto found = newest.find(number); found != newest.end())
-            records[found->second].state = entry->record.state;
+        apply(std::move(*entry));
     }
-    return log;
+    if (!m_doubt)
+        m_settled = base + end;
+}
+
+void HistoryParser::apply(HistoryEntry&& entry) {
+    const quint32 number = entry.record.number;
+    m_log.lastNumber = std::max(m_log.lastNumber, number);
+    std::vector<HistoryRecord>& records = m_log.records;
+    if (!entry.mark) {
+        if (!m_newest.empty())
+            m_newest[number] = records.size();
+        records.push_back(std::move(entry.record));
+        return;
+    }
+    size_t ended = records.size() - 1;
+    if (records.empty() || records.back().number != number) {
+        if (m_newest.empty())
+            for (size_t k = 0; k < records.size(); ++k)
+                m_newest[records[k].number] = k;
+        const auto found = m_newest.find(number);
+        if (found == m_newest.end())
+            return;
+        ended = found->second;
+    }
+    HistoryState& state = records[ended].state;
+    if (state == entry.record.state)
+        return;
+    if (m_doubt)
+        m_doubt->states.emplace_back(ended, state);
+    m_changedFrom = std::min(m_changedFrom, ended);
+    state = entry.record.state;
 }

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 // The layout of an image's history file, IMAGE.history: every transaction written into the image,
@@ -67,3 +68,39 @@ struct HistoryLog {
 // Damaged or cut-short entries are skipped, so that one bad stretch loses nothing around it. The
 // cost is linear in the size of `bytes`, however they were made.
 HistoryLog ParseHistory(QByteArrayView bytes);
+
+// A history read as it grows, a stretch at a time: after each read(), log() is what ParseHistory
+// gives of every byte read so far. What the end of those bytes leaves in doubt (an entry that
+// may yet be whole, damage that a magic may yet end) is read again with the next stretch, so a
+// mark always finds the record it ends, however the appends fell.
+class HistoryParser {
+public:
+    // `bytes` are the file's from settled() on, to its end now.
+    void read(QByteArrayView bytes);
+    // Where the next read() begins: nothing appended changes what the bytes before it say.
+    qint64 settled() const { return m_settled; }
+    const HistoryLog& log() const { return m_log; }
+    HistoryLog take() && { return std::move(m_log); }
+    // The first record that the last read() added or gave another state: those before it are as
+    // the read before left them.
+    size_t changedFrom() const { return m_changedFrom; }
+
+private:
+    void apply(HistoryEntry&& entry);
+    void undoDoubt();
+
+    HistoryLog m_log;
+    qint64 m_settled = 0;
+    size_t m_changedFrom = 0;
+    // The newest record of each number, by index, made the first time a mark is not of the last
+    // record (a mark follows its record): searching back for every such mark would be quadratic.
+    std::unordered_map<quint32, size_t> m_newest;
+    // What the part in doubt did to the log, undone before it is read again.
+    struct Doubt {
+        size_t records = 0;
+        qint64 damaged = 0;
+        quint32 lastNumber = 0;
+        std::vector<std::pair<size_t, HistoryState>> states; // each record's state before
+    };
+    std::optional<Doubt> m_doubt;
+};

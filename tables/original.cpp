@@ -9,8 +9,13 @@
 #include <algorithm>
 #include <cstring>
 
-void OriginalBytes::add(const std::vector<HistoryRecord>& records) {
-    for (const HistoryRecord& r : records) {
+void OriginalBytes::follow(const std::vector<HistoryRecord>& records, size_t changedFrom) {
+    // A byte comes from the earliest done record, so records after those taken only fill gaps.
+    // One taken before that has another state now changes which is earliest: all are taken again.
+    if (changedFrom < m_taken)
+        *this = {};
+    for (size_t n = m_taken; n < records.size(); ++n) {
+        const HistoryRecord& r = records[n];
         if (r.state != HistoryState::Done)
             continue;
         for (const HistoryRange& range : r.ranges) {
@@ -28,6 +33,7 @@ void OriginalBytes::add(const std::vector<HistoryRecord>& records) {
             }
         }
     }
+    m_taken = records.size();
 }
 
 namespace {

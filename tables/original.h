@@ -17,8 +17,10 @@
 // back, left or pending count for nothing; an undo counts as any other save.
 class OriginalBytes {
 public:
-    // Takes the records of a history in their order; a later call goes on where the last ended.
-    void add(const std::vector<HistoryRecord>& records);
+    // Becomes the original of `records`, a history's in their order. A history read as it grows
+    // passes the first record its last read added or changed: when those before it are the ones
+    // the last call took, only the rest is taken in.
+    void follow(const std::vector<HistoryRecord>& records, size_t changedFrom = 0);
     // The original byte at `offset`, or -1 where no done record covers it.
     int at(qint64 offset) const {
         return offset >= 0 && offset < qint64(m_bytes.size()) ? m_bytes[size_t(offset)] : -1;
@@ -28,6 +30,7 @@ public:
 private:
     std::vector<qint16> m_bytes;
     qint64 m_known = 0;
+    size_t m_taken = 0; // the records the bytes were made from
 };
 
 // The image `now` with the original's bytes laid over it: read-only, held in memory, read through

@@ -6,10 +6,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -21,33 +20,19 @@ QString basePath;
 // The original as far as the history has been read: a later load reads only what was appended
 // since, so that a Save's reload does not read a long history again.
 struct HistorySeen {
-    QString path;
-    qint64 length = 0;
+    HistoryReader reader;
     OriginalBytes original;
 };
-HistorySeen seen;
+std::optional<HistorySeen> seen;
 
 // The original of `rom` from its history; null when it has none or it cannot be read.
 const OriginalBytes* historyOriginal(RomImage& rom) {
-    const QString path = rom.historyPath();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!seen || seen->reader.path() != rom.historyPath())
+        seen.emplace(HistorySeen{HistoryReader(rom.historyPath()), {}});
+    if (seen->reader.read().failed())
         return nullptr;
-    const qint64 length = file.size();
-    if (path != seen.path || length < seen.length || seen.length < HistoryHeaderSize) {
-        seen = HistorySeen{path, 0, {}};
-    } else if (!file.seek(seen.length)) {
-        return nullptr;
-    }
-    if (length > seen.length) {
-        const QByteArray fresh = file.readAll();
-        const HistoryLog log = ParseHistory(seen.length == 0 ? fresh : HistoryHeader() + fresh);
-        if (log.foreign || log.version != HistoryVersion)
-            return nullptr;
-        seen.original.add(log.records);
-        seen.length = length;
-    }
-    return seen.original.knowsAny() ? &seen.original : nullptr;
+    seen->original.follow(seen->reader.log().records, seen->reader.changedFrom());
+    return seen->original.knowsAny() ? &seen->original : nullptr;
 }
 
 // The base, or why it cannot stand for the original of `rom`.
