@@ -136,5 +136,3 @@ int SyncFolderOf(const QString& path);
 // The system's own text for an error code, empty where it has none (the wording module then
 // names the code).
 QString SystemReason(int error);
-// The code the system gives when a write finds the disk full.
-int DiskFullError();

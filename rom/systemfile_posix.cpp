@@ -281,6 +281,3 @@ QString SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-int DiskFullError() {
-    return ENOSPC;
-}

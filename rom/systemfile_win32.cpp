@@ -330,6 +330,3 @@ QString SystemReason(int error) {
     return formatted(DWORD(error));
 }
 
-int DiskFullError() {
-    return ERROR_DISK_FULL;
-}

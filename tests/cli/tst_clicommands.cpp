@@ -2,6 +2,7 @@
 #include "enemies/enemyrecord.h"
 #include "items/itemrecord.h"
 #include "rom/newfile.h"
+#include "support/failingrom.h"
 #include "support/testsupport.h"
 #include "wording/wording.h"
 

@@ -4,7 +4,20 @@
 
 #include <QList>
 
+#ifdef Q_OS_WIN
+#include <winerror.h>
+#else
 #include <cerrno>
+#endif
+
+// The code the system gives when a write finds the disk full, as the failing files give it.
+inline int DiskFullError() {
+#ifdef Q_OS_WIN
+    return ERROR_DISK_FULL;
+#else
+    return ENOSPC;
+#endif
+}
 
 // An image that records the position of every byte it writes and refuses `failures` writes from
 // write number `failAt` on (counting from 0), as a full disk would; by default every one from

@@ -1,5 +1,6 @@
 // Every text the user reads about what the core did, from the outcome that causes it: the other
 // tests check outcomes, this one that each reads word for word as it always has.
+#include "support/failingrom.h"
 #include "support/testsupport.h"
 #include "wording/wording.h"
 
