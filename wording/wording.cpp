@@ -1,9 +1,11 @@
 #include "wording/wording.h"
 
 #include "fields/numbertext.h"
+#include "wording/catalogues.h"
 #include "tables/historyview.h"
 #include "wording/changestext.h"
 #include "wording/clitext.h"
+#include "wording/translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,9 @@
 #include <QStringList>
 
 #include <functional>
+
+// Every program that words anything, tests included, speaks its user's language from the start.
+Q_COREAPP_STARTUP_FUNCTION(InstallCatalogues)
 
 namespace {
 
