@@ -1,8 +1,8 @@
 // The table decodes through the image primitives, against the same decodes with one positioned
 // read per byte, in the same process so that the summary can give their ratio.
-#include "wording/wording.h"
 #include "perbytedecode.h"
 #include "session.h"
+#include "wording/wording.h"
 
 #include "enemies/enemyrecord.h"
 #include "items/itemrecord.h"
@@ -26,10 +26,9 @@ protected:
 };
 
 std::unique_ptr<CountingImage> openCounting(const QString& path) {
-    Outcome reason;
-    const auto file = OpenImageFile(path, &reason);
+    const auto file = OpenImageFile(path);
     if (!file)
-        qFatal("cannot open %s: %s", qPrintable(path), qPrintable(ReasonText(reason)));
+        qFatal("cannot open %s: %s", qPrintable(path), qPrintable(ReasonText(file.failure())));
     return std::make_unique<CountingImage>(path, *file);
 }
 

@@ -72,10 +72,9 @@ Result<QByteArray> ReadWholeFile(const QString& path, qint64 limit) {
         return Outcome{.fault = Fault::FileNotRead,
                        .file = path,
                        .cause = {{.fault = Fault::NotAFile, .node = *kind}}};
-    Outcome why;
-    const auto opened = OpenImageFileForReading(path, &why);
+    const auto opened = OpenImageFileForReading(path);
     if (!opened)
-        return Outcome{.fault = Fault::FileNotRead, .file = path, .cause = {why}};
+        return Outcome{.fault = Fault::FileNotRead, .file = path, .cause = {opened.failure()}};
     RomImage file(path, *opened);
     try {
         const qint64 size = file.size();

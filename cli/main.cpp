@@ -1,6 +1,5 @@
 #include "cli/commands.h"
 #include "rom/arguments.h"
-#include "wording/wording.h"
 
 #include <QCoreApplication>
 
@@ -23,10 +22,9 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     Io io{out, err};
-    QString refused;
-    const auto arguments = ArgumentsAsGiven(argc, argv, &refused);
+    const auto arguments = ArgumentsAsGiven(argc, argv);
     if (!arguments) {
-        Fail(io, ArgumentRefusedText(refused));
+        Fail(io, arguments.failure());
         return ExitUsage;
     }
     return RunCli(*arguments, io);

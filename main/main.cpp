@@ -16,10 +16,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     // QApplication has taken its own options out of argv.
-    QString refused;
-    const auto arguments = ArgumentsAsGiven(argc, argv, &refused);
+    const auto arguments = ArgumentsAsGiven(argc, argv);
     if (!arguments) {
-        std::fprintf(stderr, "tolvane: %s\n", qPrintable(ArgumentRefusedText(refused)));
+        std::fprintf(stderr, "tolvane: %s\n", qPrintable(ImageErrorText(arguments.failure())));
         return 2;
     }
     QStringList images;

@@ -3,11 +3,10 @@
 #include <QCoreApplication>
 #include <QFile>
 
-std::optional<QStringList> ArgumentsAsGiven(int argc, char** argv, QString* refused) {
+Result<QStringList> ArgumentsAsGiven(int argc, char** argv) {
 #ifdef Q_OS_WIN
     Q_UNUSED(argc);
     Q_UNUSED(argv);
-    Q_UNUSED(refused);
     return QCoreApplication::arguments();
 #else
     QStringList arguments;
@@ -20,8 +19,7 @@ std::optional<QStringList> ArgumentsAsGiven(int argc, char** argv, QString* refu
                 shown += quint8(c) >= 0x20 && quint8(c) < 0x7F
                              ? QString(QLatin1Char(c))
                              : QStringLiteral("\\x%1").arg(quint8(c), 2, 16, QLatin1Char('0'));
-            *refused = shown;
-            return std::nullopt;
+            return Outcome{.fault = Fault::ArgumentNotText, .text = shown};
         }
         arguments << text;
     }

@@ -4,14 +4,13 @@
 
 namespace {
 
-std::optional<QByteArray> readAt(FileHandle file, qint64 pos, qint64 len, int* error) {
+// Fails with the system's code.
+Result<QByteArray> readAt(FileHandle file, qint64 pos, qint64 len) {
     QByteArray bytes(len, Qt::Uninitialized);
     for (qint64 done = 0; done < len;) {
         const IoResult got = ReadAt(file, pos + done, bytes.data() + done, len - done);
-        if (got.count < 0) {
-            *error = got.error;
-            return std::nullopt;
-        }
+        if (got.count < 0)
+            return Outcome{.fault = Fault::SystemCall, .error = got.error};
         if (got.count == 0)
             return bytes.left(done);
         done += got.count;
@@ -31,14 +30,16 @@ HistoryTail tailOf(const HistoryLog& log) {
 // that entry is damaged the whole file. `missing` gets the header bytes a history cut short as it
 // was made still lacks. The outcome is HistoryUnreadable's facts, without the file's names.
 Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* missing) {
-    int error = 0;
-    const auto unreadable = [&](qint64 version = NotAHistory) {
+    const auto unreadable = [](qint64 version = NotAHistory, int error = 0) {
         return Outcome{.fault = Fault::HistoryUnreadable, .version = version, .error = error};
     };
+    const auto failedRead = [&](const Result<QByteArray>& read) {
+        return unreadable(NotAHistory, read.failure().error);
+    };
     const QByteArray header = HistoryHeader();
-    const auto start = readAt(file, 0, std::min<qint64>(size, HistoryHeaderSize), &error);
+    const auto start = readAt(file, 0, std::min<qint64>(size, HistoryHeaderSize));
     if (!start)
-        return unreadable();
+        return failedRead(start);
     if (start->size() < HistoryHeaderSize) {
         if (!header.startsWith(*start))
             return unreadable();
@@ -50,14 +51,14 @@ Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* mi
         return unreadable(head.foreign ? NotAHistory : head.version);
     if (size == HistoryHeaderSize)
         return {};
-    const auto last = readAt(file, size - 4, 4, &error);
+    const auto last = readAt(file, size - 4, 4);
     if (!last)
-        return unreadable();
+        return failedRead(last);
     const qint64 length = TrailingEntryLength(*last);
     if (length > 0 && length <= size - HistoryHeaderSize) {
-        const auto bytes = readAt(file, size - length, length, &error);
+        const auto bytes = readAt(file, size - length, length);
         if (!bytes)
-            return unreadable();
+            return failedRead(bytes);
         if (const auto entry = DecodeEntry(*bytes)) {
             tail->lastNumber = entry->record.number;
             if (!entry->mark)
@@ -66,9 +67,9 @@ Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* mi
         }
     }
     // A cut-short or damaged end: only a reading from the start tells what went before it.
-    const auto whole = readAt(file, 0, size, &error);
+    const auto whole = readAt(file, 0, size);
     if (!whole)
-        return unreadable();
+        return failedRead(whole);
     *tail = tailOf(ParseHistory(*whole));
     return {};
 }
@@ -85,10 +86,13 @@ Outcome HistoryFile::fault(Fault fault, int error) const {
 }
 
 Outcome HistoryFile::openFile(bool create) {
-    Outcome why;
-    m_file = OpenForAppending(m_rom.historyPath(), create, m_rom.permissions(), &m_created, &why);
-    if (m_file != NoFile)
+    const auto opened = OpenForAppending(m_rom.historyPath(), create, m_rom.permissions());
+    if (opened) {
+        m_file = opened->handle;
+        m_created = opened->created;
         return {};
+    }
+    const Outcome& why = opened.failure();
     Outcome o = fault(Fault::HistoryNotWritten, why.error);
     o.node = why.node;
     o.changed = why.fault == Fault::NotAFile; // `node` says what stands there
@@ -148,10 +152,9 @@ HistoryReading ReadHistory(const QString& historyPath, bool tailOnly) {
     };
     if (!IdentityAtPath(historyPath) && !NodeAtPath(historyPath))
         return reading; // no history yet
-    Outcome why;
-    const auto file = OpenSystemFile(historyPath, false, &why);
+    const auto file = OpenSystemFile(historyPath, false);
     if (!file)
-        return fail(why);
+        return fail(file.failure());
     struct Closer {
         FileHandle f;
         ~Closer() { CloseFile(f); }
@@ -166,10 +169,9 @@ HistoryReading ReadHistory(const QString& historyPath, bool tailOnly) {
             return fail(read);
         return reading;
     }
-    int error = 0;
-    const auto whole = readAt(file->handle, 0, size.count, &error);
+    const auto whole = readAt(file->handle, 0, size.count);
     if (!whole)
-        return fail(Outcome{.error = error});
+        return fail(whole.failure());
     reading.log = ParseHistory(*whole);
     if (reading.log.foreign ||
         (reading.log.version != HistoryVersion && whole->size() >= HistoryHeaderSize))

@@ -47,10 +47,12 @@ bool NewFile::failed(int error) {
 }
 
 bool NewFile::open(int permissions) {
-    int error = 0;
-    m_file =
-        CreateFreshFile(QFileInfo(m_path).absolutePath(), m_tag, permissions, &m_temporary, &error);
-    return m_file != NoFile || failed(error);
+    const auto made = CreateFreshFile(QFileInfo(m_path).absolutePath(), m_tag, permissions);
+    if (!made)
+        return failed(made.failure().error);
+    m_file = made->handle;
+    m_temporary = made->path;
+    return true;
 }
 
 bool NewFile::write(const char* data, qint64 len) {

@@ -136,6 +136,7 @@ enum class Fault {
     NoCommand,
     UnknownCommand,      // `text` is no command
     ArgumentsRefused,    // the parser's `reason`
+    ArgumentNotText,     // `text` shows an argument that is no text in the system's encoding
     FileNameCount,       // the command takes the file names of its usage line `text`
     TableOption,         // --table is given `text`
     ExportFormatOption,  // export's --format is given `text`

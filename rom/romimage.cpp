@@ -11,10 +11,9 @@ RomError::RomError(Kind kind, Outcome outcome)
     : std::runtime_error("image access failed"), m_kind(kind), m_outcome(std::move(outcome)) {}
 
 Result<std::unique_ptr<RomImage>> OpenRomImage(const QString& path) {
-    Outcome fault;
-    auto file = OpenImageFile(path, &fault);
+    auto file = OpenImageFile(path);
     if (!file)
-        return fault;
+        return file.failure();
     return std::make_unique<RomImage>(path, *file);
 }
 
@@ -48,8 +47,7 @@ RomImage::PathState RomImage::pathState() const {
         return PathState::Gone;
     if (*there != *m_identity)
         return PathState::Replaced;
-    int links = 1, error = 0;
-    if (IdentityOfFile(m_file, &links, &error) && links == 0)
+    if (const auto held = IdentityOfFile(m_file); held && held->links == 0)
         return PathState::Gone;
     return PathState::Same;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rom/outcome.h"
+#include "rom/result.h"
 
 #include <QString>
 
@@ -41,21 +42,25 @@ struct IoResult {
 // (every write through it then fails with a clear message). Another program may read and write
 // the file while it is open. Only a regular file is taken: a directory, a missing path, a FIFO, a
 // socket or a device is refused, and the open never waits for another process (a FIFO with no
-// writer would block it forever). On failure `fault` gets why: NotAFile with what stands there, or
-// the system's code (a folder is refused with the system's own code for one).
+// writer would block it forever). A refusal says why: NotAFile with what stands there, or the
+// system's code (a folder is refused with the system's own code for one).
 // With `writable` false, the file is opened for reading alone, as one that cannot be written is.
-std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, Outcome* fault);
-inline std::optional<OpenedFile> OpenImageFile(const QString& path, Outcome* fault) {
-    return OpenSystemFile(path, true, fault);
+Result<OpenedFile> OpenSystemFile(const QString& path, bool writable);
+inline Result<OpenedFile> OpenImageFile(const QString& path) {
+    return OpenSystemFile(path, true);
 }
-inline std::optional<OpenedFile> OpenImageFileForReading(const QString& path, Outcome* fault) {
-    return OpenSystemFile(path, false, fault);
+inline Result<OpenedFile> OpenImageFileForReading(const QString& path) {
+    return OpenSystemFile(path, false);
 }
 void CloseFile(FileHandle file);
 
-// The identity of an open file, and how many names it still has (0 once it was deleted), or
-// nothing with the system's error code in `error`.
-std::optional<FileIdentity> IdentityOfFile(FileHandle file, int* links, int* error);
+// An open file's identity, and how many names it still has: 0 once it was deleted.
+struct HeldIdentity {
+    FileIdentity identity;
+    int links = 0;
+};
+// Fails with the system's code.
+Result<HeldIdentity> IdentityOfFile(FileHandle file);
 // The identity of the file that `path` names now, or nothing when no file is there.
 std::optional<FileIdentity> IdentityAtPath(const QString& path);
 
@@ -68,11 +73,14 @@ int SyncFile(FileHandle file);
 // The file's length as the system reports it now, in `count`.
 IoResult FileSize(FileHandle file);
 
-// A file made under a fresh name in `folder`, where nothing stood, open for writing; `path` gets
-// its name, FreshFileName(tag). With `permissions` (POSIX mode bits) it has exactly those, else
-// the system's default for a new file. On failure, NoFile with the system's code in `error`.
-FileHandle CreateFreshFile(const QString& folder, const QString& tag, int permissions,
-                           QString* path, int* error);
+// A file made under a fresh name in `folder`, where nothing stood, open for writing; its `path` is
+// FreshFileName(tag) there. With `permissions` (POSIX mode bits) it has exactly those, else the
+// system's default for a new file. Fails with the system's code.
+struct FreshFile {
+    FileHandle handle = NoFile;
+    QString path;
+};
+Result<FreshFile> CreateFreshFile(const QString& folder, const QString& tag, int permissions);
 // ".tolvane-1a2b3c4d.tmp", or with a tag ".tolvane-TAG-1a2b3c4d.tmp": a short name of its own, as
 // one derived from the final name could be too long where the final name itself fits. The
 // pattern matches every name made with `tag`, and none made without it.
@@ -111,9 +119,13 @@ void UnlockForWriting(FileHandle file);
 // `permissions` (POSIX mode bits, or -1 for the system's default) where nothing stands, and
 // `created` says whether it was made now; without, nothing there is refused with the system's
 // code for a missing file (MissingFileError). A link at the path is never followed and only a
-// regular file is taken: NoFile otherwise, with why in `fault` (NotAFile, or the system's code).
-FileHandle OpenForAppending(const QString& path, bool create, int permissions, bool* created,
-                            Outcome* fault);
+// regular file is taken: anything else is refused as NotAFile, and the system's own refusal comes
+// with its code.
+struct AppendingFile {
+    FileHandle handle = NoFile;
+    bool created = false;
+};
+Result<AppendingFile> OpenForAppending(const QString& path, bool create, int permissions);
 int MissingFileError();
 // Writes `len` bytes at the end of the file in one call.
 IoResult AppendToFile(FileHandle file, const char* data, qint64 len);

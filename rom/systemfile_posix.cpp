@@ -38,7 +38,7 @@ FileIdentity identityOf(const struct stat& info) {
 
 } // namespace
 
-std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, Outcome* fault) {
+Result<OpenedFile> OpenSystemFile(const QString& path, bool writable) {
     const QByteArray name = QFile::encodeName(path);
     OpenedFile file;
     int fd = -1;
@@ -52,11 +52,8 @@ std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, Out
         fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         file.readOnly = true;
     }
-    if (fd < 0) {
-        if (fault)
-            *fault = systemFault(errno);
-        return std::nullopt;
-    }
+    if (fd < 0)
+        return systemFault(errno);
     struct stat info {};
     Outcome refusal;
     if (::fstat(fd, &info) != 0) {
@@ -71,23 +68,18 @@ std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, Out
     }
     if (refusal.failed()) {
         ::close(fd);
-        if (fault)
-            *fault = refusal;
-        return std::nullopt;
+        return refusal;
     }
     file.handle = fd;
     file.identity = identityOf(info);
     return file;
 }
 
-std::optional<FileIdentity> IdentityOfFile(FileHandle file, int* links, int* error) {
+Result<HeldIdentity> IdentityOfFile(FileHandle file) {
     struct stat info {};
-    if (::fstat(int(file), &info) != 0) {
-        *error = errno;
-        return std::nullopt;
-    }
-    *links = int(info.st_nlink);
-    return identityOf(info);
+    if (::fstat(int(file), &info) != 0)
+        return systemFault(errno);
+    return HeldIdentity{identityOf(info), int(info.st_nlink)};
 }
 
 std::optional<FileIdentity> IdentityAtPath(const QString& path) {
@@ -142,8 +134,7 @@ IoResult FileSize(FileHandle file) {
     return {qint64(info.st_size), 0};
 }
 
-FileHandle CreateFreshFile(const QString& folder, const QString& tag, int permissions,
-                           QString* path, int* error) {
+Result<FreshFile> CreateFreshFile(const QString& folder, const QString& tag, int permissions) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QString name = QDir(folder).filePath(FreshFileName(tag));
         // O_EXCL and O_NOFOLLOW: never a file or a link that someone else put there.
@@ -152,22 +143,18 @@ FileHandle CreateFreshFile(const QString& folder, const QString& tag, int permis
                               permissions >= 0 ? 0600 : 0666);
         if (fd < 0 && errno == EEXIST)
             continue;
-        if (fd < 0) {
-            *error = errno;
-            return NoFile;
-        }
+        if (fd < 0)
+            return systemFault(errno);
         // The mode given at creation passes through the umask; these bits must stand exactly.
         if (permissions >= 0 && ::fchmod(fd, mode_t(permissions)) != 0) {
-            *error = errno;
+            const Outcome refusal = systemFault(errno);
             ::close(fd);
             ::unlink(QFile::encodeName(name).constData());
-            return NoFile;
+            return refusal;
         }
-        *path = name;
-        return fd;
+        return FreshFile{fd, name};
     }
-    *error = EEXIST;
-    return NoFile;
+    return systemFault(EEXIST);
 }
 
 int CloseWrittenFile(FileHandle file) {
@@ -216,8 +203,7 @@ int MissingFileError() {
     return ENOENT;
 }
 
-FileHandle OpenForAppending(const QString& path, bool create, int permissions, bool* created,
-                            Outcome* fault) {
+Result<AppendingFile> OpenForAppending(const QString& path, bool create, int permissions) {
     const QByteArray name = QFile::encodeName(path);
     // O_NOFOLLOW: a link at the name is refused, never written through. O_NONBLOCK keeps a FIFO
     // from holding the open; it is cleared once the file is known to be a regular one.
@@ -226,17 +212,13 @@ FileHandle OpenForAppending(const QString& path, bool create, int permissions, b
     if (create)
         fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                     permissions >= 0 ? 0600 : 0666);
-    *created = fd >= 0;
+    const bool created = fd >= 0;
     if (fd < 0 && errno == EEXIST)
         fd = ::open(name.constData(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0 && errno == ELOOP) {
-        *fault = Outcome{.fault = Fault::NotAFile, .node = NodeKind::Link};
-        return NoFile;
-    }
-    if (fd < 0) {
-        *fault = systemFault(errno);
-        return NoFile;
-    }
+    if (fd < 0 && errno == ELOOP)
+        return Outcome{.fault = Fault::NotAFile, .node = NodeKind::Link};
+    if (fd < 0)
+        return systemFault(errno);
     struct stat info {};
     Outcome refusal;
     if (::fstat(fd, &info) != 0)
@@ -246,16 +228,15 @@ FileHandle OpenForAppending(const QString& path, bool create, int permissions, b
     else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
         refusal = systemFault(errno);
     // The mode given at creation passes through the umask; the image's bits must stand exactly.
-    else if (*created && permissions >= 0 && ::fchmod(fd, mode_t(permissions)) != 0)
+    else if (created && permissions >= 0 && ::fchmod(fd, mode_t(permissions)) != 0)
         refusal = systemFault(errno);
     if (refusal.failed()) {
         ::close(fd);
-        if (*created)
+        if (created)
             ::unlink(name.constData());
-        *fault = refusal;
-        return NoFile;
+        return refusal;
     }
-    return fd;
+    return AppendingFile{fd, created};
 }
 
 IoResult AppendToFile(FileHandle file, const char* data, qint64 len) {

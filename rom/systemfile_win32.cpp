@@ -30,41 +30,31 @@ QString formatted(DWORD error) {
     return reason;
 }
 
-std::optional<OpenedFile> refuse(Outcome* fault, DWORD error) {
-    if (fault) {
-        *fault = Outcome{};
-        fault->fault = Fault::SystemCall;
-        fault->error = int(error);
-    }
-    return std::nullopt;
+Outcome refusal(DWORD error) {
+    return Outcome{.fault = Fault::SystemCall, .error = int(error)};
 }
 
 // What a name that is not a disk file leads to, for the message that refuses it.
-std::optional<OpenedFile> refuseNonFile(Outcome* fault, DWORD type) {
-    if (fault) {
-        *fault = Outcome{};
-        fault->fault = Fault::NotAFile;
-        fault->node = type == FILE_TYPE_PIPE   ? NodeKind::Pipe
-                      : type == FILE_TYPE_CHAR ? NodeKind::Device
-                                               : NodeKind::Other;
-    }
-    return std::nullopt;
+Outcome nonFile(DWORD type) {
+    return Outcome{.fault = Fault::NotAFile,
+                   .node = type == FILE_TYPE_PIPE   ? NodeKind::Pipe
+                           : type == FILE_TYPE_CHAR ? NodeKind::Device
+                                                    : NodeKind::Other};
 }
 
-std::optional<FileIdentity> identityOf(HANDLE handle, int* links, DWORD* error) {
+Result<HeldIdentity> identityOf(HANDLE handle) {
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!GetFileInformationByHandle(handle, &info)) {
-        *error = GetLastError();
-        return std::nullopt;
-    }
-    *links = int(info.nNumberOfLinks);
+    if (!GetFileInformationByHandle(handle, &info))
+        return refusal(GetLastError());
+    HeldIdentity held{
+        {info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow},
+        int(info.nNumberOfLinks)};
     // A file deleted while others hold it open keeps its links until the last handle closes.
     FILE_STANDARD_INFO standard{};
     if (GetFileInformationByHandleEx(handle, FileStandardInfo, &standard, sizeof standard) &&
         standard.DeletePending)
-        *links = 0;
-    return FileIdentity{info.dwVolumeSerialNumber,
-                        (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+        held.links = 0;
+    return held;
 }
 
 OVERLAPPED at(qint64 pos) {
@@ -76,12 +66,12 @@ OVERLAPPED at(qint64 pos) {
 
 } // namespace
 
-std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, Outcome* fault) {
+Result<OpenedFile> OpenSystemFile(const QString& path, bool writable) {
     const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
     const DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         // CreateFileW would only say "Access is denied".
-        return refuse(fault, DirectoryNotSupported);
+        return refusal(DirectoryNotSupported);
     // Other programs (an emulator, a hex editor) may read, write, rename or delete the file
     // while it is open here, as they may on Linux.
     const DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
@@ -109,28 +99,24 @@ std::optional<OpenedFile> OpenSystemFile(const QString& path, bool writable, Out
         file.readOnly = true;
     }
     if (handle == INVALID_HANDLE_VALUE)
-        return refuse(fault, reason);
+        return refusal(reason);
     // NUL, a console or a pipe opens like a file but is none.
     if (const DWORD type = GetFileType(handle); type != FILE_TYPE_DISK) {
         CloseHandle(handle);
-        return refuseNonFile(fault, type);
+        return nonFile(type);
     }
-    int links = 0;
-    file.identity = identityOf(handle, &links, &reason);
-    if (!file.identity) {
+    const auto held = identityOf(handle);
+    if (!held) {
         CloseHandle(handle);
-        return refuse(fault, reason);
+        return held.failure();
     }
+    file.identity = held->identity;
     file.handle = reinterpret_cast<FileHandle>(handle);
     return file;
 }
 
-std::optional<FileIdentity> IdentityOfFile(FileHandle file, int* links, int* error) {
-    DWORD reason = ERROR_SUCCESS;
-    auto identity = identityOf(asHandle(file), links, &reason);
-    if (!identity)
-        *error = int(reason);
-    return identity;
+Result<HeldIdentity> IdentityOfFile(FileHandle file) {
+    return identityOf(asHandle(file));
 }
 
 std::optional<FileIdentity> IdentityAtPath(const QString& path) {
@@ -142,11 +128,11 @@ std::optional<FileIdentity> IdentityAtPath(const QString& path) {
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    int links = 0;
-    DWORD reason = ERROR_SUCCESS;
-    auto identity = identityOf(handle, &links, &reason);
+    const auto held = identityOf(handle);
     CloseHandle(handle);
-    return identity;
+    if (!held)
+        return std::nullopt;
+    return held->identity;
 }
 
 void CloseFile(FileHandle file) {
@@ -208,8 +194,7 @@ IoResult FileSize(FileHandle file) {
     return {-1, int(reason)};
 }
 
-FileHandle CreateFreshFile(const QString& folder, const QString& tag, int, QString* path,
-                           int* error) {
+Result<FreshFile> CreateFreshFile(const QString& folder, const QString& tag, int) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QString name = QDir(folder).filePath(FreshFileName(tag));
         // CREATE_NEW: never a file that someone else put there.
@@ -218,15 +203,11 @@ FileHandle CreateFreshFile(const QString& folder, const QString& tag, int, QStri
                         nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS)
             continue;
-        if (handle == INVALID_HANDLE_VALUE) {
-            *error = int(GetLastError());
-            return NoFile;
-        }
-        *path = name;
-        return reinterpret_cast<FileHandle>(handle);
+        if (handle == INVALID_HANDLE_VALUE)
+            return refusal(GetLastError());
+        return FreshFile{reinterpret_cast<FileHandle>(handle), name};
     }
-    *error = int(ERROR_FILE_EXISTS);
-    return NoFile;
+    return refusal(ERROR_FILE_EXISTS);
 }
 
 int CloseWrittenFile(FileHandle file) {
@@ -276,7 +257,7 @@ int MissingFileError() {
     return int(ERROR_FILE_NOT_FOUND);
 }
 
-FileHandle OpenForAppending(const QString& path, bool create, int, bool* created, Outcome* fault) {
+Result<AppendingFile> OpenForAppending(const QString& path, bool create, int) {
     const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
     // GENERIC_WRITE, not FILE_APPEND_DATA alone: FlushFileBuffers needs it. Appends say so in
     // each write (AppendToFile). FILE_FLAG_OPEN_REPARSE_POINT opens a link itself, which is then
@@ -285,31 +266,26 @@ FileHandle OpenForAppending(const QString& path, bool create, int, bool* created
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 create ? OPEN_ALWAYS : OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        refuse(fault, GetLastError());
-        return NoFile;
-    }
-    *created = create && GetLastError() != ERROR_ALREADY_EXISTS;
-    const auto reject = [&](auto refusal) {
+    if (handle == INVALID_HANDLE_VALUE)
+        return refusal(GetLastError());
+    const bool created = create && GetLastError() != ERROR_ALREADY_EXISTS;
+    const auto reject = [&](Outcome why) -> Result<AppendingFile> {
         CloseHandle(handle);
-        if (*created)
+        if (created)
             DeleteFileW(name.c_str());
-        refusal();
-        return NoFile;
+        return why;
     };
     if (const DWORD type = GetFileType(handle); type != FILE_TYPE_DISK)
-        return reject([&] { refuseNonFile(fault, type); });
+        return reject(nonFile(type));
     BY_HANDLE_FILE_INFORMATION info{};
     if (!GetFileInformationByHandle(handle, &info))
-        return reject([&, reason = GetLastError()] { refuse(fault, reason); });
+        return reject(refusal(GetLastError()));
     if (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))
-        return reject([&] {
-            *fault =
-                Outcome{.fault = Fault::NotAFile,
-                        .node = info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? NodeKind::Folder
-                                                                                 : NodeKind::Link};
-        });
-    return reinterpret_cast<FileHandle>(handle);
+        return reject(Outcome{.fault = Fault::NotAFile,
+                              .node = info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY
+                                          ? NodeKind::Folder
+                                          : NodeKind::Link});
+    return AppendingFile{reinterpret_cast<FileHandle>(handle), created};
 }
 
 IoResult AppendToFile(FileHandle file, const char* data, qint64 len) {

@@ -4,18 +4,16 @@
 
 #include <tuple>
 
-std::optional<QByteArray> EncodeNameText(const QString& text, Outcome* why) {
+Result<QByteArray> EncodeNameText(const QString& text) {
     QByteArray bytes;
     bytes.reserve(text.size());
     const QList<uint> codes = text.toUcs4();
     for (qsizetype k = 0; k < codes.size(); ++k) {
         const char32_t code = codes[k];
-        if (code > 0x7F) {
-            why->fault = Fault::NameCharacter;
-            why->text = QString::fromUcs4(&code, 1);
-            why->position = k + 1;
-            return std::nullopt;
-        }
+        if (code > 0x7F)
+            return Outcome{.fault = Fault::NameCharacter,
+                           .text = QString::fromUcs4(&code, 1),
+                           .position = k + 1};
         bytes.append(char(code + 0x80));
     }
     return bytes;
@@ -45,9 +43,12 @@ Outcome PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
     refused.length = length;
     if (old.end >= length)
         return refuse(Fault::NamePastEnd);
-    const auto bytes = EncodeNameText(text, &refused);
-    if (!bytes)
-        return refused;
+    const auto bytes = EncodeNameText(text);
+    if (!bytes) {
+        refused.text = bytes.failure().text;
+        refused.position = bytes.failure().position;
+        return refuse(bytes.failure().fault);
+    }
     refused.other = old.text;
     if (bytes->size() > old.text.size())
         return refuse(Fault::NameLonger);

@@ -2,6 +2,7 @@
 
 #include "rom/names.h"
 #include "rom/outcome.h"
+#include "rom/result.h"
 #include "rom/romimage.h"
 #include "tables/transaction.h"
 
@@ -10,7 +11,6 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 // Writing name text in place. A new name takes the room of the old one: it may not be longer, only
 // the bytes that differ are written, and a shorter name is ended by the byte that ended the old
@@ -44,10 +44,9 @@ struct RenamePlan {
     QList<SharedName> shared; // every other entry whose name text overlaps `changes`
 };
 
-// `text` as name text, one byte per character (its code + 0x80), without the end byte. Nothing
-// when a character's code is above 0x7F; `why` then names the character and its position
-// (NameCharacter).
-std::optional<QByteArray> EncodeNameText(const QString& text, Outcome* why);
+// `text` as name text, one byte per character (its code + 0x80), without the end byte. A
+// character whose code is above 0x7F is refused as NameCharacter, naming it and its position.
+Result<QByteArray> EncodeNameText(const QString& text);
 
 // Plans writing `text` as the name of `holder`, over the file with `pending` laid over it.
 // `holders` are all entries that reach a name (`holder` among them or not); the others whose text

@@ -23,26 +23,22 @@ QString number(qint32 value) {
     return QString::number(value);
 }
 
-// Puts the cell's text in the form ExportRows writes into `text`; false with the reason in `why`.
-bool checkCell(const Column& c, Table table, const QString& raw, QString* text, Outcome* why) {
+// The cell's text in the form ExportRows writes, or why the cell is refused.
+Result<QString> checkCell(const Column& c, Table table, const QString& raw) {
     const QString trimmed = raw.trimmed();
-    why->fault = Fault::BadValue;
-    why->field = c.name;
-    why->text = raw;
-    why->upper = c.upper;
+    Outcome refused{.fault = Fault::BadValue, .field = c.name, .text = raw, .upper = c.upper};
     switch (c.kind) {
     case ColumnKind::Name:
     case ColumnKind::ItemName:
-        *text = raw;
-        return true;
+        return raw;
     case ColumnKind::Index: {
         bool ok = false;
         const int index = trimmed.toInt(&ok);
-        *text = number(index);
-        why->kind = ValueKind::Index;
-        why->upper = EntryCount(table) - 1;
-        return ok && index >= 0 && index < EntryCount(table) &&
-               !trimmed.startsWith(QLatin1Char('+'));
+        if (ok && index >= 0 && index < EntryCount(table) && !trimmed.startsWith(QLatin1Char('+')))
+            return number(index);
+        refused.kind = ValueKind::Index;
+        refused.upper = EntryCount(table) - 1;
+        return refused;
     }
     case ColumnKind::Pointer:
     case ColumnKind::Flag:
@@ -51,13 +47,12 @@ bool checkCell(const Column& c, Table table, const QString& raw, QString* text, 
         break;
     }
     const FieldKind kind = FieldKind(c.kind);
-    const auto value = ReadFieldText(kind, c.upper, raw, TextFrom::Cell);
-    if (value)
-        *text = kind == FieldKind::Pointer ? PointerText(*value) : number(*value);
-    why->kind = kind == FieldKind::Pointer ? ValueKind::CellPointer
-                : kind == FieldKind::Flag  ? ValueKind::CellFlag
-                                           : ValueKind::Number;
-    return value.has_value();
+    if (const auto value = ReadFieldText(kind, c.upper, raw, TextFrom::Cell))
+        return kind == FieldKind::Pointer ? PointerText(*value) : number(*value);
+    refused.kind = kind == FieldKind::Pointer ? ValueKind::CellPointer
+                   : kind == FieldKind::Flag  ? ValueKind::CellFlag
+                                              : ValueKind::Number;
+    return refused;
 }
 
 } // namespace
@@ -157,11 +152,10 @@ std::optional<QStringList> CheckRow(Table table, const KeyedRow& row, QList<Inpu
     bool bad = false;
     for (const Column& c : Columns(table)) {
         const Cell cell = row.cells.value(c.name, Cell{{}, row.line, row.column});
-        Outcome why;
-        if (QString text; checkCell(c, table, cell.text, &text, &why)) {
-            texts << text;
+        if (const auto text = checkCell(c, table, cell.text)) {
+            texts << *text;
         } else {
-            errors->append({cell.line, cell.column, why});
+            errors->append({cell.line, cell.column, text.failure()});
             bad = true;
         }
     }

@@ -234,6 +234,11 @@ QString CommandLineText(const Outcome& o) {
         return CliWording::tr("unknown command \"%1\"").arg(o.text);
     case Fault::ArgumentsRefused:
         return o.reason;
+    case Fault::ArgumentNotText:
+        return CliWording::tr("the argument \"%1\" is not text in this system's encoding, so no "
+                              "file can be named by it exactly; rename the file, or run under a "
+                              "locale whose encoding its name is in")
+            .arg(o.text);
     case Fault::FileNameCount:
         return CliWording::tr("wrong number of file names.\n%1").arg(o.text);
     case Fault::TableOption:

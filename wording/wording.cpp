@@ -240,6 +240,7 @@ Family familyOf(Fault fault) {
     case Fault::NoCommand:
     case Fault::UnknownCommand:
     case Fault::ArgumentsRefused:
+    case Fault::ArgumentNotText:
     case Fault::FileNameCount:
     case Fault::TableOption:
     case Fault::ExportFormatOption:
@@ -535,6 +536,7 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::NoCommand:
     case Fault::UnknownCommand:
     case Fault::ArgumentsRefused:
+    case Fault::ArgumentNotText:
     case Fault::FileNameCount:
     case Fault::TableOption:
     case Fault::ExportFormatOption:
@@ -809,13 +811,6 @@ QString NothingWrittenText(const QString& file) {
 
 QString DryRunText() {
     return Wording::tr("(dry run: nothing was written)");
-}
-
-QString ArgumentRefusedText(const QString& shown) {
-    return Wording::tr("the argument \"%1\" is not text in this system's encoding, so no file "
-                       "can be named by it exactly; rename the file, or run under a locale "
-                       "whose encoding its name is in")
-        .arg(shown);
 }
 
 QString TablesVerdictText(const QList<std::pair<Table, TableFacts>>& tables) {

@@ -77,6 +77,3 @@ QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r);
 QString TornImageText(RomImage& image, const Tables& tables, const Recovery& r);
 // Why an undo was refused, and that nothing was written.
 QString UndoRefusedText(const Outcome& o);
-
-// A command-line argument whose bytes are no text in the system's encoding.
-QString ArgumentRefusedText(const QString& shown);

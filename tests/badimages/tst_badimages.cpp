@@ -229,7 +229,7 @@ void tst_BadImages::editAndSave() {
     case Fault::ReadOnly:
         // Permissions do not stop root, so the image is opened for reading alone directly.
         modStuff::RomFile =
-            std::make_unique<RomImage>(disk.path(), *OpenImageFileForReading(disk.path(), nullptr));
+            std::make_unique<RomImage>(disk.path(), *OpenImageFileForReading(disk.path()));
         break;
     // One write fails, and the old bytes then go back; or every write fails from the fourth on.
     case Fault::FailFirstWrite:

@@ -177,7 +177,7 @@ void tst_Primitives::failedCallChangesNothing() {
     }
     QCOMPARE(passed, offset);
     // The system layer refuses too: on Windows, -1 would mean "append".
-    const auto file = OpenImageFile(disk.path(), nullptr);
+    const auto file = OpenImageFile(disk.path());
     QCOMPARE(WriteAt(file->handle, -1, "x", 1).count, -1);
     CloseFile(file->handle);
     QCOMPARE(disk.bytes(), smallFile());
@@ -215,7 +215,7 @@ void tst_Primitives::refreshSeesAnotherWriter() {
 
 void tst_Primitives::readOnlyFileRefusesWrites() {
     ImageOnDisk disk(smallFile());
-    const auto forReading = OpenImageFileForReading(disk.path(), nullptr);
+    const auto forReading = OpenImageFileForReading(disk.path());
     QVERIFY(forReading);
     RomImage rom(disk.path(), *forReading);
     QCOMPARE(ReadByte(rom, 20), quint8(0x24));
@@ -231,7 +231,7 @@ void tst_Primitives::readOnlyFileRefusesWrites() {
 
     if (FileModesBindUs()) {
         QVERIFY(QFile::setPermissions(disk.path(), QFile::ReadOwner));
-        const auto opened = OpenImageFile(disk.path(), nullptr);
+        const auto opened = OpenImageFile(disk.path());
         QVERIFY(opened);
         QVERIFY(opened->readOnly);
         CloseFile(opened->handle);

@@ -13,7 +13,7 @@
 class FailingRom : public RomImage {
 public:
     explicit FailingRom(const QString& path, int failAt = -1, int failures = -1)
-        : RomImage(path, *OpenImageFile(path, nullptr)), m_failAt(failAt), m_failures(failures) {}
+        : RomImage(path, *OpenImageFile(path)), m_failAt(failAt), m_failures(failures) {}
 
     QList<qint64> written;
     bool failReads = false;

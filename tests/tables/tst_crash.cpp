@@ -33,7 +33,7 @@ struct Unsynced {
 class CrashingRom : public RomImage {
 public:
     CrashingRom(const QString& path, Unsynced& unsynced, int stopAt = -1)
-        : RomImage(path, *OpenImageFile(path, nullptr)), m_unsynced(unsynced), m_stopAt(stopAt) {
+        : RomImage(path, *OpenImageFile(path)), m_unsynced(unsynced), m_stopAt(stopAt) {
         // The backup's own file is written past the image's calls.
         SetNewFileFault([this](NewFileStep step) {
             if (step != NewFileStep::Write)

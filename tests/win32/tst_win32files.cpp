@@ -61,13 +61,13 @@ void tst_Win32Files::heldByAnotherProgram() {
     QProcess holder;
     QVERIFY(hold(holder, disk.path(), sharing));
 
-    Outcome fault;
-    auto opened = OpenImageFile(disk.path(), &fault);
+    auto opened = OpenImageFile(disk.path());
     QCOMPARE(bool(opened), opens);
     if (opened) {
         QVERIFY(opened->readOnly);
         CloseFile(opened->handle);
     } else {
+        const Outcome fault = opened.failure();
         QCOMPARE(fault.fault, Fault::SystemCall);
         QCOMPARE(fault.error, int(ERROR_SHARING_VIOLATION));
         const QString error = SystemText(fault.error);
@@ -89,7 +89,7 @@ void tst_Win32Files::heldByAnotherProgram() {
 
     // Once the other program lets go, the image opens for writing again, as it was.
     QVERIFY(release(holder));
-    opened = OpenImageFile(disk.path(), nullptr);
+    opened = OpenImageFile(disk.path());
     QVERIFY(opened);
     QVERIFY(!opened->readOnly);
     CloseFile(opened->handle);

@@ -253,12 +253,12 @@ void tst_FrmItem::failingWrite() {
 void tst_FrmItem::readOnlyImage() {
     putOnDisk(ItemImage());
     QVERIFY(QFile::setPermissions(disk->path(), QFile::ReadOwner | QFile::ReadGroup));
-    auto file = OpenImageFile(disk->path(), nullptr);
+    auto file = OpenImageFile(disk->path());
     QVERIFY(file);
     if (!file->readOnly) {
         // Root may write to any file; open it for reading only, as for any other user.
         CloseFile(file->handle);
-        file = OpenImageFileForReading(disk->path(), nullptr);
+        file = OpenImageFileForReading(disk->path());
         QVERIFY(file);
     }
     modStuff::RomFile = std::make_unique<RomImage>(disk->path(), *file);

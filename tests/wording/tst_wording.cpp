@@ -97,7 +97,7 @@ void tst_Wording::texts_data() {
     failed.entry = Item;
     QTest::newRow("put back")
         << SaveText(failed)
-        << QStringLiteral("Cannot save item 5: Cannot write to %1 at offset 0x1814:\n%2.\nNothing "
+        << QStringLiteral("Cannot save item 5.\nCannot write to %1 at offset 0x1814:\n%2.\nNothing "
                           "was written.")
                .arg(file, full);
     failed = entry(Fault::WrittenInPart);
