@@ -931,6 +931,10 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
         <source>Tables look right:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the argument &quot;%1&quot; is not text in this system&apos;s encoding, so no file can be named by it exactly; rename the file, or run under a locale whose encoding its name is in</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1439,10 +1443,6 @@ Not written: %4.
     </message>
     <message>
         <source>(dry run: nothing was written)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the argument &quot;%1&quot; is not text in this system&apos;s encoding, so no file can be named by it exactly; rename the file, or run under a locale whose encoding its name is in</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
