@@ -88,7 +88,7 @@ int RenameCommand(const QStringList& arguments, Io& io) {
         if (const Outcome refused =
                 PlanEntryRename(*image, KnownTables(), table, index, text, &plan);
             refused.failed())
-            return Fail(io, RenameRefusedText(entry, path, RenameText(refused)));
+            return Fail(io, RenameRefusedText(entry, path, ImageErrorText(refused)));
     } catch (const RomError& e) {
         return Fail(io, PlanFailedText(e));
     }

@@ -581,10 +581,6 @@ QString ValueText(const Outcome& o) {
         .arg(o.field, o.text, QString::number(o.upper));
 }
 
-QString RenameText(const Outcome& o) {
-    return ImageErrorText(o);
-}
-
 namespace {
 
 // Why a row of a table file is refused: its own reason, a name's or a value's as a clause, and

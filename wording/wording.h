@@ -34,9 +34,6 @@ QString SaveText(const Outcome& o);
 // The same on one line, as a table file's row reports it.
 QString SaveLine(const Outcome& o);
 
-// Why a name cannot be written: "the name at pointer 8010 runs past the end of the file, ...".
-QString RenameText(const Outcome& o);
-
 // Why a value of a table file's cell or a window's control is refused: "the strength "x" is not a
 // number from 0 to 255".
 QString ValueText(const Outcome& o);
