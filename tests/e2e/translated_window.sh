@@ -30,11 +30,7 @@ shot "$title" japanese-main
 at "the enemy editor is $enemy_title and reads the image"
 enemy=$(press_until "$main" 84 92 "$enemy_title")
 shot "$enemy_title" japanese-enemy
-entry=$((0x2C030))
-low=$(od -An -tu1 -j $((entry + 3)) -N1 "$work/demo.nes" | tr -d ' ')
-high=$(od -An -tu1 -j $((entry + 4)) -N1 "$work/demo.nes" | tr -d ' ')
-hp=$(read_field "$enemy" 140 41)
-[ "$hp" = $((low | (high & 3) << 8)) ] || fail "HP reads '$hp', the file holds $((low | (high & 3) << 8))"
+shows_hp_of_entry_0 "$enemy" "$work/demo.nes"
 focus "$enemy"
 xdotool key Escape
 wait_gone "$enemy_title"
