@@ -7,6 +7,7 @@
 #include "tables/original.h"
 #include "wording/changestext.h"
 #include "wording/clitext.h"
+#include "wording/translation.h"
 #include "wording/wording.h"
 
 #include <QJsonArray>
@@ -79,7 +80,7 @@ int ChangesCommand(const QStringList& arguments, Io& io) {
     const QCommandLineOption formatOption(QStringLiteral("format"), QString(),
                                           QStringLiteral("format"), QStringLiteral("text"));
     parser.addOptions({baseOption, tableOption, formatOption});
-    const QString help = QStringLiteral(
+    const QString help = CliHelp::tr(
         "Usage: tolvane-cli changes IMAGE [--base FILE] [--table items|enemies]\n"
         "                           [--format text|csv|json|markdown]\n\n"
         "Lists every field and name of IMAGE that differs from its original, entry by entry in\n"
@@ -167,7 +168,7 @@ int MergeCommand(const QStringList& arguments, Io& io) {
     const QCommandLineOption preferOption(QStringLiteral("prefer"), QString(),
                                           QStringLiteral("side"));
     parser.addOptions({outputOption, preferOption});
-    const QString help = QStringLiteral(
+    const QString help = CliHelp::tr(
         "Usage: tolvane-cli merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]\n\n"
         "Merges two lines of work, OURS and THEIRS, that both started from BASE, into OUT, a new\n"
         "file: every field of both tables field by field, each entry's name text as one unit,\n"

@@ -3,6 +3,7 @@
 #include "rom/historyfile.h"
 #include "tables/historyview.h"
 #include "wording/clitext.h"
+#include "wording/translation.h"
 #include "wording/wording.h"
 
 #include <QJsonArray>
@@ -73,7 +74,7 @@ int HistoryCommand(const QStringList& arguments, Io& io) {
     QCommandLineParser parser;
     const QCommandLineOption jsonOption(QStringLiteral("json"));
     parser.addOption(jsonOption);
-    const QString help = QStringLiteral(
+    const QString help = CliHelp::tr(
         "Usage: tolvane-cli history IMAGE [--json]\n\n"
         "Lists every save recorded in IMAGE.history, oldest first: its number, the local time it\n"
         "was made, what made it (editor, import, rename or undo), and each field it changed, as\n"
@@ -126,7 +127,7 @@ int UndoCommand(const QStringList& arguments, Io& io) {
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
     const QCommandLineOption noBackupOption(QStringLiteral("no-backup"));
     parser.addOptions({saveOption, dryRunOption, noBackupOption});
-    const QString help = QStringLiteral(
+    const QString help = CliHelp::tr(
         "Usage: tolvane-cli undo IMAGE [--save N] [--dry-run] [--no-backup]\n\n"
         "Puts back the bytes that a recorded save replaced, as a new save recorded as an undo of\n"
         "it. Without --save, the newest save that stands and is no undo itself is undone; with\n"

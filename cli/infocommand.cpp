@@ -2,6 +2,7 @@
 #include "cli/knowntables.h"
 #include "tables/imagefacts.h"
 #include "wording/clitext.h"
+#include "wording/translation.h"
 #include "wording/wording.h"
 
 #include <QDir>
@@ -12,19 +13,20 @@
 namespace {
 
 QString YesNo(bool value) {
-    return value ? QStringLiteral("yes") : QStringLiteral("no");
+    return value ? CliWording::tr("yes") : CliWording::tr("no");
 }
 
-QString MirroringName(Mirroring mirroring) {
+// The name --json gives, and the report's words translate.
+const char* MirroringName(Mirroring mirroring) {
     switch (mirroring) {
     case Mirroring::Vertical:
-        return QStringLiteral("vertical");
+        return QT_TRANSLATE_NOOP("CliWording", "vertical");
     case Mirroring::FourScreen:
-        return QStringLiteral("four-screen");
+        return QT_TRANSLATE_NOOP("CliWording", "four-screen");
     case Mirroring::Horizontal:
         break;
     }
-    return QStringLiteral("horizontal");
+    return QT_TRANSLATE_NOOP("CliWording", "horizontal");
 }
 
 QJsonObject TableJson(const TableFacts& facts) {
@@ -40,7 +42,7 @@ QJsonObject HeaderJson(const InesHeader& header, qint64 size) {
             {QStringLiteral("chr_banks"), double(header.chrBytes / 8192)},
             {QStringLiteral("chr_bytes"), double(header.chrBytes)},
             {QStringLiteral("mapper"), header.mapper},
-            {QStringLiteral("mirroring"), MirroringName(header.mirroring)},
+            {QStringLiteral("mirroring"), QLatin1String(MirroringName(header.mirroring))},
             {QStringLiteral("battery"), header.battery},
             {QStringLiteral("trainer"), header.trainer},
             {QStringLiteral("nes2"), header.nes2},
@@ -54,7 +56,7 @@ int InfoCommand(const QStringList& arguments, Io& io) {
     QCommandLineParser parser;
     const QCommandLineOption jsonOption(QStringLiteral("json"));
     parser.addOption(jsonOption);
-    const QString help = QStringLiteral(
+    const QString help = CliHelp::tr(
         "Usage: tolvane-cli info IMAGE [--json]\n\n"
         "Tells what IMAGE is, and writes nothing: its size; its iNES header, if it has one (PRG\n"
         "and CHR ROM, mapper, mirroring, battery, trainer, NES 2.0, and whether the file is as\n"
@@ -105,31 +107,42 @@ int InfoCommand(const QStringList& arguments, Io& io) {
         return ExitSuccess;
     }
 
-    const auto line = [&](const char* key, const QString& value) {
-        io.out << QStringLiteral("%1 %2\n").arg(QString::fromLatin1(key).leftJustified(22), value);
+    // The labels' column is as wide as the longest label a translation gives, and never narrower
+    // than the untranslated one.
+    QList<std::pair<QString, QString>> lines;
+    const auto line = [&](const QString& label, const QString& value) {
+        lines << std::pair{label, value};
     };
-    line("File:", QDir::toNativeSeparators(path));
-    line("Size:", SizeText(size));
-    line("iNES header:", YesNo(header.has_value()));
+    line(CliWording::tr("File:"), QDir::toNativeSeparators(path));
+    line(CliWording::tr("Size:"), SizeText(size));
+    line(CliWording::tr("iNES header:"), YesNo(header.has_value()));
     if (header) {
-        line("  PRG ROM:", RomSizeText(header->prgBytes, 16));
-        line("  CHR ROM:", RomSizeText(header->chrBytes, 8));
-        line("  Mapper:", QString::number(header->mapper));
-        line("  Mirroring:", MirroringName(header->mirroring));
-        line("  Battery:", YesNo(header->battery));
-        line("  Trainer:", YesNo(header->trainer));
-        line("  NES 2.0:", YesNo(header->nes2));
-        line("  Declared size:", DeclaredSizeText(header->declaredSize(), size));
+        // The header's facts stand indented under its line.
+        const QString sub = QStringLiteral("  ");
+        line(sub + CliWording::tr("PRG ROM:"), RomSizeText(header->prgBytes, 16));
+        line(sub + CliWording::tr("CHR ROM:"), RomSizeText(header->chrBytes, 8));
+        line(sub + CliWording::tr("Mapper:"), QString::number(header->mapper));
+        line(sub + CliWording::tr("Mirroring:"), CliWording::tr(MirroringName(header->mirroring)));
+        line(sub + CliWording::tr("Battery:"), YesNo(header->battery));
+        line(sub + CliWording::tr("Trainer:"), YesNo(header->trainer));
+        line(sub + CliWording::tr("NES 2.0:"), YesNo(header->nes2));
+        line(sub + CliWording::tr("Declared size:"),
+             DeclaredSizeText(header->declaredSize(), size));
     }
-    line("CRC32:", whole.crc32);
-    line("SHA-1:", whole.sha1);
+    line(CliWording::tr("CRC32:"), whole.crc32);
+    line(CliWording::tr("SHA-1:"), whole.sha1);
     if (body) {
-        line("CRC32 without header:", body->crc32);
-        line("SHA-1 without header:", body->sha1);
+        line(CliWording::tr("CRC32 without header:"), body->crc32);
+        line(CliWording::tr("SHA-1 without header:"), body->sha1);
     }
-    line("Items:", TableFactsText(items));
-    line("Enemies:", TableFactsText(enemies));
-    line("Tables look right:", LookRightText(whyNot));
+    line(CliWording::tr("Items:"), TableFactsText(items));
+    line(CliWording::tr("Enemies:"), TableFactsText(enemies));
+    line(CliWording::tr("Tables look right:"), LookRightText(whyNot));
+    qsizetype width = 22;
+    for (const auto& [label, value] : lines)
+        width = std::max(width, label.size() + 1);
+    for (const auto& [label, value] : lines)
+        io.out << label.leftJustified(width) << ' ' << value << '\n';
     io.out << Qt::flush;
     return ExitSuccess;
 }

@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/ips.h"
 #include "wording/changestext.h"
+#include "wording/translation.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ int PatchCommand(const QStringList& arguments, Io& io) {
     QCommandLineParser parser;
     const QCommandLineOption output = outputOption();
     parser.addOption(output);
-    const QString help = QStringLiteral(
+    const QString help = CliHelp::tr(
         "Usage: tolvane-cli patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps\n\n"
         "Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,\n"
         "or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot\n"
@@ -65,7 +66,7 @@ int ApplyCommand(const QStringList& arguments, Io& io) {
     QCommandLineParser parser;
     const QCommandLineOption output = outputOption();
     parser.addOption(output);
-    const QString help = QStringLiteral(
+    const QString help = CliHelp::tr(
         "Usage: tolvane-cli apply PATCH IMAGE -o OUT\n\n"
         "Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut\n"
         "short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is\n"

@@ -2,31 +2,41 @@
 #include "cli/knowntables.h"
 #include "tables/importnames.h"
 #include "wording/clitext.h"
+#include "wording/translation.h"
 #include "wording/wording.h"
 
 #include <utility>
 
 namespace {
 
-const char* const Help =
-    "Usage: tolvane-cli rename IMAGE --item N|--enemy N TEXT [--shared] [--dry-run] "
-    "[--no-backup]\n\n"
-    "Writes TEXT as the name of one entry, in place, where its name pointer leads. Each character\n"
-    "is stored as its code + 0x80, so only codes 0x00 to 0x7F can be written. The new name may\n"
-    "not be longer than the old one; a shorter one is ended by the byte that ended the old name,\n"
-    "and the old bytes behind it stay as they are. Only the bytes that differ are written, and\n"
-    "none into the item or the enemy table.\n\n"
-    "Other entries may read the same text or part of it. They are listed first, and the rename\n"
-    "is refused unless --shared is given. Before the first write, IMAGE is copied to IMAGE.bak\n"
-    "beside it, over any older one.\n\n"
-    "  --item N     the item to rename (0 to 113)\n"
-    "  --enemy N    the enemy to rename (0 to 120)\n"
-    "  --shared     also change the names of the entries that share the text\n"
-    "  --dry-run    check and report, write nothing\n"
-    "  --no-backup  make no IMAGE.bak\n\n"
-    "Exit codes: 0 written, or nothing to write; 1 nothing written; 2 usage error; 3 written in\n"
-    "part: a write failed and the bytes already written could not all be put back; the backup\n"
-    "IMAGE.bak (unless --no-backup) holds the image as it was.\n";
+QString help() {
+    return CliHelp::tr(
+        "Usage: tolvane-cli rename IMAGE --item N|--enemy N TEXT [--shared] [--dry-run] "
+        "[--no-backup]\n\n"
+        "Writes TEXT as the name of one entry, in place, where its name pointer leads. Each "
+        "character\n"
+        "is stored as its code + 0x80, so only codes 0x00 to 0x7F can be written. The new name "
+        "may\n"
+        "not be longer than the old one; a shorter one is ended by the byte that ended the old "
+        "name,\n"
+        "and the old bytes behind it stay as they are. Only the bytes that differ are written, "
+        "and\n"
+        "none into the item or the enemy table.\n\n"
+        "Other entries may read the same text or part of it. They are listed first, and the "
+        "rename\n"
+        "is refused unless --shared is given. Before the first write, IMAGE is copied to "
+        "IMAGE.bak\n"
+        "beside it, over any older one.\n\n"
+        "  --item N     the item to rename (0 to 113)\n"
+        "  --enemy N    the enemy to rename (0 to 120)\n"
+        "  --shared     also change the names of the entries that share the text\n"
+        "  --dry-run    check and report, write nothing\n"
+        "  --no-backup  make no IMAGE.bak\n\n"
+        "Exit codes: 0 written, or nothing to write; 1 nothing written; 2 usage error; 3 written "
+        "in\n"
+        "part: a write failed and the bytes already written could not all be put back; the backup\n"
+        "IMAGE.bak (unless --no-backup) holds the image as it was.\n");
+}
 
 // The entry named by --item or --enemy, or the usage error.
 Result<std::pair<Table, int>> entryOf(const QCommandLineParser& parser,
@@ -57,7 +67,7 @@ int RenameCommand(const QStringList& arguments, Io& io) {
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
     const QCommandLineOption noBackupOption(QStringLiteral("no-backup"));
     parser.addOptions({itemOption, enemyOption, sharedOption, dryRunOption, noBackupOption});
-    if (auto exit = ParseCommand(parser, arguments, 2, QLatin1String(Help), io))
+    if (auto exit = ParseCommand(parser, arguments, 2, help(), io))
         return *exit;
     const auto chosen = entryOf(parser, itemOption, enemyOption);
     if (!chosen)
@@ -78,7 +88,7 @@ int RenameCommand(const QStringList& arguments, Io& io) {
         if (const Outcome refused =
                 PlanEntryRename(*image, KnownTables(), table, index, text, &plan);
             refused.failed())
-            return Fail(io, RenameRefusedText(entry, path, RenameText(refused)));
+            return Fail(io, RenameRefusedText(entry, path, ImageErrorText(refused)));
     } catch (const RomError& e) {
         return Fail(io, PlanFailedText(e));
     }

@@ -6,6 +6,7 @@
 #include "tables/importplan.h"
 #include "tables/tablediff.h"
 #include "wording/clitext.h"
+#include "wording/translation.h"
 #include "wording/wording.h"
 
 #include <QDir>
@@ -19,7 +20,7 @@ int ExportCommand(const QStringList& arguments, Io& io) {
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                           QString(), QStringLiteral("file"));
     parser.addOptions({tableOption, formatOption, outputOption});
-    const QString help = QStringLiteral(
+    const QString help = CliHelp::tr(
         "Usage: tolvane-cli export IMAGE [--table items|enemies] [--format csv|json] [-o FILE]\n\n"
         "Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index "
         "and\n"
@@ -78,7 +79,7 @@ int ImportCommand(const QStringList& arguments, Io& io) {
     const QCommandLineOption sharedOption(QStringLiteral("shared"));
     const QCommandLineOption noBackupOption(QStringLiteral("no-backup"));
     parser.addOptions({dryRunOption, namesOption, sharedOption, noBackupOption});
-    const QString help = QStringLiteral(
+    const QString help = CliHelp::tr(
         "Usage: tolvane-cli import IMAGE FILE [--names [--shared]] [--dry-run] [--no-backup]\n\n"
         "Writes the rows of FILE, a CSV or JSON table made by export, back into IMAGE with the\n"
         "editors' own rules. Every row and cell is checked first; if any is invalid, each error "
@@ -149,7 +150,7 @@ int ImportCommand(const QStringList& arguments, Io& io) {
 
 int DiffCommand(const QStringList& arguments, Io& io) {
     QCommandLineParser parser;
-    const QString help = QStringLiteral(
+    const QString help = CliHelp::tr(
         "Usage: tolvane-cli diff IMAGE_A IMAGE_B\n\n"
         "Lists the fields that differ, entry by entry, in both tables, then counts the bytes that\n"
         "differ inside the tables and outside them.\n\n"

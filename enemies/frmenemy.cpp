@@ -37,41 +37,39 @@ QComboBox* makeList(QWidget* parent, const char* name, int left, int top, int wi
 } // namespace
 
 frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
-    FrameEditorWindow(this, "frmEnemy", QStringLiteral("Enemy Editor"), 4095, 5985);
+    FrameEditorWindow(this, "frmEnemy", tr("Enemy Editor"), 4095, 5985);
 
     cboEnem = makeList(this, "cboEnem", 120, 120, 3855);
-    txtHP = makeRow("Label1", QStringLiteral("HP:"), "txtHP", 480);
-    txtPP = makeRow("lblPP", QStringLiteral("PP:"), "txtPP", 840);
-    txtOff = makeRow("Label2", QStringLiteral("Offense:"), "txtOff", 1200);
-    txtDef = makeRow("Label3", QStringLiteral("Defense:"), "txtDef", 1560);
+    txtHP = makeRow("Label1", tr("HP:"), "txtHP", 480);
+    txtPP = makeRow("lblPP", tr("PP:"), "txtPP", 840);
+    txtOff = makeRow("Label2", tr("Offense:"), "txtOff", 1200);
+    txtDef = makeRow("Label3", tr("Defense:"), "txtDef", 1560);
 
     // The type row is part of the window's design but stays hidden for its whole life.
-    Label4 = makeCaption(this, "Label4", QStringLiteral("Type:"), 1920);
+    Label4 = makeCaption(this, "Label4", tr("Type:"), 1920);
     cboType = makeList(this, "cboType", FieldLeft, 1920, 1935);
-    cboType->addItems({QStringLiteral("Human"), QStringLiteral("Animal"), QStringLiteral("Metal"),
-                       QStringLiteral("<unknown>"), QStringLiteral("Undead"),
-                       QStringLiteral("<unknown>"), QStringLiteral("Vehicle"),
-                       QStringLiteral("<unknown>")});
+    cboType->addItems({tr("Human"), tr("Animal"), tr("Metal"), tr("<unknown>"), tr("Undead"),
+                       tr("<unknown>"), tr("Vehicle"), tr("<unknown>")});
     cboType->setFocusPolicy(Qt::NoFocus);
     Label4->hide();
     cboType->hide();
 
-    txtFight = makeRow("Label5", QStringLiteral("Fight:"), "txtFight", 2280);
-    txtSpeed = makeRow("Label6", QStringLiteral("Speed:"), "txtSpeed", 2640);
-    txtWisdom = makeRow("Label7", QStringLiteral("Wisdom:"), "txtWisdom", 3000);
-    txtStr = makeRow("Label8", QStringLiteral("Strength:"), "txtStr", 3360);
-    txtForce = makeRow("Label9", QStringLiteral("Force:"), "txtForce", 3720);
-    txtExp = makeRow("Label10", QStringLiteral("Experience:"), "txtExp", 4080);
-    txtMoney = makeRow("Label11", QStringLiteral("Money:"), "txtMoney", 4440);
+    txtFight = makeRow("Label5", tr("Fight:"), "txtFight", 2280);
+    txtSpeed = makeRow("Label6", tr("Speed:"), "txtSpeed", 2640);
+    txtWisdom = makeRow("Label7", tr("Wisdom:"), "txtWisdom", 3000);
+    txtStr = makeRow("Label8", tr("Strength:"), "txtStr", 3360);
+    txtForce = makeRow("Label9", tr("Force:"), "txtForce", 3720);
+    txtExp = makeRow("Label10", tr("Experience:"), "txtExp", 4080);
+    txtMoney = makeRow("Label11", tr("Money:"), "txtMoney", 4440);
 
-    makeCaption(this, "Label12", QStringLiteral("Item:"), 4800);
+    makeCaption(this, "Label12", tr("Item:"), 4800);
     cboItem = makeList(this, "cboItem", FieldLeft, 4800, 1935);
 
-    makeCaption(this, "Label13", QStringLiteral("Pointer to Name:"), 5160);
+    makeCaption(this, "Label13", tr("Pointer to Name:"), 5160);
     txtNamePtr = new QLineEdit(this);
     txtNamePtr->setObjectName(QStringLiteral("txtNamePtr"));
     PlaceTwips(txtNamePtr, FieldLeft, 5160, 1095, 285);
-    auto* note = new QLabel(QStringLiteral("(hex +- 0x7FF0)"), this);
+    auto* note = new QLabel(tr("(hex +- 0x7FF0)"), this);
     note->setObjectName(QStringLiteral("Label14"));
     note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     PlaceTwips(note, 2760, 5160, 1215, 255);
@@ -130,8 +128,10 @@ void frmEnemy::LoadData() {
         cboItem->clear();
         cboEnem->clear();
         // Filled by one insertion: line by line, every line costs the list a round of change
-        // notifications.
-        cboItem->addItems(ItemChoices(ItemNames));
+        // notifications. Line 0 is the window's own word; the exported tables keep the English.
+        QStringList choices = ItemChoices(ItemNames);
+        choices.first() = tr("<nothing>");
+        cboItem->addItems(choices);
     }
     Shown->load(EnemyTable, DecodeEnemyTable);
     cboEnem_Click();

@@ -14,7 +14,7 @@
 #include <QPushButton>
 
 frmItem::frmItem(QWidget* parent) : QDialog(parent) {
-    FrameEditorWindow(this, "frmItem", QStringLiteral("Item Editor"), 4440, 4200);
+    FrameEditorWindow(this, "frmItem", tr("Item Editor"), 4440, 4200);
 
     cboItem = new QComboBox(this);
     cboItem->setObjectName(QStringLiteral("cboItem"));
@@ -24,25 +24,25 @@ frmItem::frmItem(QWidget* parent) : QDialog(parent) {
     txtName = makeField("txtName", 120, 480, 2895);
     txtName->setReadOnly(true);
 
-    makeCaption("Label1", QStringLiteral("Pointer to name"), 120, 840, 1695, true);
+    makeCaption("Label1", tr("Pointer to name"), 120, 840, 1695, true);
     txtNamePtr = makeField("txtNamePtr", 1920, 840, 1095);
-    makeCaption("Label7", QStringLiteral("(hex +- 0x7FF0)"), 3120, 840, 1095, false);
-    makeCaption("Label2", QStringLiteral("Equippable/Item strength"), 0, 1200, 1815, true);
+    makeCaption("Label7", tr("(hex +- 0x7FF0)"), 3120, 840, 1095, false);
+    makeCaption("Label2", tr("Equippable/Item strength"), 0, 1200, 1815, true);
     txtStr = makeField("txtStr", 1920, 1200, 1095);
-    makeCaption("Label3", QStringLiteral("0 = non-equip"), 3120, 1200, 1095, false);
-    makeCaption("Label4", QStringLiteral("Effect out of battle"), 0, 1560, 1815, true);
+    makeCaption("Label3", tr("0 = non-equip"), 3120, 1200, 1095, false);
+    makeCaption("Label4", tr("Effect out of battle"), 0, 1560, 1815, true);
     txtEffOut = makeField("txtEffOut", 1920, 1560, 1095);
-    makeCaption("Label5", QStringLiteral("Effect in battle"), 0, 1920, 1815, true);
+    makeCaption("Label5", tr("Effect in battle"), 0, 1920, 1815, true);
     txtEffIn = makeField("txtEffIn", 1920, 1920, 1095);
-    makeCaption("Label6", QStringLiteral("Cost"), 0, 2280, 1815, true);
+    makeCaption("Label6", tr("Cost"), 0, 2280, 1815, true);
     txtCost = makeField("txtCost", 1920, 2280, 1095);
 
-    chkPerm = makeCheck("chkPerm", QStringLiteral("Permanent"), 120, 2640);
-    chkEdible = makeCheck("chkEdible", QStringLiteral("Edible"), 120, 2880);
-    chkNinten = makeCheck("chkNinten", QStringLiteral("Ninten"), 1320, 2640);
-    chkAna = makeCheck("chkAna", QStringLiteral("Ana"), 1320, 2880);
-    chkLoid = makeCheck("chkLoid", QStringLiteral("Loid"), 1320, 3120);
-    chkTeddy = makeCheck("chkTeddy", QStringLiteral("Teddy"), 1320, 3360);
+    chkPerm = makeCheck("chkPerm", tr("Permanent"), 120, 2640);
+    chkEdible = makeCheck("chkEdible", tr("Edible"), 120, 2880);
+    chkNinten = makeCheck("chkNinten", tr("Ninten"), 1320, 2640);
+    chkAna = makeCheck("chkAna", tr("Ana"), 1320, 2880);
+    chkLoid = makeCheck("chkLoid", tr("Loid"), 1320, 3120);
+    chkTeddy = makeCheck("chkTeddy", tr("Teddy"), 1320, 3360);
 
     cmdSave = MakeSaveButton(this, 3720);
 

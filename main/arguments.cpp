@@ -11,19 +11,24 @@
 
 #include <cstdio>
 
+// The context of the editor's --help, for translators; Qt's own catalogue words the rest.
+class EditorHelp {
+    Q_DECLARE_TR_FUNCTIONS(EditorHelp)
+};
+
 namespace {
 
 void AddEditorOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        QStringLiteral("Edits the item and enemy tables of a game image in place."));
+        EditorHelp::tr("Edits the item and enemy tables of a game image in place."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("image"),
-                                 QStringLiteral("The image to open, as if chosen in the open "
+                                 EditorHelp::tr("The image to open, as if chosen in the open "
                                                 "dialog. Put -- before a name that begins with -."),
                                  QStringLiteral("[IMAGE]"));
     parser.addOption({QStringLiteral("base"),
-                      QStringLiteral("Mark what differs from FILE, an image of the same size, "
+                      EditorHelp::tr("Mark what differs from FILE, an image of the same size, "
                                      "instead of from the image's history."),
                       QStringLiteral("FILE")});
 }
@@ -79,7 +84,7 @@ void OpenGivenImage(frmMain& window, const QStringList& arguments) {
     if (given.isEmpty())
         return;
     if (given.size() > 1) {
-        ShowMessage(&window, QMessageBox::Warning, QStringLiteral("Open ROM"),
+        ShowMessage(&window, QMessageBox::Warning, frmMain::tr("Open ROM"),
                     OneImageAtATimeText(given));
         return;
     }

@@ -51,18 +51,18 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     setWindowIcon(QIcon(QStringLiteral(":/tolvane/icon.xpm")));
 
     cmdOpen = makeControl<QToolButton>(this, "cmdOpen");
-    cmdOpen->setToolTip(QStringLiteral("Open ROM..."));
+    cmdOpen->setToolTip(tr("Open ROM..."));
     PlaceTwips(cmdOpen, 0, 0, 375, 375);
 
     fraMain = makeControl<QGroupBox>(this, "fraMain");
-    fraMain->setTitle(QStringLiteral("The stuff"));
+    fraMain->setTitle(tr("The stuff"));
     PlaceTwips(fraMain, 120, 480, 4095, 5535);
     fraMain->setVisible(false);
 
-    cmdItem = makeButton(fraMain, "cmdItem", QStringLiteral("Item Editor"), 240);
-    cmdEnemy = makeButton(fraMain, "cmdEnemy", QStringLiteral("Enemy Editor"), 720);
-    cmdPSI = makeButton(fraMain, "cmdPSI", QStringLiteral("PSI Editor"), 1200);
-    cmdText = makeButton(fraMain, "cmdText", QStringLiteral("Misc. Text Editor"), 1680);
+    cmdItem = makeButton(fraMain, "cmdItem", tr("Item Editor"), 240);
+    cmdEnemy = makeButton(fraMain, "cmdEnemy", tr("Enemy Editor"), 720);
+    cmdPSI = makeButton(fraMain, "cmdPSI", tr("PSI Editor"), 1200);
+    cmdText = makeButton(fraMain, "cmdText", tr("Misc. Text Editor"), 1680);
 
     setTabOrder(cmdOpen, cmdItem);
     setTabOrder(cmdItem, cmdEnemy);
@@ -100,7 +100,7 @@ QString frmMain::askImagePath() {
         dlg->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
         dlg->setFileMode(QFileDialog::ExistingFile);
         dlg->setAcceptMode(QFileDialog::AcceptOpen);
-        dlg->setNameFilter(QStringLiteral("Quessa Rom Files (*.nes)"));
+        dlg->setNameFilter(tr("Quessa Rom Files (%1)").arg(QStringLiteral("*.nes")));
     }
     const int answer = dlg->exec();
     // A file name completion list still up when Return accepted the dialog would stay on screen
@@ -124,7 +124,7 @@ void frmMain::openImage(const QString& path) {
     auto opened = OpenRomImage(path);
     if (!opened) {
         // The image open before, if any, stays open and current.
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
+        ShowMessage(this, QMessageBox::Warning, tr("Open ROM"),
                     OpenFailedText(path, opened.failure()));
         return;
     }
@@ -135,7 +135,7 @@ void frmMain::openImage(const QString& path) {
     // image open before, if any, stays open and current.
     const Recovery recovery = RecoverImage(*image, true);
     if (recovery.torn) {
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
+        ShowMessage(this, QMessageBox::Warning, tr("Open ROM"),
                     OpenTornText(path, *image, {&ItemFormat, &EnemyFormat}, recovery));
         return;
     }
@@ -148,24 +148,22 @@ void frmMain::openImage(const QString& path) {
     fraMain->setVisible(true);
     ItemNames = BuildItemNames(*modStuff::RomFile);
     if (modStuff::RomFile->isReadOnly())
-        ShowMessage(this, QMessageBox::Information, QStringLiteral("Open ROM"),
-                    OpenReadOnlyText(path));
+        ShowMessage(this, QMessageBox::Information, tr("Open ROM"), OpenReadOnlyText(path));
     // The image stays open: only its marks depend on the base.
     if (const Outcome base = MarksBaseFault(*modStuff::RomFile); base.failed())
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
-                    MarksBaseRefusedText(base));
+        ShowMessage(this, QMessageBox::Warning, tr("Open ROM"), MarksBaseRefusedText(base));
 }
 
 void frmMain::reportRecovery(RomImage& image, const Recovery& recovery) {
     if (recovery.fault.failed() && recovery.action != RecoveryAction::Reported)
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Open ROM"),
+        ShowMessage(this, QMessageBox::Warning, tr("Open ROM"),
                     OpenRecoveryProblemText(image.path(), recovery.fault));
     if (recovery.action == RecoveryAction::None)
         return;
     ShowMessage(this,
                 recovery.action == RecoveryAction::Left ? QMessageBox::Warning
                                                         : QMessageBox::Information,
-                QStringLiteral("Open ROM"),
+                tr("Open ROM"),
                 OpenRecoveryText(image.path(), image, {&ItemFormat, &EnemyFormat}, recovery));
 }
 

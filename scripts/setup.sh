@@ -4,7 +4,8 @@
 # mingw, NSIS for the setup, and Debian's source archive, from which Qt for Windows is built.
 set -Eeuo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev qt6-l10n-tools qt6-tools-dev
+          qt6-translations-l10n locales fonts-noto-cjk
           xvfb xdotool xclip x11-utils imagemagick fonts-liberation2
           clang libclang-rt-14-dev libbenchmark-dev zlib1g-dev
           dpkg-dev file lintian desktop-file-utils appstream shared-mime-info)
@@ -78,19 +79,25 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ]; then
-    exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    if [ -z "$updated" ]; then
+        $sudo apt-get update -qq || die "apt-get update failed"
+    fi
+    log=$(mktemp)
+    if ! DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        die "apt-get install failed for: ${missing[*]}"
+    fi
+    rm -f "$log"
 fi
 
-echo "Installing: ${missing[*]}"
-if [ -z "$updated" ]; then
-    $sudo apt-get update -qq || die "apt-get update failed"
-fi
-log=$(mktemp)
-if ! DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >"$log" 2>&1; then
-    cat "$log" >&2
-    rm -f "$log"
-    die "apt-get install failed for: ${missing[*]}"
-fi
-rm -f "$log"
+# The translated runs of the tests need these locales, which a fresh machine has not generated.
+for locale in ja_JP de_DE; do
+    if ! locale -a 2>/dev/null | grep -qix "$locale.utf-\?8"; then
+        echo "Generating the locale $locale.UTF-8"
+        $sudo localedef -i "$locale" -f UTF-8 "$locale.UTF-8" || die "cannot generate $locale.UTF-8"
+    fi
+done

@@ -67,12 +67,18 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name=tolvane-$version-windows-x64
 stage=$build/zip/$name
 rm -rf "$build/zip"
-mkdir -p "$stage/platforms" "$stage/styles" "$stage/imageformats" "$stage/licenses/qt"
+mkdir -p "$stage/platforms" "$stage/styles" "$stage/imageformats" "$stage/licenses/qt" \
+    "$stage/translations"
 cp "$build/tolvane.exe" "$build/tolvane-cli.exe" "$build/demo.nes" "$stage/"
 cp "$qt/bin/Qt6Core.dll" "$qt/bin/Qt6Gui.dll" "$qt/bin/Qt6Widgets.dll" "$stage/"
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 cp "$qt/plugins/imageformats/"{qgif,qico,qjpeg}.dll "$stage/imageformats/"
+# Qt's own texts (dialog buttons, the file dialog) in the languages Tolvane speaks: Debian's
+# catalogues, which serve Windows as they are. Tolvane's own are inside its programs.
+for language in ja de fr es pt_BR; do
+    cp "/usr/share/qt6/translations/qtbase_$language.qm" "$stage/translations/"
+done
 cp "$gcc_runtime/libstdc++-6.dll" "$gcc_runtime/libgcc_s_seh-1.dll" \
     "$mingw_lib/libwinpthread-1.dll" "$mingw_lib/zlib1.dll" "$stage/"
 find "$stage" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
@@ -117,6 +123,11 @@ installed=$WINEPREFIX/drive_c/$name
 answer=$(cd "$installed" && wine tolvane-cli.exe --version 2>/dev/null | tr -d '\r')
 [ "$answer" = "tolvane-cli $version" ] ||
     { echo "FAIL: tolvane-cli.exe --version answered '$answer'" >&2; exit 1; }
+# In the user's language when Windows speaks one Tolvane has, and in English otherwise.
+english=$(cd "$installed" && LC_ALL=C.UTF-8 wine tolvane-cli.exe --help 2>/dev/null | head -n 3)
+german=$(cd "$installed" && LC_ALL=de_DE.UTF-8 wine tolvane-cli.exe --help 2>/dev/null | head -n 3)
+[ -n "$german" ] && [ "$german" != "$english" ] ||
+    { echo "FAIL: tolvane-cli.exe --help under a German Windows is not German: '$german'" >&2; exit 1; }
 (cd "$installed" && exec env -u QT_QPA_PLATFORM wine tolvane.exe >"$fresh/app.log" 2>&1) &
 app_pid=$!
 wait_main_window "Tolvane, v$version" 120 >/dev/null ||

@@ -1,6 +1,7 @@
 #include "windowkit/editorframe.h"
 
 #include "windowkit/twips.h"
+#include "windowkit/windowcontexts.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -16,7 +17,7 @@ void FrameEditorWindow(QDialog* window, const char* name, const QString& title, 
 }
 
 QPushButton* MakeSaveButton(QWidget* window, int top) {
-    auto* button = new QPushButton(QStringLiteral("Save"), window);
+    auto* button = new QPushButton(EditorWindow::tr("Save", "the button"), window);
     button->setObjectName(QStringLiteral("cmdSave"));
     button->setAutoDefault(false);
     PlaceTwips(button, 120, top, 1455, 375);

@@ -5,6 +5,7 @@
 #include "windowkit/changemarks.h"
 #include "windowkit/seams.h"
 #include "windowkit/selectline.h"
+#include "windowkit/windowcontexts.h"
 #include "wording/wording.h"
 
 #include <QComboBox>
@@ -67,7 +68,8 @@ void ShownTable::save(const std::function<void()>& reload, const std::function<v
     if (const Outcome saved =
             SaveEntry(*modStuff::RomFile, m_format, index, FormOfControls(m_controls), shown);
         saved.failed())
-        ShowMessage(m_window, QMessageBox::Warning, QStringLiteral("Save"), SaveText(saved));
+        ShowMessage(m_window, QMessageBox::Warning, EditorWindow::tr("Save", "a message's title"),
+                    SaveText(saved));
     reload();
     SelectLine(m_entries, index);
     display();

@@ -1,5 +1,6 @@
 #include "wording/changestext.h"
 
+#include "wording/translation.h"
 #include "wording/wording.h"
 
 #include <QDir>
@@ -21,7 +22,7 @@ QString shown(const NetChange& c, bool current) {
     const QString& value = current ? c.current : c.original;
     switch (column.kind) {
     case ColumnKind::Flag:
-        return value == QLatin1String("1") ? QStringLiteral("yes") : QStringLiteral("no");
+        return value == QLatin1String("1") ? ChangesWording::tr("yes") : ChangesWording::tr("no");
     case ColumnKind::Item: {
         const QString& item = current ? c.currentItem : c.originalItem;
         return item.isEmpty() ? value : item;
@@ -39,8 +40,8 @@ QString shown(const NetChange& c, bool current) {
 
 // "Items", "Enemies": the section of a table.
 QString sectionTitle(Table table) {
-    const QString name = TableName(table);
-    return name.left(1).toUpper() + name.mid(1);
+    return TableName(table) == QLatin1String("items") ? ChangesWording::tr("Items")
+                                                      : ChangesWording::tr("Enemies");
 }
 
 } // namespace
@@ -60,45 +61,48 @@ QStringList NetChangeLines(const QList<NetChange>& changes) {
 }
 
 QString NoNetChangesText() {
-    return QStringLiteral("Every field and name is as in the original.");
+    return ChangesWording::tr("Every field and name is as in the original.");
 }
 
 QString EditorCaption(Table table, const QString& column) {
     static const QHash<QString, const char*> captions = {
-        {QStringLiteral("name"), "Name"},
-        {QStringLiteral("items/pointer"), "Pointer to name"},
-        {QStringLiteral("items/strength"), "Equippable/Item strength"},
-        {QStringLiteral("items/effect_out"), "Effect out of battle"},
-        {QStringLiteral("items/effect_in"), "Effect in battle"},
-        {QStringLiteral("items/cost"), "Cost"},
-        {QStringLiteral("items/permanent"), "Permanent"},
-        {QStringLiteral("items/edible"), "Edible"},
-        {QStringLiteral("items/ninten"), "Ninten"},
-        {QStringLiteral("items/ana"), "Ana"},
-        {QStringLiteral("items/loid"), "Loid"},
-        {QStringLiteral("items/teddy"), "Teddy"},
-        {QStringLiteral("enemies/pointer"), "Pointer to Name"},
-        {QStringLiteral("enemies/hp"), "HP"},
-        {QStringLiteral("enemies/pp"), "PP"},
-        {QStringLiteral("enemies/offense"), "Offense"},
-        {QStringLiteral("enemies/defense"), "Defense"},
-        {QStringLiteral("enemies/fight"), "Fight"},
-        {QStringLiteral("enemies/speed"), "Speed"},
-        {QStringLiteral("enemies/wisdom"), "Wisdom"},
-        {QStringLiteral("enemies/strength"), "Strength"},
-        {QStringLiteral("enemies/force"), "Force"},
-        {QStringLiteral("enemies/experience"), "Experience"},
-        {QStringLiteral("enemies/money"), "Money"},
-        {QStringLiteral("enemies/item"), "Item"},
+        {QStringLiteral("name"), QT_TRANSLATE_NOOP("ChangesWording", "Name")},
+        {QStringLiteral("items/pointer"), QT_TRANSLATE_NOOP("ChangesWording", "Pointer to name")},
+        {QStringLiteral("items/strength"),
+         QT_TRANSLATE_NOOP("ChangesWording", "Equippable/Item strength")},
+        {QStringLiteral("items/effect_out"),
+         QT_TRANSLATE_NOOP("ChangesWording", "Effect out of battle")},
+        {QStringLiteral("items/effect_in"),
+         QT_TRANSLATE_NOOP("ChangesWording", "Effect in battle")},
+        {QStringLiteral("items/cost"), QT_TRANSLATE_NOOP("ChangesWording", "Cost")},
+        {QStringLiteral("items/permanent"), QT_TRANSLATE_NOOP("ChangesWording", "Permanent")},
+        {QStringLiteral("items/edible"), QT_TRANSLATE_NOOP("ChangesWording", "Edible")},
+        {QStringLiteral("items/ninten"), QT_TRANSLATE_NOOP("ChangesWording", "Ninten")},
+        {QStringLiteral("items/ana"), QT_TRANSLATE_NOOP("ChangesWording", "Ana")},
+        {QStringLiteral("items/loid"), QT_TRANSLATE_NOOP("ChangesWording", "Loid")},
+        {QStringLiteral("items/teddy"), QT_TRANSLATE_NOOP("ChangesWording", "Teddy")},
+        {QStringLiteral("enemies/pointer"), QT_TRANSLATE_NOOP("ChangesWording", "Pointer to Name")},
+        {QStringLiteral("enemies/hp"), QT_TRANSLATE_NOOP("ChangesWording", "HP")},
+        {QStringLiteral("enemies/pp"), QT_TRANSLATE_NOOP("ChangesWording", "PP")},
+        {QStringLiteral("enemies/offense"), QT_TRANSLATE_NOOP("ChangesWording", "Offense")},
+        {QStringLiteral("enemies/defense"), QT_TRANSLATE_NOOP("ChangesWording", "Defense")},
+        {QStringLiteral("enemies/fight"), QT_TRANSLATE_NOOP("ChangesWording", "Fight")},
+        {QStringLiteral("enemies/speed"), QT_TRANSLATE_NOOP("ChangesWording", "Speed")},
+        {QStringLiteral("enemies/wisdom"), QT_TRANSLATE_NOOP("ChangesWording", "Wisdom")},
+        {QStringLiteral("enemies/strength"), QT_TRANSLATE_NOOP("ChangesWording", "Strength")},
+        {QStringLiteral("enemies/force"), QT_TRANSLATE_NOOP("ChangesWording", "Force")},
+        {QStringLiteral("enemies/experience"), QT_TRANSLATE_NOOP("ChangesWording", "Experience")},
+        {QStringLiteral("enemies/money"), QT_TRANSLATE_NOOP("ChangesWording", "Money")},
+        {QStringLiteral("enemies/item"), QT_TRANSLATE_NOOP("ChangesWording", "Item")},
     };
     if (column == QLatin1String("name"))
-        return QLatin1String(captions.value(column));
+        return ChangesWording::tr(captions.value(column));
     const char* caption = captions.value(TableName(table) + QLatin1Char('/') + column);
-    return caption ? QLatin1String(caption) : column;
+    return caption ? ChangesWording::tr(caption) : column;
 }
 
 QString PatchNotesText(const QList<NetChange>& changes) {
-    QString notes = QStringLiteral("# Changes\n");
+    QString notes = QStringLiteral("# %1\n").arg(ChangesWording::tr("Changes"));
     if (changes.isEmpty())
         return notes + QStringLiteral("\n") + NoNetChangesText() + QLatin1Char('\n');
     Table section = nullptr;
@@ -121,7 +125,7 @@ QString PatchNotesText(const QList<NetChange>& changes) {
 }
 
 QString OriginalTipText(const QString& original) {
-    return QStringLiteral("Original: %1").arg(original);
+    return ChangesWording::tr("Original: %1").arg(original);
 }
 
 QString MergeConflictLine(const MergeConflict& conflict) {
@@ -130,38 +134,40 @@ QString MergeConflictLine(const MergeConflict& conflict) {
     const auto value = [name](const QString& v) {
         return name ? QStringLiteral("\"%1\"").arg(v) : v;
     };
-    return QStringLiteral("%1 \"%2\": %3: base %4, ours %5, theirs %6")
+    return ChangesWording::tr("%1 \"%2\": %3: base %4, ours %5, theirs %6")
         .arg(EntryLabel(conflict.table, conflict.index), conflict.name, column.name,
              value(conflict.base), value(conflict.ours), value(conflict.theirs));
 }
 
 QString MergeConflictsText(const Outcome& o) {
-    return QStringLiteral("%1 changed on both sides to different values, so %2 was not written; "
-                          "--prefer ours or --prefer theirs takes one side for every conflict.")
-        .arg(CountText(o.count, QStringLiteral("field was"), QStringLiteral("fields were")),
-             native(o.file));
+    return ChangesWording::tr("%n field(s) changed on both sides to different values, so %1 was "
+                              "not written; --prefer ours or --prefer theirs takes one side for "
+                              "every conflict.",
+                              nullptr, int(o.count))
+        .arg(native(o.file));
 }
 
 QString ConflictsTakenText(qint64 count, MergeSide taken) {
-    return QStringLiteral("%1 changed on both sides: %2 taken from %3.")
-        .arg(CountText(count, QStringLiteral("field was"), QStringLiteral("fields were")),
-             count == 1 ? QStringLiteral("it is") : QStringLiteral("each is"),
-             taken == MergeSide::Ours ? QStringLiteral("ours") : QStringLiteral("theirs"));
+    return taken == MergeSide::Ours
+               ? ChangesWording::tr("%n field(s) changed on both sides: taken from ours.", nullptr,
+                                    int(count))
+               : ChangesWording::tr("%n field(s) changed on both sides: taken from theirs.",
+                                    nullptr, int(count));
 }
 
 QString MergedText(const QString& file, qint64 bytes) {
-    return QStringLiteral("Wrote %1 (%2 bytes).").arg(native(file)).arg(bytes);
+    return ChangesWording::tr("Wrote %1 (%2 bytes).").arg(native(file)).arg(bytes);
 }
 
 QString NoOriginalText(const Outcome& o) {
-    return QStringLiteral("%1 has no history that tells what it was before its saves: give "
-                          "--base FILE to compare it with the image it came from.")
+    return ChangesWording::tr("%1 has no history that tells what it was before its saves: give "
+                              "--base FILE to compare it with the image it came from.")
         .arg(native(o.file));
 }
 
 QString SizesDifferText(const Outcome& o) {
-    return QStringLiteral("%1 is %2 bytes long, but %3 is %4: the images must have the same "
-                          "size. Nothing was written.")
+    return ChangesWording::tr("%1 is %2 bytes long, but %3 is %4: the images must have the same "
+                              "size. Nothing was written.")
         .arg(native(o.other))
         .arg(o.otherLength)
         .arg(native(o.file))
@@ -170,12 +176,16 @@ QString SizesDifferText(const Outcome& o) {
 
 QString NotAnImageText(const Outcome& o, const QList<std::pair<Table, TableFacts>>& tables) {
     const QString verdict = TablesVerdictText(tables);
-    return QStringLiteral("%1 does not hold the item and enemy tables as the editors read them%2, "
-                          "so it is no image to merge. Nothing was written.")
-        .arg(native(o.file), verdict.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(verdict));
+    if (verdict.isEmpty())
+        return ChangesWording::tr("%1 does not hold the item and enemy tables as the editors read "
+                                  "them, so it is no image to merge. Nothing was written.")
+            .arg(native(o.file));
+    return ChangesWording::tr("%1 does not hold the item and enemy tables as the editors read them "
+                              "(%2), so it is no image to merge. Nothing was written.")
+        .arg(native(o.file), verdict);
 }
 
 QString OutputNotWrittenText(const Outcome& o) {
-    return QStringLiteral("cannot write %1: %2. Nothing was written.")
+    return ChangesWording::tr("cannot write %1: %2. Nothing was written.")
         .arg(native(o.file), o.error ? SystemText(o.error) : NodeText(o.node));
 }

@@ -1,5 +1,6 @@
 #include "wording/clitext.h"
 
+#include "wording/translation.h"
 #include "wording/wording.h"
 
 #include <QDir>
@@ -12,44 +13,44 @@ QString native(const QString& path) {
 }
 
 QString bytesText(qint64 count) {
-    return CountText(count, QStringLiteral("byte"), QStringLiteral("bytes"));
+    return CliWording::tr("%n byte(s)", nullptr, int(count));
 }
 
 // The parser's own words for its errors.
 QString jsonSyntaxText(int error) {
     switch (QJsonParseError::ParseError(error)) {
     case QJsonParseError::NoError:
-        return QStringLiteral("no error occurred");
+        return CliWording::tr("no error occurred");
     case QJsonParseError::UnterminatedObject:
-        return QStringLiteral("unterminated object");
+        return CliWording::tr("unterminated object");
     case QJsonParseError::MissingNameSeparator:
-        return QStringLiteral("missing name separator");
+        return CliWording::tr("missing name separator");
     case QJsonParseError::UnterminatedArray:
-        return QStringLiteral("unterminated array");
+        return CliWording::tr("unterminated array");
     case QJsonParseError::MissingValueSeparator:
-        return QStringLiteral("missing value separator");
+        return CliWording::tr("missing value separator");
     case QJsonParseError::IllegalValue:
-        return QStringLiteral("illegal value");
+        return CliWording::tr("illegal value");
     case QJsonParseError::TerminationByNumber:
-        return QStringLiteral("invalid termination by number");
+        return CliWording::tr("invalid termination by number");
     case QJsonParseError::IllegalNumber:
-        return QStringLiteral("illegal number");
+        return CliWording::tr("illegal number");
     case QJsonParseError::IllegalEscapeSequence:
-        return QStringLiteral("invalid escape sequence");
+        return CliWording::tr("invalid escape sequence");
     case QJsonParseError::IllegalUTF8String:
-        return QStringLiteral("invalid UTF8 string");
+        return CliWording::tr("invalid UTF8 string");
     case QJsonParseError::UnterminatedString:
-        return QStringLiteral("unterminated string");
+        return CliWording::tr("unterminated string");
     case QJsonParseError::MissingObject:
-        return QStringLiteral("object is missing after a comma");
+        return CliWording::tr("object is missing after a comma");
     case QJsonParseError::DeepNesting:
-        return QStringLiteral("too deeply nested document");
+        return CliWording::tr("too deeply nested document");
     case QJsonParseError::DocumentTooLarge:
-        return QStringLiteral("too large document");
+        return CliWording::tr("too large document");
     case QJsonParseError::GarbageAtEnd:
-        return QStringLiteral("garbage at the end of the document");
+        return CliWording::tr("garbage at the end of the document");
     }
-    return QStringLiteral("unknown error");
+    return CliWording::tr("unknown error");
 }
 
 QString checksumText(quint32 crc) {
@@ -60,18 +61,18 @@ QString checksumText(quint32 crc) {
 QString madeByText(const HistoryRecord& r, const RecordStatus& status) {
     const QString name = MadeByName(r.madeBy);
     const QString made =
-        r.madeBy == MadeBy::Undo ? QStringLiteral("%1 of %2").arg(name).arg(r.undoes) : name;
+        r.madeBy == MadeBy::Undo ? CliWording::tr("%1 of %2").arg(name).arg(r.undoes) : name;
     switch (r.state) {
     case HistoryState::Left:
-        return QStringLiteral("%1 (pending: the image held other bytes)").arg(made);
+        return CliWording::tr("%1 (pending: the image held other bytes)").arg(made);
     case HistoryState::RolledBack:
-        return QStringLiteral("%1 (rolled back)").arg(made);
+        return CliWording::tr("%1 (rolled back)").arg(made);
     case HistoryState::Pending:
-        return QStringLiteral("%1 (pending)").arg(made);
+        return CliWording::tr("%1 (pending)").arg(made);
     case HistoryState::Done:
         break;
     }
-    return status.undoneBy != 0 ? QStringLiteral("%1 (undone by %2)").arg(made).arg(status.undoneBy)
+    return status.undoneBy != 0 ? CliWording::tr("%1 (undone by %2)").arg(made).arg(status.undoneBy)
                                 : made;
 }
 
@@ -82,187 +83,187 @@ QString CommandLineText(const Outcome& o) {
     switch (o.fault) {
     // Table files: the reason behind "FILE:LINE:COLUMN: ".
     case Fault::CsvStrayQuote:
-        return QStringLiteral("a quote inside a field that does not start with one; quote the "
+        return CliWording::tr("a quote inside a field that does not start with one; quote the "
                               "whole field and double the quote");
     case Fault::CsvQuoteOpen:
-        return QStringLiteral("this quoted field is not closed");
+        return CliWording::tr("this quoted field is not closed");
     case Fault::CsvAfterQuote:
-        return QStringLiteral("only a comma or the end of the line may follow a closing quote");
+        return CliWording::tr("only a comma or the end of the line may follow a closing quote");
     case Fault::TableFileEmpty:
-        return QStringLiteral("the file is empty");
+        return CliWording::tr("the file is empty");
     case Fault::NoColumnNames:
-        return QStringLiteral("the first line must name the columns: %1 or %2")
+        return CliWording::tr("the first line must name the columns: %1 or %2")
             .arg(o.choices.value(0), o.choices.value(1));
     case Fault::UnknownColumn:
-        return QStringLiteral("\"%1\" is no column of the %2 table").arg(o.text, o.table);
+        return CliWording::tr("\"%1\" is no column of the %2 table").arg(o.text, o.table);
     case Fault::ColumnNamedTwice:
-        return QStringLiteral("the column %1 is named twice").arg(o.field);
+        return CliWording::tr("the column %1 is named twice").arg(o.field);
     case Fault::ColumnMissing:
-        return QStringLiteral("the column %1 is missing").arg(o.field);
+        return CliWording::tr("the column %1 is missing").arg(o.field);
     case Fault::CellCount:
-        return QStringLiteral("this line has %1 cells, but %2 columns are named")
+        return CliWording::tr("this line has %1 cells, but %2 columns are named")
             .arg(o.count)
             .arg(o.expected);
     case Fault::JsonSyntax:
         return jsonSyntaxText(o.jsonError);
     case Fault::JsonKeyTwice:
-        return QStringLiteral("the key \"%1\" is given twice").arg(o.text);
+        return CliWording::tr("the key \"%1\" is given twice").arg(o.text);
     case Fault::JsonNoTable:
-        return QStringLiteral("\"table\" must be \"items\" or \"enemies\"");
+        return CliWording::tr("\"table\" must be \"items\" or \"enemies\"");
     case Fault::JsonNoEntries:
-        return QStringLiteral("\"entries\" must be a list of objects");
+        return CliWording::tr("\"entries\" must be a list of objects");
     case Fault::JsonEntryNotObject:
-        return QStringLiteral("each entry must be an object");
+        return CliWording::tr("each entry must be an object");
     case Fault::JsonCellTwice:
-        return QStringLiteral("the %1 is given twice").arg(o.field);
+        return CliWording::tr("the %1 is given twice").arg(o.field);
     case Fault::JsonCellType:
-        return QStringLiteral("the %1 must be a number or a text").arg(o.field);
+        return CliWording::tr("the %1 must be a number or a text").arg(o.field);
 
     // Patches.
     case Fault::IpsTooLong:
-        return QStringLiteral("%1: IPS offsets have 3 bytes, so the modified file may have at most "
+        return CliWording::tr("%1: IPS offsets have 3 bytes, so the modified file may have at most "
                               "16 MiB; use a BPS patch")
             .arg(file);
     case Fault::IpsCannotCut:
-        return QStringLiteral("%1: the modified file is shorter than the original and 16 MiB or "
+        return CliWording::tr("%1: the modified file is shorter than the original and 16 MiB or "
                               "longer, a length that an IPS patch cannot cut the file to; use a "
                               "BPS patch")
             .arg(file);
     case Fault::NotIps:
-        return QStringLiteral("%1: not an IPS patch: it does not start with \"PATCH\". Nothing was "
+        return CliWording::tr("%1: not an IPS patch: it does not start with \"PATCH\". Nothing was "
                               "written.")
             .arg(file);
     case Fault::IpsCutBeforeEnd:
-        return QStringLiteral("%1: the patch is cut short before its end marker \"EOF\" (at byte "
+        return CliWording::tr("%1: the patch is cut short before its end marker \"EOF\" (at byte "
                               "%2 of %3). Nothing was written.")
             .arg(file)
             .arg(o.offset)
             .arg(o.length);
     case Fault::IpsCutInHeader:
-        return QStringLiteral("%1: the patch is cut short inside a record header (at byte %2 of "
+        return CliWording::tr("%1: the patch is cut short inside a record header (at byte %2 of "
                               "%3). Nothing was written.")
             .arg(file)
             .arg(o.offset)
             .arg(o.length);
     case Fault::IpsCutInData:
-        return QStringLiteral("%1: the patch is cut short inside a record's data (at byte %2 of "
+        return CliWording::tr("%1: the patch is cut short inside a record's data (at byte %2 of "
                               "%3). Nothing was written.")
             .arg(file)
             .arg(o.offset)
             .arg(o.length);
     case Fault::IpsCutInRun:
-        return QStringLiteral("%1: the patch is cut short inside a run record (at byte %2 of %3). "
+        return CliWording::tr("%1: the patch is cut short inside a run record (at byte %2 of %3). "
                               "Nothing was written.")
             .arg(file)
             .arg(o.offset)
             .arg(o.length);
     case Fault::IpsTrailingBytes:
-        return QStringLiteral("%1: the patch carries %2 unexpected bytes after its end marker. "
+        return CliWording::tr("%1: the patch carries %2 unexpected bytes after its end marker. "
                               "Nothing was written.")
             .arg(file)
             .arg(o.count);
     case Fault::NotBps:
-        return QStringLiteral("%1: not a BPS patch: it does not start with \"BPS1\". Nothing was "
+        return CliWording::tr("%1: not a BPS patch: it does not start with \"BPS1\". Nothing was "
                               "written.")
             .arg(file);
     case Fault::BpsChecksum:
-        return QStringLiteral("%1: the patch is damaged or cut short: its own checksum does not "
+        return CliWording::tr("%1: the patch is damaged or cut short: its own checksum does not "
                               "match. Nothing was written.")
             .arg(file);
     case Fault::BpsHeader:
-        return QStringLiteral("%1: the patch's header is damaged. Nothing was written.").arg(file);
+        return CliWording::tr("%1: the patch's header is damaged. Nothing was written.").arg(file);
     case Fault::BpsTooLarge:
-        return QStringLiteral("%1: the patch names a result of %2 bytes; at most %3 are taken. "
+        return CliWording::tr("%1: the patch names a result of %2 bytes; at most %3 are taken. "
                               "Nothing was written.")
             .arg(file)
             .arg(o.expected)
             .arg(o.limit);
     case Fault::BpsOtherSource:
-        return QStringLiteral("%1: the patch was made for another file: it expects %2 bytes with "
+        return CliWording::tr("%1: the patch was made for another file: it expects %2 bytes with "
                               "checksum %3, the file has %4 bytes with checksum %5. Nothing was "
                               "written.")
             .arg(file, QString::number(o.expected), checksumText(o.expectedChecksum),
                  QString::number(o.otherLength), checksumText(o.checksum));
     case Fault::BpsActionOutside:
-        return QStringLiteral("%1: the patch is damaged: an action at byte %2 reaches outside the "
+        return CliWording::tr("%1: the patch is damaged: an action at byte %2 reaches outside the "
                               "files. Nothing was written.")
             .arg(file)
             .arg(o.built);
     case Fault::BpsActionsShort:
-        return QStringLiteral("%1: the patch is damaged: its actions build %2 of the %3 bytes it "
+        return CliWording::tr("%1: the patch is damaged: its actions build %2 of the %3 bytes it "
                               "names. Nothing was written.")
             .arg(file)
             .arg(o.built)
             .arg(o.expected);
     case Fault::BpsTargetChecksum:
-        return QStringLiteral("%1: the result does not match the patch's target checksum. Nothing "
+        return CliWording::tr("%1: the result does not match the patch's target checksum. Nothing "
                               "was written.")
             .arg(file);
     case Fault::NotAPatch:
-        return QStringLiteral("%1: not an IPS or BPS patch. Nothing was written.").arg(file);
+        return CliWording::tr("%1: not an IPS or BPS patch. Nothing was written.").arg(file);
 
     // The command line's files.
     case Fault::FileNotRead:
-        return QStringLiteral("cannot read %1: %2").arg(file, ReasonText(o.cause.value(0)));
+        return CliWording::tr("cannot read %1: %2").arg(file, ReasonText(o.cause.value(0)));
     case Fault::FileTooLarge:
-        return QStringLiteral("cannot read %1: it is %2 bytes long, more than the %3 bytes (%4 "
+        return CliWording::tr("cannot read %1: it is %2 bytes long, more than the %3 bytes (%4 "
                               "MiB) such a file may have")
             .arg(file, QString::number(o.length), QString::number(o.limit),
                  QString::number(o.limit >> 20));
     case Fault::ImageNotOpened:
-        return QStringLiteral("cannot open %1: %2").arg(file, ReasonText(o.cause.value(0)));
+        return CliWording::tr("cannot open %1: %2").arg(file, ReasonText(o.cause.value(0)));
     case Fault::OutputIsInput:
-        return QStringLiteral("cannot write %1: it is the file %2 that this command reads")
+        return CliWording::tr("cannot write %1: it is the file %2 that this command reads")
             .arg(file, native(o.other));
     case Fault::StandardOutputLost:
         return o.reason.isEmpty()
-                   ? QStringLiteral("cannot write to the standard output: the stream failed")
-                   : QStringLiteral("cannot write to the standard output: %1").arg(o.reason);
+                   ? CliWording::tr("cannot write to the standard output: the stream failed")
+                   : CliWording::tr("cannot write to the standard output: %1").arg(o.reason);
     case Fault::NodeNotWritten:
-        return QStringLiteral("cannot write %1: %2").arg(file, o.reason);
+        return CliWording::tr("cannot write %1: %2").arg(file, o.reason);
     case Fault::HistoryDamaged:
-        return QStringLiteral("%1: %2 damaged bytes were skipped; the records around them are "
+        return CliWording::tr("%1: %2 damaged bytes were skipped; the records around them are "
                               "listed")
             .arg(file)
             .arg(o.count);
 
     // The command line's arguments.
     case Fault::NoCommand:
-        return QStringLiteral("no command given");
+        return CliWording::tr("no command given");
     case Fault::UnknownCommand:
-        return QStringLiteral("unknown command \"%1\"").arg(o.text);
+        return CliWording::tr("unknown command \"%1\"").arg(o.text);
     case Fault::ArgumentsRefused:
         return o.reason;
     case Fault::ArgumentNotText:
-        return QStringLiteral("the argument \"%1\" is not text in this system's encoding, so no "
+        return CliWording::tr("the argument \"%1\" is not text in this system's encoding, so no "
                               "file can be named by it exactly; rename the file, or run under a "
                               "locale whose encoding its name is in")
             .arg(o.text);
     case Fault::FileNameCount:
-        return QStringLiteral("wrong number of file names.\n%1").arg(o.text);
+        return CliWording::tr("wrong number of file names.\n%1").arg(o.text);
     case Fault::TableOption:
-        return QStringLiteral("--table takes items or enemies, not \"%1\"").arg(o.text);
+        return CliWording::tr("--table takes items or enemies, not \"%1\"").arg(o.text);
     case Fault::ExportFormatOption:
-        return QStringLiteral("--format takes csv or json, not \"%1\"").arg(o.text);
+        return CliWording::tr("--format takes csv or json, not \"%1\"").arg(o.text);
     case Fault::ChangesFormatOption:
-        return QStringLiteral("--format takes text, csv, json or markdown, not \"%1\"").arg(o.text);
+        return CliWording::tr("--format takes text, csv, json or markdown, not \"%1\"").arg(o.text);
     case Fault::PreferOption:
-        return QStringLiteral("--prefer takes ours or theirs, not \"%1\"").arg(o.text);
+        return CliWording::tr("--prefer takes ours or theirs, not \"%1\"").arg(o.text);
     case Fault::SaveOption:
-        return QStringLiteral("--save takes a save's number, not \"%1\"").arg(o.text);
+        return CliWording::tr("--save takes a save's number, not \"%1\"").arg(o.text);
     case Fault::NoEntryOption:
-        return QStringLiteral("give one entry: --item N or --enemy N");
+        return CliWording::tr("give one entry: --item N or --enemy N");
     case Fault::EntryOption:
-        return QStringLiteral("%1 takes a whole number from 0 to %2, not \"%3\"")
+        return CliWording::tr("%1 takes a whole number from 0 to %2, not \"%3\"")
             .arg(o.option, QString::number(o.upper), o.text);
     case Fault::SharedWithoutNames:
-        return QStringLiteral("--shared goes with --names");
+        return CliWording::tr("--shared goes with --names");
     case Fault::PatchOutputName:
-        return QStringLiteral("-o must name a file ending in .ips or .bps");
+        return CliWording::tr("-o must name a file ending in .ips or .bps");
     case Fault::NoOutputOption:
-        return QStringLiteral("-o OUT names the file to write");
+        return CliWording::tr("-o OUT names the file to write");
     case Fault::MergeToStandardOutput:
-        return QStringLiteral("merge writes its image to a file: give -o OUT");
+        return CliWording::tr("merge writes its image to a file: give -o OUT");
 
     // Worded by the rest of wording/.
     case Fault::None:
@@ -313,7 +314,7 @@ QString CommandLineText(const Outcome& o) {
 }
 
 QString UsageErrorText(const Outcome& o) {
-    return ImageErrorText(o) + QStringLiteral("\nRun 'tolvane-cli --help' for usage.");
+    return CliWording::tr("%1\nRun 'tolvane-cli --help' for usage.").arg(ImageErrorText(o));
 }
 
 QString AboutFileText(const QString& file, const QString& message) {
@@ -326,7 +327,7 @@ QStringList HistoryLines(const HistoryRecord& record, const RecordStatus& status
         QStringLiteral("%1  %2  %3")
             .arg(QString::number(record.number), RecordTime(record), madeByText(record, status));
     if (changes.isEmpty())
-        return {QStringLiteral("%1  (no changes)").arg(head)};
+        return {CliWording::tr("%1  (no changes)").arg(head)};
     QStringList lines;
     for (const QString& change : changes)
         lines << QStringLiteral("%1  %2").arg(head, change);
@@ -334,92 +335,90 @@ QStringList HistoryLines(const HistoryRecord& record, const RecordStatus& status
 }
 
 QString NoSavesText() {
-    return QStringLiteral("No saves are recorded.");
+    return CliWording::tr("No saves are recorded.");
 }
 
 QString UndoneText(quint32 record, qint64 bytes, bool dryRun) {
     if (dryRun)
-        return QStringLiteral("Save %1 would be undone; %2 would be written %3.")
+        return CliWording::tr("Save %1 would be undone; %2 would be written %3.")
             .arg(QString::number(record), bytesText(bytes), DryRunText());
-    return QStringLiteral("Save %1 undone; %2 written.")
+    return CliWording::tr("Save %1 undone; %2 written.")
         .arg(QString::number(record), bytesText(bytes));
 }
 
 QString ImportedText(qint64 entries, qint64 fields, qint64 bytes, bool dryRun) {
-    const QString entriesText =
-        CountText(entries, QStringLiteral("entry"), QStringLiteral("entries"));
-    const QString fieldsText = CountText(fields, QStringLiteral("field"), QStringLiteral("fields"));
+    const QString entriesText = CliWording::tr("%n entry(s)", nullptr, int(entries));
+    const QString fieldsText = CliWording::tr("%n field(s)", nullptr, int(fields));
     if (dryRun)
-        return QStringLiteral("%1, %2 changed; %3 would be written %4.")
+        return CliWording::tr("%1, %2 changed; %3 would be written %4.")
             .arg(entriesText, fieldsText, bytesText(bytes), DryRunText());
-    return QStringLiteral("%1, %2 changed; %3 written.")
+    return CliWording::tr("%1, %2 changed; %3 written.")
         .arg(entriesText, fieldsText, bytesText(bytes));
 }
 
 QString NothingToImportText() {
-    return QStringLiteral("No changes: the image already holds every row.");
+    return CliWording::tr("No changes: the image already holds every row.");
 }
 
 QString SameTablesText() {
-    return QStringLiteral("Every field of both tables is the same.");
+    return CliWording::tr("Every field of both tables is the same.");
 }
 
 QString ChangedBytesText(qint64 inside, qint64 outside) {
-    return QStringLiteral("Changed bytes: %1 inside the tables, %2 outside them.")
+    return CliWording::tr("Changed bytes: %1 inside the tables, %2 outside them.")
         .arg(inside)
         .arg(outside);
 }
 
 QString RenameLine(const QString& entry, const QString& before, const QString& after) {
     // One arg() call for all: a name may itself hold "%1".
-    return QStringLiteral("%1: \"%2\" -> \"%3\"").arg(entry, before, after);
+    return CliWording::tr("%1: \"%2\" -> \"%3\"").arg(entry, before, after);
 }
 
 QString SharedTextLine(const QString& entry, const QString& before, const QString& after) {
-    return QStringLiteral("  shares the text: %1 \"%2\" -> \"%3\"").arg(entry, before, after);
+    return CliWording::tr("  shares the text: %1 \"%2\" -> \"%3\"").arg(entry, before, after);
 }
 
 QString SharedRefusedText(const QString& entry, const QString& file, qint64 others) {
     return RenameRefusedText(
         entry, file,
-        QStringLiteral("its name text is shared with %1 listed below; give --shared to change "
-                       "them too")
-            .arg(
-                CountText(others, QStringLiteral("other entry"), QStringLiteral("other entries"))));
+        CliWording::tr("its name text is shared with %n other entry(s) listed below; give --shared "
+                       "to change them too",
+                       nullptr, int(others)));
 }
 
 QString RenamedText(const QStringList& entries, const QString& after, qint64 bytes, bool dryRun) {
     const QString shown = entries.join(QStringLiteral(", "));
     if (dryRun)
-        return QStringLiteral("%1 would show \"%2\"; %3 would change %4.")
+        return CliWording::tr("%1 would show \"%2\"; %3 would change %4.")
             .arg(shown, after, bytesText(bytes), DryRunText());
-    return (entries.size() == 1 ? QStringLiteral("%1 now shows \"%2\"; %3 changed.")
-                                : QStringLiteral("%1 now show \"%2\"; %3 changed."))
+    return (entries.size() == 1 ? CliWording::tr("%1 now shows \"%2\"; %3 changed.")
+                                : CliWording::tr("%1 now show \"%2\"; %3 changed."))
         .arg(shown, after, bytesText(bytes));
 }
 
 QString SizeText(qint64 bytes) {
-    return QStringLiteral("%1 bytes").arg(bytes);
+    return CliWording::tr("%1 bytes").arg(bytes);
 }
 
 QString RomSizeText(qint64 bytes, int bankKiB) {
     const qint64 bank = bankKiB * 1024;
     if (bytes % bank != 0)
         return SizeText(bytes);
-    return QStringLiteral("%1 x %2 KiB (%3 bytes)").arg(bytes / bank).arg(bankKiB).arg(bytes);
+    return CliWording::tr("%1 x %2 KiB (%3 bytes)").arg(bytes / bank).arg(bankKiB).arg(bytes);
 }
 
 QString DeclaredSizeText(qint64 declared, qint64 size) {
     if (declared == size)
-        return QStringLiteral("%1 bytes, as the file holds").arg(declared);
-    return (declared > size ? QStringLiteral("%1 bytes, %2 more than the file holds")
-                            : QStringLiteral("%1 bytes, %2 fewer than the file holds"))
+        return CliWording::tr("%1 bytes, as the file holds").arg(declared);
+    return (declared > size ? CliWording::tr("%1 bytes, %2 more than the file holds")
+                            : CliWording::tr("%1 bytes, %2 fewer than the file holds"))
         .arg(declared)
         .arg(qAbs(declared - size));
 }
 
 QString TableFactsText(const TableFacts& facts) {
-    return QStringLiteral("%1 of %2 entries inside the file, %3 name pointers into it, %4 "
+    return CliWording::tr("%1 of %2 entries inside the file, %3 name pointers into it, %4 "
                           "printable names")
         .arg(facts.entriesInside)
         .arg(facts.entries)
@@ -428,5 +427,5 @@ QString TableFactsText(const TableFacts& facts) {
 }
 
 QString LookRightText(const QString& whyNot) {
-    return whyNot.isEmpty() ? QStringLiteral("yes") : QStringLiteral("no (%1)").arg(whyNot);
+    return whyNot.isEmpty() ? CliWording::tr("yes") : CliWording::tr("no (%1)").arg(whyNot);
 }

@@ -1,5 +1,6 @@
 #include "wording/windowtext.h"
 
+#include "wording/translation.h"
 #include "wording/wording.h"
 
 #include <QDir>
@@ -13,7 +14,7 @@ QString native(const QString& path) {
 } // namespace
 
 QString OpenFailedText(const QString& path, const Outcome& reason) {
-    return QStringLiteral("Cannot open file %1:\n%2.").arg(native(path), ReasonText(reason));
+    return WindowWording::tr("Cannot open file %1:\n%2.").arg(native(path), ReasonText(reason));
 }
 
 QString OpenTornText(const QString& path, RomImage& image, const Tables& tables,
@@ -31,20 +32,22 @@ QString OpenRecoveryText(const QString& path, RomImage& image, const Tables& tab
 }
 
 QString OpenReadOnlyText(const QString& path) {
-    return QStringLiteral("%1 can only be read, so it is open for reading only. The editors show "
-                          "it, and every Save is refused.")
+    return WindowWording::tr(
+               "%1 can only be read, so it is open for reading only. The editors show "
+               "it, and every Save is refused.")
         .arg(native(path));
 }
 
 QString MarksBaseRefusedText(const Outcome& why) {
     if (why.fault == Fault::SizesDiffer)
-        return QStringLiteral("The base %1 is %2 bytes long, but %3 is %4, so it cannot show what "
-                              "changed in this image. The editors mark no changes.")
+        return WindowWording::tr(
+                   "The base %1 is %2 bytes long, but %3 is %4, so it cannot show what "
+                   "changed in this image. The editors mark no changes.")
             .arg(native(why.other))
             .arg(why.otherLength)
             .arg(native(why.file))
             .arg(why.length);
-    return QStringLiteral("Cannot open the base %1:\n%2.\nThe editors mark no changes.")
+    return WindowWording::tr("Cannot open the base %1:\n%2.\nThe editors mark no changes.")
         .arg(native(why.file), ReasonText(why));
 }
 
@@ -52,18 +55,18 @@ QString OneImageAtATimeText(const QStringList& paths) {
     QStringList shown;
     for (const QString& path : paths)
         shown << native(path);
-    return QStringLiteral("Tolvane opens one image at a time, so none of these was opened:\n%1")
+    return WindowWording::tr("Tolvane opens one image at a time, so none of these was opened:\n%1")
         .arg(shown.join(QLatin1Char('\n')));
 }
 
 QString CommandLineErrorText(const QString& reason) {
-    return QStringLiteral("%1\nRun 'tolvane --help' for usage.").arg(reason);
+    return WindowWording::tr("%1\nRun 'tolvane --help' for usage.").arg(reason);
 }
 
 QString ItemTableUnreadableText(const RomError& e) {
-    return QStringLiteral("Cannot read the item table.\n%1").arg(ImageErrorText(e));
+    return WindowWording::tr("Cannot read the item table.\n%1").arg(ImageErrorText(e));
 }
 
 QString EnemyTableUnreadableText(const RomError& e) {
-    return QStringLiteral("Cannot read the enemy table.\n%1").arg(ImageErrorText(e));
+    return WindowWording::tr("Cannot read the enemy table.\n%1").arg(ImageErrorText(e));
 }

@@ -2,8 +2,10 @@
 
 #include "fields/numbertext.h"
 #include "tables/historyview.h"
+#include "wording/catalogues.h"
 #include "wording/changestext.h"
 #include "wording/clitext.h"
+#include "wording/translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,27 +14,93 @@
 
 #include <functional>
 
+// Every program that words anything, tests included, speaks its user's language from the start.
+Q_COREAPP_STARTUP_FUNCTION(InstallCatalogues)
+
 namespace {
 
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// How messages name each Operation, in its order: the image's own calls as "Cannot read FILE at
-// offset" words them, then the primitives by their own names.
-QString operationName(Operation operation) {
-    static const char* const names[] = {"read",      "write to",  "sync",       "find the size of",
-                                        "Read byte", "Read word", "Write byte", "Write word"};
-    return QLatin1String(names[int(operation)]);
+// The primitives by their own names, as messages about them begin.
+QString primitiveName(Operation operation) {
+    switch (operation) {
+    case Operation::ReadByte:
+        return QStringLiteral("Read byte");
+    case Operation::ReadWord:
+        return QStringLiteral("Read word");
+    case Operation::WriteByte:
+        return QStringLiteral("Write byte");
+    case Operation::WriteWord:
+        return QStringLiteral("Write word");
+    case Operation::Read:
+    case Operation::Write:
+    case Operation::Sync:
+    case Operation::Size:
+        break;
+    }
+    return {};
 }
 
-bool isPrimitive(Operation operation) {
-    return operation >= Operation::ReadByte;
+// "Cannot read FILE at offset 0x10:\nREASON.": a failed call of the image, each its own sentence.
+QString failedCall(const Outcome& o, const QString& reason) {
+    const QString file = QDir::toNativeSeparators(o.file);
+    const QString offset = HexOffset(o.offset);
+    switch (o.operation) {
+    case Operation::Read:
+        return Wording::tr("Cannot read %1 at offset %2:\n%3.").arg(file, offset, reason);
+    case Operation::Write:
+        return Wording::tr("Cannot write to %1 at offset %2:\n%3.").arg(file, offset, reason);
+    case Operation::Sync:
+        return Wording::tr("Cannot sync %1 at offset %2:\n%3.").arg(file, offset, reason);
+    case Operation::Size:
+        return Wording::tr("Cannot find the size of %1 at offset %2:\n%3.")
+            .arg(file, offset, reason);
+    case Operation::ReadByte:
+    case Operation::ReadWord:
+    case Operation::WriteByte:
+    case Operation::WriteWord:
+        break;
+    }
+    return Wording::tr("Cannot %1 %2 at offset %3:\n%4.")
+        .arg(primitiveName(o.operation), file, offset, reason);
+}
+
+// "Cannot read FILE at offset -0x10: the position lies before the start of the file."
+QString beforeStart(const Outcome& o) {
+    const QString file = QDir::toNativeSeparators(o.file);
+    const QString offset = HexOffset(-o.offset);
+    switch (o.operation) {
+    case Operation::Read:
+        return Wording::tr("Cannot read %1 at offset -%2: the position lies before the start of "
+                           "the file.")
+            .arg(file, offset);
+    case Operation::Write:
+        return Wording::tr("Cannot write to %1 at offset -%2: the position lies before the start "
+                           "of the file.")
+            .arg(file, offset);
+    case Operation::Sync:
+        return Wording::tr("Cannot sync %1 at offset -%2: the position lies before the start of "
+                           "the file.")
+            .arg(file, offset);
+    case Operation::Size:
+        return Wording::tr("Cannot find the size of %1 at offset -%2: the position lies before "
+                           "the start of the file.")
+            .arg(file, offset);
+    case Operation::ReadByte:
+    case Operation::ReadWord:
+    case Operation::WriteByte:
+    case Operation::WriteWord:
+        break;
+    }
+    return Wording::tr("%1 at offset -%2: the position lies before the start of the file.")
+        .arg(primitiveName(o.operation), offset);
 }
 
 // "item 5", or "the name of item 5" for its name text.
 QString partName(const QString& entry, bool name) {
-    return name ? QStringLiteral("the name of ") + entry : entry;
+    return name ? Wording::tr("the name of %1").arg(entry) : entry;
 }
 
 QString partName(const Outcome& o) {
@@ -40,25 +108,20 @@ QString partName(const Outcome& o) {
 }
 
 QString joined(const QStringList& list) {
-    return list.join(QStringLiteral(", "));
+    return list.join(Wording::tr(", ", "between the parts of a list"));
 }
 
 // "a", "a and b", "a, b and c": a list inside a sentence.
 QString listed(const QStringList& list) {
     if (list.size() < 2)
         return list.value(0);
-    return list.mid(0, list.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           list.back();
+    return Wording::tr("%1 and %2", "the last two parts of a list")
+        .arg(joined(list.mid(0, list.size() - 1)), list.back());
 }
 
-// "Cannot save item 5 to FILE:\nCAUSE. Nothing was written" AFTER, or without the file
-// "Cannot save item 5: CAUSE. Nothing was written" AFTER.
-QString cannotSave(const Outcome& o, const QString& cause, bool withFile = true,
-                   const QString& after = QStringLiteral(".")) {
-    const QString where = withFile ? QStringLiteral("%1 to %2:\n").arg(partName(o), native(o.file))
-                                   : partName(o) + QStringLiteral(": ");
-    return QStringLiteral("Cannot save ") + where + cause +
-           QStringLiteral(". Nothing was written") + after;
+// A refused save's sentence, `text`, given the entry as %1 and the file as %2.
+QString cannotSave(const Outcome& o, const QString& text) {
+    return text.arg(partName(o), native(o.file));
 }
 
 // Of a failed transaction whose old bytes could not all go back: what is in the file and what
@@ -72,8 +135,8 @@ void splitLanded(const QList<Landed>& landed, const std::function<QString(const 
         else if (l.bytes == 0)
             *notWritten << name;
         else {
-            *written << QStringLiteral("part of ") + name;
-            *notWritten << QStringLiteral("the rest of ") + name;
+            *written << Wording::tr("part of %1").arg(name);
+            *notWritten << Wording::tr("the rest of %1").arg(name);
         }
     }
 }
@@ -197,7 +260,7 @@ Family familyOf(Fault fault) {
 
 // "cannot undo in FILE: WHY. Nothing was written."
 QString undoRefused(const Outcome& o, const QString& why) {
-    return NothingWrittenAfter(QStringLiteral("cannot undo in %1: %2").arg(native(o.file), why));
+    return NothingWrittenAfter(Wording::tr("cannot undo in %1: %2").arg(native(o.file), why));
 }
 
 // The parts an undo finds changed since: "the hp and the speed of enemy 12, and item 3".
@@ -208,8 +271,8 @@ QString overwrittenParts(const Outcome& o) {
         QStringList fields;
         for (; k < o.landed.size() && o.landed[k].entry == entry; ++k)
             if (!o.landed[k].field.isEmpty())
-                fields << QStringLiteral("the ") + o.landed[k].field;
-        parts << (fields.isEmpty() ? entry : QStringLiteral("%1 of %2").arg(listed(fields), entry));
+                fields << Wording::tr("the %1", "a field of an entry").arg(o.landed[k].field);
+        parts << (fields.isEmpty() ? entry : Wording::tr("%1 of %2").arg(listed(fields), entry));
     }
     return listed(parts);
 }
@@ -221,19 +284,19 @@ QString savedInPart(const Outcome& o) {
         o.landed, [](const Landed& l) { return l.field; }, &written, &notWritten);
     const QString done =
         written.isEmpty()
-            ? QStringLiteral("Nothing was written.")
-            : QStringLiteral("Already written, and kept in the file: %1.").arg(joined(written));
-    return QStringLiteral("Saving %1 stopped at the %2.\n%3\n%4\nNot written: %5.")
+            ? Wording::tr("Nothing was written.")
+            : Wording::tr("Already written, and kept in the file: %1.").arg(joined(written));
+    return Wording::tr("Saving %1 stopped at the %2.\n%3\n%4\nNot written: %5.")
         .arg(partName(o), o.field, ImageErrorText(o.cause.value(0)), done, joined(notWritten));
 }
 
 QString backupNotMade(const Outcome& o) {
     const QString reason =
-        o.changed ? QStringLiteral("another program replaced, moved or deleted the image while "
-                                   "its backup was made")
+        o.changed ? Wording::tr("another program replaced, moved or deleted the image while "
+                                "its backup was made")
         : o.error ? SystemText(o.error)
                   : NodeText(o.node);
-    return QStringLiteral("Cannot make the backup %1 of %2:\n%3.")
+    return Wording::tr("Cannot make the backup %1 of %2:\n%3.")
         .arg(native(o.other), native(o.file), reason);
 }
 
@@ -243,7 +306,7 @@ QString SaveText(const Outcome& o) {
     if (familyOf(o.fault) == Family::Save)
         return ImageErrorText(o);
     // Another layer's words are a sentence of their own: the save only says whose it was.
-    return QStringLiteral("Cannot save %1: %2\nNothing was written.")
+    return Wording::tr("Cannot save %1.\n%2\nNothing was written.")
         .arg(partName(o), ImageErrorText(o));
 }
 
@@ -253,30 +316,30 @@ QString SystemText(int error) {
         return text;
     // Older systems have no text for the code that says a path is a folder.
     return error == FolderError() ? NodeText(NodeKind::Folder)
-                                  : QStringLiteral("system error %1").arg(error);
+                                  : Wording::tr("system error %1").arg(error);
 }
 
 QString NodeText(NodeKind node) {
     switch (node) {
     case NodeKind::Fifo:
-        return QStringLiteral("it is a FIFO (a named pipe), not a file");
+        return Wording::tr("it is a FIFO (a named pipe), not a file");
     case NodeKind::Socket:
-        return QStringLiteral("it is a socket, not a file");
+        return Wording::tr("it is a socket, not a file");
     case NodeKind::Device:
-        return QStringLiteral("it is a device, not a file");
+        return Wording::tr("it is a device, not a file");
     case NodeKind::Pipe:
-        return QStringLiteral("it is a pipe, not a file");
+        return Wording::tr("it is a pipe, not a file");
     case NodeKind::Folder:
-        return QStringLiteral("it is a directory, not a file");
+        return Wording::tr("it is a directory, not a file");
     case NodeKind::Link:
-        return QStringLiteral("it is a link, which is never written through");
+        return Wording::tr("it is a link, which is never written through");
     case NodeKind::Other:
         break;
     }
 #ifdef Q_OS_WIN
-    return QStringLiteral("it is not a disk file");
+    return Wording::tr("it is not a disk file");
 #else
-    return QStringLiteral("it is not a regular file");
+    return Wording::tr("it is not a regular file");
 #endif
 }
 
@@ -291,35 +354,27 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::None:
         return {};
     case Fault::SystemCall:
-        return QStringLiteral("Cannot %1 %2 at offset %3:\n%4.")
-            .arg(operationName(o.operation), file, HexOffset(o.offset), SystemText(o.error));
+        return failedCall(o, SystemText(o.error));
     case Fault::BeforeStart:
-        if (isPrimitive(o.operation))
-            return QStringLiteral("%1 at offset -%2: the position lies before the start of the "
-                                  "file.")
-                .arg(operationName(o.operation), HexOffset(-o.offset));
-        return QStringLiteral("Cannot %1 %2 at offset -%3: the position lies before the start of "
-                              "the file.")
-            .arg(operationName(o.operation), file, HexOffset(-o.offset));
+        return beforeStart(o);
     case Fault::OpenForReading:
-        return QStringLiteral(
-                   "Cannot write to %1 at offset %2:\nthe file is open for reading only.")
+        return Wording::tr("Cannot write to %1 at offset %2:\nthe file is open for reading only.")
             .arg(file, HexOffset(o.offset));
     case Fault::OffsetTooLarge:
-        return QStringLiteral("%1 at offset %2: overflow, the offset is too large.")
-            .arg(operationName(o.operation), HexOffset(o.offset));
+        return Wording::tr("%1 at offset %2: overflow, the offset is too large.")
+            .arg(primitiveName(o.operation), HexOffset(o.offset));
     case Fault::WordTooLarge:
-        return QStringLiteral("Write word at offset %1: overflow, %2 does not fit in 16 bits.")
+        return Wording::tr("Write word at offset %1: overflow, %2 does not fit in 16 bits.")
             .arg(HexOffset(o.offset))
             .arg(o.word);
     case Fault::PointerBeforeStart:
-        return QStringLiteral("Name pointer %1 lies before the start of the file.").arg(pointer);
+        return Wording::tr("Name pointer %1 lies before the start of the file.").arg(pointer);
     case Fault::NameTooLong:
-        return QStringLiteral("Name at pointer %1: overflow, more than %2 characters.")
+        return Wording::tr("Name at pointer %1: overflow, more than %2 characters.")
             .arg(pointer)
             .arg(MaxNameLength);
     case Fault::BitStringTooLarge:
-        return QStringLiteral("Bit string \"%1\": overflow, the value does not fit in 32 bits.")
+        return Wording::tr("Bit string \"%1\": overflow, the value does not fit in 32 bits.")
             .arg(o.text.left(40));
     case Fault::BackupNotMade:
         return backupNotMade(o);
@@ -327,106 +382,104 @@ QString ImageErrorText(const Outcome& o) {
         return NodeText(o.node);
 
     case Fault::ReadOnly:
-        return cannotSave(o, QStringLiteral("the file is open for reading only"));
+        return cannotSave(o, Wording::tr("Cannot save %1 to %2:\nthe file is open for reading "
+                                         "only. Nothing was written."));
     case Fault::Replaced:
-        return cannotSave(o,
-                          QStringLiteral("the image was replaced on disk by another program after "
-                                         "this entry was shown"));
+        return cannotSave(o, Wording::tr("Cannot save %1 to %2:\nthe image was replaced on disk by "
+                                         "another program after this entry was shown. Nothing "
+                                         "was written."));
     case Fault::Gone:
-        return cannotSave(o,
-                          QStringLiteral("the image was deleted or moved away after it was opened"),
-                          true, QStringLiteral(", and no file was made in its place."));
+        return cannotSave(o, Wording::tr("Cannot save %1 to %2:\nthe image was deleted or moved "
+                                         "away after it was opened. Nothing was written, and no "
+                                         "file was made in its place."));
     case Fault::ShortFile:
-        return cannotSave(
-            o, QStringLiteral("the entry lies at offsets %1 to %2, but the file is only "
-                              "%3 bytes long")
-                   .arg(HexOffset(o.first), HexOffset(o.last), QString::number(o.length)));
+        return Wording::tr("Cannot save %1 to %2:\nthe entry lies at offsets %3 to %4, but the "
+                           "file is only %5 bytes long. Nothing was written.")
+            .arg(partName(o), native(o.file), HexOffset(o.first), HexOffset(o.last),
+                 QString::number(o.length));
     case Fault::ChangedOnDisk:
-        return cannotSave(
-            o,
-            QStringLiteral("another program changed %1 in the file after it was shown")
-                .arg(partName(o)),
-            true, QStringLiteral("; %1 is shown again as the file now holds it.").arg(partName(o)));
+        return cannotSave(o, Wording::tr("Cannot save %1 to %2:\nanother program changed %1 in the "
+                                         "file after it was shown. Nothing was written; %1 is "
+                                         "shown again as the file now holds it."));
     case Fault::Locked:
-        return cannotSave(o, QStringLiteral("another Tolvane program kept writing to the image for "
-                                            "more than %1 seconds")
-                                 .arg(WriterWaitMs / 1000));
+        return Wording::tr("Cannot save %1 to %2:\nanother Tolvane program kept writing to the "
+                           "image for more than %3 seconds. Nothing was written.")
+            .arg(partName(o), native(o.file), QString::number(WriterWaitMs / 1000));
     case Fault::BadValue:
-        return cannotSave(o, ValueText(o), false);
+        return Wording::tr("Cannot save %1: %2. Nothing was written.")
+            .arg(partName(o), ValueText(o));
     case Fault::NoSuchEntry:
-        return QStringLiteral("Cannot save: there is no %1.").arg(o.entry);
+        return Wording::tr("Cannot save: there is no %1.").arg(o.entry);
     case Fault::WrittenInPart:
         return savedInPart(o);
     case Fault::NotSynced:
-        return QStringLiteral("Saving %1: every field was written, but %2")
+        return Wording::tr("Saving %1: every field was written, but %2")
             .arg(partName(o), ImageErrorText(o.cause.value(0)));
     case Fault::HistoryNotWritten:
     case Fault::HistoryUnreadable:
-        return cannotSave(o, HistoryReasonText(o));
+        return Wording::tr("Cannot save %1 to %2:\n%3. Nothing was written.")
+            .arg(partName(o), native(o.file), HistoryReasonText(o));
 
     case Fault::NamePointerNoOffset:
-        return QStringLiteral("the name pointer %1 has no offset in the file: pointers below 7FF0 "
-                              "lie before its start")
+        return Wording::tr("the name pointer %1 has no offset in the file: pointers below 7FF0 "
+                           "lie before its start")
             .arg(pointer);
     case Fault::NameRunsOn:
-        return QStringLiteral("the name at pointer %1 runs on past %2 characters, the longest "
-                              "name the readers accept")
+        return Wording::tr("the name at pointer %1 runs on past %2 characters, the longest "
+                           "name the readers accept")
             .arg(pointer, QString::number(MaxNameLength));
     case Fault::NamePastEnd:
-        return QStringLiteral("the name at pointer %1 (offset %2) runs past the end of the file, "
-                              "which is %3 bytes long")
+        return Wording::tr("the name at pointer %1 (offset %2) runs past the end of the file, "
+                           "which is %3 bytes long")
             .arg(pointer, HexOffset(o.offset), QString::number(o.length));
     case Fault::NameCharacter:
-        return QStringLiteral("the character \"%1\" (U+%2) at position %3 cannot be written: "
-                              "name text holds only the codes 0x00 to 0x7F")
+        return Wording::tr("the character \"%1\" (U+%2) at position %3 cannot be written: "
+                           "name text holds only the codes 0x00 to 0x7F")
             .arg(o.text, HexDigits(o.text.toUcs4().value(0)).rightJustified(4, u'0'),
                  QString::number(o.position));
     case Fault::NameLonger:
         // One arg() call for all: a name may itself hold "%1".
-        return QStringLiteral("\"%1\" is %2 characters long, but the name it replaces at pointer "
-                              "%3, \"%4\", is only %5: a new name may not be longer than the old "
-                              "one")
+        return Wording::tr("\"%1\" is %2 characters long, but the name it replaces at pointer "
+                           "%3, \"%4\", is only %5: a new name may not be longer than the old "
+                           "one")
             .arg(o.text, QString::number(o.text.toUcs4().size()), pointer, o.other,
                  QString::number(o.other.size()));
     case Fault::NameIntoRecord:
-        return QStringLiteral("the name at pointer %1 (offset %2) is no name text: writing "
-                              "\"%3\" would overwrite %4's record at %5")
+        return Wording::tr("the name at pointer %1 (offset %2) is no name text: writing "
+                           "\"%3\" would overwrite %4's record at %5")
             .arg(pointer, HexOffset(o.offset), o.text, o.field, HexOffset(o.first));
 
     case Fault::RepeatedEntry:
-        return QStringLiteral("%1 is already given on line %2").arg(o.entry).arg(o.line);
+        return Wording::tr("%1 is already given on line %2").arg(o.entry).arg(o.line);
     case Fault::NoSuchItem:
-        return QStringLiteral("there is no item %1; items run from 0 to %2")
-            .arg(o.text)
-            .arg(o.upper);
+        return Wording::tr("there is no item %1; items run from 0 to %2").arg(o.text).arg(o.upper);
     case Fault::NameNotWritten:
-        return QStringLiteral("the name of %1 is not written; give --names to write it")
-            .arg(o.entry);
+        return Wording::tr("the name of %1 is not written; give --names to write it").arg(o.entry);
     case Fault::SharedName:
-        return QStringLiteral("the name text of %1 is shared: writing \"%2\" would also change "
-                              "%3; give --shared to allow it")
+        return Wording::tr("the name text of %1 is shared: writing \"%2\" would also change "
+                           "%3; give --shared to allow it")
             .arg(o.entry, o.text, SharedNamesText(o.names));
     case Fault::NameWouldRead:
-        return QStringLiteral("the name of %1 would read \"%2\" once the other names of this "
-                              "file are written, not \"%3\"")
+        return Wording::tr("the name of %1 would read \"%2\" once the other names of this "
+                           "file are written, not \"%3\"")
             .arg(o.entry, o.other, o.text);
 
     case Fault::UndoOverwritten:
         return undoRefused(
             o, (o.landed.size() == 1
-                    ? QStringLiteral("%1 no longer holds what record %2 wrote: a later save or "
-                                     "another program changed it")
-                    : QStringLiteral("%1 no longer hold what record %2 wrote: a later save or "
-                                     "another program changed them"))
+                    ? Wording::tr("%1 no longer holds what record %2 wrote: a later save or "
+                                  "another program changed it")
+                    : Wording::tr("%1 no longer hold what record %2 wrote: a later save or "
+                                  "another program changed them"))
                    .arg(overwrittenParts(o))
                    .arg(o.record));
     case Fault::NoSuchRecord:
         return undoRefused(o, o.record == 0
-                                  ? QStringLiteral("its history holds no save left to undo")
-                                  : QStringLiteral("its history has no record %1").arg(o.record));
+                                  ? Wording::tr("its history holds no save left to undo")
+                                  : Wording::tr("its history has no record %1").arg(o.record));
     case Fault::RecordNotDone:
         return undoRefused(
-            o, QStringLiteral("record %1 never went in whole, so there is nothing of it to undo")
+            o, Wording::tr("record %1 never went in whole, so there is nothing of it to undo")
                    .arg(o.record));
 
     case Fault::NoOriginal:
@@ -508,29 +561,24 @@ QString SaveLine(const Outcome& o) {
 QString ValueText(const Outcome& o) {
     switch (o.kind) {
     case ValueKind::Pointer:
-        return QStringLiteral("the pointer to the name \"%1\" is not a hexadecimal number from 0 "
-                              "to FFFF")
+        return Wording::tr("the pointer to the name \"%1\" is not a hexadecimal number from 0 "
+                           "to FFFF")
             .arg(o.text);
     case ValueKind::CellPointer:
-        return QStringLiteral("the pointer \"%1\" is not one to four hexadecimal digits")
-            .arg(o.text);
+        return Wording::tr("the pointer \"%1\" is not one to four hexadecimal digits").arg(o.text);
     case ValueKind::Item:
         return ImageErrorText({.fault = Fault::NoSuchItem, .text = o.text, .upper = o.upper});
     case ValueKind::CellFlag:
     case ValueKind::Flag:
-        return QStringLiteral("the %1 flag \"%2\" is neither 0 nor 1").arg(o.field, o.text);
+        return Wording::tr("the %1 flag \"%2\" is neither 0 nor 1").arg(o.field, o.text);
     case ValueKind::Index:
-        return QStringLiteral("the index \"%1\" is not a whole number from 0 to %2")
+        return Wording::tr("the index \"%1\" is not a whole number from 0 to %2")
             .arg(o.text, QString::number(o.upper));
     case ValueKind::Number:
         break;
     }
-    return QStringLiteral("the %1 \"%2\" is not a number from 0 to %3")
+    return Wording::tr("the %1 \"%2\" is not a number from 0 to %3")
         .arg(o.field, o.text, QString::number(o.upper));
-}
-
-QString RenameText(const Outcome& o) {
-    return ImageErrorText(o);
 }
 
 namespace {
@@ -542,7 +590,7 @@ QString inputReason(const Outcome& o) {
     case Family::Row:
         return ImageErrorText(o);
     case Family::Name:
-        return QStringLiteral("cannot write the name of %1: %2").arg(o.entry, ImageErrorText(o));
+        return Wording::tr("cannot write the name of %1: %2").arg(o.entry, ImageErrorText(o));
     case Family::Save:
         if (o.fault == Fault::BadValue)
             return ValueText(o);
@@ -566,16 +614,16 @@ QString InputErrorText(const QString& file, const InputError& e) {
 }
 
 QString NothingWrittenAfter(const QString& sentence) {
-    return sentence + QStringLiteral(". Nothing was written.");
+    return Wording::tr("%1. Nothing was written.").arg(sentence);
 }
 
 QString RenameRefusedText(const QString& entry, const QString& file, const QString& reason) {
     return NothingWrittenAfter(
-        QStringLiteral("cannot rename %1 in %2: %3").arg(entry, native(file), reason));
+        Wording::tr("cannot rename %1 in %2: %3").arg(entry, native(file), reason));
 }
 
 QString PlanFailedText(const RomError& e) {
-    return ImageErrorText(e) + QStringLiteral("\nNothing was written.");
+    return ImageErrorText(e) + Wording::tr("\nNothing was written.");
 }
 
 QString CommandWriteText(const Outcome& o, const QString& backupPath) {
@@ -583,56 +631,55 @@ QString CommandWriteText(const Outcome& o, const QString& backupPath) {
         QStringList parts;
         for (const Landed& l : o.landed)
             parts << partName(l.entry, l.name);
-        return QStringLiteral("cannot write to %1: another program changed %2 in it after this "
-                              "command read it. Nothing was written.")
+        return Wording::tr("cannot write to %1: another program changed %2 in it after this "
+                           "command read it. Nothing was written.")
             .arg(native(o.file), joined(parts));
     }
     if (o.fault != Fault::WrittenInPart && o.fault != Fault::NotSynced)
         return SaveText(o);
     const QString backup =
         backupPath.isEmpty()
-            ? QStringLiteral("No backup was made.")
-            : QStringLiteral("The backup %1 holds the image as it was before this command.")
+            ? Wording::tr("No backup was made.")
+            : Wording::tr("The backup %1 holds the image as it was before this command.")
                   .arg(native(backupPath));
     if (o.fault == Fault::NotSynced)
-        return QStringLiteral("%1\nEvery write of this command is in %2, but the system may not "
-                              "have it on disk.\n%3")
+        return Wording::tr("%1\nEvery write of this command is in %2, but the system may not "
+                           "have it on disk.\n%3")
             .arg(ImageErrorText(o.cause.value(0)), native(o.file), backup);
     QStringList written, notWritten;
     splitLanded(
         o.landed, [](const Landed& l) { return partName(l.entry, l.name); }, &written, &notWritten);
-    return QStringLiteral("%1\n%2 is written in part.\nWritten: %3.\nNot written: %4.\n%5")
+    return Wording::tr("%1\n%2 is written in part.\nWritten: %3.\nNot written: %4.\n%5")
         .arg(ImageErrorText(o.cause.value(0)), native(o.file), joined(written),
-             notWritten.isEmpty() ? QStringLiteral("nothing") : joined(notWritten), backup);
+             notWritten.isEmpty() ? Wording::tr("nothing") : joined(notWritten), backup);
 }
 
 QString HistoryReasonText(const Outcome& o) {
     const QString history = native(o.other);
     if (o.error == NameTooLongError())
-        return QStringLiteral("its history %1 cannot be made: that name is %2 bytes long, longer "
-                              "than this file system allows, and the history's name is the "
-                              "image's with \".history\" added; rename the image to a name at "
-                              "least 8 bytes shorter than the longest this file system allows "
-                              "(most allow 255)")
+        return Wording::tr("its history %1 cannot be made: that name is %2 bytes long, longer "
+                           "than this file system allows, and the history's name is the "
+                           "image's with \".history\" added; rename the image to a name at "
+                           "least 8 bytes shorter than the longest this file system allows "
+                           "(most allow 255)")
             .arg(history)
             .arg(QFile::encodeName(QFileInfo(o.other).fileName()).size());
     if (o.fault == Fault::HistoryNotWritten)
-        return QStringLiteral("its history %1 cannot be written: %2")
+        return Wording::tr("its history %1 cannot be written: %2")
             .arg(history, o.changed ? NodeText(o.node) : SystemText(o.error));
     if (o.error)
-        return QStringLiteral("its history %1 cannot be read: %2")
-            .arg(history, SystemText(o.error));
+        return Wording::tr("its history %1 cannot be read: %2").arg(history, SystemText(o.error));
     if (o.node != NodeKind::Other || o.changed)
-        return QStringLiteral("its history %1 cannot be read: %2").arg(history, NodeText(o.node));
+        return Wording::tr("its history %1 cannot be read: %2").arg(history, NodeText(o.node));
     if (o.version == NotAHistory)
-        return QStringLiteral("%1 is not a Tolvane history, so it is left as it is").arg(history);
+        return Wording::tr("%1 is not a Tolvane history, so it is left as it is").arg(history);
     if (o.version > qint64(HistoryVersion))
-        return QStringLiteral("its history %1 was written by a newer version of Tolvane (history "
-                              "version %2)")
+        return Wording::tr("its history %1 was written by a newer version of Tolvane (history "
+                           "version %2)")
             .arg(history)
             .arg(o.version);
-    return QStringLiteral("its history %1 is of history version %2, which this version of Tolvane "
-                          "does not read, so it is left as it is")
+    return Wording::tr("its history %1 is of history version %2, which this version of Tolvane "
+                       "does not read, so it is left as it is")
         .arg(history)
         .arg(o.version);
 }
@@ -654,58 +701,83 @@ QStringList recoveredEntries(RomImage& image, const Tables& tables, const Recove
     }
 }
 
-QString cutShortSave(const Recovery& r, const QStringList& entries) {
-    return QStringLiteral("The save of %1 (record %2: %3) was cut short")
-        .arg(RecordTime(r.record))
-        .arg(r.record.number)
-        .arg(entries.isEmpty() ? QStringLiteral("no entry") : joined(entries));
+// A cut-short save's sentence, `text`, given the save's time as %1, its record as %2, its
+// entries as %3 and `more` after them, all in one pass: an entry's name may hold "%4".
+QString cutShortSave(const QString& text, const Recovery& r, const QStringList& entries,
+                     const QStringList& more = {}) {
+    const QString time = RecordTime(r.record);
+    const QString record = QString::number(r.record.number);
+    const QString listed = entries.isEmpty() ? Wording::tr("no entry") : joined(entries);
+    switch (more.size()) {
+    case 0:
+        return text.arg(time, record, listed);
+    case 1:
+        return text.arg(time, record, listed, more[0]);
+    default:
+        return text.arg(time, record, listed, more[0], more.value(1));
+    }
 }
 
 // Why a pending record is left as it is, and what puts it right.
 QString heldText(const Recovery& r) {
     switch (r.held) {
     case RecoveryHeld::NotAsked:
-        return QStringLiteral("this command only reads the image; any command that writes it, or "
-                              "the editor, puts it right");
+        return Wording::tr("this command only reads the image; any command that writes it, or "
+                           "the editor, puts it right");
     case RecoveryHeld::ReadOnly:
-        return QStringLiteral("the image can only be read; open it where it can be written to put "
-                              "it right");
+        return Wording::tr("the image can only be read; open it where it can be written to put "
+                           "it right");
     case RecoveryHeld::Locked:
-        return QStringLiteral("another Tolvane program kept writing to the image for more than %1 "
-                              "seconds; once it is done, open the image again")
+        return Wording::tr("another Tolvane program kept writing to the image for more than %1 "
+                           "seconds; once it is done, open the image again")
             .arg(WriterWaitMs / 1000);
     case RecoveryHeld::Failed:
-        return QStringLiteral("%1; once that is mended, open the image again to put it right")
+        return Wording::tr("%1; once that is mended, open the image again to put it right")
             .arg(RecoveryProblemText(r.fault));
     }
     return {};
+}
+
+// What a recovery's entries are called in its sentence: their list, or the image.
+QString recoveredParts(const QStringList& entries) {
+    return entries.isEmpty() ? Wording::tr("the image") : listed(entries);
 }
 
 } // namespace
 
 QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r) {
     const QStringList entries = recoveredEntries(image, tables, r);
-    const QString save = cutShortSave(r, entries);
     switch (r.action) {
     case RecoveryAction::Finished:
-        return save + QStringLiteral(" after its last write: it stands whole, as saved.");
+        return cutShortSave(Wording::tr("The save of %1 (record %2: %3) was cut short after its "
+                                        "last write: it stands whole, as saved."),
+                            r, entries);
     case RecoveryAction::NeverWritten:
-        return save + QStringLiteral(" before its first write: the image is as it was before it.");
+        return cutShortSave(Wording::tr("The save of %1 (record %2: %3) was cut short before its "
+                                        "first write: the image is as it was before it."),
+                            r, entries);
     case RecoveryAction::RolledBack:
-        return save + (entries.size() == 1
-                           ? QStringLiteral(" halfway: the bytes it had written were put back, so "
-                                            "%1 is as it was before it.")
-                           : QStringLiteral(" halfway: the bytes it had written were put back, so "
-                                            "%1 are as they were before it."))
-                          .arg(entries.isEmpty() ? QStringLiteral("the image") : listed(entries));
+        return cutShortSave(entries.size() == 1
+                                ? Wording::tr("The save of %1 (record %2: %3) was cut short "
+                                              "halfway: the bytes it had written were put back, "
+                                              "so %4 is as it was before it.")
+                                : Wording::tr("The save of %1 (record %2: %3) was cut short "
+                                              "halfway: the bytes it had written were put back, "
+                                              "so %4 are as they were before it."),
+                            r, entries, {recoveredParts(entries)});
     case RecoveryAction::Left:
-        return save + QStringLiteral(", and the image now holds other bytes there, or the record "
-                                     "reaches past its end: another program changed it, or the "
-                                     "history belongs to another image. Nothing was written.");
+        return cutShortSave(Wording::tr("The save of %1 (record %2: %3) was cut short, and the "
+                                        "image now holds other bytes there, or the record "
+                                        "reaches past its end: another program changed it, or "
+                                        "the history belongs to another image. Nothing was "
+                                        "written."),
+                            r, entries);
     case RecoveryAction::Reported:
-        return save + (r.torn ? QStringLiteral(" halfway. It is left as it is: %1.")
-                              : QStringLiteral(". It is left as it is: %1."))
-                          .arg(heldText(r));
+        return cutShortSave(r.torn ? Wording::tr("The save of %1 (record %2: %3) was cut short "
+                                                 "halfway. It is left as it is: %4.")
+                                   : Wording::tr("The save of %1 (record %2: %3) was cut short. It "
+                                                 "is left as it is: %4."),
+                            r, entries, {heldText(r)});
     case RecoveryAction::None:
         break;
     }
@@ -714,11 +786,11 @@ QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r) {
 
 QString TornImageText(RomImage& image, const Tables& tables, const Recovery& r) {
     const QStringList entries = recoveredEntries(image, tables, r);
-    return cutShortSave(r, entries) +
-           QStringLiteral(
-               " halfway, and it cannot be put right now: %1. Until it is, %2 would read "
-               "neither as before the save nor as saved, so the tables are not read.")
-               .arg(heldText(r), entries.isEmpty() ? QStringLiteral("the image") : listed(entries));
+    return cutShortSave(Wording::tr("The save of %1 (record %2: %3) was cut short halfway, and it "
+                                    "cannot be put right now: %4. Until it is, %5 would read "
+                                    "neither as before the save nor as saved, so the tables are "
+                                    "not read."),
+                        r, entries, {heldText(r), recoveredParts(entries)});
 }
 
 QString UndoRefusedText(const Outcome& o) {
@@ -729,16 +801,12 @@ QString UndoRefusedText(const Outcome& o) {
     return CommandWriteText(o, {});
 }
 
-QString CountText(qint64 count, const QString& one, const QString& many) {
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
-}
-
 QString NothingWrittenText(const QString& file) {
-    return QStringLiteral("nothing was written to %1.").arg(native(file));
+    return Wording::tr("nothing was written to %1.").arg(native(file));
 }
 
 QString DryRunText() {
-    return QStringLiteral("(dry run: nothing was written)");
+    return Wording::tr("(dry run: nothing was written)");
 }
 
 QString TablesVerdictText(const QList<std::pair<Table, TableFacts>>& tables) {
@@ -748,16 +816,17 @@ QString TablesVerdictText(const QList<std::pair<Table, TableFacts>>& tables) {
             continue;
         QStringList why;
         if (facts.entriesInside < facts.entries)
-            why << QStringLiteral("%1 of its %2 entries lie inside the file")
+            why << Wording::tr("%1 of its %2 entries lie inside the file")
                        .arg(facts.entriesInside)
                        .arg(facts.entries);
         const int needed = PrintableNamesNeeded(facts);
         if (facts.printableNames < needed)
-            why << QStringLiteral("%1 of its %2 names are printable, fewer than %3")
+            why << Wording::tr("%1 of its %2 names are printable, fewer than %3")
                        .arg(facts.printableNames)
                        .arg(facts.entries)
                        .arg(needed);
-        parts << TableName(table) + QLatin1String(": ") + why.join(QLatin1String(", and "));
+        parts << Wording::tr("%1: %2", "a table, and why it does not look like the game's")
+                     .arg(TableName(table), why.join(Wording::tr(", and ")));
     }
     return parts.join(QLatin1String("; "));
 }

@@ -34,9 +34,6 @@ QString SaveText(const Outcome& o);
 // The same on one line, as a table file's row reports it.
 QString SaveLine(const Outcome& o);
 
-// Why a name cannot be written: "the name at pointer 8010 runs past the end of the file, ...".
-QString RenameText(const Outcome& o);
-
 // Why a value of a table file's cell or a window's control is refused: "the strength "x" is not a
 // number from 0 to 255".
 QString ValueText(const Outcome& o);
@@ -77,5 +74,3 @@ QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r);
 QString TornImageText(RomImage& image, const Tables& tables, const Recovery& r);
 // Why an undo was refused, and that nothing was written.
 QString UndoRefusedText(const Outcome& o);
-// "1 byte", "2 bytes".
-QString CountText(qint64 count, const QString& one, const QString& many);

@@ -23,11 +23,7 @@ at "the enemy editor shows the image's entry 0"
 enemy=$(press_until "$main" 84 92 "Enemy Editor")
 # The editor opens only once the open is done, and the open's message would have come before.
 no_window "Open ROM" || fail "a message came up beside the image"
-entry=$((0x2C030))
-low=$(od -An -tu1 -j $((entry + 3)) -N1 "$image" | tr -d ' ')
-high=$(od -An -tu1 -j $((entry + 4)) -N1 "$image" | tr -d ' ')
-hp=$(read_field "$enemy" 140 41)
-[ "$hp" = $((low | (high & 3) << 8)) ] || fail "HP reads '$hp', the file holds $((low | (high & 3) << 8))"
+shows_hp_of_entry_0 "$enemy" "$image"
 focus "$enemy"
 xdotool key Escape
 wait_gone "Enemy Editor"

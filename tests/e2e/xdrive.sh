@@ -115,5 +115,15 @@ start_editor() {
 }
 # Without a window manager nothing sends the close request; the editor is stopped by its id.
 stop_editor() { kill "$app_pid" && { wait "$app_pid" 2>/dev/null || true; } && app_pid=""; }
+# shows_hp_of_entry_0 WINDOW IMAGE: the enemy editor WINDOW, on entry 0, shows the HP that IMAGE
+# holds: the low byte, then bits 0-1 of the next.
+shows_hp_of_entry_0() {
+    local entry=$((0x2C030)) low high hp
+    low=$(od -An -tu1 -j $((entry + 3)) -N1 "$2" | tr -d ' ')
+    high=$(od -An -tu1 -j $((entry + 4)) -N1 "$2" | tr -d ' ')
+    hp=$(read_field "$1" 140 41)
+    [ "$hp" = $((low | (high & 3) << 8)) ] ||
+        fail "HP reads '$hp', the file holds $((low | (high & 3) << 8))"
+}
 # passed WHAT: the closing line, with the time the test took.
 passed() { awk -v a="$started" -v b="$EPOCHREALTIME" -v w="$1" 'BEGIN { printf "%s: passed in %.1f s\n", w, b - a }'; }

@@ -37,6 +37,8 @@ for library in libqt6widgets6 libqt6core6 zlib1g libc6; do
     [[ ",$depends" == *", $library "* || ",$depends" == *",$library "* ]] ||
         fail "Depends lacks $library"
 done
+[[ "$(dpkg-deb --field "$deb" Recommends)" == *fonts-noto-cjk* ]] ||
+    fail "Recommends lacks a font with Japanese glyphs"
 
 echo "== install into a throwaway root"
 root=$work/root

@@ -98,7 +98,7 @@ void tst_Wording::texts_data() {
     failed.entry = Item;
     QTest::newRow("put back")
         << SaveText(failed)
-        << QStringLiteral("Cannot save item 5: Cannot write to %1 at offset 0x1814:\n%2.\nNothing "
+        << QStringLiteral("Cannot save item 5.\nCannot write to %1 at offset 0x1814:\n%2.\nNothing "
                           "was written.")
                .arg(file, full);
     failed = entry(Fault::WrittenInPart);
@@ -125,7 +125,7 @@ void tst_Wording::texts_data() {
     Outcome name = rename(Fault::NameLonger);
     name.other = QStringLiteral("Bun");
     QTest::newRow("name longer")
-        << RenameText(name)
+        << ImageErrorText(name)
         << u8("\"Bread\" is 5 characters long, but the name it replaces at pointer 8010, \"Bun\", "
               "is only 3: a new name may not be longer than the old one");
     name = rename(Fault::NameIntoRecord);
@@ -135,7 +135,7 @@ void tst_Wording::texts_data() {
     name.text = QStringLiteral("\u00E9");
     name.position = 3;
     QTest::newRow("name character")
-        << RenameText(name)
+        << ImageErrorText(name)
         << QStringLiteral("the character \"\u00E9\" (U+00E9) at position 3 cannot be written: name "
                           "text holds only the codes 0x00 to 0x7F");
     name = rename(Fault::NamePastEnd);
@@ -184,8 +184,8 @@ void tst_Wording::everyFaultIsWorded() {
     for (int f = int(Fault::SystemCall); f <= int(Fault::MergeToStandardOutput); ++f) {
         Outcome o = entry(Fault(f));
         o.reason = QStringLiteral("a reason given by Qt"); // passed on as it stands
-        for (const QString& text : {ImageErrorText(o), SaveText(o), RenameText(o),
-                                    UndoRefusedText(o), InputErrorText(File, {1, 1, o})})
+        for (const QString& text :
+             {ImageErrorText(o), SaveText(o), UndoRefusedText(o), InputErrorText(File, {1, 1, o})})
             QVERIFY2(text.size() > 8,
                      qPrintable(QStringLiteral("fault %1: \"%2\"").arg(f).arg(text)));
     }

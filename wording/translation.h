@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QCoreApplication>
+
+// The contexts under which translators find the texts of code that is not a window: each is a
+// class only so that tr() and lupdate know which file's words a text belongs to.
+
+// The words about what the core did (wording.cpp).
+class Wording {
+    Q_DECLARE_TR_FUNCTIONS(Wording)
+};
+// The words of tolvane-cli's reports and refusals (clitext.cpp).
+class CliWording {
+    Q_DECLARE_TR_FUNCTIONS(CliWording)
+};
+// The words of what changed since the original (changestext.cpp).
+class ChangesWording {
+    Q_DECLARE_TR_FUNCTIONS(ChangesWording)
+};
+// The windows' message boxes (windowtext.cpp).
+class WindowWording {
+    Q_DECLARE_TR_FUNCTIONS(WindowWording)
+};
+// tolvane-cli's help texts, one per command.
+class CliHelp {
+    Q_DECLARE_TR_FUNCTIONS(CliHelp)
+};
