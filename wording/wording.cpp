@@ -23,79 +23,66 @@ QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// The primitives by their own names, as messages about them begin.
-QString primitiveName(Operation operation) {
+// How messages word a call: a call of the image by its two sentences, for a reason the system
+// gave and for a position before the start of the file; a primitive by its own name, with which
+// its messages begin.
+struct CallWords {
+    const char* failed = nullptr;
+    const char* beforeStart = nullptr;
+    const char* primitive = nullptr;
+};
+
+CallWords callWords(Operation operation) {
     switch (operation) {
-    case Operation::ReadByte:
-        return QStringLiteral("Read byte");
-    case Operation::ReadWord:
-        return QStringLiteral("Read word");
-    case Operation::WriteByte:
-        return QStringLiteral("Write byte");
-    case Operation::WriteWord:
-        return QStringLiteral("Write word");
     case Operation::Read:
+        return {QT_TRANSLATE_NOOP("Wording", "Cannot read %1 at offset %2:\n%3."),
+                QT_TRANSLATE_NOOP("Wording", "Cannot read %1 at offset -%2: the position lies "
+                                             "before the start of the file.")};
     case Operation::Write:
+        return {QT_TRANSLATE_NOOP("Wording", "Cannot write to %1 at offset %2:\n%3."),
+                QT_TRANSLATE_NOOP("Wording", "Cannot write to %1 at offset -%2: the position lies "
+                                             "before the start of the file.")};
     case Operation::Sync:
+        return {QT_TRANSLATE_NOOP("Wording", "Cannot sync %1 at offset %2:\n%3."),
+                QT_TRANSLATE_NOOP("Wording", "Cannot sync %1 at offset -%2: the position lies "
+                                             "before the start of the file.")};
     case Operation::Size:
-        break;
+        return {QT_TRANSLATE_NOOP("Wording", "Cannot find the size of %1 at offset %2:\n%3."),
+                QT_TRANSLATE_NOOP("Wording", "Cannot find the size of %1 at offset -%2: the "
+                                             "position lies before the start of the file.")};
+    case Operation::ReadByte:
+        return {.primitive = "Read byte"};
+    case Operation::ReadWord:
+        return {.primitive = "Read word"};
+    case Operation::WriteByte:
+        return {.primitive = "Write byte"};
+    case Operation::WriteWord:
+        return {.primitive = "Write word"};
     }
     return {};
 }
 
-// "Cannot read FILE at offset 0x10:\nREASON.": a failed call of the image, each its own sentence.
+QString primitiveName(Operation operation) {
+    return QLatin1String(callWords(operation).primitive);
+}
+
+// "Cannot read FILE at offset 0x10:\nREASON."
 QString failedCall(const Outcome& o, const QString& reason) {
-    const QString file = QDir::toNativeSeparators(o.file);
-    const QString offset = HexOffset(o.offset);
-    switch (o.operation) {
-    case Operation::Read:
-        return Wording::tr("Cannot read %1 at offset %2:\n%3.").arg(file, offset, reason);
-    case Operation::Write:
-        return Wording::tr("Cannot write to %1 at offset %2:\n%3.").arg(file, offset, reason);
-    case Operation::Sync:
-        return Wording::tr("Cannot sync %1 at offset %2:\n%3.").arg(file, offset, reason);
-    case Operation::Size:
-        return Wording::tr("Cannot find the size of %1 at offset %2:\n%3.")
-            .arg(file, offset, reason);
-    case Operation::ReadByte:
-    case Operation::ReadWord:
-    case Operation::WriteByte:
-    case Operation::WriteWord:
-        break;
-    }
+    const CallWords words = callWords(o.operation);
+    if (words.failed)
+        return Wording::tr(words.failed).arg(native(o.file), HexOffset(o.offset), reason);
     return Wording::tr("Cannot %1 %2 at offset %3:\n%4.")
-        .arg(primitiveName(o.operation), file, offset, reason);
+        .arg(QLatin1String(words.primitive), native(o.file), HexOffset(o.offset), reason);
 }
 
 // "Cannot read FILE at offset -0x10: the position lies before the start of the file."
 QString beforeStart(const Outcome& o) {
-    const QString file = QDir::toNativeSeparators(o.file);
+    const CallWords words = callWords(o.operation);
     const QString offset = HexOffset(-o.offset);
-    switch (o.operation) {
-    case Operation::Read:
-        return Wording::tr("Cannot read %1 at offset -%2: the position lies before the start of "
-                           "the file.")
-            .arg(file, offset);
-    case Operation::Write:
-        return Wording::tr("Cannot write to %1 at offset -%2: the position lies before the start "
-                           "of the file.")
-            .arg(file, offset);
-    case Operation::Sync:
-        return Wording::tr("Cannot sync %1 at offset -%2: the position lies before the start of "
-                           "the file.")
-            .arg(file, offset);
-    case Operation::Size:
-        return Wording::tr("Cannot find the size of %1 at offset -%2: the position lies before "
-                           "the start of the file.")
-            .arg(file, offset);
-    case Operation::ReadByte:
-    case Operation::ReadWord:
-    case Operation::WriteByte:
-    case Operation::WriteWord:
-        break;
-    }
+    if (words.beforeStart)
+        return Wording::tr(words.beforeStart).arg(native(o.file), offset);
     return Wording::tr("%1 at offset -%2: the position lies before the start of the file.")
-        .arg(primitiveName(o.operation), offset);
+        .arg(QLatin1String(words.primitive), offset);
 }
 
 // "item 5", or "the name of item 5" for its name text.
@@ -708,14 +695,11 @@ QString cutShortSave(const QString& text, const Recovery& r, const QStringList& 
     const QString time = RecordTime(r.record);
     const QString record = QString::number(r.record.number);
     const QString listed = entries.isEmpty() ? Wording::tr("no entry") : joined(entries);
-    switch (more.size()) {
-    case 0:
+    if (more.isEmpty())
         return text.arg(time, record, listed);
-    case 1:
+    if (more.size() == 1)
         return text.arg(time, record, listed, more[0]);
-    default:
-        return text.arg(time, record, listed, more[0], more.value(1));
-    }
+    return text.arg(time, record, listed, more[0], more[1]);
 }
 
 // Why a pending record is left as it is, and what puts it right.
