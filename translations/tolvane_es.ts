@@ -180,6 +180,10 @@
         <source>cannot write %1: %2. Nothing was written.</source>
         <translation>no se puede escribir %1: %2. No se escribió nada.</translation>
     </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
+        <translation>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, ambos tomados %7</translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>

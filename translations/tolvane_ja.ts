@@ -177,6 +177,10 @@
         <source>cannot write %1: %2. Nothing was written.</source>
         <translation>%1 を書き込めません: %2。何も書き込まれませんでした。</translation>
     </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
+        <translation>%1 &quot;%2&quot;: %3: base %4、ours %5、theirs %6、両方を取り込むと %7</translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>

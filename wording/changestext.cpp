@@ -134,6 +134,13 @@ QString MergeConflictLine(const MergeConflict& conflict) {
     const auto value = [name](const QString& v) {
         return name ? QStringLiteral("\"%1\"").arg(v) : v;
     };
+    // Where the sides' bytes each stand alone but read otherwise together (a name's text lying in
+    // a record, or shared by two names), what they read together is the conflict.
+    if (conflict.merged)
+        return ChangesWording::tr("%1 \"%2\": %3: base %4, ours %5, theirs %6, both taken %7")
+            .arg(EntryLabel(conflict.table, conflict.index), conflict.name, column.name,
+                 value(conflict.base), value(conflict.ours), value(conflict.theirs),
+                 value(*conflict.merged));
     return ChangesWording::tr("%1 \"%2\": %3: base %4, ours %5, theirs %6")
         .arg(EntryLabel(conflict.table, conflict.index), conflict.name, column.name,
              value(conflict.base), value(conflict.ours), value(conflict.theirs));
