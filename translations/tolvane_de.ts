@@ -425,7 +425,8 @@ The tables look right when every entry of both lies inside the file and at least
 0x7E.
 A save recorded in IMAGE.history that a crash cut short is reported on the error stream
 and left as it is; the next opening that may write the image puts it right.
-The exit code is 0 whenever the file could be read, whatever that verdict.
+The exit code is 0 whenever the file could be read, whatever that verdict, unless such
+a save was cut short halfway: its entries are then named, nothing is told, and it is 1.
 
   --json  the same facts as one JSON object
 </source>
@@ -445,7 +446,8 @@ Eine in IMAGE.history aufgezeichnete Speicherung, die durch einen Absturz
 abgebrochen wurde, wird auf dem Fehlerkanal gemeldet und unverändert gelassen;
 das nächste Öffnen, das das Image schreiben darf, bereinigt sie.
 Der Exit-Code ist 0, sobald die Datei gelesen werden konnte, unabhängig von
-diesem Urteil.
+diesem Urteil, außer wenn eine solche Speicherung mittendrin abgebrochen wurde:
+dann werden ihre Einträge genannt, nichts wird angegeben, und er ist 1.
 
   --json  dieselben Angaben als ein JSON-Objekt
 </translation>
@@ -1732,6 +1734,18 @@ Nicht geschrieben: %4.
     <message>
         <source>, and </source>
         <translation>, und </translation>
+    </message>
+    <message>
+        <source>The save of %1 (record %2: %3) was cut short halfway, and it cannot be put right now: %4. Until it is, the image holds only part of it, so the tables are not read.</source>
+        <translation>Die Speicherung für %1 (Datensatz %2: %3) wurde mittendrin abgebrochen und kann jetzt nicht bereinigt werden: %4. Bis dahin enthält das Image nur einen Teil davon, daher werden die Tabellen nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>As before the save: %1.</source>
+        <translation>Wie vor der Speicherung: %1.</translation>
+    </message>
+    <message>
+        <source>As saved: %1.</source>
+        <translation>Wie gespeichert: %1.</translation>
     </message>
 </context>
 <context>

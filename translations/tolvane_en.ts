@@ -312,7 +312,8 @@ The tables look right when every entry of both lies inside the file and at least
 0x7E.
 A save recorded in IMAGE.history that a crash cut short is reported on the error stream
 and left as it is; the next opening that may write the image puts it right.
-The exit code is 0 whenever the file could be read, whatever that verdict.
+The exit code is 0 whenever the file could be read, whatever that verdict, unless such
+a save was cut short halfway: its entries are then named, nothing is told, and it is 1.
 
   --json  the same facts as one JSON object
 </source>
@@ -1464,6 +1465,18 @@ Not written: %4.
     </message>
     <message>
         <source>, and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The save of %1 (record %2: %3) was cut short halfway, and it cannot be put right now: %4. Until it is, the image holds only part of it, so the tables are not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As before the save: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As saved: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -417,7 +417,8 @@ The tables look right when every entry of both lies inside the file and at least
 0x7E.
 A save recorded in IMAGE.history that a crash cut short is reported on the error stream
 and left as it is; the next opening that may write the image puts it right.
-The exit code is 0 whenever the file could be read, whatever that verdict.
+The exit code is 0 whenever the file could be read, whatever that verdict, unless such
+a save was cut short halfway: its entries are then named, nothing is told, and it is 1.
 
   --json  the same facts as one JSON object
 </source>
@@ -437,7 +438,8 @@ Un guardado registrado en IMAGE.history que un fallo interrumpió se informa en
 la salida de errores y se deja como está; la siguiente apertura que pueda
 escribir la imagen lo corrige.
 El código de salida es 0 siempre que se pudo leer el archivo, sea cual sea ese
-veredicto.
+veredicto, salvo si ese guardado se interrumpió a medias: entonces se nombran
+sus entradas, no se informa nada y es 1.
 
   --json  los mismos datos como un objeto JSON
 </translation>
@@ -1720,6 +1722,18 @@ No escrito: %4.
     <message>
         <source>, and </source>
         <translation>, y </translation>
+    </message>
+    <message>
+        <source>The save of %1 (record %2: %3) was cut short halfway, and it cannot be put right now: %4. Until it is, the image holds only part of it, so the tables are not read.</source>
+        <translation>El guardado del %1 (registro %2: %3) se interrumpió a medias, y ahora no se puede corregir: %4. Hasta que se corrija, la imagen solo contiene una parte de él, así que no se leen las tablas.</translation>
+    </message>
+    <message>
+        <source>As before the save: %1.</source>
+        <translation>Como antes del guardado: %1.</translation>
+    </message>
+    <message>
+        <source>As saved: %1.</source>
+        <translation>Como se guardó: %1.</translation>
     </message>
 </context>
 <context>

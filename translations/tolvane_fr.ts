@@ -424,7 +424,8 @@ The tables look right when every entry of both lies inside the file and at least
 0x7E.
 A save recorded in IMAGE.history that a crash cut short is reported on the error stream
 and left as it is; the next opening that may write the image puts it right.
-The exit code is 0 whenever the file could be read, whatever that verdict.
+The exit code is 0 whenever the file could be read, whatever that verdict, unless such
+a save was cut short halfway: its entries are then named, nothing is told, and it is 1.
 
   --json  the same facts as one JSON object
 </source>
@@ -444,7 +445,8 @@ Un enregistrement consigné dans IMAGE.history et interrompu par un plantage est
 signalé sur la sortie d&apos;erreur et laissé tel quel; la prochaine ouverture qui
 peut écrire l&apos;image le répare.
 Le code de sortie est 0 dès que le fichier a pu être lu, quel que soit ce
-verdict.
+verdict, sauf si un tel enregistrement a été interrompu à mi-chemin: ses entrées
+sont alors nommées, rien n&apos;est indiqué, et il est 1.
 
   --json  les mêmes informations sous la forme d&apos;un objet JSON
 </translation>
@@ -1729,6 +1731,18 @@ Non écrit: %4.
     <message>
         <source>, and </source>
         <translation>, et </translation>
+    </message>
+    <message>
+        <source>The save of %1 (record %2: %3) was cut short halfway, and it cannot be put right now: %4. Until it is, the image holds only part of it, so the tables are not read.</source>
+        <translation>L&apos;enregistrement de %1 (n° %2: %3) a été interrompu à mi-chemin, et il ne peut pas être réparé maintenant: %4. Tant qu&apos;il ne l&apos;est pas, l&apos;image n&apos;en contient qu&apos;une partie, les tables ne sont donc pas lues.</translation>
+    </message>
+    <message>
+        <source>As before the save: %1.</source>
+        <translation>Dans leur état d&apos;avant l&apos;enregistrement: %1.</translation>
+    </message>
+    <message>
+        <source>As saved: %1.</source>
+        <translation>Dans leur état enregistré: %1.</translation>
     </message>
 </context>
 <context>

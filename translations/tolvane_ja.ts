@@ -408,7 +408,8 @@ The tables look right when every entry of both lies inside the file and at least
 0x7E.
 A save recorded in IMAGE.history that a crash cut short is reported on the error stream
 and left as it is; the next opening that may write the image puts it right.
-The exit code is 0 whenever the file could be read, whatever that verdict.
+The exit code is 0 whenever the file could be read, whatever that verdict, unless such
+a save was cut short halfway: its entries are then named, nothing is told, and it is 1.
 
   --json  the same facts as one JSON object
 </source>
@@ -426,7 +427,8 @@ PRG ROM と CHR ROM、マッパー、ミラーリング、バッテリー、ト�
 正常と判定します。
 IMAGE.history に記録された、クラッシュで中断された保存は、エラー出力に報告され、
 そのまま残されます。イメージに書き込む可能性のある次のオープンで修復されます。
-ファイルを読み込めた場合、判定にかかわらず終了コードは 0 です。
+ファイルを読み込めた場合、判定にかかわらず終了コードは 0 です。ただし、そのような
+保存が途中で中断されていた場合は、そのエントリを示し、何も出力せず、終了コードは 1 です。
 
   --json  同じ情報を 1 つの JSON オブジェクトとして出力します
 </translation>
@@ -1697,6 +1699,18 @@ Not written: %4.
     <message>
         <source>, and </source>
         <translation>、</translation>
+    </message>
+    <message>
+        <source>The save of %1 (record %2: %3) was cut short halfway, and it cannot be put right now: %4. Until it is, the image holds only part of it, so the tables are not read.</source>
+        <translation>%1 の保存 (記録 %2: %3) は途中で中断され、今は修復できません: %4。修復されるまではイメージにその一部しか含まれないため、テーブルは読み込みません。</translation>
+    </message>
+    <message>
+        <source>As before the save: %1.</source>
+        <translation>保存前のまま: %1。</translation>
+    </message>
+    <message>
+        <source>As saved: %1.</source>
+        <translation>保存後の状態: %1。</translation>
     </message>
 </context>
 <context>

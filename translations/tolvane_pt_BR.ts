@@ -417,7 +417,8 @@ The tables look right when every entry of both lies inside the file and at least
 0x7E.
 A save recorded in IMAGE.history that a crash cut short is reported on the error stream
 and left as it is; the next opening that may write the image puts it right.
-The exit code is 0 whenever the file could be read, whatever that verdict.
+The exit code is 0 whenever the file could be read, whatever that verdict, unless such
+a save was cut short halfway: its entries are then named, nothing is told, and it is 1.
 
   --json  the same facts as one JSON object
 </source>
@@ -437,7 +438,8 @@ Um salvamento registrado em IMAGE.history que uma falha interrompeu é relatado
 na saída de erro e deixado como está; a próxima abertura que possa gravar a
 imagem o corrige.
 O código de saída é 0 sempre que o arquivo pôde ser lido, qualquer que seja
-esse veredito.
+esse veredito, a não ser que esse salvamento tenha sido interrompido no meio:
+suas entradas são então nomeadas, nada é informado, e ele é 1.
 
   --json  os mesmos dados como um único objeto JSON
 </translation>
@@ -1721,6 +1723,18 @@ Não gravado: %4.
     <message>
         <source>, and </source>
         <translation>, e </translation>
+    </message>
+    <message>
+        <source>The save of %1 (record %2: %3) was cut short halfway, and it cannot be put right now: %4. Until it is, the image holds only part of it, so the tables are not read.</source>
+        <translation>O salvamento de %1 (registro %2: %3) foi interrompido no meio, e não pode ser corrigido agora: %4. Enquanto não for, a imagem contém só uma parte dele, por isso as tabelas não são lidas.</translation>
+    </message>
+    <message>
+        <source>As before the save: %1.</source>
+        <translation>Como antes do salvamento: %1.</translation>
+    </message>
+    <message>
+        <source>As saved: %1.</source>
+        <translation>Como salvo: %1.</translation>
     </message>
 </context>
 <context>
