@@ -184,6 +184,27 @@
         <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
         <translation>%1 &quot;%2&quot;: %3: Basis %4, ours %5, theirs %6, beide übernommen %7</translation>
     </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</source>
+        <translation>
+            <numerusform>%n Feld oder Name steht im Konflikt, daher wurde %1 nicht geschrieben; --prefer ours oder --prefer theirs übernimmt bei jedem Konflikt eine Seite.</numerusform>
+            <numerusform>%n Felder oder Namen stehen im Konflikt, daher wurde %1 nicht geschrieben; --prefer ours oder --prefer theirs übernimmt bei jedem Konflikt eine Seite.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from ours.</source>
+        <translation>
+            <numerusform>%n Feld oder Name im Konflikt: aus ours übernommen.</numerusform>
+            <numerusform>%n Felder oder Namen im Konflikt: aus ours übernommen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from theirs.</source>
+        <translation>
+            <numerusform>%n Feld oder Name im Konflikt: aus theirs übernommen.</numerusform>
+            <numerusform>%n Felder oder Namen im Konflikt: aus theirs übernommen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>

@@ -184,6 +184,27 @@
         <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</source>
+        <translation>
+            <numerusform>%n field or name is in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</numerusform>
+            <numerusform>%n fields or names are in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from ours.</source>
+        <translation>
+            <numerusform>%n field or name was in conflict: it is taken from ours.</numerusform>
+            <numerusform>%n fields or names were in conflict: each is taken from ours.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from theirs.</source>
+        <translation>
+            <numerusform>%n field or name was in conflict: it is taken from theirs.</numerusform>
+            <numerusform>%n fields or names were in conflict: each is taken from theirs.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>

@@ -184,6 +184,27 @@
         <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
         <translation>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, ambos tomados %7</translation>
     </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</source>
+        <translation>
+            <numerusform>%n campo o nombre está en conflicto, así que no se escribió %1; --prefer ours o --prefer theirs toma un lado en cada conflicto.</numerusform>
+            <numerusform>%n campos o nombres están en conflicto, así que no se escribió %1; --prefer ours o --prefer theirs toma un lado en cada conflicto.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from ours.</source>
+        <translation>
+            <numerusform>%n campo o nombre en conflicto: se tomó de ours.</numerusform>
+            <numerusform>%n campos o nombres en conflicto: se tomaron de ours.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from theirs.</source>
+        <translation>
+            <numerusform>%n campo o nombre en conflicto: se tomó de theirs.</numerusform>
+            <numerusform>%n campos o nombres en conflicto: se tomaron de theirs.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>

@@ -184,6 +184,27 @@
         <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
         <translation>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, les deux pris %7</translation>
     </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</source>
+        <translation>
+            <numerusform>%n champ ou nom est en conflit, donc %1 n&apos;a pas été écrit; --prefer ours ou --prefer theirs retient un côté pour chaque conflit.</numerusform>
+            <numerusform>%n champs ou noms sont en conflit, donc %1 n&apos;a pas été écrit; --prefer ours ou --prefer theirs retient un côté pour chaque conflit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from ours.</source>
+        <translation>
+            <numerusform>%n champ ou nom en conflit: valeur retenue de ours.</numerusform>
+            <numerusform>%n champs ou noms en conflit: valeurs retenues de ours.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from theirs.</source>
+        <translation>
+            <numerusform>%n champ ou nom en conflit: valeur retenue de theirs.</numerusform>
+            <numerusform>%n champs ou noms en conflit: valeurs retenues de theirs.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>

@@ -181,6 +181,24 @@
         <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
         <translation>%1 &quot;%2&quot;: %3: base %4、ours %5、theirs %6、両方を取り込むと %7</translation>
     </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</source>
+        <translation>
+            <numerusform>%n 個のフィールドまたは名前が競合しているため、%1 は書き込まれませんでした。--prefer ours または --prefer theirs を指定すると、すべての競合でその側を採用します。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from ours.</source>
+        <translation>
+            <numerusform>%n 個のフィールドまたは名前が競合しています: ours 側を採用しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from theirs.</source>
+        <translation>
+            <numerusform>%n 個のフィールドまたは名前が競合しています: theirs 側を採用しました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>

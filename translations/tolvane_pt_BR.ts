@@ -184,6 +184,27 @@
         <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
         <translation>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, ambos aplicados %7</translation>
     </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</source>
+        <translation>
+            <numerusform>%n campo ou nome está em conflito, por isso %1 não foi gravado; --prefer ours ou --prefer theirs adota um dos lados em todos os conflitos.</numerusform>
+            <numerusform>%n campos ou nomes estão em conflito, por isso %1 não foi gravado; --prefer ours ou --prefer theirs adota um dos lados em todos os conflitos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from ours.</source>
+        <translation>
+            <numerusform>%n campo ou nome em conflito: foi adotado o valor de ours.</numerusform>
+            <numerusform>%n campos ou nomes em conflito: foram adotados os valores de ours.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from theirs.</source>
+        <translation>
+            <numerusform>%n campo ou nome em conflito: foi adotado o valor de theirs.</numerusform>
+            <numerusform>%n campos ou nomes em conflito: foram adotados os valores de theirs.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>

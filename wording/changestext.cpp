@@ -147,6 +147,13 @@ QString MergeConflictLine(const MergeConflict& conflict) {
 }
 
 QString MergeConflictsText(const Outcome& o) {
+    // Only where every conflict is a field or name both sides changed is that what they are.
+    if (o.changed)
+        return ChangesWording::tr("%n field(s) or name(s) in conflict, so %1 was not written; "
+                                  "--prefer ours or --prefer theirs takes one side for every "
+                                  "conflict.",
+                                  nullptr, int(o.count))
+            .arg(native(o.file));
     return ChangesWording::tr("%n field(s) changed on both sides to different values, so %1 was "
                               "not written; --prefer ours or --prefer theirs takes one side for "
                               "every conflict.",
@@ -154,7 +161,13 @@ QString MergeConflictsText(const Outcome& o) {
         .arg(native(o.file));
 }
 
-QString ConflictsTakenText(qint64 count, MergeSide taken) {
+QString ConflictsTakenText(qint64 count, MergeSide taken, bool together) {
+    if (together)
+        return taken == MergeSide::Ours
+                   ? ChangesWording::tr("%n field(s) or name(s) in conflict: taken from ours.",
+                                        nullptr, int(count))
+                   : ChangesWording::tr("%n field(s) or name(s) in conflict: taken from theirs.",
+                                        nullptr, int(count));
     return taken == MergeSide::Ours
                ? ChangesWording::tr("%n field(s) changed on both sides: taken from ours.", nullptr,
                                     int(count))
