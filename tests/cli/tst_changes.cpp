@@ -393,29 +393,32 @@ void tst_Changes::mergeOverlapping_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("conflicts"); // the entries listed, '|' between
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<bool>("inBase"); // enemy 0's name lies in item 109's record in the base
 
     const QStringList sharedText{L("item 10 points at item 3")};
     const QStringList renamed{L("rename item 3")};
     QTest::newRow("shared text renamed: a conflict, named with what both give")
-        << sharedText << renamed << L("") << 1 << L("item 10 \"|both taken") << Ls({});
+        << sharedText << renamed << L("") << 1 << L("item 10 \"|both taken") << Ls({}) << false;
     QTest::newRow("shared text renamed, --prefer theirs: the rename stands")
         << sharedText << renamed << L("theirs") << 0 << L("item 10 \"")
-        << Ls({"items 3 name theirs", "items 10 name base", "items 10 pointer base"});
+        << Ls({"items 3 name theirs", "items 10 name base", "items 10 pointer base"}) << false;
     QTest::newRow("shared text renamed, --prefer ours: item 10 reads ours' text")
         << sharedText << renamed << L("ours") << 0 << L("item 3 \"|item 10 \"")
-        << Ls({"items 3 name base", "items 10 name ours", "items 10 pointer ours"});
+        << Ls({"items 3 name base", "items 10 name ours", "items 10 pointer ours"}) << false;
     const QStringList intoRecord{L("enemy 0 points into item 109 5")};
     QTest::newRow("a name ending on a record's byte that the other side changes: both taken")
         << intoRecord << Ls({"item 109 effect_in 32"}) << L("") << 0 << L("")
-        << Ls({"items 109 effect_in theirs", "enemies 0 pointer ours", "enemies 0 name ours"});
+        << Ls({"items 109 effect_in theirs", "enemies 0 pointer ours", "enemies 0 name ours"})
+        << false;
     QTest::newRow("a name reading a record's byte that the other side changes: a conflict")
-        << intoRecord << Ls({"item 109 effect_in 200"}) << L("") << 1 << L("enemy 0 \"") << Ls({});
+        << intoRecord << Ls({"item 109 effect_in 200"}) << L("") << 1 << L("enemy 0 \"") << Ls({})
+        << false;
     QTest::newRow("the same, --prefer theirs: the record's change stands")
         << intoRecord << Ls({"item 109 effect_in 200"}) << L("theirs") << 0 << L("enemy 0 \"")
-        << Ls({"items 109 effect_in theirs", "enemies 0 pointer base"});
+        << Ls({"items 109 effect_in theirs", "enemies 0 pointer base"}) << false;
     QTest::newRow("a name that lies in a record in the base changes with it on one side")
         << Ls({"enemy 0 hp 900"}) << Ls({"item 109 effect_in 200"}) << L("") << 0 << L("")
-        << Ls({"items 109 effect_in theirs", "enemies 0 name theirs", "enemies 0 hp ours"});
+        << Ls({"items 109 effect_in theirs", "enemies 0 name theirs", "enemies 0 hp ours"}) << true;
 }
 
 void tst_Changes::mergeOverlapping() {
@@ -425,13 +428,13 @@ void tst_Changes::mergeOverlapping() {
     QFETCH(int, code);
     QFETCH(QString, conflicts);
     QFETCH(QStringList, expected);
+    QFETCH(bool, inBase);
     ImageOnDisk disk(MakeDemoImage(5), QStringLiteral("base.nes"));
     QByteArray base = disk.bytes();
     // A byte below 0x80 ends a name: item 109's effect in battle, 16, ends one that starts on it.
     setField(base, ItemFormat, 109, "effect_in", 16);
     const qint32 inRecord = qint32(ItemFormat.entryOffset(109) + 5 + PointerBias);
-    if (QTest::currentDataTag() == QByteArray("a name that lies in a record in the base changes "
-                                              "with it on one side"))
+    if (inBase)
         setField(base, EnemyFormat, 0, "pointer", inRecord);
     PutFile(disk.path(), base);
     const auto make = [&](const QString& name, const QStringList& edits) {
