@@ -216,10 +216,14 @@ int MergeCommand(const QStringList& arguments, Io& io) {
         return Fail(io, ImageErrorText(e));
     }
     const MergeResult merged = MergeImages(bytes[0], bytes[1], bytes[2], KnownTables(), prefer);
-    for (const MergeConflict& c : merged.conflicts)
+    bool together = false;
+    for (const MergeConflict& c : merged.conflicts) {
         io.out << MergeConflictLine(c) << '\n';
+        together = together || c.merged || (c.base == c.ours || c.base == c.theirs);
+    }
     if (!merged.conflicts.isEmpty() && prefer == MergeSide::None)
         return Fail(io, MergeConflictsText({.fault = Fault::MergeConflicts,
+                                            .changed = together,
                                             .file = output,
                                             .count = merged.conflicts.size()}));
     // A new file in OUT's place, or behind the link there, once every byte is on disk.
@@ -230,7 +234,7 @@ int MergeCommand(const QStringList& arguments, Io& io) {
                     OutputNotWrittenText(
                         {.fault = Fault::OutputNotWritten, .file = output, .error = file.error()}));
     if (!merged.conflicts.isEmpty())
-        io.out << ConflictsTakenText(merged.conflicts.size(), prefer) << '\n';
+        io.out << ConflictsTakenText(merged.conflicts.size(), prefer, together) << '\n';
     io.out << MergedText(output, merged.bytes.size()) << Qt::endl;
     return ExitSuccess;
 }

@@ -68,7 +68,9 @@ int InfoCommand(const QStringList& arguments, Io& io) {
         "0x7E.\n"
         "A save recorded in IMAGE.history that a crash cut short is reported on the error stream\n"
         "and left as it is; the next opening that may write the image puts it right.\n"
-        "The exit code is 0 whenever the file could be read, whatever that verdict.\n\n"
+        "The exit code is 0 whenever the file could be read, whatever that verdict, unless such\n"
+        "a save was cut short halfway: its entries are then named, nothing is told, and it is "
+        "1.\n\n"
         "  --json  the same facts as one JSON object\n");
     if (auto exit = ParseCommand(parser, arguments, 1, help, io))
         return *exit;
@@ -76,9 +78,15 @@ int InfoCommand(const QStringList& arguments, Io& io) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes)
         return Fail(io, bytes.failure());
-    // A save that was cut short is reported and left for a command that writes.
-    if (auto image = io.openImage(path))
-        ReportRecovery(io, **image, RecoverImage(**image, false));
+    // A save that was cut short is reported and left for a command that writes; one cut short
+    // halfway leaves entries that the tables' facts must not be told from.
+    if (auto image = io.openImage(path)) {
+        const Recovery recovery = RecoverImage(**image, false);
+        if (recovery.torn)
+            return Fail(io, AboutFileText((*image)->path(),
+                                          TornImageText(**image, KnownTables(), recovery)));
+        ReportRecovery(io, **image, recovery);
+    }
 
     const qint64 size = bytes->size();
     const auto header = ReadInesHeader(*bytes);

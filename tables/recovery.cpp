@@ -46,6 +46,33 @@ bool tornNow(RomImage& rom, const HistoryRecord& record) {
 
 } // namespace
 
+LandedRuns SplitLanded(RomImage& rom, const HistoryRecord& record) {
+    LandedRuns runs;
+    const qint64 size = rom.size();
+    for (const HistoryRange& range : record.ranges) {
+        if (range.offset < 0 || range.before.size() > size - range.offset)
+            continue;
+        const QByteArray now = rom.bytes(range.offset, range.before.size());
+        std::vector<HistoryRange>* open = nullptr;
+        for (qsizetype k = 0; k < now.size(); ++k) {
+            const bool isNew = now[k] == range.after[k], isOld = now[k] == range.before[k];
+            // A byte the record leaves as it was tells nothing and goes on with the run.
+            std::vector<HistoryRange>* into = isNew && isOld ? open
+                                              : isNew        ? &runs.saved
+                                              : isOld        ? &runs.before
+                                                             : nullptr;
+            if (into && into == open) {
+                into->back().before += range.before[k];
+                into->back().after += range.after[k];
+            } else if (into) {
+                into->push_back({range.offset + k, range.before.mid(k, 1), range.after.mid(k, 1)});
+            }
+            open = into;
+        }
+    }
+    return runs;
+}
+
 class RecoveryWriter {
 public:
     static WriteKey key() { return {}; }

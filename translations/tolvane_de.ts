@@ -180,6 +180,31 @@
         <source>cannot write %1: %2. Nothing was written.</source>
         <translation>%1 kann nicht geschrieben werden: %2. Es wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
+        <translation>%1 &quot;%2&quot;: %3: Basis %4, ours %5, theirs %6, beide übernommen %7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</source>
+        <translation>
+            <numerusform>%n Feld oder Name steht im Konflikt, daher wurde %1 nicht geschrieben; --prefer ours oder --prefer theirs übernimmt bei jedem Konflikt eine Seite.</numerusform>
+            <numerusform>%n Felder oder Namen stehen im Konflikt, daher wurde %1 nicht geschrieben; --prefer ours oder --prefer theirs übernimmt bei jedem Konflikt eine Seite.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from ours.</source>
+        <translation>
+            <numerusform>%n Feld oder Name im Konflikt: aus ours übernommen.</numerusform>
+            <numerusform>%n Felder oder Namen im Konflikt: aus ours übernommen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from theirs.</source>
+        <translation>
+            <numerusform>%n Feld oder Name im Konflikt: aus theirs übernommen.</numerusform>
+            <numerusform>%n Felder oder Namen im Konflikt: aus theirs übernommen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>
@@ -421,7 +446,8 @@ The tables look right when every entry of both lies inside the file and at least
 0x7E.
 A save recorded in IMAGE.history that a crash cut short is reported on the error stream
 and left as it is; the next opening that may write the image puts it right.
-The exit code is 0 whenever the file could be read, whatever that verdict.
+The exit code is 0 whenever the file could be read, whatever that verdict, unless such
+a save was cut short halfway: its entries are then named, nothing is told, and it is 1.
 
   --json  the same facts as one JSON object
 </source>
@@ -441,7 +467,8 @@ Eine in IMAGE.history aufgezeichnete Speicherung, die durch einen Absturz
 abgebrochen wurde, wird auf dem Fehlerkanal gemeldet und unverändert gelassen;
 das nächste Öffnen, das das Image schreiben darf, bereinigt sie.
 Der Exit-Code ist 0, sobald die Datei gelesen werden konnte, unabhängig von
-diesem Urteil.
+diesem Urteil, außer wenn eine solche Speicherung mittendrin abgebrochen wurde:
+dann werden ihre Einträge genannt, nichts wird angegeben, und er ist 1.
 
   --json  dieselben Angaben als ein JSON-Objekt
 </translation>
@@ -1728,6 +1755,18 @@ Nicht geschrieben: %4.
     <message>
         <source>, and </source>
         <translation>, und </translation>
+    </message>
+    <message>
+        <source>The save of %1 (record %2: %3) was cut short halfway, and it cannot be put right now: %4. Until it is, the image holds only part of it, so the tables are not read.</source>
+        <translation>Die Speicherung für %1 (Datensatz %2: %3) wurde mittendrin abgebrochen und kann jetzt nicht bereinigt werden: %4. Bis dahin enthält das Image nur einen Teil davon, daher werden die Tabellen nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>As before the save: %1.</source>
+        <translation>Wie vor der Speicherung: %1.</translation>
+    </message>
+    <message>
+        <source>As saved: %1.</source>
+        <translation>Wie gespeichert: %1.</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,31 @@
         <source>cannot write %1: %2. Nothing was written.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</source>
+        <translation>
+            <numerusform>%n field or name is in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</numerusform>
+            <numerusform>%n fields or names are in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from ours.</source>
+        <translation>
+            <numerusform>%n field or name was in conflict: it is taken from ours.</numerusform>
+            <numerusform>%n fields or names were in conflict: each is taken from ours.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from theirs.</source>
+        <translation>
+            <numerusform>%n field or name was in conflict: it is taken from theirs.</numerusform>
+            <numerusform>%n fields or names were in conflict: each is taken from theirs.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>
@@ -308,7 +333,8 @@ The tables look right when every entry of both lies inside the file and at least
 0x7E.
 A save recorded in IMAGE.history that a crash cut short is reported on the error stream
 and left as it is; the next opening that may write the image puts it right.
-The exit code is 0 whenever the file could be read, whatever that verdict.
+The exit code is 0 whenever the file could be read, whatever that verdict, unless such
+a save was cut short halfway: its entries are then named, nothing is told, and it is 1.
 
   --json  the same facts as one JSON object
 </source>
@@ -1460,6 +1486,18 @@ Not written: %4.
     </message>
     <message>
         <source>, and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The save of %1 (record %2: %3) was cut short halfway, and it cannot be put right now: %4. Until it is, the image holds only part of it, so the tables are not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As before the save: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As saved: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

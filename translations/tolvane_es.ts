@@ -180,6 +180,31 @@
         <source>cannot write %1: %2. Nothing was written.</source>
         <translation>no se puede escribir %1: %2. No se escribió nada.</translation>
     </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
+        <translation>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, ambos tomados %7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</source>
+        <translation>
+            <numerusform>%n campo o nombre está en conflicto, así que no se escribió %1; --prefer ours o --prefer theirs toma un lado en cada conflicto.</numerusform>
+            <numerusform>%n campos o nombres están en conflicto, así que no se escribió %1; --prefer ours o --prefer theirs toma un lado en cada conflicto.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from ours.</source>
+        <translation>
+            <numerusform>%n campo o nombre en conflicto: se tomó de ours.</numerusform>
+            <numerusform>%n campos o nombres en conflicto: se tomaron de ours.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from theirs.</source>
+        <translation>
+            <numerusform>%n campo o nombre en conflicto: se tomó de theirs.</numerusform>
+            <numerusform>%n campos o nombres en conflicto: se tomaron de theirs.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>
@@ -413,7 +438,8 @@ The tables look right when every entry of both lies inside the file and at least
 0x7E.
 A save recorded in IMAGE.history that a crash cut short is reported on the error stream
 and left as it is; the next opening that may write the image puts it right.
-The exit code is 0 whenever the file could be read, whatever that verdict.
+The exit code is 0 whenever the file could be read, whatever that verdict, unless such
+a save was cut short halfway: its entries are then named, nothing is told, and it is 1.
 
   --json  the same facts as one JSON object
 </source>
@@ -433,7 +459,8 @@ Un guardado registrado en IMAGE.history que un fallo interrumpió se informa en
 la salida de errores y se deja como está; la siguiente apertura que pueda
 escribir la imagen lo corrige.
 El código de salida es 0 siempre que se pudo leer el archivo, sea cual sea ese
-veredicto.
+veredicto, salvo si ese guardado se interrumpió a medias: entonces se nombran
+sus entradas, no se informa nada y es 1.
 
   --json  los mismos datos como un objeto JSON
 </translation>
@@ -1716,6 +1743,18 @@ No escrito: %4.
     <message>
         <source>, and </source>
         <translation>, y </translation>
+    </message>
+    <message>
+        <source>The save of %1 (record %2: %3) was cut short halfway, and it cannot be put right now: %4. Until it is, the image holds only part of it, so the tables are not read.</source>
+        <translation>El guardado del %1 (registro %2: %3) se interrumpió a medias, y ahora no se puede corregir: %4. Hasta que se corrija, la imagen solo contiene una parte de él, así que no se leen las tablas.</translation>
+    </message>
+    <message>
+        <source>As before the save: %1.</source>
+        <translation>Como antes del guardado: %1.</translation>
+    </message>
+    <message>
+        <source>As saved: %1.</source>
+        <translation>Como se guardó: %1.</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,31 @@
         <source>cannot write %1: %2. Nothing was written.</source>
         <translation>impossible d&apos;écrire %1: %2. Rien n&apos;a été écrit.</translation>
     </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
+        <translation>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, les deux pris %7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</source>
+        <translation>
+            <numerusform>%n champ ou nom est en conflit, donc %1 n&apos;a pas été écrit; --prefer ours ou --prefer theirs retient un côté pour chaque conflit.</numerusform>
+            <numerusform>%n champs ou noms sont en conflit, donc %1 n&apos;a pas été écrit; --prefer ours ou --prefer theirs retient un côté pour chaque conflit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from ours.</source>
+        <translation>
+            <numerusform>%n champ ou nom en conflit: valeur retenue de ours.</numerusform>
+            <numerusform>%n champs ou noms en conflit: valeurs retenues de ours.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from theirs.</source>
+        <translation>
+            <numerusform>%n champ ou nom en conflit: valeur retenue de theirs.</numerusform>
+            <numerusform>%n champs ou noms en conflit: valeurs retenues de theirs.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>
@@ -420,7 +445,8 @@ The tables look right when every entry of both lies inside the file and at least
 0x7E.
 A save recorded in IMAGE.history that a crash cut short is reported on the error stream
 and left as it is; the next opening that may write the image puts it right.
-The exit code is 0 whenever the file could be read, whatever that verdict.
+The exit code is 0 whenever the file could be read, whatever that verdict, unless such
+a save was cut short halfway: its entries are then named, nothing is told, and it is 1.
 
   --json  the same facts as one JSON object
 </source>
@@ -440,7 +466,8 @@ Un enregistrement consigné dans IMAGE.history et interrompu par un plantage est
 signalé sur la sortie d&apos;erreur et laissé tel quel; la prochaine ouverture qui
 peut écrire l&apos;image le répare.
 Le code de sortie est 0 dès que le fichier a pu être lu, quel que soit ce
-verdict.
+verdict, sauf si un tel enregistrement a été interrompu à mi-chemin: ses entrées
+sont alors nommées, rien n&apos;est indiqué, et il est 1.
 
   --json  les mêmes informations sous la forme d&apos;un objet JSON
 </translation>
@@ -1725,6 +1752,18 @@ Non écrit: %4.
     <message>
         <source>, and </source>
         <translation>, et </translation>
+    </message>
+    <message>
+        <source>The save of %1 (record %2: %3) was cut short halfway, and it cannot be put right now: %4. Until it is, the image holds only part of it, so the tables are not read.</source>
+        <translation>L&apos;enregistrement de %1 (n° %2: %3) a été interrompu à mi-chemin, et il ne peut pas être réparé maintenant: %4. Tant qu&apos;il ne l&apos;est pas, l&apos;image n&apos;en contient qu&apos;une partie, les tables ne sont donc pas lues.</translation>
+    </message>
+    <message>
+        <source>As before the save: %1.</source>
+        <translation>Dans leur état d&apos;avant l&apos;enregistrement: %1.</translation>
+    </message>
+    <message>
+        <source>As saved: %1.</source>
+        <translation>Dans leur état enregistré: %1.</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,28 @@
         <source>cannot write %1: %2. Nothing was written.</source>
         <translation>%1 を書き込めません: %2。何も書き込まれませんでした。</translation>
     </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
+        <translation>%1 &quot;%2&quot;: %3: base %4、ours %5、theirs %6、両方を取り込むと %7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</source>
+        <translation>
+            <numerusform>%n 個のフィールドまたは名前が競合しているため、%1 は書き込まれませんでした。--prefer ours または --prefer theirs を指定すると、すべての競合でその側を採用します。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from ours.</source>
+        <translation>
+            <numerusform>%n 個のフィールドまたは名前が競合しています: ours 側を採用しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from theirs.</source>
+        <translation>
+            <numerusform>%n 個のフィールドまたは名前が競合しています: theirs 側を採用しました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>
@@ -404,7 +426,8 @@ The tables look right when every entry of both lies inside the file and at least
 0x7E.
 A save recorded in IMAGE.history that a crash cut short is reported on the error stream
 and left as it is; the next opening that may write the image puts it right.
-The exit code is 0 whenever the file could be read, whatever that verdict.
+The exit code is 0 whenever the file could be read, whatever that verdict, unless such
+a save was cut short halfway: its entries are then named, nothing is told, and it is 1.
 
   --json  the same facts as one JSON object
 </source>
@@ -422,7 +445,8 @@ PRG ROM と CHR ROM、マッパー、ミラーリング、バッテリー、ト�
 正常と判定します。
 IMAGE.history に記録された、クラッシュで中断された保存は、エラー出力に報告され、
 そのまま残されます。イメージに書き込む可能性のある次のオープンで修復されます。
-ファイルを読み込めた場合、判定にかかわらず終了コードは 0 です。
+ファイルを読み込めた場合、判定にかかわらず終了コードは 0 です。ただし、そのような
+保存が途中で中断されていた場合は、そのエントリを示し、何も出力せず、終了コードは 1 です。
 
   --json  同じ情報を 1 つの JSON オブジェクトとして出力します
 </translation>
@@ -1693,6 +1717,18 @@ Not written: %4.
     <message>
         <source>, and </source>
         <translation>、</translation>
+    </message>
+    <message>
+        <source>The save of %1 (record %2: %3) was cut short halfway, and it cannot be put right now: %4. Until it is, the image holds only part of it, so the tables are not read.</source>
+        <translation>%1 の保存 (記録 %2: %3) は途中で中断され、今は修復できません: %4。修復されるまではイメージにその一部しか含まれないため、テーブルは読み込みません。</translation>
+    </message>
+    <message>
+        <source>As before the save: %1.</source>
+        <translation>保存前のまま: %1。</translation>
+    </message>
+    <message>
+        <source>As saved: %1.</source>
+        <translation>保存後の状態: %1。</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,31 @@
         <source>cannot write %1: %2. Nothing was written.</source>
         <translation>não é possível gravar %1: %2. Nada foi gravado.</translation>
     </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, both taken %7</source>
+        <translation>%1 &quot;%2&quot;: %3: base %4, ours %5, theirs %6, ambos aplicados %7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict, so %1 was not written; --prefer ours or --prefer theirs takes one side for every conflict.</source>
+        <translation>
+            <numerusform>%n campo ou nome está em conflito, por isso %1 não foi gravado; --prefer ours ou --prefer theirs adota um dos lados em todos os conflitos.</numerusform>
+            <numerusform>%n campos ou nomes estão em conflito, por isso %1 não foi gravado; --prefer ours ou --prefer theirs adota um dos lados em todos os conflitos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from ours.</source>
+        <translation>
+            <numerusform>%n campo ou nome em conflito: foi adotado o valor de ours.</numerusform>
+            <numerusform>%n campos ou nomes em conflito: foram adotados os valores de ours.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) or name(s) in conflict: taken from theirs.</source>
+        <translation>
+            <numerusform>%n campo ou nome em conflito: foi adotado o valor de theirs.</numerusform>
+            <numerusform>%n campos ou nomes em conflito: foram adotados os valores de theirs.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>
@@ -413,7 +438,8 @@ The tables look right when every entry of both lies inside the file and at least
 0x7E.
 A save recorded in IMAGE.history that a crash cut short is reported on the error stream
 and left as it is; the next opening that may write the image puts it right.
-The exit code is 0 whenever the file could be read, whatever that verdict.
+The exit code is 0 whenever the file could be read, whatever that verdict, unless such
+a save was cut short halfway: its entries are then named, nothing is told, and it is 1.
 
   --json  the same facts as one JSON object
 </source>
@@ -433,7 +459,8 @@ Um salvamento registrado em IMAGE.history que uma falha interrompeu é relatado
 na saída de erro e deixado como está; a próxima abertura que possa gravar a
 imagem o corrige.
 O código de saída é 0 sempre que o arquivo pôde ser lido, qualquer que seja
-esse veredito.
+esse veredito, a não ser que esse salvamento tenha sido interrompido no meio:
+suas entradas são então nomeadas, nada é informado, e ele é 1.
 
   --json  os mesmos dados como um único objeto JSON
 </translation>
@@ -1717,6 +1744,18 @@ Não gravado: %4.
     <message>
         <source>, and </source>
         <translation>, e </translation>
+    </message>
+    <message>
+        <source>The save of %1 (record %2: %3) was cut short halfway, and it cannot be put right now: %4. Until it is, the image holds only part of it, so the tables are not read.</source>
+        <translation>O salvamento de %1 (registro %2: %3) foi interrompido no meio, e não pode ser corrigido agora: %4. Enquanto não for, a imagem contém só uma parte dele, por isso as tabelas não são lidas.</translation>
+    </message>
+    <message>
+        <source>As before the save: %1.</source>
+        <translation>Como antes do salvamento: %1.</translation>
+    </message>
+    <message>
+        <source>As saved: %1.</source>
+        <translation>Como salvo: %1.</translation>
     </message>
 </context>
 <context>

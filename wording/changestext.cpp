@@ -134,12 +134,26 @@ QString MergeConflictLine(const MergeConflict& conflict) {
     const auto value = [name](const QString& v) {
         return name ? QStringLiteral("\"%1\"").arg(v) : v;
     };
+    // Where the sides' bytes each stand alone but read otherwise together (a name's text lying in
+    // a record, or shared by two names), what they read together is the conflict.
+    if (conflict.merged)
+        return ChangesWording::tr("%1 \"%2\": %3: base %4, ours %5, theirs %6, both taken %7")
+            .arg(EntryLabel(conflict.table, conflict.index), conflict.name, column.name,
+                 value(conflict.base), value(conflict.ours), value(conflict.theirs),
+                 value(*conflict.merged));
     return ChangesWording::tr("%1 \"%2\": %3: base %4, ours %5, theirs %6")
         .arg(EntryLabel(conflict.table, conflict.index), conflict.name, column.name,
              value(conflict.base), value(conflict.ours), value(conflict.theirs));
 }
 
 QString MergeConflictsText(const Outcome& o) {
+    // Only where every conflict is a field or name both sides changed is that what they are.
+    if (o.changed)
+        return ChangesWording::tr("%n field(s) or name(s) in conflict, so %1 was not written; "
+                                  "--prefer ours or --prefer theirs takes one side for every "
+                                  "conflict.",
+                                  nullptr, int(o.count))
+            .arg(native(o.file));
     return ChangesWording::tr("%n field(s) changed on both sides to different values, so %1 was "
                               "not written; --prefer ours or --prefer theirs takes one side for "
                               "every conflict.",
@@ -147,7 +161,13 @@ QString MergeConflictsText(const Outcome& o) {
         .arg(native(o.file));
 }
 
-QString ConflictsTakenText(qint64 count, MergeSide taken) {
+QString ConflictsTakenText(qint64 count, MergeSide taken, bool together) {
+    if (together)
+        return taken == MergeSide::Ours
+                   ? ChangesWording::tr("%n field(s) or name(s) in conflict: taken from ours.",
+                                        nullptr, int(count))
+                   : ChangesWording::tr("%n field(s) or name(s) in conflict: taken from theirs.",
+                                        nullptr, int(count));
     return taken == MergeSide::Ours
                ? ChangesWording::tr("%n field(s) changed on both sides: taken from ours.", nullptr,
                                     int(count))

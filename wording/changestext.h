@@ -26,9 +26,10 @@ QString OriginalTipText(const QString& original);
 // `enemy 3 "Name": hp: base 866, ours 900, theirs 902`.
 QString MergeConflictLine(const MergeConflict& conflict);
 // After the conflicts: that `file` was not written (MergeConflicts), or with `taken` the side each
-// conflict was taken from.
+// conflict was taken from. `changed`, and `together`: some conflict is not a field or name both
+// sides changed, but one that both sides' bytes taken together make read what neither gave it.
 QString MergeConflictsText(const Outcome& o);
-QString ConflictsTakenText(qint64 count, MergeSide taken);
+QString ConflictsTakenText(qint64 count, MergeSide taken, bool together);
 // "Wrote OUT (262160 bytes)."
 QString MergedText(const QString& file, qint64 bytes);
 

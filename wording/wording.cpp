@@ -2,6 +2,7 @@
 
 #include "fields/numbertext.h"
 #include "tables/historyview.h"
+#include "tables/recovery.h"
 #include "wording/catalogues.h"
 #include "wording/changestext.h"
 #include "wording/clitext.h"
@@ -770,11 +771,40 @@ QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r) {
 
 QString TornImageText(RomImage& image, const Tables& tables, const Recovery& r) {
     const QStringList entries = recoveredEntries(image, tables, r);
-    return cutShortSave(Wording::tr("The save of %1 (record %2: %3) was cut short halfway, and it "
-                                    "cannot be put right now: %4. Until it is, %5 would read "
-                                    "neither as before the save nor as saved, so the tables are "
-                                    "not read."),
-                        r, entries, {heldText(r), recoveredParts(entries)});
+    // Only the entries that hold some of the save's bytes and some of their old ones are torn;
+    // the others read wholly as before it or as saved, and are said to.
+    QStringList saved, before, mixed;
+    try {
+        const LandedRuns runs = SplitLanded(image, r.record);
+        RecordReader reader(image, tables);
+        saved = reader.entries(runs.saved);
+        before = reader.entries(runs.before);
+    } catch (const RomError&) {
+    }
+    for (const QString& entry : std::as_const(saved))
+        if (before.contains(entry))
+            mixed << entry;
+    for (const QString& entry : std::as_const(mixed)) {
+        saved.removeAll(entry);
+        before.removeAll(entry);
+    }
+    QString text =
+        mixed.isEmpty()
+            ? cutShortSave(Wording::tr("The save of %1 (record %2: %3) was cut short halfway, "
+                                       "and it cannot be put right now: %4. Until it is, the "
+                                       "image holds only part of it, so the tables are not "
+                                       "read."),
+                           r, entries, {heldText(r)})
+            : cutShortSave(Wording::tr("The save of %1 (record %2: %3) was cut short halfway, "
+                                       "and it cannot be put right now: %4. Until it is, %5 "
+                                       "would read neither as before the save nor as saved, so "
+                                       "the tables are not read."),
+                           r, entries, {heldText(r), listed(mixed)});
+    if (!before.isEmpty())
+        text += QLatin1Char(' ') + Wording::tr("As before the save: %1.").arg(joined(before));
+    if (!saved.isEmpty())
+        text += QLatin1Char(' ') + Wording::tr("As saved: %1.").arg(joined(saved));
+    return text;
 }
 
 QString UndoRefusedText(const Outcome& o) {

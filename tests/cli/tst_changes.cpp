@@ -3,6 +3,7 @@
 #include "enemies/enemyrecord.h"
 #include "fields/numbertext.h"
 #include "items/itemrecord.h"
+#include "rom/historyfile.h"
 #include "support/testsupport.h"
 #include "tables/tablerows.h"
 #include "wording/wording.h"
@@ -12,6 +13,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -63,6 +66,31 @@ QString sibling(const QString& path, const QString& name) {
     return QFileInfo(path).dir().filePath(name);
 }
 
+// A save of four bytes of each of enemies 2, 5 and 8 that a kill cut short after `landed` of
+// them: its record, begun and never marked, and those bytes in the image.
+void tearSave(const QString& path, int landed) {
+    auto rom = *OpenRomImage(path);
+    HistoryFile history(*rom);
+    if (history.open().failed())
+        qFatal("cannot open the history of %s", qPrintable(path));
+    HistoryRecord record{.number = 1, .time = 1765267200000, .utcOffset = 0, .ranges = {}};
+    for (const int enemy : {2, 5, 8}) {
+        const qint64 at = EnemyFormat.entryOffset(enemy) + 0x0B; // fight to strength
+        QByteArray after = rom->bytes(at, 4);
+        for (char& c : after)
+            c = char(c ^ 0x11);
+        record.ranges.push_back({at, rom->bytes(at, 4), after});
+    }
+    if (history.append(EncodeRecord(record)).failed())
+        qFatal("cannot append to the history of %s", qPrintable(path));
+    QByteArray bytes = FileBytes(path);
+    for (const HistoryRange& range : record.ranges)
+        for (qsizetype k = 0; k < range.after.size() && landed > 0; ++k, --landed)
+            bytes[range.offset + k] = range.after[k];
+    if (!WriteFileBytes(path, bytes))
+        qFatal("cannot write %s", qPrintable(path));
+}
+
 } // namespace
 
 class tst_Changes : public QObject {
@@ -77,6 +105,12 @@ private slots:
     void merge();
     void mergeRefused_data();
     void mergeRefused();
+    void mergeOverlapping_data();
+    void mergeOverlapping();
+    void cutShortNamesTorn_data();
+    void cutShortNamesTorn();
+    void tornUnmendable_data();
+    void tornUnmendable();
 };
 
 void tst_Changes::netEffect_data() {
@@ -346,6 +380,234 @@ void tst_Changes::mergeRefused() {
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(QDir(QFileInfo(ours).path()).entryList(QDir::AllEntries | QDir::System), before);
     QCOMPARE(FileBytes(ours), disk.bytes());
+}
+
+void tst_Changes::mergeOverlapping_data() {
+    // Edits: "item 10 points at item 3" (its name pointer set to that entry's), "enemy 0 points
+    // into item 109 5" (at that byte of its record), "rename item 3" (by tolvane-cli, to a name of
+    // the same length, which it writes in place), or "item 109 effect_in 32" (another program's).
+    // `expected`: "table index column SIDE", where SIDE's image gives the value the column reads.
+    QTest::addColumn<QStringList>("ours");
+    QTest::addColumn<QStringList>("theirs");
+    QTest::addColumn<QString>("prefer");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("conflicts"); // the entries listed, '|' between
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<bool>("inBase"); // enemy 0's name lies in item 109's record in the base
+
+    const QStringList sharedText{L("item 10 points at item 3")};
+    const QStringList renamed{L("rename item 3")};
+    QTest::newRow("shared text renamed: a conflict, named with what both give")
+        << sharedText << renamed << L("") << 1 << L("item 10 \"|both taken") << Ls({}) << false;
+    QTest::newRow("shared text renamed, --prefer theirs: the rename stands")
+        << sharedText << renamed << L("theirs") << 0 << L("item 10 \"")
+        << Ls({"items 3 name theirs", "items 10 name base", "items 10 pointer base"}) << false;
+    QTest::newRow("shared text renamed, --prefer ours: item 10 reads ours' text")
+        << sharedText << renamed << L("ours") << 0 << L("item 3 \"|item 10 \"")
+        << Ls({"items 3 name base", "items 10 name ours", "items 10 pointer ours"}) << false;
+    const QStringList intoRecord{L("enemy 0 points into item 109 5")};
+    QTest::newRow("a name ending on a record's byte that the other side changes: both taken")
+        << intoRecord << Ls({"item 109 effect_in 32"}) << L("") << 0 << L("")
+        << Ls({"items 109 effect_in theirs", "enemies 0 pointer ours", "enemies 0 name ours"})
+        << false;
+    QTest::newRow("a name reading a record's byte that the other side changes: a conflict")
+        << intoRecord << Ls({"item 109 effect_in 200"}) << L("") << 1 << L("enemy 0 \"") << Ls({})
+        << false;
+    QTest::newRow("the same, --prefer theirs: the record's change stands")
+        << intoRecord << Ls({"item 109 effect_in 200"}) << L("theirs") << 0 << L("enemy 0 \"")
+        << Ls({"items 109 effect_in theirs", "enemies 0 pointer base"}) << false;
+    QTest::newRow("a name that lies in a record in the base changes with it on one side")
+        << Ls({"enemy 0 hp 900"}) << Ls({"item 109 effect_in 200"}) << L("") << 0 << L("")
+        << Ls({"items 109 effect_in theirs", "enemies 0 name theirs", "enemies 0 hp ours"}) << true;
+}
+
+void tst_Changes::mergeOverlapping() {
+    QFETCH(QStringList, ours);
+    QFETCH(QStringList, theirs);
+    QFETCH(QString, prefer);
+    QFETCH(int, code);
+    QFETCH(QString, conflicts);
+    QFETCH(QStringList, expected);
+    QFETCH(bool, inBase);
+    ImageOnDisk disk(MakeDemoImage(5), QStringLiteral("base.nes"));
+    QByteArray base = disk.bytes();
+    // A byte below 0x80 ends a name: item 109's effect in battle, 16, ends one that starts on it.
+    setField(base, ItemFormat, 109, "effect_in", 16);
+    const qint32 inRecord = qint32(ItemFormat.entryOffset(109) + 5 + PointerBias);
+    if (inBase)
+        setField(base, EnemyFormat, 0, "pointer", inRecord);
+    PutFile(disk.path(), base);
+    const auto make = [&](const QString& name, const QStringList& edits) {
+        const QString path = sibling(disk.path(), name);
+        QByteArray bytes = base;
+        for (const QString& e : edits) {
+            const QStringList w = e.split(QLatin1Char(' '));
+            const TableFormat& f = w[0] == QLatin1String("item") ? ItemFormat : EnemyFormat;
+            if (w[2] == QLatin1String("points") && w[3] == QLatin1String("at"))
+                setField(bytes, f, w[1].toInt(), "pointer",
+                         valueIn(bytes, ItemFormat, w[5].toInt(), "pointer"));
+            else if (w[2] == QLatin1String("points"))
+                setField(bytes, f, w[1].toInt(), "pointer", inRecord);
+            else if (w[0] != QLatin1String("rename"))
+                setField(bytes, f, w[1].toInt(), qPrintable(w[2]), w[3].toInt());
+        }
+        PutFile(path, bytes);
+        for (const QString& e : edits) {
+            if (!e.startsWith(QLatin1String("rename")))
+                continue;
+            const QString old = ExportRows(**OpenRomImage(path), &ItemFormat).at(3).at(1);
+            QVERIFY(!old.isEmpty());
+            const CliRun run =
+                RunTool({QStringLiteral("rename"), path, QStringLiteral("--item"),
+                         QStringLiteral("3"), QString(old.size(), QLatin1Char('Q'))});
+            QCOMPARE(run.code, 0);
+            // In place: the pointer stands, the text it leads to changed.
+            QCOMPARE(valueIn(FileBytes(path), ItemFormat, 3, "pointer"),
+                     valueIn(base, ItemFormat, 3, "pointer"));
+        }
+    };
+    make(QStringLiteral("ours.nes"), ours);
+    make(QStringLiteral("theirs.nes"), theirs);
+    const QString out = sibling(disk.path(), QStringLiteral("out.nes"));
+    QStringList args{QStringLiteral("merge"),
+                     disk.path(),
+                     sibling(disk.path(), L("ours.nes")),
+                     sibling(disk.path(), L("theirs.nes")),
+                     QStringLiteral("-o"),
+                     out};
+    if (!prefer.isEmpty())
+        args << QStringLiteral("--prefer") << prefer;
+    const CliRun run = RunTool(args);
+    QCOMPARE(run.code, code);
+    const QStringList wantedLines = conflicts.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    for (const QString& c : wantedLines)
+        QVERIFY2(run.out.contains(c), qPrintable(run.out));
+    // No other entry is listed.
+    for (const QString& line : run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (line.contains(QLatin1String(": base ")))
+            QVERIFY2(std::any_of(wantedLines.cbegin(), wantedLines.cend(),
+                                 [&](const QString& c) { return line.startsWith(c); }),
+                     qPrintable(run.out));
+    // The count does not call them fields changed on both sides, which they are not.
+    if (!wantedLines.isEmpty())
+        QVERIFY2((code == 0 ? run.out : run.err).contains(QLatin1String(" in conflict")),
+                 qPrintable(run.out + run.err));
+    QCOMPARE(QFileInfo::exists(out), code == 0);
+    if (code != 0)
+        return;
+    const auto rowsOf = [](const QString& path, Table table) {
+        return ExportRows(**OpenRomImage(path), table);
+    };
+    for (const QString& e : expected) {
+        const QStringList w = e.split(QLatin1Char(' '));
+        const Table table = w[0] == QLatin1String("items") ? &ItemFormat : &EnemyFormat;
+        int column = 0;
+        while (Columns(table)[column].name != w[2])
+            ++column;
+        const QString side =
+            w[3] == QLatin1String("base") ? disk.path() : sibling(disk.path(), w[3] + L(".nes"));
+        QCOMPARE(rowsOf(out, table).at(w[1].toInt()).at(column),
+                 rowsOf(side, table).at(w[1].toInt()).at(column));
+    }
+    // Every byte of OUT is one side's or the base's.
+    const QByteArray merged = FileBytes(out), o = FileBytes(sibling(disk.path(), L("ours.nes"))),
+                     t = FileBytes(sibling(disk.path(), L("theirs.nes")));
+    for (qint64 k = 0; k < merged.size(); ++k)
+        if (merged[k] != base[k] && merged[k] != o[k] && merged[k] != t[k])
+            QFAIL(qPrintable(QStringLiteral("byte %1 is no side's").arg(HexOffset(k))));
+}
+
+void tst_Changes::cutShortNamesTorn_data() {
+    QTest::addColumn<int>("landed");   // of the save's bytes, by tearSave
+    QTest::addColumn<QString>("said"); // what the message must say
+
+    QTest::newRow("cut inside enemy 2")
+        << 2
+        << L("enemy 2 would read neither as before the save nor as saved, so the tables are "
+             "not read. As before the save: enemy 5, enemy 8.");
+    QTest::newRow("cut inside enemy 8")
+        << 10
+        << L("enemy 8 would read neither as before the save nor as saved, so the tables are "
+             "not read. As saved: enemy 2, enemy 5.");
+    QTest::newRow("cut between enemies 5 and 8")
+        << 8
+        << L("the image holds only part of it, so the tables are not read. As before the "
+             "save: enemy 8. As saved: enemy 2, enemy 5.");
+}
+
+void tst_Changes::cutShortNamesTorn() {
+    QFETCH(int, landed);
+    QFETCH(QString, said);
+    ImageOnDisk disk(MakeDemoImage(5));
+    const QString base = sibling(disk.path(), QStringLiteral("base.nes"));
+    PutFile(base, disk.bytes());
+    tearSave(disk.path(), landed);
+    const QByteArray torn = disk.bytes();
+    const QString out = sibling(disk.path(), QStringLiteral("out.nes"));
+    for (const QStringList& args : {QStringList{QStringLiteral("changes"), disk.path()},
+                                    QStringList{QStringLiteral("merge"), base, disk.path(), base,
+                                                QStringLiteral("-o"), out}}) {
+        const CliRun run = RunTool(args);
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.simplified().contains(said), qPrintable(run.err));
+        QCOMPARE(disk.bytes(), torn);
+        QVERIFY(!QFileInfo::exists(out));
+    }
+}
+
+void tst_Changes::tornUnmendable_data() {
+    // Met by an ordinary user, who may write the image, but not its history (mode 0444) nor the
+    // folder (root's), so the save cannot be put right.
+    QTest::addColumn<QStringList>("command"); // IMAGE stands for the image
+    QTest::addColumn<QString>("cause");       // why it is not put right, as the message says
+
+    const QString unwritable = L("cannot be written");
+    QTest::newRow("export") << Ls({"export", "IMAGE", "--table", "enemies"}) << unwritable;
+    QTest::newRow("diff") << Ls({"diff", "IMAGE", "IMAGE"}) << unwritable;
+    QTest::newRow("changes") << Ls({"changes", "IMAGE"}) << L("this command only reads the image");
+    QTest::newRow("info") << Ls({"info", "IMAGE"}) << L("this command only reads the image");
+}
+
+void tst_Changes::tornUnmendable() {
+#ifdef Q_OS_WIN
+    QSKIP("the history's mode and another user are tried on Linux");
+#else
+    QFETCH(QStringList, command);
+    QFETCH(QString, cause);
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (FileModesBindUs() || setpriv.isEmpty())
+        QSKIP("needs root and setpriv to run the program as another user");
+    ImageOnDisk disk(MakeDemoImage(5));
+    tearSave(disk.path(), 2); // enemy 2 torn
+    const QByteArray torn = disk.bytes();
+    const QString history = disk.path() + QStringLiteral(".history");
+    const QString folder = QFileInfo(disk.path()).path();
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(disk.path(), readable | QFile::WriteOwner));
+    QVERIFY(QFile::setPermissions(history, readable));
+    QCOMPARE(QProcess::execute(QStringLiteral("chown"),
+                               {QStringLiteral("65534:65534"), disk.path(), history}),
+             0);
+    QVERIFY(QFile::setPermissions(folder, readable | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ExeGroup | QFile::ExeOther));
+    const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden);
+    const QByteArray historyBefore = FileBytes(history);
+    QProcess run;
+    run.start(setpriv, QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                   QStringLiteral("--clear-groups"), QStringLiteral(TOLVANE_CLI)} +
+                           command.replaceInStrings(QStringLiteral("IMAGE"), disk.path()));
+    QVERIFY(run.waitForFinished(30000));
+    const QString out = QString::fromUtf8(run.readAllStandardOutput());
+    const QString err = QString::fromUtf8(run.readAllStandardError()).simplified();
+    QVERIFY2(run.exitCode() == 1, qPrintable(err + QLatin1Char('\n') + out.left(300)));
+    // Nothing is told of the tables; the torn entry is named, and so is the cause.
+    QCOMPARE(out, QString());
+    QVERIFY2(err.contains(QLatin1String("enemy 2 would read neither")), qPrintable(err));
+    QVERIFY2(err.contains(cause), qPrintable(err));
+    QCOMPARE(disk.bytes(), torn);
+    QCOMPARE(FileBytes(history), historyBefore);
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden), before);
+#endif
 }
 
 QTEST_GUILESS_MAIN(tst_Changes)

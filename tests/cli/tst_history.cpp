@@ -319,9 +319,12 @@ void tst_History::cutShortSaveAtOpening_data() {
                                  << "rolled back" << true;
     QTest::newRow("other bytes") << "export" << -1 << "Nothing was written"
                                  << "pending" << false;
-    QTest::newRow("info only reports") << "info" << 3 << "halfway. It is left as it is"
+    QTest::newRow("info only reports") << "info" << 0 << "cut short. It is left as it is"
                                        << "" << false;
-    // A reader of the tables refuses a torn entry that it may not put right.
+    // A reader of the tables refuses a torn entry that it may not put right, and so does info.
+    QTest::newRow("info refuses") << "info" << 3
+                                  << "cannot be put right now: this command only reads"
+                                  << "" << false;
     QTest::newRow("read-only image refuses")
         << "export, read only" << 3 << "cannot be put right now: the image can only be read"
         << "" << false;
