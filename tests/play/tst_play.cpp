@@ -3,8 +3,6 @@
 #include "play/emulator.h"
 #include "wording/playtext.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,9 +43,8 @@ QStringList StandinArguments(const QString& log) {
     QFile file(log);
     if (!QTest::qWaitFor([&] { return file.exists(); }, 20000) || !file.open(QIODevice::ReadOnly))
         return {QStringLiteral("<the stand-in wrote nothing>")};
-    QStringList words;
-    for (const QJsonValue& v : QJsonDocument::fromJson(file.readAll()).array())
-        words << v.toString();
+    QStringList words = QString::fromUtf8(file.readAll()).split(QChar(0));
+    words.removeLast(); // after the last argument's NUL
     return words;
 }
 
@@ -101,12 +98,7 @@ void tst_Play::cleanup() {
 void tst_Play::splitting_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<OptionalWords>("words");
-    const auto w = [](std::initializer_list<const char*> list) {
-        QStringList out;
-        for (const char* s : list)
-            out << QString::fromUtf8(s);
-        return OptionalWords(out);
-    };
+    const auto w = [](std::initializer_list<const char*> list) { return OptionalWords(W(list)); };
     QTest::newRow("plain") << QStringLiteral("fceux  -f\t%f") << w({"fceux", "-f", "%f"});
     QTest::newRow("Windows path") << QStringLiteral(
                                          R"("C:\Program Files\Emu\emu.exe" --fullscreen %f)")
@@ -299,7 +291,6 @@ void tst_Play::refusals() {
     QCOMPARE(run.out, QString());
     // No image: refused before any emulator is looked for.
     QCOMPARE(RunTool({QStringLiteral("play"), m_dir.filePath(QStringLiteral("none.nes"))}).code, 1);
-    QCOMPARE(RunTool({QStringLiteral("play")}).code, 2);
 }
 
 void tst_Play::cutShortSaveIsPutRight() {
