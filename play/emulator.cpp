@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 std::optional<QStringList> SplitCommandLine(const QString& line) {
     QStringList words;
     QString word;
