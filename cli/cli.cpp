@@ -11,8 +11,8 @@ QString Overview() {
         "Usage: tolvane-cli COMMAND ARGUMENTS...\n\n"
         "The command-line companion of the Tolvane editor: what an image is, the item and enemy\n"
         "tables of an image as CSV or JSON, names rewritten in place, differences between images,\n"
-        "what changed since an image's original, two lines of work merged, and IPS and BPS\n"
-        "patches.\n\n"
+        "what changed since an image's original, two lines of work merged, IPS and BPS patches,\n"
+        "and the image played in the user's emulator.\n\n"
         "Commands:\n"
         "  info IMAGE [--json]\n"
         "  export IMAGE [--table items|enemies] [--format csv|json] [-o FILE]\n"
@@ -24,7 +24,8 @@ QString Overview() {
         "  diff IMAGE_A IMAGE_B\n"
         "  merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]\n"
         "  patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps\n"
-        "  apply PATCH IMAGE -o OUT\n\n"
+        "  apply PATCH IMAGE -o OUT\n"
+        "  play IMAGE [--print]\n\n"
         "Run 'tolvane-cli COMMAND --help' for the details of one command. import, rename and undo\n"
         "write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each "
         "of\n"
@@ -59,7 +60,7 @@ int RunCli(const QStringList& arguments, Io& io) {
         {QStringLiteral("patch"), PatchCommand},   {QStringLiteral("apply"), ApplyCommand},
         {QStringLiteral("info"), InfoCommand},     {QStringLiteral("history"), HistoryCommand},
         {QStringLiteral("undo"), UndoCommand},     {QStringLiteral("changes"), ChangesCommand},
-        {QStringLiteral("merge"), MergeCommand}};
+        {QStringLiteral("merge"), MergeCommand},   {QStringLiteral("play"), PlayCommand}};
     const QString first = arguments.value(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
         first == QLatin1String("help")) {

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -103,6 +104,12 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
     connect(cboType, &QComboBox::activated, this, &frmEnemy::cboType_Click);
     connect(txtNamePtr, &QLineEdit::textChanged, this, &frmEnemy::txtNamePtr_Change);
     connect(cmdSave, &QPushButton::clicked, this, &frmEnemy::cmdSave_Click);
+    // F5 plays the image; no control of the window's design is added for it.
+    auto* play = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(play, &QShortcut::activated, this, [this] {
+        Shown->play(
+            Shown->selected(EnemyTable), [this] { LoadData(); }, [this] { cboEnem_Click(); });
+    });
 }
 
 QLineEdit* frmEnemy::makeRow(const char* caption, const QString& text, const char* field, int top) {

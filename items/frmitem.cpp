@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 frmItem::frmItem(QWidget* parent) : QDialog(parent) {
     FrameEditorWindow(this, "frmItem", tr("Item Editor"), 4440, 4200);
@@ -71,6 +72,12 @@ frmItem::frmItem(QWidget* parent) : QDialog(parent) {
     ApplyWindowFont(this);
     connect(cboItem, &QComboBox::activated, this, &frmItem::cboItem_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmItem::cmdSave_Click);
+    // F5 plays the image; no control of the window's design is added for it.
+    auto* play = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(play, &QShortcut::activated, this, [this] {
+        Shown->play(
+            Shown->selected(ItemTable), [this] { LoadData(); }, [this] { cboItem_Click(); });
+    });
 }
 
 QLineEdit* frmItem::makeField(const char* name, int left, int top, int width) {

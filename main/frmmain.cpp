@@ -9,6 +9,7 @@
 #include "rom/modstuff.h"
 #include "tables/recovery.h"
 #include "windowkit/changemarks.h"
+#include "windowkit/playtest.h"
 #include "windowkit/seams.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
@@ -63,16 +64,20 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     cmdEnemy = makeButton(fraMain, "cmdEnemy", tr("Enemy Editor"), 720);
     cmdPSI = makeButton(fraMain, "cmdPSI", tr("PSI Editor"), 1200);
     cmdText = makeButton(fraMain, "cmdText", tr("Misc. Text Editor"), 1680);
+    // Below the design's four, in their column at their pitch; 2160 to 3120 are kept for others.
+    cmdPlay = makeButton(fraMain, "cmdPlay", tr("Play-test"), 3600);
 
     setTabOrder(cmdOpen, cmdItem);
     setTabOrder(cmdItem, cmdEnemy);
     setTabOrder(cmdEnemy, cmdPSI);
     setTabOrder(cmdPSI, cmdText);
+    setTabOrder(cmdText, cmdPlay);
 
     connect(cmdOpen, &QToolButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(cmdItem, &QPushButton::clicked, this, &frmMain::cmdItem_Click);
     connect(cmdEnemy, &QPushButton::clicked, this, &frmMain::cmdEnemy_Click);
     // "PSI Editor" and "Misc. Text Editor" have no action.
+    connect(cmdPlay, &QPushButton::clicked, this, [this] { PlayImage(this, modStuff::RomPath); });
 
     ApplyWindowFont(this);
     setAcceptDrops(true);

@@ -4,7 +4,7 @@ _tolvane_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local prev=${COMP_WORDS[COMP_CWORD - 1]}
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W "info export import rename history undo changes diff merge patch apply --help --version" -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W "info export import rename history undo changes diff merge patch apply play --help --version" -- "$cur")
         return
     fi
     case $prev in
@@ -37,6 +37,7 @@ _tolvane_cli() {
         changes) options+=" --base --table --format" ;;
         merge) options+=" -o --output --prefer" ;;
         patch | apply) options+=" -o --output" ;;
+        play) options+=" --print" ;;
         esac
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
         return

@@ -8,7 +8,8 @@ packages=(cmake ninja-build g++ qt6-base-dev libgl-dev qt6-l10n-tools qt6-tools-
           qt6-translations-l10n locales fonts-noto-cjk
           xvfb xdotool xclip x11-utils imagemagick fonts-liberation2
           clang libclang-rt-14-dev libbenchmark-dev zlib1g-dev
-          dpkg-dev file lintian desktop-file-utils appstream shared-mime-info)
+          dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
+          fceux)
 if [ "${1:-}" = "--windows" ]; then
     packages+=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 zip unzip nsis)
 fi

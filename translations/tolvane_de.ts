@@ -294,8 +294,8 @@ OUT kann nicht geschrieben werden); 2 Aufruffehler.
 
 The command-line companion of the Tolvane editor: what an image is, the item and enemy
 tables of an image as CSV or JSON, names rewritten in place, differences between images,
-what changed since an image&apos;s original, two lines of work merged, and IPS and BPS
-patches.
+what changed since an image&apos;s original, two lines of work merged, IPS and BPS patches,
+and the image played in the user&apos;s emulator.
 
 Commands:
   info IMAGE [--json]
@@ -309,6 +309,7 @@ Commands:
   merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
+  play IMAGE [--print]
 
 Run &apos;tolvane-cli COMMAND --help&apos; for the details of one command. import, rename and undo
 write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of
@@ -328,8 +329,8 @@ Exit codes:
 Das Befehlszeilen-Gegenstück zum Editor Tolvane: was ein Image ist, die Item-
 und die Gegnertabelle eines Images als CSV oder JSON, direkt neu geschriebene
 Namen, Unterschiede zwischen Images, was sich seit dem Original eines Images
-geändert hat, das Zusammenführen zweier Arbeitsstränge sowie IPS- und
-BPS-Patches.
+geändert hat, das Zusammenführen zweier Arbeitsstränge, IPS- und
+BPS-Patches sowie das Spielen des Images im Emulator des Benutzers.
 
 Befehle:
   info IMAGE [--json]
@@ -343,6 +344,7 @@ Befehle:
   merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
+  play IMAGE [--print]
 
 Mit &apos;tolvane-cli COMMAND --help&apos; werden die Einzelheiten eines Befehls
 angezeigt. import, rename und undo schreiben direkt in IMAGE; vor ihrem ersten
@@ -675,6 +677,32 @@ Listet Eintrag für Eintrag die abweichenden Felder beider Tabellen auf und
 zählt dann die abweichenden Bytes innerhalb und außerhalb der Tabellen.
 
 Exit-Codes: 0 verglichen; 1 ein Image kann nicht gelesen werden; 2 Aufruffehler.
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli play IMAGE [--print]
+
+Starts the user&apos;s emulator on IMAGE as it stands on disk, and returns at once: the
+emulator runs on by itself. The emulator is, in this order: the command line in the
+variable TOLVANE_EMULATOR, in which %f stands for the image (without %f the image is
+the last argument) and double quotes group a word with blanks; the first of the
+well-known emulators found on PATH; the application the system opens .nes files
+with, unless that is Tolvane itself. A save that a crash cut short is put right first.
+
+  --print  print the command line it would run, and run nothing
+</source>
+        <translation>Aufruf: tolvane-cli play IMAGE [--print]
+
+Startet den Emulator des Benutzers mit IMAGE, so wie es auf dem Datenträger
+steht, und kehrt sofort zurück: Der Emulator läuft für sich weiter. Der Emulator
+ist, in dieser Reihenfolge: die Befehlszeile in der Variablen TOLVANE_EMULATOR,
+in der %f für das Image steht (ohne %f ist das Image das letzte Argument) und
+doppelte Anführungszeichen ein Wort mit Leerzeichen zusammenhalten; der erste der
+bekannten Emulatoren, der im PATH gefunden wird; die Anwendung, mit der das
+System .nes-Dateien öffnet, sofern das nicht Tolvane selbst ist. Eine durch einen
+Absturz abgebrochene Speicherung wird zuerst bereinigt.
+
+  --print  die Befehlszeile ausgeben, die ausgeführt würde, und nichts ausführen
 </translation>
     </message>
 </context>
@@ -1223,6 +1251,72 @@ Mit &apos;tolvane-cli --help&apos; werden Hinweise zum Aufruf angezeigt.</transl
         <source>Save</source>
         <comment>a message&apos;s title</comment>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Play-test</source>
+        <comment>a message&apos;s title</comment>
+        <translation>Spieltest</translation>
+    </message>
+    <message>
+        <source>The shown entry has edits that are not saved. The emulator plays the image as it stands on disk: save them first?</source>
+        <translation>Der angezeigte Eintrag hat Änderungen, die nicht gespeichert sind. Der Emulator spielt das Image so, wie es auf dem Datenträger steht: zuerst speichern?</translation>
+    </message>
+    <message>
+        <source>Play without them</source>
+        <translation>Ohne sie spielen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayWording</name>
+    <message>
+        <source>To choose the emulator, open the Start menu, search for &quot;environment variables&quot;, choose &quot;Edit environment variables for your account&quot; and add %1 with its command line, %f where the image goes, for example:
+%2</source>
+        <translation>Um den Emulator zu wählen, öffnen Sie das Startmenü, suchen Sie nach „Umgebungsvariablen“, wählen Sie „Umgebungsvariablen für dieses Konto bearbeiten“ und fügen Sie %1 mit seiner Befehlszeile hinzu, %f an der Stelle des Images, zum Beispiel:
+%2</translation>
+    </message>
+    <message>
+        <source>To choose the emulator, set %1 to its command line, %f where the image goes, for example in ~/.profile:
+%2</source>
+        <translation>Um den Emulator zu wählen, setzen Sie %1 auf seine Befehlszeile, %f an der Stelle des Images, zum Beispiel in ~/.profile:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1: the variable %2 holds no command line, since a double quote in it is never closed.
+%3</source>
+        <translation>%1 kann nicht gespielt werden: Die Variable %2 enthält keine Befehlszeile, da ein doppeltes Anführungszeichen darin nie geschlossen wird.
+%3</translation>
+    </message>
+    <message>
+        <source>No emulator was found to play %1. Tolvane looked, in this order, for:</source>
+        <translation>Es wurde kein Emulator gefunden, um %1 zu spielen. Tolvane hat in dieser Reihenfolge gesucht nach:</translation>
+    </message>
+    <message>
+        <source>1. the variable %1: it is not set</source>
+        <translation>1. der Variablen %1: Sie ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>2. these emulators on PATH: %1: none is there</source>
+        <translation>2. diesen Emulatoren im PATH: %1: Keiner ist dort</translation>
+    </message>
+    <message>
+        <source>3. the application this system opens .nes files with: there is none</source>
+        <translation>3. der Anwendung, mit der dieses System .nes-Dateien öffnet: Es gibt keine</translation>
+    </message>
+    <message>
+        <source>3. the application this system opens .nes files with: it is %1, Tolvane itself</source>
+        <translation>3. der Anwendung, mit der dieses System .nes-Dateien öffnet: Es ist %1, Tolvane selbst</translation>
+    </message>
+    <message>
+        <source>Cannot start the emulator:
+%1
+%2.</source>
+        <translation>Der Emulator kann nicht gestartet werden:
+%1
+%2.</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +2050,10 @@ Nicht geschrieben: %4.
     <message>
         <source>Quessa Rom Files (%1)</source>
         <translation>Quessa-ROM-Dateien (%1)</translation>
+    </message>
+    <message>
+        <source>Play-test</source>
+        <translation>Spieltest</translation>
     </message>
 </context>
 </TS>

@@ -253,8 +253,8 @@ no image or has another size, or OUT cannot be written); 2 usage error.
 
 The command-line companion of the Tolvane editor: what an image is, the item and enemy
 tables of an image as CSV or JSON, names rewritten in place, differences between images,
-what changed since an image&apos;s original, two lines of work merged, and IPS and BPS
-patches.
+what changed since an image&apos;s original, two lines of work merged, IPS and BPS patches,
+and the image played in the user&apos;s emulator.
 
 Commands:
   info IMAGE [--json]
@@ -268,6 +268,7 @@ Commands:
   merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
+  play IMAGE [--print]
 
 Run &apos;tolvane-cli COMMAND --help&apos; for the details of one command. import, rename and undo
 write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of
@@ -441,6 +442,20 @@ Lists the fields that differ, entry by entry, in both tables, then counts the by
 differ inside the tables and outside them.
 
 Exit codes: 0 compared; 1 an image cannot be read; 2 usage error.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli play IMAGE [--print]
+
+Starts the user&apos;s emulator on IMAGE as it stands on disk, and returns at once: the
+emulator runs on by itself. The emulator is, in this order: the command line in the
+variable TOLVANE_EMULATOR, in which %f stands for the image (without %f the image is
+the last argument) and double quotes group a word with blanks; the first of the
+well-known emulators found on PATH; the application the system opens .nes files
+with, unless that is Tolvane itself. A save that a crash cut short is put right first.
+
+  --print  print the command line it would run, and run nothing
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -987,6 +1002,67 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
     <message>
         <source>Save</source>
         <comment>a message&apos;s title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play-test</source>
+        <comment>a message&apos;s title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shown entry has edits that are not saved. The emulator plays the image as it stands on disk: save them first?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play without them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlayWording</name>
+    <message>
+        <source>To choose the emulator, open the Start menu, search for &quot;environment variables&quot;, choose &quot;Edit environment variables for your account&quot; and add %1 with its command line, %f where the image goes, for example:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To choose the emulator, set %1 to its command line, %f where the image goes, for example in ~/.profile:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot play %1: the variable %2 holds no command line, since a double quote in it is never closed.
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No emulator was found to play %1. Tolvane looked, in this order, for:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. the variable %1: it is not set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. these emulators on PATH: %1: none is there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. the application this system opens .nes files with: there is none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. the application this system opens .nes files with: it is %1, Tolvane itself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot start the emulator:
+%1
+%2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1687,6 +1763,10 @@ Not written: %4.
     </message>
     <message>
         <source>Quessa Rom Files (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play-test</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -291,8 +291,8 @@ no se puede escribir OUT); 2 error de uso.
 
 The command-line companion of the Tolvane editor: what an image is, the item and enemy
 tables of an image as CSV or JSON, names rewritten in place, differences between images,
-what changed since an image&apos;s original, two lines of work merged, and IPS and BPS
-patches.
+what changed since an image&apos;s original, two lines of work merged, IPS and BPS patches,
+and the image played in the user&apos;s emulator.
 
 Commands:
   info IMAGE [--json]
@@ -306,6 +306,7 @@ Commands:
   merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
+  play IMAGE [--print]
 
 Run &apos;tolvane-cli COMMAND --help&apos; for the details of one command. import, rename and undo
 write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of
@@ -325,7 +326,8 @@ Exit codes:
 El complemento de línea de comandos del editor Tolvane: qué es una imagen, las
 tablas de objetos y de enemigos de una imagen como CSV o JSON, nombres
 reescritos en su sitio, diferencias entre imágenes, qué cambió desde el original
-de una imagen, dos líneas de trabajo fusionadas, y parches IPS y BPS.
+de una imagen, dos líneas de trabajo fusionadas, parches IPS y BPS, y la imagen
+jugada en el emulador del usuario.
 
 Comandos:
   info IMAGE [--json]
@@ -340,6 +342,7 @@ Comandos:
   merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
+  play IMAGE [--print]
 
 Para ver los detalles de un comando, ejecute &apos;tolvane-cli COMMAND --help&apos;.
 import, rename y undo escriben en IMAGE en su sitio; antes de su primera
@@ -663,6 +666,32 @@ Lista los campos que difieren, entrada por entrada, en ambas tablas, y luego
 cuenta los bytes que difieren dentro de las tablas y fuera de ellas.
 
 Códigos de salida: 0 comparadas; 1 no se puede leer una imagen; 2 error de uso.
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli play IMAGE [--print]
+
+Starts the user&apos;s emulator on IMAGE as it stands on disk, and returns at once: the
+emulator runs on by itself. The emulator is, in this order: the command line in the
+variable TOLVANE_EMULATOR, in which %f stands for the image (without %f the image is
+the last argument) and double quotes group a word with blanks; the first of the
+well-known emulators found on PATH; the application the system opens .nes files
+with, unless that is Tolvane itself. A save that a crash cut short is put right first.
+
+  --print  print the command line it would run, and run nothing
+</source>
+        <translation>Uso: tolvane-cli play IMAGE [--print]
+
+Inicia el emulador del usuario con IMAGE tal como está en el disco, y vuelve
+enseguida: el emulador sigue por su cuenta. El emulador es, en este orden: la
+línea de comandos de la variable TOLVANE_EMULATOR, en la que %f representa la
+imagen (sin %f la imagen es el último argumento) y las comillas dobles agrupan
+una palabra con espacios; el primero de los emuladores conocidos que se
+encuentre en el PATH; la aplicación con la que el sistema abre los archivos
+.nes, salvo que sea el propio Tolvane. Un guardado que un fallo dejó a medias se
+repara primero.
+
+  --print  muestra la línea de comandos que ejecutaría, y no ejecuta nada
 </translation>
     </message>
 </context>
@@ -1211,6 +1240,72 @@ Para ver el uso, ejecute &apos;tolvane-cli --help&apos;.</translation>
         <source>Save</source>
         <comment>a message&apos;s title</comment>
         <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Play-test</source>
+        <comment>a message&apos;s title</comment>
+        <translation>Probar en juego</translation>
+    </message>
+    <message>
+        <source>The shown entry has edits that are not saved. The emulator plays the image as it stands on disk: save them first?</source>
+        <translation>La entrada mostrada tiene cambios sin guardar. El emulador juega la imagen tal como está en el disco: ¿guardarlos primero?</translation>
+    </message>
+    <message>
+        <source>Play without them</source>
+        <translation>Jugar sin ellos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>PlayWording</name>
+    <message>
+        <source>To choose the emulator, open the Start menu, search for &quot;environment variables&quot;, choose &quot;Edit environment variables for your account&quot; and add %1 with its command line, %f where the image goes, for example:
+%2</source>
+        <translation>Para elegir el emulador, abra el menú Inicio, busque &quot;variables de entorno&quot;, elija &quot;Editar las variables de entorno de esta cuenta&quot; y añada %1 con su línea de comandos, %f donde va la imagen, por ejemplo:
+%2</translation>
+    </message>
+    <message>
+        <source>To choose the emulator, set %1 to its command line, %f where the image goes, for example in ~/.profile:
+%2</source>
+        <translation>Para elegir el emulador, ponga en %1 su línea de comandos, %f donde va la imagen, por ejemplo en ~/.profile:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1: the variable %2 holds no command line, since a double quote in it is never closed.
+%3</source>
+        <translation>No se puede jugar %1: la variable %2 no contiene ninguna línea de comandos, porque una comilla doble en ella nunca se cierra.
+%3</translation>
+    </message>
+    <message>
+        <source>No emulator was found to play %1. Tolvane looked, in this order, for:</source>
+        <translation>No se encontró ningún emulador para jugar %1. Tolvane buscó, en este orden:</translation>
+    </message>
+    <message>
+        <source>1. the variable %1: it is not set</source>
+        <translation>1. la variable %1: no está definida</translation>
+    </message>
+    <message>
+        <source>2. these emulators on PATH: %1: none is there</source>
+        <translation>2. estos emuladores en el PATH: %1: no hay ninguno</translation>
+    </message>
+    <message>
+        <source>3. the application this system opens .nes files with: there is none</source>
+        <translation>3. la aplicación con la que este sistema abre los archivos .nes: no hay ninguna</translation>
+    </message>
+    <message>
+        <source>3. the application this system opens .nes files with: it is %1, Tolvane itself</source>
+        <translation>3. la aplicación con la que este sistema abre los archivos .nes: es %1, el propio Tolvane</translation>
+    </message>
+    <message>
+        <source>Cannot start the emulator:
+%1
+%2.</source>
+        <translation>No se puede iniciar el emulador:
+%1
+%2.</translation>
     </message>
 </context>
 <context>
@@ -1944,6 +2039,10 @@ No escrito: %4.
     <message>
         <source>Quessa Rom Files (%1)</source>
         <translation>Archivos ROM Quessa (%1)</translation>
+    </message>
+    <message>
+        <source>Play-test</source>
+        <translation>Probar en juego</translation>
     </message>
 </context>
 </TS>

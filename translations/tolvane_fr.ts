@@ -293,8 +293,8 @@ illisible, qui n&apos;est pas une image ou qui a une autre taille, ou OUT imposs
 
 The command-line companion of the Tolvane editor: what an image is, the item and enemy
 tables of an image as CSV or JSON, names rewritten in place, differences between images,
-what changed since an image&apos;s original, two lines of work merged, and IPS and BPS
-patches.
+what changed since an image&apos;s original, two lines of work merged, IPS and BPS patches,
+and the image played in the user&apos;s emulator.
 
 Commands:
   info IMAGE [--json]
@@ -308,6 +308,7 @@ Commands:
   merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
+  play IMAGE [--print]
 
 Run &apos;tolvane-cli COMMAND --help&apos; for the details of one command. import, rename and undo
 write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of
@@ -327,8 +328,8 @@ Exit codes:
 Le compagnon en ligne de commande de l&apos;éditeur Tolvane: ce qu&apos;est une image, les
 tables des objets et des ennemis d&apos;une image en CSV ou en JSON, des noms
 réécrits sur place, les différences entre images, ce qui a changé depuis
-l&apos;original d&apos;une image, deux lignes de travail fusionnées, et des patchs IPS et
-BPS.
+l&apos;original d&apos;une image, deux lignes de travail fusionnées, des patchs IPS et
+BPS, et l&apos;image jouée dans l&apos;émulateur de l&apos;utilisateur.
 
 Commandes:
   info IMAGE [--json]
@@ -343,6 +344,7 @@ Commandes:
   merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
+  play IMAGE [--print]
 
 Lancez &apos;tolvane-cli COMMAND --help&apos; pour le détail d&apos;une commande. import,
 rename et undo écrivent dans IMAGE sur place; avant leur première écriture, ils
@@ -672,6 +674,32 @@ compte les octets qui diffèrent à l&apos;intérieur et à l&apos;extérieur de
 
 Codes de sortie: 0 comparaison effectuée; 1 une image est illisible; 2 erreur
 d&apos;utilisation.
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli play IMAGE [--print]
+
+Starts the user&apos;s emulator on IMAGE as it stands on disk, and returns at once: the
+emulator runs on by itself. The emulator is, in this order: the command line in the
+variable TOLVANE_EMULATOR, in which %f stands for the image (without %f the image is
+the last argument) and double quotes group a word with blanks; the first of the
+well-known emulators found on PATH; the application the system opens .nes files
+with, unless that is Tolvane itself. A save that a crash cut short is put right first.
+
+  --print  print the command line it would run, and run nothing
+</source>
+        <translation>Usage: tolvane-cli play IMAGE [--print]
+
+Démarre l&apos;émulateur de l&apos;utilisateur sur IMAGE tel qu&apos;il est sur le disque, et
+rend la main aussitôt: l&apos;émulateur continue seul. L&apos;émulateur est, dans cet
+ordre: la ligne de commande de la variable TOLVANE_EMULATOR, où %f représente
+l&apos;image (sans %f l&apos;image est le dernier argument) et où des guillemets doubles
+groupent un mot avec des blancs; le premier des émulateurs connus trouvé dans le
+PATH; l&apos;application avec laquelle le système ouvre les fichiers .nes, sauf si
+c&apos;est Tolvane lui-même. Un enregistrement interrompu par un plantage est d&apos;abord
+réparé.
+
+  --print  affiche la ligne de commande qui serait lancée, et ne lance rien
 </translation>
     </message>
 </context>
@@ -1220,6 +1248,72 @@ Lancez &apos;tolvane-cli --help&apos; pour connaître l&apos;utilisation.</trans
         <source>Save</source>
         <comment>a message&apos;s title</comment>
         <translation>Enreg.</translation>
+    </message>
+    <message>
+        <source>Play-test</source>
+        <comment>a message&apos;s title</comment>
+        <translation>Tester en jeu</translation>
+    </message>
+    <message>
+        <source>The shown entry has edits that are not saved. The emulator plays the image as it stands on disk: save them first?</source>
+        <translation>L&apos;entrée affichée a des modifications non enregistrées. L&apos;émulateur joue l&apos;image telle qu&apos;elle est sur le disque: les enregistrer d&apos;abord?</translation>
+    </message>
+    <message>
+        <source>Play without them</source>
+        <translation>Jouer sans elles</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>PlayWording</name>
+    <message>
+        <source>To choose the emulator, open the Start menu, search for &quot;environment variables&quot;, choose &quot;Edit environment variables for your account&quot; and add %1 with its command line, %f where the image goes, for example:
+%2</source>
+        <translation>Pour choisir l&apos;émulateur, ouvrez le menu Démarrer, cherchez &quot;variables d&apos;environnement&quot;, choisissez &quot;Modifier les variables d&apos;environnement pour votre compte&quot; et ajoutez %1 avec sa ligne de commande, %f à la place de l&apos;image, par exemple:
+%2</translation>
+    </message>
+    <message>
+        <source>To choose the emulator, set %1 to its command line, %f where the image goes, for example in ~/.profile:
+%2</source>
+        <translation>Pour choisir l&apos;émulateur, donnez à %1 sa ligne de commande, %f à la place de l&apos;image, par exemple dans ~/.profile:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1: the variable %2 holds no command line, since a double quote in it is never closed.
+%3</source>
+        <translation>Impossible de jouer %1: la variable %2 ne contient aucune ligne de commande, car un guillemet double n&apos;y est jamais fermé.
+%3</translation>
+    </message>
+    <message>
+        <source>No emulator was found to play %1. Tolvane looked, in this order, for:</source>
+        <translation>Aucun émulateur n&apos;a été trouvé pour jouer %1. Tolvane a cherché, dans cet ordre:</translation>
+    </message>
+    <message>
+        <source>1. the variable %1: it is not set</source>
+        <translation>1. la variable %1: elle n&apos;est pas définie</translation>
+    </message>
+    <message>
+        <source>2. these emulators on PATH: %1: none is there</source>
+        <translation>2. ces émulateurs dans le PATH: %1: aucun n&apos;y est</translation>
+    </message>
+    <message>
+        <source>3. the application this system opens .nes files with: there is none</source>
+        <translation>3. l&apos;application avec laquelle ce système ouvre les fichiers .nes: il n&apos;y en a aucune</translation>
+    </message>
+    <message>
+        <source>3. the application this system opens .nes files with: it is %1, Tolvane itself</source>
+        <translation>3. l&apos;application avec laquelle ce système ouvre les fichiers .nes: c&apos;est %1, Tolvane lui-même</translation>
+    </message>
+    <message>
+        <source>Cannot start the emulator:
+%1
+%2.</source>
+        <translation>Impossible de démarrer l&apos;émulateur:
+%1
+%2.</translation>
     </message>
 </context>
 <context>
@@ -1953,6 +2047,10 @@ Non écrit: %4.
     <message>
         <source>Quessa Rom Files (%1)</source>
         <translation>Fichiers ROM Quessa (%1)</translation>
+    </message>
+    <message>
+        <source>Play-test</source>
+        <translation>Tester en jeu</translation>
     </message>
 </context>
 </TS>

@@ -282,8 +282,8 @@ no image or has another size, or OUT cannot be written); 2 usage error.
 
 The command-line companion of the Tolvane editor: what an image is, the item and enemy
 tables of an image as CSV or JSON, names rewritten in place, differences between images,
-what changed since an image&apos;s original, two lines of work merged, and IPS and BPS
-patches.
+what changed since an image&apos;s original, two lines of work merged, IPS and BPS patches,
+and the image played in the user&apos;s emulator.
 
 Commands:
   info IMAGE [--json]
@@ -297,6 +297,7 @@ Commands:
   merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
+  play IMAGE [--print]
 
 Run &apos;tolvane-cli COMMAND --help&apos; for the details of one command. import, rename and undo
 write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of
@@ -316,7 +317,7 @@ Exit codes:
 Tolvane エディタのコマンドライン版です。イメージの素性の表示、イメージの道具
 テーブルと敵テーブルの CSV/JSON での入出力、名前のその場での書き換え、イメージ
 間の差分、イメージのオリジナルからの変更点、2 つの作業系列のマージ、IPS と BPS
-のパッチを扱います。
+のパッチ、ユーザーのエミュレータでのイメージのプレイを扱います。
 
 コマンド:
   info IMAGE [--json]
@@ -330,6 +331,7 @@ Tolvane エディタのコマンドライン版です。イメージの素性の
   merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
+  play IMAGE [--print]
 
 各コマンドの詳細は &apos;tolvane-cli COMMAND --help&apos; で表示します。import、rename、
 undo は IMAGE にその場で書き込みます。最初の書き込みの前に IMAGE を IMAGE.bak
@@ -641,6 +643,30 @@ Exit codes: 0 compared; 1 an image cannot be read; 2 usage error.
 外で異なるバイトの数を示します。
 
 終了コード: 0 比較した、1 イメージを読み込めない、2 使い方の誤り。
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli play IMAGE [--print]
+
+Starts the user&apos;s emulator on IMAGE as it stands on disk, and returns at once: the
+emulator runs on by itself. The emulator is, in this order: the command line in the
+variable TOLVANE_EMULATOR, in which %f stands for the image (without %f the image is
+the last argument) and double quotes group a word with blanks; the first of the
+well-known emulators found on PATH; the application the system opens .nes files
+with, unless that is Tolvane itself. A save that a crash cut short is put right first.
+
+  --print  print the command line it would run, and run nothing
+</source>
+        <translation>使い方: tolvane-cli play IMAGE [--print]
+
+ディスク上にあるままの IMAGE でユーザーのエミュレータを起動し、すぐに戻ります。
+エミュレータはそのまま単独で動き続けます。エミュレータは次の順に決まります: 変数
+TOLVANE_EMULATOR のコマンドライン (%f がイメージを表し、%f がなければイメージが
+最後の引数になります。ダブルクォートは空白を含む語をまとめます)、PATH 上で最初に
+見つかったよく知られたエミュレータ、システムが .nes ファイルを開くアプリケーション
+(それが Tolvane 自身でない場合)。クラッシュで中断された保存は先に修復されます。
+
+  --print  実行するコマンドラインを表示し、何も実行しない
 </translation>
     </message>
 </context>
@@ -1185,6 +1211,72 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
         <source>Save</source>
         <comment>a message&apos;s title</comment>
         <translation>保存</translation>
+    </message>
+    <message>
+        <source>Play-test</source>
+        <comment>a message&apos;s title</comment>
+        <translation>テストプレイ</translation>
+    </message>
+    <message>
+        <source>The shown entry has edits that are not saved. The emulator plays the image as it stands on disk: save them first?</source>
+        <translation>表示中のエントリに保存されていない編集があります。エミュレータはディスク上のイメージをそのままプレイします。先に保存しますか?</translation>
+    </message>
+    <message>
+        <source>Play without them</source>
+        <translation>保存せずにプレイ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>PlayWording</name>
+    <message>
+        <source>To choose the emulator, open the Start menu, search for &quot;environment variables&quot;, choose &quot;Edit environment variables for your account&quot; and add %1 with its command line, %f where the image goes, for example:
+%2</source>
+        <translation>エミュレータを選ぶには、スタートメニューで「環境変数」を検索し、「アカウントの環境変数を編集」を選んで、%1 を追加し、その値にコマンドラインを、イメージの位置に %f を入れて設定してください。例:
+%2</translation>
+    </message>
+    <message>
+        <source>To choose the emulator, set %1 to its command line, %f where the image goes, for example in ~/.profile:
+%2</source>
+        <translation>エミュレータを選ぶには、%1 にそのコマンドラインを、イメージの位置に %f を入れて設定してください。例えば ~/.profile に:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1: the variable %2 holds no command line, since a double quote in it is never closed.
+%3</source>
+        <translation>%1 をプレイできません: 変数 %2 の中のダブルクォートが閉じられていないため、コマンドラインになっていません。
+%3</translation>
+    </message>
+    <message>
+        <source>No emulator was found to play %1. Tolvane looked, in this order, for:</source>
+        <translation>%1 をプレイするエミュレータが見つかりませんでした。Tolvane は次の順に探しました:</translation>
+    </message>
+    <message>
+        <source>1. the variable %1: it is not set</source>
+        <translation>1. 変数 %1: 設定されていません</translation>
+    </message>
+    <message>
+        <source>2. these emulators on PATH: %1: none is there</source>
+        <translation>2. PATH 上のこれらのエミュレータ: %1: どれもありません</translation>
+    </message>
+    <message>
+        <source>3. the application this system opens .nes files with: there is none</source>
+        <translation>3. このシステムで .nes ファイルを開くアプリケーション: ありません</translation>
+    </message>
+    <message>
+        <source>3. the application this system opens .nes files with: it is %1, Tolvane itself</source>
+        <translation>3. このシステムで .nes ファイルを開くアプリケーション: %1 で、Tolvane 自身です</translation>
+    </message>
+    <message>
+        <source>Cannot start the emulator:
+%1
+%2.</source>
+        <translation>エミュレータを起動できません:
+%1
+%2。</translation>
     </message>
 </context>
 <context>
@@ -1918,6 +2010,10 @@ Not written: %4.
     <message>
         <source>Quessa Rom Files (%1)</source>
         <translation>Quessa ROM ファイル (%1)</translation>
+    </message>
+    <message>
+        <source>Play-test</source>
+        <translation>テストプレイ</translation>
     </message>
 </context>
 </TS>

@@ -291,8 +291,8 @@ ser gravado); 2 erro de uso.
 
 The command-line companion of the Tolvane editor: what an image is, the item and enemy
 tables of an image as CSV or JSON, names rewritten in place, differences between images,
-what changed since an image&apos;s original, two lines of work merged, and IPS and BPS
-patches.
+what changed since an image&apos;s original, two lines of work merged, IPS and BPS patches,
+and the image played in the user&apos;s emulator.
 
 Commands:
   info IMAGE [--json]
@@ -306,6 +306,7 @@ Commands:
   merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
+  play IMAGE [--print]
 
 Run &apos;tolvane-cli COMMAND --help&apos; for the details of one command. import, rename and undo
 write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of
@@ -325,7 +326,8 @@ Exit codes:
 O complemento de linha de comando do editor Tolvane: o que é uma imagem, as
 tabelas de itens e de inimigos de uma imagem em CSV ou JSON, nomes reescritos no
 próprio arquivo, diferenças entre imagens, o que mudou desde o original de uma
-imagem, duas linhas de trabalho mescladas, e patches IPS e BPS.
+imagem, duas linhas de trabalho mescladas, patches IPS e BPS, e a imagem jogada
+no emulador do usuário.
 
 Comandos:
   info IMAGE [--json]
@@ -340,6 +342,7 @@ Comandos:
   merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
+  play IMAGE [--print]
 
 Execute &apos;tolvane-cli COMMAND --help&apos; para ver os detalhes de um comando.
 import, rename e undo gravam em IMAGE no próprio arquivo; antes da primeira
@@ -664,6 +667,31 @@ conta os bytes que diferem dentro das tabelas e fora delas.
 
 Códigos de saída: 0 comparado; 1 não é possível ler uma das imagens; 2 erro de
 uso.
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli play IMAGE [--print]
+
+Starts the user&apos;s emulator on IMAGE as it stands on disk, and returns at once: the
+emulator runs on by itself. The emulator is, in this order: the command line in the
+variable TOLVANE_EMULATOR, in which %f stands for the image (without %f the image is
+the last argument) and double quotes group a word with blanks; the first of the
+well-known emulators found on PATH; the application the system opens .nes files
+with, unless that is Tolvane itself. A save that a crash cut short is put right first.
+
+  --print  print the command line it would run, and run nothing
+</source>
+        <translation>Uso: tolvane-cli play IMAGE [--print]
+
+Inicia o emulador do usuário com IMAGE como ela está no disco, e retorna na
+hora: o emulador continua sozinho. O emulador é, nesta ordem: a linha de comando
+da variável TOLVANE_EMULATOR, em que %f representa a imagem (sem %f a imagem é o
+último argumento) e aspas duplas agrupam uma palavra com espaços; o primeiro dos
+emuladores conhecidos encontrado no PATH; o aplicativo com que o sistema abre
+arquivos .nes, a menos que seja o próprio Tolvane. Um salvamento que uma falha
+deixou pela metade é corrigido primeiro.
+
+  --print  mostra a linha de comando que executaria, e não executa nada
 </translation>
     </message>
 </context>
@@ -1212,6 +1240,72 @@ Execute &apos;tolvane-cli --help&apos; para ver o uso.</translation>
         <source>Save</source>
         <comment>a message&apos;s title</comment>
         <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Play-test</source>
+        <comment>a message&apos;s title</comment>
+        <translation>Testar no jogo</translation>
+    </message>
+    <message>
+        <source>The shown entry has edits that are not saved. The emulator plays the image as it stands on disk: save them first?</source>
+        <translation>A entrada mostrada tem edições não salvas. O emulador joga a imagem como ela está no disco: salvá-las primeiro?</translation>
+    </message>
+    <message>
+        <source>Play without them</source>
+        <translation>Jogar sem elas</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>PlayWording</name>
+    <message>
+        <source>To choose the emulator, open the Start menu, search for &quot;environment variables&quot;, choose &quot;Edit environment variables for your account&quot; and add %1 with its command line, %f where the image goes, for example:
+%2</source>
+        <translation>Para escolher o emulador, abra o menu Iniciar, procure &quot;variáveis de ambiente&quot;, escolha &quot;Editar as variáveis de ambiente da sua conta&quot; e adicione %1 com a sua linha de comando, %f onde vai a imagem, por exemplo:
+%2</translation>
+    </message>
+    <message>
+        <source>To choose the emulator, set %1 to its command line, %f where the image goes, for example in ~/.profile:
+%2</source>
+        <translation>Para escolher o emulador, defina %1 com a sua linha de comando, %f onde vai a imagem, por exemplo em ~/.profile:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1: the variable %2 holds no command line, since a double quote in it is never closed.
+%3</source>
+        <translation>Não é possível jogar %1: a variável %2 não contém nenhuma linha de comando, pois uma aspa dupla nela nunca é fechada.
+%3</translation>
+    </message>
+    <message>
+        <source>No emulator was found to play %1. Tolvane looked, in this order, for:</source>
+        <translation>Nenhum emulador foi encontrado para jogar %1. O Tolvane procurou, nesta ordem:</translation>
+    </message>
+    <message>
+        <source>1. the variable %1: it is not set</source>
+        <translation>1. a variável %1: ela não está definida</translation>
+    </message>
+    <message>
+        <source>2. these emulators on PATH: %1: none is there</source>
+        <translation>2. estes emuladores no PATH: %1: nenhum está lá</translation>
+    </message>
+    <message>
+        <source>3. the application this system opens .nes files with: there is none</source>
+        <translation>3. o aplicativo com que este sistema abre arquivos .nes: não há nenhum</translation>
+    </message>
+    <message>
+        <source>3. the application this system opens .nes files with: it is %1, Tolvane itself</source>
+        <translation>3. o aplicativo com que este sistema abre arquivos .nes: é %1, o próprio Tolvane</translation>
+    </message>
+    <message>
+        <source>Cannot start the emulator:
+%1
+%2.</source>
+        <translation>Não é possível iniciar o emulador:
+%1
+%2.</translation>
     </message>
 </context>
 <context>
@@ -1945,6 +2039,10 @@ Não gravado: %4.
     <message>
         <source>Quessa Rom Files (%1)</source>
         <translation>Arquivos ROM Quessa (%1)</translation>
+    </message>
+    <message>
+        <source>Play-test</source>
+        <translation>Testar no jogo</translation>
     </message>
 </context>
 </TS>

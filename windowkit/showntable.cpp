@@ -3,6 +3,7 @@
 #include "rom/modstuff.h"
 #include "rom/names.h"
 #include "windowkit/changemarks.h"
+#include "windowkit/playtest.h"
 #include "windowkit/seams.h"
 #include "windowkit/selectline.h"
 #include "windowkit/windowcontexts.h"
@@ -62,15 +63,36 @@ void ShownTable::show(const void* record) const {
     ShowMarks(m_entries, m_controls, m_nameBox);
 }
 
-void ShownTable::save(const std::function<void()>& reload, const std::function<void()>& display) {
+bool ShownTable::save(const std::function<void()>& reload, const std::function<void()>& display) {
     const int index = currentIndex();
     const QByteArray shown = m_shownBytes.mid(qsizetype(index) * m_format.size, m_format.size);
-    if (const Outcome saved =
-            SaveEntry(*modStuff::RomFile, m_format, index, FormOfControls(m_controls), shown);
-        saved.failed())
+    const Outcome saved =
+        SaveEntry(*modStuff::RomFile, m_format, index, FormOfControls(m_controls), shown);
+    if (saved.failed())
         ShowMessage(m_window, QMessageBox::Warning, EditorWindow::tr("Save", "a message's title"),
                     SaveText(saved));
     reload();
     SelectLine(m_entries, index);
     display();
+    return saved.ok();
+}
+
+void ShownTable::play(const void* record, const std::function<void()>& reload,
+                      const std::function<void()>& display) {
+    // A table that could not be read shows placeholders, which hold no edits to save.
+    const bool edited =
+        record && !m_shownBytes.isEmpty() && FormOfControls(m_controls) != FormOf(m_format, record);
+    if (edited) {
+        switch (AskSaveBeforePlay(m_window)) {
+        case PlayChoice::Cancel:
+            return;
+        case PlayChoice::Save:
+            if (!save(reload, display))
+                return;
+            break;
+        case PlayChoice::PlayWithout:
+            break;
+        }
+    }
+    PlayImage(m_window, modStuff::RomPath);
 }

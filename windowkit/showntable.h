@@ -50,8 +50,14 @@ public:
 
     // Saves the selected entry as one transaction, provided the file still holds the bytes the
     // window shows for it, and says why when that fails. Whatever happened, `reload` and then
-    // `display` make the window show what the file holds, on the same line.
-    void save(const std::function<void()>& reload, const std::function<void()>& display);
+    // `display` make the window show what the file holds, on the same line. Whether it saved.
+    bool save(const std::function<void()>& reload, const std::function<void()>& display);
+
+    // Plays the image in the user's emulator. When the controls hold edits of `record`, the shown
+    // entry, it first asks whether to save them; a Save refused, or the question cancelled, plays
+    // nothing.
+    void play(const void* record, const std::function<void()>& reload,
+              const std::function<void()>& display);
 
 private:
     bool read(const std::function<void(RomImage& rom)>& decode,

@@ -25,3 +25,7 @@ class WindowWording {
 class CliHelp {
     Q_DECLARE_TR_FUNCTIONS(CliHelp)
 };
+// The words about playing an image in an emulator (playtext.cpp), for the windows and tolvane-cli.
+class PlayWording {
+    Q_DECLARE_TR_FUNCTIONS(PlayWording)
+};

@@ -9,6 +9,7 @@ root=$1
 declare -A level=(
     [rom]=0
     [fields]=1    # the pure rules for field texts
+    [play]=1      # which emulator plays an image, and starting it
     [tables]=2    # field descriptions, the transaction, and the tables as rows
     [wording]=3   # every text about what the core did
     [windowkit]=4 # shows an entry's fields in controls

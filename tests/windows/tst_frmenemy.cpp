@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -51,6 +53,8 @@ private slots:
     void shortImage_data();
     void shortImage();
     void layout();
+    void playAsksAboutEdits_data();
+    void playAsksAboutEdits();
 };
 
 void tst_FrmEnemy::typicalEdit() {
@@ -276,4 +280,65 @@ void tst_FrmEnemy::layout() {
 }
 
 QTEST_MAIN(tst_FrmEnemy)
+void tst_FrmEnemy::playAsksAboutEdits_data() {
+    QTest::addColumn<QString>("hp");      // typed into entry 12's HP; empty for no edit
+    QTest::addColumn<QString>("pointer"); // typed into its pointer; empty for none
+    QTest::addColumn<QString>("answer");  // the button pressed; empty when no question is due
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("played");
+    const QString none;
+    const QString hp = QStringLiteral("150");
+    QTest::newRow("no edit: plays at once") << none << none << none << false << true;
+    QTest::newRow("Save") << hp << none << QStringLiteral("Save") << true << true;
+    QTest::newRow("Play without them")
+        << hp << none << QStringLiteral("Play without them") << false << true;
+    QTest::newRow("Cancel") << hp << none << QStringLiteral("Cancel") << false << false;
+    QTest::newRow("a refused Save plays nothing")
+        << hp << QStringLiteral("10000") << QStringLiteral("Save") << false << false;
+}
+
+void tst_FrmEnemy::playAsksAboutEdits() {
+    QFETCH(QString, hp);
+    QFETCH(QString, pointer);
+    QFETCH(QString, answer);
+    QFETCH(bool, saved);
+    QFETCH(bool, played);
+    openWindow(EnemyImage());
+    ChooseLine(c<QComboBox>("cboEnem"), 12);
+    if (!hp.isEmpty())
+        TypeInto(c<QLineEdit>("txtHP"), hp);
+    if (!pointer.isEmpty())
+        TypeInto(c<QLineEdit>("txtNamePtr"), pointer);
+    // An emulator that cannot start: its message tells that playing was tried.
+    qputenv("TOLVANE_EMULATOR", "\"/no/such/emulator\" %f");
+    QString asked;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box->objectName() != QLatin1String("msgSaveBeforePlay"))
+            return;
+        asked = box->text();
+        QCOMPARE(box->defaultButton()->text(), QStringLiteral("Save"));
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == answer)
+                button->click();
+    });
+    answerer.start(10);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    answerer.stop();
+    qunsetenv("TOLVANE_EMULATOR");
+
+    QCOMPARE(asked.isEmpty(), answer.isEmpty());
+    QCOMPARE(disk->bytes() != before, saved);
+    const bool tried =
+        std::any_of(messages.texts.begin(), messages.texts.end(), [](const QString& t) {
+            return t.contains(QLatin1String("/no/such/emulator"));
+        });
+    QCOMPARE(tried, played);
+    // Only the refused Save speaks of anything else.
+    QCOMPARE(messages.texts.size() - int(tried), int(!pointer.isEmpty()));
+}
+
 #include "tst_frmenemy.moc"

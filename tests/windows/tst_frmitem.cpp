@@ -1,5 +1,6 @@
 #include "items/frmitem.h"
 #include "items/itemrecord.h"
+#include "play/emulator.h"
 #include "support/failingrom.h"
 #include "windowdriver.h"
 #include "wording/wording.h"
@@ -58,6 +59,7 @@ private slots:
     void shortImage_data();
     void shortImage();
     void layout();
+    void f5Plays();
 };
 
 void tst_FrmItem::listLines() {
@@ -323,4 +325,20 @@ void tst_FrmItem::layout() {
 }
 
 QTEST_MAIN(tst_FrmItem)
+void tst_FrmItem::f5Plays() {
+    // The item editor plays at F5 as the enemy editor does: without edits, at once, here with an
+    // emulator that cannot start, whose message shows that playing was tried.
+    openWindow(ItemImage());
+    qputenv("TOLVANE_EMULATOR", "\"/no/such/emulator\" %f");
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    qunsetenv("TOLVANE_EMULATOR");
+    QCOMPARE(messages.texts.size(), 1);
+    const QString command = JoinCommandLine(
+        {QStringLiteral("/no/such/emulator"), QDir::toNativeSeparators(disk->path())});
+    QVERIFY2(messages.texts.first().contains(command), qPrintable(messages.texts.first()));
+    QCOMPARE(disk->bytes(), before);
+}
+
 #include "tst_frmitem.moc"

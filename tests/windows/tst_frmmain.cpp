@@ -72,6 +72,7 @@ private slots:
     void itemEditorReused();
     void enemyEditorFollowsTheOpenImage();
     void tabOrder();
+    void playTestNamesTheCommand();
     void everyWayOpensAlike_data();
     void everyWayOpensAlike();
     void givenArguments_data();
@@ -171,7 +172,8 @@ void tst_FrmMain::startState() {
     const std::pair<const char*, QRect> controls[] = {{"cmdOpen", {0, 0, 375, 375}},
                                                       {"fraMain", {120, 480, 4095, 5535}},
                                                       {"cmdItem", {120, 240, 2055, 375}},
-                                                      {"cmdText", {120, 1680, 2055, 375}}};
+                                                      {"cmdText", {120, 1680, 2055, 375}},
+                                                      {"cmdPlay", {120, 3600, 2055, 375}}};
     for (const auto& [name, t] : controls)
         QVERIFY2(c<QWidget>(name)->geometry() ==
                      QRect(px(t.x()), px(t.y()), px(t.width()), px(t.height())),
@@ -304,10 +306,25 @@ void tst_FrmMain::enemyEditorFollowsTheOpenImage() {
 void tst_FrmMain::tabOrder() {
     ImageOnDisk disk(MakeDemoImage());
     open(disk.path());
-    const QStringList expected = {QStringLiteral("cmdOpen"), QStringLiteral("cmdItem"),
+    const QStringList expected = {QStringLiteral("cmdOpen"),  QStringLiteral("cmdItem"),
                                   QStringLiteral("cmdEnemy"), QStringLiteral("cmdPSI"),
-                                  QStringLiteral("cmdText")};
+                                  QStringLiteral("cmdText"),  QStringLiteral("cmdPlay")};
     QCOMPARE(TabChain(c<QToolButton>("cmdOpen")), expected);
+}
+
+void tst_FrmMain::playTestNamesTheCommand() {
+    ImageOnDisk disk(MakeDemoImage(), QStringLiteral("my image.nes"));
+    open(disk.path());
+    const QByteArray before = disk.bytes();
+    qputenv("TOLVANE_EMULATOR", "\"/no/such/emulator\" --rom=%f");
+    QTest::mouseClick(c<QPushButton>("cmdPlay"), Qt::LeftButton);
+    qunsetenv("TOLVANE_EMULATOR");
+    // A start that fails says so, with the command as it was run; the image is not touched.
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY2(messages.texts.first().contains(QStringLiteral("/no/such/emulator \"--rom=%1\"")
+                                                 .arg(QDir::toNativeSeparators(disk.path()))),
+             qPrintable(messages.texts.first()));
+    QCOMPARE(disk.bytes(), before);
 }
 
 void tst_FrmMain::everyWayOpensAlike_data() {
