@@ -553,8 +553,8 @@ vorherigen Zustand.
 
 Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index and
 every field the editors show. Without -o, or with -o -, the table goes to the standard
-output. A FILE that is a FIFO or a device is written into; any other FILE is replaced
-only once the whole table is written.
+output. A FILE that is a device is written into, and a FIFO is refused; any other FILE
+is replaced only once the whole table is written.
 
   --table items|enemies  the table (default: items)
   --format csv|json      the format (default: json for a FILE ending in .json, else csv)
@@ -568,9 +568,9 @@ error.
 
 Schreibt eine Tabelle von IMAGE als CSV oder JSON: eine Zeile bzw. ein Objekt
 je Eintrag, mit seinem Index und jedem Feld, das die Editoren zeigen. Ohne -o
-oder mit -o - geht die Tabelle an die Standardausgabe. Ist FILE ein FIFO oder
-ein Gerät, wird hineingeschrieben; jede andere FILE wird erst ersetzt, wenn die
-ganze Tabelle geschrieben ist.
+oder mit -o - geht die Tabelle an die Standardausgabe. Ist FILE ein Gerät, wird
+hineingeschrieben, ein FIFO wird abgelehnt; jede andere FILE wird erst ersetzt,
+wenn die ganze Tabelle geschrieben ist.
 
   --table items|enemies  die Tabelle (Standard: items)
   --format csv|json      das Format (Standard: json für eine FILE mit der
@@ -1169,6 +1169,22 @@ Mit &apos;tolvane-cli --help&apos; werden Hinweise zum Aufruf angezeigt.</transl
         <source>no (%1)</source>
         <translation>nein (%1)</translation>
     </message>
+    <message>
+        <source>cannot write %1: it is a history of saves, which only the saves themselves write</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist ein Verlauf von Speicherungen, den nur die Speicherungen selbst schreiben</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the history of the saves of %2, which only those saves write</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist der Verlauf der Speicherungen von %2, den nur diese Speicherungen schreiben</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the backup of %2, which only the saves of %2 replace</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist die Sicherungskopie von %2, die nur die Speicherungen von %2 ersetzen</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
+        <translation>%1 enthält die Tabellen nicht in der Form, in der die Editoren sie lesen (%2), und hat daher keine Tabelle, die sich exportieren lässt. Es wurde nichts geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1728,6 +1744,10 @@ Nicht geschrieben: %4.
     <message>
         <source>, and </source>
         <translation>, und </translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
+        <translation>der Wert &quot;%2&quot; des Felds %1 ist keine ganze Zahl von 0 bis %3 in Dezimalziffern</translation>
     </message>
 </context>
 <context>

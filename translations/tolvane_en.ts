@@ -371,8 +371,8 @@ IMAGE.bak (unless --no-backup) holds the image as it was.
 
 Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index and
 every field the editors show. Without -o, or with -o -, the table goes to the standard
-output. A FILE that is a FIFO or a device is written into; any other FILE is replaced
-only once the whole table is written.
+output. A FILE that is a device is written into, and a FIFO is refused; any other FILE
+is replaced only once the whole table is written.
 
   --table items|enemies  the table (default: items)
   --format csv|json      the format (default: json for a FILE ending in .json, else csv)
@@ -935,6 +935,22 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
         <source>the argument &quot;%1&quot; is not text in this system&apos;s encoding, so no file can be named by it exactly; rename the file, or run under a locale whose encoding its name is in</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cannot write %1: it is a history of saves, which only the saves themselves write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the history of the saves of %2, which only those saves write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the backup of %2, which only the saves of %2 replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1460,6 +1476,10 @@ Not written: %4.
     </message>
     <message>
         <source>, and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

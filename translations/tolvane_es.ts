@@ -543,8 +543,8 @@ con --no-backup) contiene la imagen tal como era.
 
 Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index and
 every field the editors show. Without -o, or with -o -, the table goes to the standard
-output. A FILE that is a FIFO or a device is written into; any other FILE is replaced
-only once the whole table is written.
+output. A FILE that is a device is written into, and a FIFO is refused; any other FILE
+is replaced only once the whole table is written.
 
   --table items|enemies  the table (default: items)
   --format csv|json      the format (default: json for a FILE ending in .json, else csv)
@@ -559,8 +559,9 @@ error.
 
 Escribe una tabla de IMAGE como CSV o JSON: una fila u objeto JSON por entrada,
 con su índice y cada campo que muestran los editores. Sin -o, o con -o -, la
-tabla va a la salida estándar. Si FILE es un FIFO o un dispositivo, se escribe
-en él; cualquier otro FILE se reemplaza solo una vez escrita la tabla entera.
+tabla va a la salida estándar. Si FILE es un dispositivo, se escribe en él, y un
+FIFO se rechaza; cualquier otro FILE se reemplaza solo una vez escrita la tabla
+entera.
 
   --table items|enemies  la tabla (predeterminado: items)
   --format csv|json      el formato (predeterminado: json para un FILE
@@ -1157,6 +1158,22 @@ Para ver el uso, ejecute &apos;tolvane-cli --help&apos;.</translation>
         <source>no (%1)</source>
         <translation>no (%1)</translation>
     </message>
+    <message>
+        <source>cannot write %1: it is a history of saves, which only the saves themselves write</source>
+        <translation>no se puede escribir %1: es un historial de guardados, que solo los propios guardados escriben</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the history of the saves of %2, which only those saves write</source>
+        <translation>no se puede escribir %1: es el historial de los guardados de %2, que solo esos guardados escriben</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the backup of %2, which only the saves of %2 replace</source>
+        <translation>no se puede escribir %1: es la copia de seguridad de %2, que solo los guardados de %2 reemplazan</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
+        <translation>%1 no contiene las tablas tal como las leen los editores (%2), así que no tiene ninguna tabla que exportar. No se escribió nada.</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1716,6 +1733,10 @@ No escrito: %4.
     <message>
         <source>, and </source>
         <translation>, y </translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
+        <translation>el valor &quot;%2&quot; del campo %1 no es un número entero de 0 a %3 en dígitos decimales</translation>
     </message>
 </context>
 <context>

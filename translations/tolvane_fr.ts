@@ -550,8 +550,8 @@ d&apos;utilisation; 3 écrit en partie: une écriture a échoué et les octets d
 
 Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index and
 every field the editors show. Without -o, or with -o -, the table goes to the standard
-output. A FILE that is a FIFO or a device is written into; any other FILE is replaced
-only once the whole table is written.
+output. A FILE that is a device is written into, and a FIFO is refused; any other FILE
+is replaced only once the whole table is written.
 
   --table items|enemies  the table (default: items)
   --format csv|json      the format (default: json for a FILE ending in .json, else csv)
@@ -566,9 +566,9 @@ error.
 
 Écrit une table d&apos;IMAGE en CSV ou en JSON: une ligne ou un objet par entrée,
 avec son index et chaque champ que montrent les éditeurs. Sans -o, ou avec -o -,
-la table va sur la sortie standard. Un FILE qui est une FIFO ou un périphérique
-est écrit directement; tout autre FILE n&apos;est remplacé qu&apos;une fois la table
-entière écrite.
+la table va sur la sortie standard. Un FILE qui est un périphérique est écrit
+directement, et une FIFO est refusée; tout autre FILE n&apos;est remplacé qu&apos;une
+fois la table entière écrite.
 
   --table items|enemies  la table (par défaut: items)
   --format csv|json      le format (par défaut: json pour un FILE qui se termine
@@ -1166,6 +1166,22 @@ Lancez &apos;tolvane-cli --help&apos; pour connaître l&apos;utilisation.</trans
         <source>no (%1)</source>
         <translation>non (%1)</translation>
     </message>
+    <message>
+        <source>cannot write %1: it is a history of saves, which only the saves themselves write</source>
+        <translation>impossible d&apos;écrire %1: c&apos;est un historique d&apos;enregistrements, que seuls les enregistrements eux-mêmes écrivent</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the history of the saves of %2, which only those saves write</source>
+        <translation>impossible d&apos;écrire %1: c&apos;est l&apos;historique des enregistrements de %2, que seuls ces enregistrements écrivent</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the backup of %2, which only the saves of %2 replace</source>
+        <translation>impossible d&apos;écrire %1: c&apos;est la copie de sauvegarde de %2, que seuls les enregistrements de %2 remplacent</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
+        <translation>%1 ne contient pas les tables telles que les éditeurs les lisent (%2), il n&apos;a donc aucune table à exporter. Rien n&apos;a été écrit.</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1725,6 +1741,10 @@ Non écrit: %4.
     <message>
         <source>, and </source>
         <translation>, et </translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
+        <translation>la valeur &quot;%2&quot; du champ %1 n&apos;est pas un nombre entier de 0 à %3 en chiffres décimaux</translation>
     </message>
 </context>
 <context>

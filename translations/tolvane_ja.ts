@@ -528,8 +528,8 @@ TEXT を 1 つのエントリの名前として、名前ポインタが指す位
 
 Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index and
 every field the editors show. Without -o, or with -o -, the table goes to the standard
-output. A FILE that is a FIFO or a device is written into; any other FILE is replaced
-only once the whole table is written.
+output. A FILE that is a device is written into, and a FIFO is refused; any other FILE
+is replaced only once the whole table is written.
 
   --table items|enemies  the table (default: items)
   --format csv|json      the format (default: json for a FILE ending in .json, else csv)
@@ -544,8 +544,8 @@ error.
 IMAGE の 1 つのテーブルを CSV または JSON で書き出します。エントリごとに 1 行
 または 1 オブジェクトで、インデックスとエディタが表示するすべてのフィールドを
 含みます。-o がない場合、または -o - の場合、テーブルは標準出力に出力されます。
-FILE が FIFO またはデバイスの場合はそこに書き込みます。それ以外の FILE は、
-テーブル全体を書き終えてから置き換えます。
+FILE がデバイスの場合はそこに書き込み、FIFO の場合は拒否します。それ以外の
+FILE は、テーブル全体を書き終えてから置き換えます。
 
   --table items|enemies  テーブル (既定: items)
   --format csv|json      形式 (既定: FILE が .json で終われば json、ほかは csv)
@@ -1134,6 +1134,22 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
         <source>no (%1)</source>
         <translation>いいえ (%1)</translation>
     </message>
+    <message>
+        <source>cannot write %1: it is a history of saves, which only the saves themselves write</source>
+        <translation>%1 を書き込めません: 保存の履歴であり、保存そのものだけが書き込みます</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the history of the saves of %2, which only those saves write</source>
+        <translation>%1 を書き込めません: %2 の保存の履歴であり、その保存だけが書き込みます</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the backup of %2, which only the saves of %2 replace</source>
+        <translation>%1 を書き込めません: %2 のバックアップであり、%2 の保存だけが置き換えます</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
+        <translation>%1 には、エディタが読み取る形のテーブルがない (%2) ため、書き出せるテーブルがありません。何も書き込まれませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1693,6 +1709,10 @@ Not written: %4.
     <message>
         <source>, and </source>
         <translation>、</translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
+        <translation>%1 の値 &quot;%2&quot; は 0 から %3 までの 10 進数字だけの整数ではありません</translation>
     </message>
 </context>
 <context>

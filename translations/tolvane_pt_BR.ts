@@ -543,8 +543,8 @@ como ela era.
 
 Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index and
 every field the editors show. Without -o, or with -o -, the table goes to the standard
-output. A FILE that is a FIFO or a device is written into; any other FILE is replaced
-only once the whole table is written.
+output. A FILE that is a device is written into, and a FIFO is refused; any other FILE
+is replaced only once the whole table is written.
 
   --table items|enemies  the table (default: items)
   --format csv|json      the format (default: json for a FILE ending in .json, else csv)
@@ -559,9 +559,9 @@ error.
 
 Grava uma tabela de IMAGE como CSV ou JSON: uma linha ou um objeto por entrada,
 com o seu índice e todos os campos que os editores mostram. Sem -o, ou com -o -,
-a tabela vai para a saída padrão. Um FILE que seja um FIFO ou um dispositivo é
-gravado diretamente; qualquer outro FILE só é substituído depois que a tabela
-inteira é gravada.
+a tabela vai para a saída padrão. Um FILE que seja um dispositivo é gravado
+diretamente, e um FIFO é recusado; qualquer outro FILE só é substituído depois
+que a tabela inteira é gravada.
 
   --table items|enemies  a tabela (padrão: items)
   --format csv|json      o formato (padrão: json para um FILE terminado em
@@ -1158,6 +1158,22 @@ Execute &apos;tolvane-cli --help&apos; para ver o uso.</translation>
         <source>no (%1)</source>
         <translation>não (%1)</translation>
     </message>
+    <message>
+        <source>cannot write %1: it is a history of saves, which only the saves themselves write</source>
+        <translation>não é possível gravar %1: é um histórico de salvamentos, que só os próprios salvamentos gravam</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the history of the saves of %2, which only those saves write</source>
+        <translation>não é possível gravar %1: é o histórico dos salvamentos de %2, que só esses salvamentos gravam</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the backup of %2, which only the saves of %2 replace</source>
+        <translation>não é possível gravar %1: é o backup de %2, que só os salvamentos de %2 substituem</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
+        <translation>%1 não contém as tabelas como os editores as leem (%2), portanto não tem nenhuma tabela para exportar. Nada foi gravado.</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1717,6 +1733,10 @@ Não gravado: %4.
     <message>
         <source>, and </source>
         <translation>, e </translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
+        <translation>o valor &quot;%2&quot; do campo %1 não é um número inteiro de 0 a %3 em dígitos decimais</translation>
     </message>
 </context>
 <context>

@@ -221,6 +221,8 @@ Family familyOf(Fault fault) {
     case Fault::FileTooLarge:
     case Fault::ImageNotOpened:
     case Fault::OutputIsInput:
+    case Fault::OutputIsHistory:
+    case Fault::OutputIsBackup:
     case Fault::StandardOutputLost:
     case Fault::NodeNotWritten:
     case Fault::HistoryDamaged:
@@ -517,6 +519,8 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::FileTooLarge:
     case Fault::ImageNotOpened:
     case Fault::OutputIsInput:
+    case Fault::OutputIsHistory:
+    case Fault::OutputIsBackup:
     case Fault::StandardOutputLost:
     case Fault::NodeNotWritten:
     case Fault::HistoryDamaged:
@@ -561,6 +565,9 @@ QString ValueText(const Outcome& o) {
     case ValueKind::Index:
         return Wording::tr("the index \"%1\" is not a whole number from 0 to %2")
             .arg(o.text, QString::number(o.upper));
+    case ValueKind::CellNumber:
+        return Wording::tr("the %1 \"%2\" is not a whole number from 0 to %3 in decimal digits")
+            .arg(o.field, o.text, QString::number(o.upper));
     case ValueKind::Number:
         break;
     }

@@ -10,6 +10,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifndef Q_OS_WIN
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 class tst_CliCommands : public QObject {
     Q_OBJECT
 private slots:
@@ -19,6 +28,14 @@ private slots:
     void refusedPatchWritesNoOutput();
     void failedOutputKeepsTheOlderFile_data();
     void failedOutputKeepsTheOlderFile();
+    void outputsIntoWhatIsNoPlainFile_data();
+    void outputsIntoWhatIsNoPlainFile();
+    void oversizedInputsAreNotRead_data();
+    void oversizedInputsAreNotRead();
+    void killedWriterLeavesNoTemporary_data();
+    void killedWriterLeavesNoTemporary();
+    void exportOfAFileWithoutTheTable_data();
+    void exportOfAFileWithoutTheTable();
     void usageErrors_data();
     void usageErrors();
     void versionAndHelp();
@@ -27,6 +44,241 @@ private:
     QTemporaryDir m_dir;
     QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
 };
+
+namespace {
+
+// A folder with a.nes, b.nes (a.nes with one field changed), fix.bps between them, and h.nes,
+// renamed once, so that h.nes.history and h.nes.bak stand beside it.
+struct Inputs {
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+    Inputs() {
+        SyntheticImage image = MakeDemoImage(8);
+        PutFile(path(QStringLiteral("a.nes")), image.bytes);
+        PutFile(path(QStringLiteral("h.nes")), image.bytes);
+        image.setByte(EnemyEntryOffset(2) + 0x0B, 9);
+        PutFile(path(QStringLiteral("b.nes")), image.bytes);
+        if (RunTool({QStringLiteral("patch"), path(QStringLiteral("a.nes")),
+                     path(QStringLiteral("b.nes")), QStringLiteral("-o"),
+                     path(QStringLiteral("fix.bps"))})
+                    .code != 0 ||
+            RunTool({QStringLiteral("rename"), path(QStringLiteral("h.nes")),
+                     QStringLiteral("--item"), QStringLiteral("1"), QStringLiteral("Ush")})
+                    .code != 0)
+            qFatal("cannot make the inputs");
+    }
+    // "export|a.nes|-o|T" with every file (a word with a dot) in the folder, and T the path
+    // `target`.
+    QStringList arguments(const QString& command, const QString& target) const {
+        QStringList words = command.split(QLatin1Char('|'));
+        for (int k = 1; k < words.size(); ++k)
+            if (words[k] == QLatin1String("T"))
+                words[k] = target;
+            else if (words[k].contains(QLatin1Char('.')))
+                words[k] = path(words[k]);
+        return words;
+    }
+    // The names in the folder that a fresh file of ours would have.
+    QStringList temporaries() const {
+        return QDir(dir.path())
+            .entryList({QStringLiteral(".tolvane-*")}, QDir::Files | QDir::Hidden | QDir::System);
+    }
+};
+
+} // namespace
+
+void tst_CliCommands::outputsIntoWhatIsNoPlainFile_data() {
+    QTest::addColumn<QString>("command"); // T is the output
+    QTest::addColumn<QString>("target");  // "device", "fifo", or a file of the folder
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message"); // empty: written, exit 0
+    const char* merge = "merge|a.nes|a.nes|b.nes|-o|T";
+    const char* exportTable = "export|a.nes|-o|T";
+    QTest::newRow("merge into a device") << merge << "device"
+                                         << "null"
+                                         << "";
+    QTest::newRow("export into a device") << exportTable << "device"
+                                          << "null"
+                                          << "";
+    QTest::newRow("apply into a device") << "apply|fix.bps|a.nes|-o|T"
+                                         << "device"
+                                         << "null"
+                                         << "";
+    QTest::newRow("merge into a FIFO") << merge << "fifo"
+                                       << "pipe"
+                                       << "is a FIFO";
+    QTest::newRow("export into a FIFO") << exportTable << "fifo"
+                                        << "pipe"
+                                        << "is a FIFO";
+    QTest::newRow("patch into a FIFO") << "patch|a.nes|b.nes|-o|T"
+                                       << "fifo"
+                                       << "pipe.ips"
+                                       << "is a FIFO";
+    QTest::newRow("merge into a history") << merge << "file"
+                                          << "h.nes.history"
+                                          << "the history of the saves of";
+    QTest::newRow("export into a history") << exportTable << "file"
+                                           << "h.nes.history"
+                                           << "the history of the saves of";
+    QTest::newRow("apply into a history by another name") << "apply|fix.bps|a.nes|-o|T"
+                                                          << "copy"
+                                                          << "saves.log"
+                                                          << "it is a history of saves";
+    QTest::newRow("patch into a history by another name") << "patch|a.nes|b.nes|-o|T"
+                                                          << "copy"
+                                                          << "saves.ips"
+                                                          << "it is a history of saves";
+    QTest::newRow("merge into a backup") << merge << "file"
+                                         << "h.nes.bak"
+                                         << "the backup of";
+    QTest::newRow("export into a backup") << exportTable << "file"
+                                          << "h.nes.bak"
+                                          << "the backup of";
+}
+
+// An output is written into a device, never replaces it, refuses a FIFO (which would hold the
+// command until a reader came), and never replaces what only the saves write.
+void tst_CliCommands::outputsIntoWhatIsNoPlainFile() {
+    QFETCH(QString, command);
+    QFETCH(QString, target);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    Inputs in;
+    const QString out = in.path(name);
+    [[maybe_unused]] int reader = -1;
+    if (target == QLatin1String("device") || target == QLatin1String("fifo")) {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no device nodes or FIFOs in its folders");
+#else
+        const QByteArray node = QFile::encodeName(out);
+        if (target == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(node.constData(), 0600), 0);
+            // A reader, so that a writer that wrongly opened the FIFO would not wait forever.
+            reader = ::open(node.constData(), O_RDONLY | O_NONBLOCK);
+        } else if (::mknod(node.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+            QSKIP("making a device node needs the right to (run as root)");
+        }
+#endif
+    }
+    if (target == QLatin1String("copy"))
+        QVERIFY(QFile::copy(in.path(QStringLiteral("h.nes.history")), out));
+    const QByteArray before = target == QLatin1String("file") || target == QLatin1String("copy")
+                                  ? FileBytes(out)
+                                  : QByteArray();
+    const CliRun run = RunTool(in.arguments(command, out));
+#ifndef Q_OS_WIN
+    if (reader >= 0)
+        ::close(reader);
+#endif
+    QCOMPARE(run.code, message.isEmpty() ? 0 : 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    if (!message.isEmpty())
+        QVERIFY2(run.err.contains(QDir::toNativeSeparators(out)), qPrintable(run.err));
+    if (target == QLatin1String("device"))
+        QCOMPARE(NotARegularFile(out), std::optional(NodeKind::Device));
+    else if (target == QLatin1String("fifo"))
+        QCOMPARE(NotARegularFile(out), std::optional(NodeKind::Fifo));
+    else
+        QCOMPARE(FileBytes(out), before);
+    QCOMPARE(in.temporaries(), QStringList());
+}
+
+void tst_CliCommands::oversizedInputsAreNotRead_data() {
+    QTest::addColumn<QString>("command"); // BIG is a file larger than any image
+    QTest::newRow("info") << "info|BIG";
+    QTest::newRow("diff") << "diff|a.nes|BIG";
+    QTest::newRow("merge, a large base") << "merge|BIG|a.nes|b.nes|-o|out.nes";
+    QTest::newRow("merge, a large side") << "merge|a.nes|a.nes|BIG|-o|out.nes";
+    QTest::newRow("changes against a large base") << "changes|a.nes|--base|BIG";
+    QTest::newRow("export") << "export|BIG";
+    QTest::newRow("apply to a large image") << "apply|fix.bps|BIG|-o|out.nes";
+    QTest::newRow("patch of a large image") << "patch|a.nes|BIG|-o|out.bps";
+}
+
+// A file larger than any image (sparse here, as a careless or hostile input would be) is refused
+// by its size, before any of it is read.
+void tst_CliCommands::oversizedInputsAreNotRead() {
+    QFETCH(QString, command);
+    Inputs in;
+    const QString big = in.path(QStringLiteral("big.nes"));
+    QFile file(big);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(LargestImageBytes + 1));
+    file.close();
+    const CliRun run =
+        RunTool(in.arguments(command.replace(QLatin1String("BIG"), QLatin1String("big.nes")), {}));
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("more than the 16777216 bytes")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(QDir::toNativeSeparators(big)), qPrintable(run.err));
+    QVERIFY(!QFile::exists(in.path(QStringLiteral("out.nes"))));
+}
+
+void tst_CliCommands::killedWriterLeavesNoTemporary_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("merge") << "merge|a.nes|a.nes|b.nes|-o|out.nes";
+    QTest::newRow("export") << "export|a.nes|-o|out.csv";
+    QTest::newRow("apply") << "apply|fix.bps|a.nes|-o|out.nes";
+    QTest::newRow("patch") << "patch|a.nes|b.nes|-o|out.ips";
+    QTest::newRow("rename's backup") << "rename|a.nes|--item|1|Ush";
+}
+
+// A command killed while it writes its output, as a real process is: nothing of the output it
+// was writing is left beside it, for no later command would know whose it was.
+void tst_CliCommands::killedWriterLeavesNoTemporary() {
+#ifdef Q_OS_WIN
+    QSKIP("no fork() here; the fresh files of Windows are named, as the README says");
+#else
+    QFETCH(QString, command);
+    Inputs in;
+    const QStringList arguments = in.arguments(command, {});
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        // Killed at the first byte it writes into a new file: the output is then half made.
+        SetNewFileFault([](NewFileStep) {
+            ::raise(SIGKILL);
+            return 0;
+        });
+        RunTool(arguments);
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL, "the command was not killed");
+    QCOMPARE(in.temporaries(), QStringList());
+    QCOMPARE(QDir(in.dir.path()).entryList({QStringLiteral("out.*")}), QStringList());
+#endif
+}
+
+void tst_CliCommands::exportOfAFileWithoutTheTable_data() {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("facts");
+    QTest::newRow("empty") << 0 << "items"
+                           << "0 of its 114 entries lie inside the file";
+    QTest::newRow("a header alone") << 16 << "items"
+                                    << "0 of its 114 entries lie inside the file";
+    QTest::newRow("cut inside the enemies") << EnemyEntryOffset(120) << "enemies"
+                                            << "120 of its 121 entries lie inside the file";
+}
+
+// A file that ends before the table would export rows of zeros past its end, as if read.
+void tst_CliCommands::exportOfAFileWithoutTheTable() {
+    QFETCH(int, length);
+    QFETCH(QString, table);
+    QFETCH(QString, facts);
+    PutFile(path("short.nes"), MakeDemoImage(3).bytes.left(length));
+    QFile::remove(path("short.csv"));
+    const CliRun run =
+        RunTool({QStringLiteral("export"), path("short.nes"), QStringLiteral("--table"), table,
+                 QStringLiteral("-o"), path("short.csv")});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(
+        run.err.contains(QStringLiteral("does not hold the tables as the editors read them")) &&
+            run.err.contains(facts),
+        qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(!QFile::exists(path("short.csv")));
+}
 
 void tst_CliCommands::diffListsFieldsAndCountsBytes() {
     SyntheticImage a = MakeDemoImage(4);
