@@ -64,7 +64,23 @@ if [[ $cli != *.exe ]] && mkfifo "$work/fifo.csv"; then
     run=(timeout 20 "$cli")
     expect 1 import "$work/a.nes" "$work/fifo.csv"
     grep -q 'is a FIFO' "$work/err" || fail "a FIFO as the table: $(cat "$work/err")"
+    # As OUT, a FIFO is refused at once, never waited on or replaced.
+    expect 1 merge "$work/a.nes" "$work/a.nes" "$image" -o "$work/fifo.csv"
+    grep -q 'is a FIFO' "$work/err" && [ -p "$work/fifo.csv" ] || fail "merge -o FIFO: $(cat "$work/err")"
     run=("$cli")
+fi
+# An input of gigabytes (sparse: it costs no disk) is refused by its size, before it is read: the
+# commands run within a tenth of the memory reading it would take.
+if [[ $cli != *.exe ]] && truncate -s 3G "$work/huge.nes"; then
+    for command in "info $work/huge.nes" "diff $work/a.nes $work/huge.nes" \
+        "merge $work/huge.nes $work/a.nes $work/a.nes -o $work/m.nes" "export $work/huge.nes"; do
+        # shellcheck disable=SC2086 # the words of the command
+        (ulimit -v 400000 && exec "$cli" $command) >"$work/out" 2>"$work/err"
+        code=$?
+        [ $code -eq 1 ] && grep -q 'more than the 16777216 bytes' "$work/err" ||
+            fail "$command: exit $code, $(cat "$work/err")"
+    done
+    rm -f "$work/huge.nes"
 fi
 # Whatever stands at IMAGE.bak as a link is replaced by the backup, never followed.
 echo theirs >"$work/theirs"
