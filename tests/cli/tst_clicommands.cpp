@@ -4,6 +4,7 @@
 #include "rom/newfile.h"
 #include "support/failingrom.h"
 #include "support/testsupport.h"
+#include "tables/imagefacts.h"
 #include "wording/wording.h"
 
 #include <QDir>
