@@ -1,7 +1,7 @@
 #include "tables/importplan.h"
-#include "rom/names.h"
 
 #include "fields/numbertext.h"
+#include "rom/names.h"
 #include "tables/importnames.h"
 
 #include <QHash>

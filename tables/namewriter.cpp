@@ -1,4 +1,5 @@
 #include "tables/namewriter.h"
+
 #include "rom/names.h"
 
 #include <QStringList>

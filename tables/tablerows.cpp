@@ -1,7 +1,7 @@
 #include "tables/tablerows.h"
-#include "rom/names.h"
 
 #include "fields/numbertext.h"
+#include "rom/names.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "wording/clitext.h"
-#include "rom/names.h"
 
+#include "rom/names.h"
 #include "wording/translation.h"
 #include "wording/wording.h"
 

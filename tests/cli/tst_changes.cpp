@@ -352,7 +352,8 @@ void tst_Changes::mergeRefused() {
 
 void tst_Changes::namesReachATerminalEscaped_data() {
     // A name that would erase its own line on a terminal and break markdown's headings.
-    QTest::addColumn<QString>("command"); // BASE, IMAGE (renamed) and OTHER (renamed otherwise)
+    // BASE, IMAGE (its item INDEX renamed NAME) and OTHER (renamed "Zed", too short for NAME)
+    QTest::addColumn<QString>("command");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("shown"); // empty: the name exactly as it is
     const QString text = L(R"(A\r\x1B[2KB\n# C)");
@@ -360,6 +361,7 @@ void tst_Changes::namesReachATerminalEscaped_data() {
     QTest::newRow("changes") << L("changes|IMAGE") << 0 << text;
     QTest::newRow("history") << L("history|IMAGE") << 0 << text;
     QTest::newRow("a merge's conflict") << L("merge|BASE|IMAGE|OTHER|-o|out.nes") << 1 << text;
+    QTest::newRow("a rename refused") << L("rename|OTHER|--item|INDEX|NAME") << 1 << text;
     QTest::newRow("changes as markdown")
         << L("changes|IMAGE|--format|markdown") << 0 << L(R"(A\r\x1B\[2KB\n\# C)");
     QTest::newRow("changes as CSV") << L("changes|IMAGE|--format|csv") << 0 << QString();
@@ -393,6 +395,8 @@ void tst_Changes::namesReachATerminalEscaped() {
         word = word == QLatin1String("BASE")    ? disk.path()
                : word == QLatin1String("IMAGE") ? image
                : word == QLatin1String("OTHER") ? other
+               : word == QLatin1String("INDEX") ? QString::number(index)
+               : word == QLatin1String("NAME")  ? name
                                                 : word;
     const CliRun run = RunTool(arguments);
     QCOMPARE(run.code, code);
@@ -406,11 +410,13 @@ void tst_Changes::namesReachATerminalEscaped() {
             qPrintable(run.out));
         return;
     }
-    QVERIFY2(run.out.contains(shown), qPrintable(run.out));
-    for (const QChar c : run.out)
+    // What a terminal shows: the output and the messages alike.
+    const QString shownText = run.out + run.err;
+    QVERIFY2(shownText.contains(shown), qPrintable(shownText));
+    for (const QChar c : shownText)
         QVERIFY2(c == QLatin1Char('\n') || c.unicode() >= 0x20,
-                 qPrintable(QStringLiteral("U+%1 in: %2").arg(c.unicode(), 4, 16).arg(run.out)));
-    QVERIFY2(!run.out.contains(QLatin1String("\n# C")), qPrintable(run.out));
+                 qPrintable(QStringLiteral("U+%1 in: %2").arg(c.unicode(), 4, 16).arg(shownText)));
+    QVERIFY2(!shownText.contains(QLatin1String("\n# C")), qPrintable(shownText));
 }
 
 QTEST_GUILESS_MAIN(tst_Changes)
