@@ -451,8 +451,9 @@ diesem Urteil.
 
 Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,
 or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot
-cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole patch is written.
+cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+patch is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be
 made, or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -462,9 +463,9 @@ made, or OUT cannot be written in full: no part of it is left); 2 usage error.
 Erstellt einen Patch, der ORIGINAL in MODIFIED überführt. Der Name von OUT
 bestimmt das Format: IPS oder BPS, das zusätzlich die CRC32 beider Dateien und
 seine eigene enthält. Ein IPS-Patch kann eine Datei nicht auf 16 MiB oder mehr
-kürzen, daher braucht ein solches MODIFIED BPS. Ist OUT ein FIFO oder ein
-Gerät, wird hineingeschrieben; jedes andere OUT wird erst ersetzt, wenn der
-ganze Patch geschrieben ist.
+kürzen, daher braucht ein solches MODIFIED BPS. Ist OUT ein Gerät, wird
+hineingeschrieben, ein FIFO wird abgelehnt; jedes andere OUT wird erst ersetzt,
+wenn der ganze Patch geschrieben ist.
 
 Exit-Codes: 0 geschrieben; 1 nichts geschrieben (eine Datei kann nicht gelesen
 werden, der Patch kann nicht erstellt werden, oder OUT kann nicht vollständig
@@ -476,9 +477,9 @@ geschrieben werden: Davon bleibt nichts zurück); 2 Aufruffehler.
 
 Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut
 short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is
-written. With -o - the result goes to the standard output. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole result is
-written.
+written. With -o - the result goes to the standard output. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+result is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,
 or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -488,9 +489,9 @@ or OUT cannot be written in full: no part of it is left); 2 usage error.
 Wendet einen IPS- oder BPS-Patch auf IMAGE an und schreibt das Ergebnis nach
 OUT. Ein abgeschnittener oder beschädigter Patch oder ein BPS-Patch, dessen
 Prüfsummen nicht stimmen, wird abgelehnt, und es wird nichts geschrieben.
-Mit -o - geht das Ergebnis an die Standardausgabe. Ist OUT ein FIFO oder ein
-Gerät, wird hineingeschrieben; jedes andere OUT wird erst ersetzt, wenn das
-ganze Ergebnis geschrieben ist.
+Mit -o - geht das Ergebnis an die Standardausgabe. Ist OUT ein Gerät, wird
+hineingeschrieben, ein FIFO wird abgelehnt; jedes andere OUT wird erst ersetzt,
+wenn das ganze Ergebnis geschrieben ist.
 
 Exit-Codes: 0 geschrieben; 1 nichts geschrieben (eine Datei kann nicht gelesen
 werden, der Patch wird abgelehnt, oder OUT kann nicht vollständig geschrieben

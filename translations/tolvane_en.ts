@@ -319,8 +319,9 @@ The exit code is 0 whenever the file could be read, whatever that verdict.
 
 Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,
 or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot
-cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole patch is written.
+cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+patch is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be
 made, or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -332,9 +333,9 @@ made, or OUT cannot be written in full: no part of it is left); 2 usage error.
 
 Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut
 short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is
-written. With -o - the result goes to the standard output. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole result is
-written.
+written. With -o - the result goes to the standard output. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+result is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,
 or OUT cannot be written in full: no part of it is left); 2 usage error.

@@ -443,8 +443,9 @@ veredicto.
 
 Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,
 or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot
-cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole patch is written.
+cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+patch is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be
 made, or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -454,8 +455,8 @@ made, or OUT cannot be written in full: no part of it is left); 2 usage error.
 Crea un parche que convierte ORIGINAL en MODIFIED. El nombre de OUT elige el
 formato: IPS, o BPS, que además lleva el CRC32 de ambos archivos y el suyo
 propio. Un parche IPS no puede recortar un archivo a 16 MiB o más, así que un
-MODIFIED así necesita BPS. Si OUT es un FIFO o un dispositivo, se escribe en él;
-cualquier otro OUT se reemplaza solo una vez escrito el parche entero.
+MODIFIED así necesita BPS. Si OUT es un dispositivo, se escribe en él, y un FIFO
+se rechaza; cualquier otro OUT se reemplaza solo una vez escrito el parche entero.
 
 Códigos de salida: 0 escrito; 1 no se escribió nada (no se puede leer un
 archivo, no se puede crear el parche, o no se puede escribir OUT por completo:
@@ -467,9 +468,9 @@ no queda ninguna parte de él); 2 error de uso.
 
 Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut
 short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is
-written. With -o - the result goes to the standard output. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole result is
-written.
+written. With -o - the result goes to the standard output. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+result is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,
 or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -479,8 +480,8 @@ or OUT cannot be written in full: no part of it is left); 2 usage error.
 Aplica un parche IPS o BPS a IMAGE y escribe el resultado en OUT. Un parche
 truncado o dañado, o un parche BPS cuyas sumas de comprobación no coinciden, se
 rechaza y no se escribe nada. Con -o - el resultado va a la salida estándar. Si
-OUT es un FIFO o un dispositivo, se escribe en él; cualquier otro OUT se
-reemplaza solo una vez escrito el resultado entero.
+OUT es un dispositivo, se escribe en él, y un FIFO se rechaza; cualquier otro
+OUT se reemplaza solo una vez escrito el resultado entero.
 
 Códigos de salida: 0 escrito; 1 no se escribió nada (no se puede leer un
 archivo, se rechaza el parche, o no se puede escribir OUT por completo: no queda

@@ -450,8 +450,9 @@ verdict.
 
 Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,
 or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot
-cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole patch is written.
+cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+patch is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be
 made, or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -461,8 +462,9 @@ made, or OUT cannot be written in full: no part of it is left); 2 usage error.
 Crée un patch qui transforme ORIGINAL en MODIFIED. Le nom de OUT détermine le
 format: IPS, ou BPS, qui porte aussi le CRC32 des deux fichiers et le sien. Un
 patch IPS ne peut pas tronquer un fichier à 16 Mio ou plus, un tel MODIFIED
-exige donc BPS. Un OUT qui est une FIFO ou un périphérique est écrit
-directement; tout autre OUT n&apos;est remplacé qu&apos;une fois le patch entier écrit.
+exige donc BPS. Un OUT qui est un périphérique est écrit directement, et une
+FIFO est refusée; tout autre OUT n&apos;est remplacé qu&apos;une fois le patch entier
+écrit.
 
 Codes de sortie: 0 écrit; 1 rien n&apos;a été écrit (un fichier est illisible, le
 patch ne peut pas être créé, ou OUT ne peut pas être écrit entièrement: il n&apos;en
@@ -474,9 +476,9 @@ reste aucune partie); 2 erreur d&apos;utilisation.
 
 Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut
 short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is
-written. With -o - the result goes to the standard output. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole result is
-written.
+written. With -o - the result goes to the standard output. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+result is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,
 or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -486,8 +488,9 @@ or OUT cannot be written in full: no part of it is left); 2 usage error.
 Applique un patch IPS ou BPS à IMAGE et écrit le résultat dans OUT. Un patch
 tronqué ou endommagé, ou un patch BPS dont les sommes de contrôle ne
 correspondent pas, est refusé et rien n&apos;est écrit. Avec -o - le résultat va sur
-la sortie standard. Un OUT qui est une FIFO ou un périphérique est écrit
-directement; tout autre OUT n&apos;est remplacé qu&apos;une fois le résultat entier écrit.
+la sortie standard. Un OUT qui est un périphérique est écrit directement, et une
+FIFO est refusée; tout autre OUT n&apos;est remplacé qu&apos;une fois le résultat
+entier écrit.
 
 Codes de sortie: 0 écrit; 1 rien n&apos;a été écrit (un fichier est illisible, le
 patch est refusé, ou OUT ne peut pas être écrit entièrement: il n&apos;en reste

@@ -432,8 +432,9 @@ IMAGE.history に記録された、クラッシュで中断された保存は、
 
 Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,
 or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot
-cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole patch is written.
+cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+patch is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be
 made, or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -443,8 +444,8 @@ made, or OUT cannot be written in full: no part of it is left); 2 usage error.
 ORIGINAL を MODIFIED に変えるパッチを作成します。形式は OUT の名前で決まります:
 IPS、または BPS (両ファイルとパッチ自身の CRC32 も含みます)。IPS パッチでは
 ファイルを 16 MiB 以上の長さに切り詰められないため、そのような MODIFIED には
-BPS が必要です。OUT が FIFO またはデバイスの場合はそこに書き込みます。それ以外
-の OUT は、パッチ全体を書き終えてから置き換えます。
+BPS が必要です。OUT がデバイスの場合はそこに書き込み、FIFO の場合は拒否します。
+それ以外の OUT は、パッチ全体を書き終えてから置き換えます。
 
 終了コード: 0 書き込まれた、1 何も書き込まれなかった (ファイルを読み込めない、
 パッチを作成できない、または OUT を完全には書き込めない: その一部も残らない)、
@@ -456,9 +457,9 @@ BPS が必要です。OUT が FIFO またはデバイスの場合はそこに書
 
 Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut
 short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is
-written. With -o - the result goes to the standard output. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole result is
-written.
+written. With -o - the result goes to the standard output. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+result is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,
 or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -468,8 +469,8 @@ or OUT cannot be written in full: no part of it is left); 2 usage error.
 IPS または BPS のパッチを IMAGE に適用し、結果を OUT に書き込みます。途中で
 切れているか破損しているパッチ、またはチェックサムが一致しない BPS パッチは
 拒否され、何も書き込まれません。-o - を指定すると、結果は標準出力に出力され
-ます。OUT が FIFO またはデバイスの場合はそこに書き込みます。それ以外の OUT は、
-結果全体を書き終えてから置き換えます。
+ます。OUT がデバイスの場合はそこに書き込み、FIFO の場合は拒否します。それ以外の
+OUT は、結果全体を書き終えてから置き換えます。
 
 終了コード: 0 書き込まれた、1 何も書き込まれなかった (ファイルを読み込めない、
 パッチが拒否された、または OUT を完全には書き込めない: その一部も残らない)、

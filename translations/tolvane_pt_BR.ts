@@ -443,8 +443,9 @@ esse veredito.
 
 Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,
 or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot
-cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole patch is written.
+cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+patch is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be
 made, or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -454,9 +455,9 @@ made, or OUT cannot be written in full: no part of it is left); 2 usage error.
 Cria um patch que transforma ORIGINAL em MODIFIED. O nome de OUT escolhe o
 formato: IPS, ou BPS, que também traz o CRC32 dos dois arquivos e de si mesmo.
 Um patch IPS não consegue cortar um arquivo para 16 MiB ou mais, por isso um
-MODIFIED assim precisa de BPS. Um OUT que seja um FIFO ou um dispositivo é
-gravado diretamente; qualquer outro OUT só é substituído depois que o patch
-inteiro é gravado.
+MODIFIED assim precisa de BPS. Um OUT que seja um dispositivo é gravado
+diretamente, e um FIFO é recusado; qualquer outro OUT só é substituído depois
+que o patch inteiro é gravado.
 
 Códigos de saída: 0 gravado; 1 nada gravado (um arquivo não pode ser lido, o
 patch não pode ser criado, ou OUT não pode ser gravado por inteiro: não resta
@@ -468,9 +469,9 @@ nenhuma parte dele); 2 erro de uso.
 
 Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut
 short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is
-written. With -o - the result goes to the standard output. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole result is
-written.
+written. With -o - the result goes to the standard output. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+result is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,
 or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -480,8 +481,8 @@ or OUT cannot be written in full: no part of it is left); 2 usage error.
 Aplica um patch IPS ou BPS a IMAGE e grava o resultado em OUT. Um patch
 truncado ou danificado, ou um patch BPS cujos checksums não conferem, é recusado
 e nada é gravado. Com -o - o resultado vai para a saída padrão. Um OUT que seja
-um FIFO ou um dispositivo é gravado diretamente; qualquer outro OUT só é
-substituído depois que o resultado inteiro é gravado.
+um dispositivo é gravado diretamente, e um FIFO é recusado; qualquer outro OUT
+só é substituído depois que o resultado inteiro é gravado.
 
 Códigos de saída: 0 gravado; 1 nada gravado (um arquivo não pode ser lido, o
 patch é recusado, ou OUT não pode ser gravado por inteiro: não resta nenhuma
