@@ -88,6 +88,22 @@ Result<QByteArray> ReadWholeFile(const QString& path, qint64 limit) {
     }
 }
 
+namespace {
+
+// Whether `path` leads to the process's own standard output (/dev/stdout, /proc/self/fd/1): a
+// pipe there is the command's output with its reader, not a FIFO that would wait for one.
+bool leadsToStandardOutput(const QString& path) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return false;
+#else
+    const auto held = IdentityOfFile(FileHandle(1));
+    return held && IdentityAtPath(path) == held->identity;
+#endif
+}
+
+} // namespace
+
 bool IsStandardOutput(const QString& path) {
     return path.isEmpty() || path == QLatin1String("-");
 }
@@ -125,7 +141,9 @@ Outcome WriteOutput(Io& io, const QString& path, const QByteArray& bytes) {
     }
     if (const auto kind = NotARegularFile(path)) {
         // A FIFO would hold the command until a reader came, and a socket takes no open: only a
-        // device is written into.
+        // device is written into, and the command's own output by another name.
+        if (*kind != NodeKind::Device && leadsToStandardOutput(path))
+            return WriteOutput(io, {}, bytes);
         if (*kind != NodeKind::Device)
             return {.fault = Fault::OutputNotWritten, .node = *kind, .file = path};
         // Replacing a device would put a file where the system or another program expects the

@@ -50,6 +50,11 @@ expect 0 export "$work/Zoë/ï.nes" -o "$work/Zoë/items.csv"
 cmp -s "$work/items.csv" "$work/Zoë/items.csv" || { echo "FAIL: the export from Zoë/ï.nes differs"; failures=$((failures + 1)); }
 expect 0 export "$work/a.nes" -o -
 cmp -s "$work/out" "$work/items.csv" || fail "-o - did not write the table to the standard output"
+if [[ $cli != *.exe ]]; then
+    # A pipe is refused as OUT, but not the command's own output named /dev/stdout.
+    "$cli" export "$work/a.nes" -o /dev/stdout | cat >"$work/piped.csv"
+    cmp -s "$work/piped.csv" "$work/items.csv" || fail "-o /dev/stdout into a pipe"
+fi
 # Nodes of the test's own (mknod needs the right to make them): written into, never replaced, and
 # a full one reported with the system's reason.
 if [[ $cli != *.exe ]] && mknod "$work/null" c 1 3 2>/dev/null && mknod "$work/full.ips" c 1 7; then
