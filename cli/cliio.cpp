@@ -112,9 +112,19 @@ Outcome OutputIsAnInput(const QString& output, const QStringList& inputs) {
     if (IsStandardOutput(output))
         return {};
     const auto there = IdentityAtPath(output);
-    for (const QString& input : inputs)
-        if (there && there == IdentityAtPath(input))
+    if (!there)
+        return {};
+    for (const QString& input : inputs) {
+        if (there == IdentityAtPath(input))
             return {.fault = Fault::OutputIsInput, .file = output, .other = input};
+        // An input's history or backup under another name (a hard link) is still what only the
+        // saves of that input write.
+        const QString image = FollowLinks(input);
+        if (there == IdentityAtPath(image + QStringLiteral(".history")))
+            return {.fault = Fault::OutputIsHistory, .file = output, .other = input};
+        if (there == IdentityAtPath(image + QStringLiteral(".bak")))
+            return {.fault = Fault::OutputIsBackup, .file = output, .other = input};
+    }
     return {};
 }
 

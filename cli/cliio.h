@@ -54,8 +54,8 @@ Result<QByteArray> ReadWholeFile(const QString& path, qint64 limit = LargestImag
 
 // "-" and an empty path mean the standard output.
 bool IsStandardOutput(const QString& path);
-// Why `output` may not be written: it is one of the files the command reads (a link or another
-// name of it included), which the output would replace.
+// Why `output` may not be written: it is one of the files the command reads, or the history or
+// the backup of one (a link or another name of it included), which the output would replace.
 Outcome OutputIsAnInput(const QString& output, const QStringList& inputs);
 // Whether everything printed to the standard output reached it.
 Outcome StandardOutputHolds(Io& io);

@@ -90,51 +90,35 @@ struct Inputs {
 
 void tst_CliCommands::outputsIntoWhatIsNoPlainFile_data() {
     QTest::addColumn<QString>("command"); // T is the output
-    QTest::addColumn<QString>("target");  // "device", "fifo", or a file of the folder
+    QTest::addColumn<QString>("target");  // "device", "fifo", "hard link", "copy" or "file"
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message"); // empty: written, exit 0
+    const auto row = [](const char* what, const char* command, const char* target, const char* name,
+                        const char* message) {
+        QTest::newRow(what) << QString::fromLatin1(command) << QString::fromLatin1(target)
+                            << QString::fromLatin1(name) << QString::fromLatin1(message);
+    };
     const char* merge = "merge|a.nes|a.nes|b.nes|-o|T";
     const char* exportTable = "export|a.nes|-o|T";
-    QTest::newRow("merge into a device") << merge << "device"
-                                         << "null"
-                                         << "";
-    QTest::newRow("export into a device") << exportTable << "device"
-                                          << "null"
-                                          << "";
-    QTest::newRow("apply into a device") << "apply|fix.bps|a.nes|-o|T"
-                                         << "device"
-                                         << "null"
-                                         << "";
-    QTest::newRow("merge into a FIFO") << merge << "fifo"
-                                       << "pipe"
-                                       << "is a FIFO";
-    QTest::newRow("export into a FIFO") << exportTable << "fifo"
-                                        << "pipe"
-                                        << "is a FIFO";
-    QTest::newRow("patch into a FIFO") << "patch|a.nes|b.nes|-o|T"
-                                       << "fifo"
-                                       << "pipe.ips"
-                                       << "is a FIFO";
-    QTest::newRow("merge into a history") << merge << "file"
-                                          << "h.nes.history"
-                                          << "the history of the saves of";
-    QTest::newRow("export into a history") << exportTable << "file"
-                                           << "h.nes.history"
-                                           << "the history of the saves of";
-    QTest::newRow("apply into a history by another name") << "apply|fix.bps|a.nes|-o|T"
-                                                          << "copy"
-                                                          << "saves.log"
-                                                          << "it is a history of saves";
-    QTest::newRow("patch into a history by another name") << "patch|a.nes|b.nes|-o|T"
-                                                          << "copy"
-                                                          << "saves.ips"
-                                                          << "it is a history of saves";
-    QTest::newRow("merge into a backup") << merge << "file"
-                                         << "h.nes.bak"
-                                         << "the backup of";
-    QTest::newRow("export into a backup") << exportTable << "file"
-                                          << "h.nes.bak"
-                                          << "the backup of";
+    const char* apply = "apply|fix.bps|a.nes|-o|T";
+    const char* patch = "patch|a.nes|b.nes|-o|T";
+    row("merge into a device", merge, "device", "null", "");
+    row("export into a device", exportTable, "device", "null", "");
+    row("apply into a device", apply, "device", "null", "");
+    row("merge into a FIFO", merge, "fifo", "pipe", "is a FIFO");
+    row("export into a FIFO", exportTable, "fifo", "pipe", "is a FIFO");
+    row("patch into a FIFO", patch, "fifo", "pipe.ips", "is a FIFO");
+    row("merge into a history", merge, "file", "h.nes.history", "the history of the saves of");
+    row("export into a history", exportTable, "file", "h.nes.history",
+        "the history of the saves of");
+    row("apply into a history by another name", apply, "copy", "saves.log",
+        "it is a history of saves");
+    row("patch into a history by another name", patch, "copy", "saves.ips",
+        "it is a history of saves");
+    row("merge into a backup", merge, "file", "h.nes.bak", "the backup of");
+    row("export into a backup", exportTable, "file", "h.nes.bak", "the backup of");
+    row("export into its backup by another name", "export|h.nes|-o|T", "hard link", "copy.csv",
+        "the backup of");
 }
 
 // An output is written into a device, never replaces it, refuses a FIFO (which would hold the
@@ -163,9 +147,17 @@ void tst_CliCommands::outputsIntoWhatIsNoPlainFile() {
     }
     if (target == QLatin1String("copy"))
         QVERIFY(QFile::copy(in.path(QStringLiteral("h.nes.history")), out));
-    const QByteArray before = target == QLatin1String("file") || target == QLatin1String("copy")
-                                  ? FileBytes(out)
-                                  : QByteArray();
+    if (target == QLatin1String("hard link")) {
+#ifdef Q_OS_WIN
+        QSKIP("no link() here");
+#else
+        QCOMPARE(::link(QFile::encodeName(in.path(QStringLiteral("h.nes.bak"))).constData(),
+                        QFile::encodeName(out).constData()),
+                 0);
+#endif
+    }
+    const bool regular = target != QLatin1String("device") && target != QLatin1String("fifo");
+    const QByteArray before = regular ? FileBytes(out) : QByteArray();
     const CliRun run = RunTool(in.arguments(command, out));
 #ifndef Q_OS_WIN
     if (reader >= 0)
