@@ -226,13 +226,8 @@ int MergeCommand(const QStringList& arguments, Io& io) {
                                             .changed = together,
                                             .file = output,
                                             .count = merged.conflicts.size()}));
-    // A new file in OUT's place, or behind the link there, once every byte is on disk.
-    NewFile file(FollowLinks(output));
-    if (!file.open() || !file.write(merged.bytes.constData(), merged.bytes.size()) ||
-        !file.commit())
-        return Fail(io,
-                    OutputNotWrittenText(
-                        {.fault = Fault::OutputNotWritten, .file = output, .error = file.error()}));
+    if (const Outcome written = WriteOutput(io, output, merged.bytes); written.failed())
+        return Fail(io, written);
     if (!merged.conflicts.isEmpty())
         io.out << ConflictsTakenText(merged.conflicts.size(), prefer, together) << '\n';
     io.out << MergedText(output, merged.bytes.size()) << Qt::endl;

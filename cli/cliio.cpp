@@ -1,6 +1,7 @@
 #include "cli/cliio.h"
 
 #include "cli/knowntables.h"
+#include "rom/historyformat.h"
 #include "rom/newfile.h"
 #include "wording/clitext.h"
 #include "wording/wording.h"
@@ -87,6 +88,22 @@ Result<QByteArray> ReadWholeFile(const QString& path, qint64 limit) {
     }
 }
 
+namespace {
+
+// Whether `path` leads to the process's own standard output (/dev/stdout, /proc/self/fd/1): a
+// pipe there is the command's output with its reader, not a FIFO that would wait for one.
+bool leadsToStandardOutput(const QString& path) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return false;
+#else
+    const auto held = IdentityOfFile(FileHandle(1));
+    return held && IdentityAtPath(path) == held->identity;
+#endif
+}
+
+} // namespace
+
 bool IsStandardOutput(const QString& path) {
     return path.isEmpty() || path == QLatin1String("-");
 }
@@ -95,9 +112,19 @@ Outcome OutputIsAnInput(const QString& output, const QStringList& inputs) {
     if (IsStandardOutput(output))
         return {};
     const auto there = IdentityAtPath(output);
-    for (const QString& input : inputs)
-        if (there && there == IdentityAtPath(input))
+    if (!there)
+        return {};
+    for (const QString& input : inputs) {
+        if (there == IdentityAtPath(input))
             return {.fault = Fault::OutputIsInput, .file = output, .other = input};
+        // An input's history or backup under another name (a hard link) is still what only the
+        // saves of that input write.
+        const QString image = FollowLinks(input);
+        if (there == IdentityAtPath(image + QStringLiteral(".history")))
+            return {.fault = Fault::OutputIsHistory, .file = output, .other = input};
+        if (there == IdentityAtPath(image + QStringLiteral(".bak")))
+            return {.fault = Fault::OutputIsBackup, .file = output, .other = input};
+    }
     return {};
 }
 
@@ -123,10 +150,14 @@ Outcome WriteOutput(Io& io, const QString& path, const QByteArray& bytes) {
         return {.fault = Fault::StandardOutputLost, .reason = device->errorString()};
     }
     if (const auto kind = NotARegularFile(path)) {
-        if (*kind == NodeKind::Folder)
+        // A FIFO would hold the command until a reader came, and a socket takes no open: only a
+        // device is written into, and the command's own output by another name.
+        if (*kind != NodeKind::Device && leadsToStandardOutput(path))
+            return WriteOutput(io, {}, bytes);
+        if (*kind != NodeKind::Device)
             return {.fault = Fault::OutputNotWritten, .node = *kind, .file = path};
-        // A device, a FIFO or a socket is written into: replacing it would put a file where the
-        // system or another program expects the node.
+        // Replacing a device would put a file where the system or another program expects the
+        // node.
         QFile node(path);
         if (node.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
             node.write(bytes) == bytes.size())
@@ -137,11 +168,39 @@ Outcome WriteOutput(Io& io, const QString& path, const QByteArray& bytes) {
     // keeping the permissions of the file it replaces.
     // Where a write lands: through a link to its target, as the shell's redirection goes.
     const QString target = FollowLinks(path);
+    if (Outcome kept = KeptByTheSaves(target); kept.failed()) {
+        kept.file = path;
+        return kept;
+    }
     NewFile file(target);
     if (file.open(PermissionsAtPath(target)) && file.write(bytes.constData(), bytes.size()) &&
         file.commit())
         return {};
     return {.fault = Fault::OutputNotWritten, .file = path, .error = file.error()};
+}
+
+Outcome KeptByTheSaves(const QString& target) {
+    const QString historySuffix = QStringLiteral(".history"), backupSuffix = QStringLiteral(".bak");
+    // Named beside an image: the next save would replace what is written there, or a history
+    // that is none would stop every save of the image.
+    const auto besideAnImage = [&target](const QString& suffix) {
+        if (!target.endsWith(suffix))
+            return QString();
+        const QString image = target.chopped(suffix.size());
+        return QFileInfo(image).isFile() ? image : QString();
+    };
+    if (const QString image = besideAnImage(historySuffix); !image.isEmpty())
+        return {.fault = Fault::OutputIsHistory, .file = target, .other = image};
+    if (const QString image = besideAnImage(backupSuffix); !image.isEmpty())
+        return {.fault = Fault::OutputIsBackup, .file = target, .other = image};
+    // A history under any other name (a copy, a link's other name) still says what it is.
+    QFile file(target);
+    if (QFileInfo(target).isFile() && file.open(QIODevice::ReadOnly)) {
+        const QByteArray magic = HistoryHeader().first(8);
+        if (file.read(magic.size()) == magic)
+            return {.fault = Fault::OutputIsHistory, .file = target};
+    }
+    return {};
 }
 
 std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover, Recovery* recovery) {
@@ -151,6 +210,20 @@ std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover, R
         return nullptr;
     }
     std::unique_ptr<RomImage> image = std::move(*opened);
+    try {
+        // Before recovery or any command reads it: every reader of ours takes it whole or in
+        // tables, and neither is worth a file of gigabytes.
+        if (const qint64 size = image->size(); size > LargestImageBytes) {
+            Fail(io, {.fault = Fault::FileTooLarge,
+                      .file = path,
+                      .length = size,
+                      .limit = LargestImageBytes});
+            return nullptr;
+        }
+    } catch (const RomError& e) {
+        Fail(io, ImageErrorText(e));
+        return nullptr;
+    }
     const Recovery done = RecoverImage(*image, recover);
     if (recovery)
         *recovery = done;

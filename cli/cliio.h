@@ -2,6 +2,7 @@
 
 #include "rom/result.h"
 #include "rom/romimage.h"
+#include "tables/imagefacts.h"
 #include "tables/recovery.h"
 
 #include <QByteArray>
@@ -47,24 +48,29 @@ std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& a
 std::optional<NodeKind> NotARegularFile(const QString& path);
 
 // The whole file, or why not. Only a regular file is read: opening a FIFO would wait for a writer
-// that may never come. A file longer than `limit` bytes is refused before any of it is read.
-Result<QByteArray> ReadWholeFile(const QString& path,
-                                 qint64 limit = std::numeric_limits<qint64>::max());
+// that may never come. A file longer than `limit` bytes (by default, than any image) is refused
+// before any of it is read.
+Result<QByteArray> ReadWholeFile(const QString& path, qint64 limit = LargestImageBytes);
 
 // "-" and an empty path mean the standard output.
 bool IsStandardOutput(const QString& path);
-// Why `output` may not be written: it is one of the files the command reads (a link or another
-// name of it included), which the output would replace.
+// Why `output` may not be written: it is one of the files the command reads, or the history or
+// the backup of one (a link or another name of it included), which the output would replace.
 Outcome OutputIsAnInput(const QString& output, const QStringList& inputs);
 // Whether everything printed to the standard output reached it.
 Outcome StandardOutputHolds(Io& io);
-// Writes `bytes` to the standard output, into a path that is a device, a FIFO or a socket
-// (replacing it would put a file where the system expects the node), or else into a new file
-// that replaces the regular file at `path` (or behind the link there) only once every byte is on
-// disk, so a failure leaves no half-written file and the old one whole. Every byte, the sync and
-// the close are checked.
+// Writes `bytes` to the standard output, into a path that is a device (replacing it would put a
+// file where the system expects the node), or else into a new file that replaces the regular file
+// at `path` (or behind the link there) only once every byte is on disk, so a failure leaves no
+// half-written file and the old one whole. Every byte, the sync and the close are checked. A
+// FIFO, a socket or a folder is refused, and so is an image's history or backup, which only
+// the saves write. Every command's output file goes through here.
 Outcome WriteOutput(Io& io, const QString& path, const QByteArray& bytes);
+// Why `target` (a path with its links followed) is a file that only the saves write: the history
+// of an image, known by its header or by its name beside the image, or an image's backup.
+Outcome KeptByTheSaves(const QString& target);
 // The image for the core library's readers and saves; null after reporting why it cannot be opened.
+// A file larger than any image is refused without reading it.
 // A save of its history that was cut short is put right first, or with `recover` false only
 // reported, on the error stream; `recovery` gets what was done.
 std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover = true,

@@ -29,9 +29,9 @@ int PatchCommand(const QStringList& arguments, Io& io) {
         "Usage: tolvane-cli patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps\n\n"
         "Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,\n"
         "or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot\n"
-        "cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a\n"
-        "device is written into; any other OUT is replaced only once the whole patch is "
-        "written.\n\n"
+        "cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device\n"
+        "is written into and a FIFO refused; any other OUT is replaced only once the whole\n"
+        "patch is written.\n\n"
         "Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be\n"
         "made, or OUT cannot be written in full: no part of it is left); 2 usage error.\n");
     if (auto exit = ParseCommand(parser, arguments, 2, help, io))
@@ -70,9 +70,9 @@ int ApplyCommand(const QStringList& arguments, Io& io) {
         "Usage: tolvane-cli apply PATCH IMAGE -o OUT\n\n"
         "Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut\n"
         "short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is\n"
-        "written. With -o - the result goes to the standard output. An OUT that is a FIFO or a\n"
-        "device is written into; any other OUT is replaced only once the whole result is\n"
-        "written.\n\n"
+        "written. With -o - the result goes to the standard output. An OUT that is a device\n"
+        "is written into and a FIFO refused; any other OUT is replaced only once the whole\n"
+        "result is written.\n\n"
         "Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,\n"
         "or OUT cannot be written in full: no part of it is left); 2 usage error.\n");
     if (auto exit = ParseCommand(parser, arguments, 2, help, io))

@@ -25,8 +25,8 @@ int ExportCommand(const QStringList& arguments, Io& io) {
         "Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index "
         "and\n"
         "every field the editors show. Without -o, or with -o -, the table goes to the standard\n"
-        "output. A FILE that is a FIFO or a device is written into; any other FILE is replaced\n"
-        "only once the whole table is written.\n\n"
+        "output. A FILE that is a device is written into, and a FIFO is refused; any other FILE\n"
+        "is replaced only once the whole table is written.\n\n"
         "  --table items|enemies  the table (default: items)\n"
         "  --format csv|json      the format (default: json for a FILE ending in .json, else csv)\n"
         "  -o, --output FILE      write to FILE\n\n"
@@ -55,6 +55,11 @@ int ExportCommand(const QStringList& arguments, Io& io) {
         return ExitInvalidInput;
     QByteArray text;
     try {
+        // A file that ends before the table would read as rows of zeros past its end.
+        const qint64 size = image->size();
+        if (size < table->entryOffset(table->count - 1) + table->size)
+            return Fail(
+                io, NoTableToExportText(path, table, InspectTable(image->bytes(0, size), table)));
         const QList<QStringList> rows = ExportRows(*image, table);
         if (format == QLatin1String("json")) {
             text = WriteJsonTable(table, rows);

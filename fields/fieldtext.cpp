@@ -2,6 +2,8 @@
 
 #include "fields/numbertext.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isHexDigits(const QString& text) {
@@ -12,6 +14,14 @@ bool isHexDigits(const QString& text) {
             !(c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('F')))
             return false;
     return true;
+}
+
+// A cell holds the number itself, as export writes it: "1.000" may be a spreadsheet's thousand
+// and "1e2" a hundred, so a cell that is not plain digits is refused rather than guessed at.
+bool isDecimalDigits(const QString& text) {
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
 }
 
 std::optional<qint32> fromCell(FieldKind kind, qint32 upper, const QString& text) {
@@ -28,7 +38,7 @@ std::optional<qint32> fromCell(FieldKind kind, qint32 upper, const QString& text
         return isHexDigits(text) ? PointerValue(text) : std::nullopt;
     case FieldKind::Number:
     case FieldKind::Item:
-        return FieldValue(text, upper);
+        return isDecimalDigits(text) ? FieldValue(text, upper) : std::nullopt;
     }
     return std::nullopt;
 }

@@ -16,8 +16,9 @@ enum class FieldKind {
 
 // Where a text comes from. A window's control is read as its save has always read it; a cell of
 // a table file more strictly, since nobody saw it typed: blanks around it are dropped, a flag is
-// 0, 1, false or true, and a pointer is one to four hexadecimal digits ("12G4", which a control
-// reads as 12, is refused), and an item is a number like any other.
+// 0, 1, false or true, a pointer is one to four hexadecimal digits ("12G4", which a control
+// reads as 12, is refused), and a number or an item is decimal digits alone: "1.5", "1e2" and
+// "1.000", which a control rounds or reads as a decimal, are refused.
 enum class TextFrom { Control, Cell };
 
 // The value `text` stands for as a field of `kind` whose values run up to `upper`, or nothing when

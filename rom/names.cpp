@@ -97,3 +97,42 @@ QString ListEntryText(const QString& name, int index) {
     return name % QLatin1String(" [") %
            QString::number(index).rightJustified(3, QLatin1Char('0')).right(3) % QLatin1Char(']');
 }
+
+QString TerminalName(const QString& name) {
+    QString shown;
+    shown.reserve(name.size());
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u >= 0x20 && u != 0x7F && !(u >= 0x80 && u <= 0x9F)) {
+            shown += c;
+            continue;
+        }
+        switch (u) {
+        case u'\n':
+            shown += QLatin1String("\\n");
+            break;
+        case u'\r':
+            shown += QLatin1String("\\r");
+            break;
+        case u'\t':
+            shown += QLatin1String("\\t");
+            break;
+        default:
+            shown += QLatin1String("\\x") +
+                     QStringLiteral("%1").arg(int(u), 2, 16, QLatin1Char('0')).toUpper();
+        }
+    }
+    return shown;
+}
+
+QString MarkdownName(const QString& name) {
+    static const QString structure = QStringLiteral("\\`*_[]<>#|~");
+    QString escaped;
+    escaped.reserve(name.size());
+    for (const QChar c : name) {
+        if (structure.contains(c))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    return TerminalName(escaped);
+}

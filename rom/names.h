@@ -45,5 +45,14 @@ QString ScanName(RomImage& rom, qint64 offset, bool* tooLong);
 // unreadable name never stops the entries after it.
 QString ReadNameOrEmpty(RomImage& rom, qint32 pointer);
 
+// A name as text for a terminal: every control character (C0, DEL and C1) shown as an escape,
+// "\r", "\n", "\t" or "\x1B", so that no name can move the cursor, erase its own line or start
+// an escape sequence. CSV and JSON carry names as they are; this is for lines a person reads.
+QString TerminalName(const QString& name);
+// A name inside markdown: a backslash before every character that markdown reads as structure
+// (emphasis, links, headings, tables, HTML), then TerminalName's escapes, so a name stays one run
+// of text on its line.
+QString MarkdownName(const QString& name);
+
 // A list line: the name, then " [", the index as three digits, "]": "Abc [007]".
 QString ListEntryText(const QString& name, int index);

@@ -72,6 +72,14 @@ bool NewFile::finish() {
         return false;
     if (int error = injected(NewFileStep::Sync); error || (error = SyncFile(m_file)))
         return failed(error);
+    // An unnamed file gets its name only now, whole and synced, just before it is moved into
+    // place: a writer killed before this leaves nothing in the folder.
+    if (m_temporary.isEmpty()) {
+        const auto named = NameFreshFile(m_file, QFileInfo(m_path).absolutePath(), m_tag);
+        if (!named)
+            return failed(named.failure().error);
+        m_temporary = *named;
+    }
     const int closed = CloseWrittenFile(m_file);
     m_file = NoFile;
     if (closed)

@@ -8,11 +8,11 @@
 #include <functional>
 
 // A file that takes the place of whatever stands at a path only once every byte of it is written
-// and on disk. It is written under a fresh name in the same folder, synced, closed and then moved
-// over the path in one step, so a failure at any of these leaves nothing at the path but what
-// stood there before; the folder is synced last, and its failure is reported though the file
-// stands. What stands there is replaced, never written through: a link at the path is
-// replaced itself, and its target is left alone.
+// and on disk. It is written in the same folder, unnamed where the system allows (a writer killed
+// meanwhile leaves nothing), synced, given a fresh name, closed and moved over the path in one
+// step, so a failure at any of these leaves nothing at the path but what stood there before; the
+// folder is synced last, and its failure is reported though the file stands. What stands there
+// is replaced, never written through: a link at the path is replaced itself, its target kept.
 class NewFile {
 public:
     // `tag` goes into the fresh name, so that what a killed writer left can be found by it later

@@ -128,6 +128,8 @@ enum class Fault {
     FileTooLarge,       // `file` is `length` bytes long, more than the `limit` such a file has
     ImageNotOpened,     // `file` cannot be opened as an image: `cause` says why
     OutputIsInput,      // the output `file` is the input `other`, which it would replace
+    OutputIsHistory,    // the output `file` is a history of saves, of the image `other` if known
+    OutputIsBackup,     // the output `file` is the backup of the image `other`
     StandardOutputLost, // the standard output took not all: `reason`, or none for the stream
     NodeNotWritten,     // `file` is a device, a FIFO or a socket that took not all: `reason`
     HistoryDamaged,     // `count` damaged bytes of the history `file` were skipped
@@ -160,7 +162,7 @@ enum class Operation { Read, Write, Sync, Size, ReadByte, ReadWord, WriteByte, W
 // The kinds of text a field can be given, for BadValue.
 // A window's control holds the first four; a table file's cell the last three, a number or an item
 // as Number.
-enum class ValueKind { Number, Flag, Pointer, Item, Index, CellFlag, CellPointer };
+enum class ValueKind { Number, Flag, Pointer, Item, Index, CellFlag, CellPointer, CellNumber };
 
 // A name that a rename changes: of the entry itself, or of another that reads the same text.
 struct NameChange {

@@ -73,14 +73,20 @@ int SyncFile(FileHandle file);
 // The file's length as the system reports it now, in `count`.
 IoResult FileSize(FileHandle file);
 
-// A file made under a fresh name in `folder`, where nothing stood, open for writing; its `path` is
-// FreshFileName(tag) there. With `permissions` (POSIX mode bits) it has exactly those, else the
-// system's default for a new file. Fails with the system's code.
+// A file made in `folder`, open for writing. Where the system has them (Linux), it is an unnamed
+// file, `path` empty, which vanishes with its handle, so a writer killed at any point leaves
+// nothing behind; elsewhere it is made under a fresh name, FreshFileName(tag), where nothing
+// stood. With `permissions` (POSIX mode bits) it has exactly those, else the system's default
+// for a new file. Fails with the system's code.
 struct FreshFile {
     FileHandle handle = NoFile;
     QString path;
 };
 Result<FreshFile> CreateFreshFile(const QString& folder, const QString& tag, int permissions);
+// Gives an unnamed fresh file of `folder` a fresh name there, FreshFileName(tag), so that it can be
+// moved into place: the name, or the system's code. Only systems that make unnamed files have
+// this; elsewhere it fails.
+Result<QString> NameFreshFile(FileHandle file, const QString& folder, const QString& tag);
 // ".tolvane-1a2b3c4d.tmp", or with a tag ".tolvane-TAG-1a2b3c4d.tmp": a short name of its own, as
 // one derived from the final name could be too long where the final name itself fits. The
 // pattern matches every name made with `tag`, and none made without it.

@@ -135,6 +135,21 @@ IoResult FileSize(FileHandle file) {
 }
 
 Result<FreshFile> CreateFreshFile(const QString& folder, const QString& tag, int permissions) {
+#ifdef O_TMPFILE
+    // Unnamed until it is whole: nothing of it outlives a writer that is killed.
+    const int unnamed = ::open(QFile::encodeName(folder).constData(),
+                               O_TMPFILE | O_WRONLY | O_CLOEXEC, permissions >= 0 ? 0600 : 0666);
+    if (unnamed >= 0) {
+        if (permissions >= 0 && ::fchmod(unnamed, mode_t(permissions)) != 0) {
+            const Outcome refusal = systemFault(errno);
+            ::close(unnamed);
+            return refusal;
+        }
+        return FreshFile{unnamed, {}};
+    }
+    // A file system without unnamed files (or an older kernel) refuses them in several ways; the
+    // named file below then reports any fault of the folder itself.
+#endif
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QString name = QDir(folder).filePath(FreshFileName(tag));
         // O_EXCL and O_NOFOLLOW: never a file or a link that someone else put there.
@@ -153,6 +168,26 @@ Result<FreshFile> CreateFreshFile(const QString& folder, const QString& tag, int
             return refusal;
         }
         return FreshFile{fd, name};
+    }
+    return systemFault(EEXIST);
+}
+
+Result<QString> NameFreshFile(FileHandle file, const QString& folder, const QString& tag) {
+    // Through /proc, which needs no more rights than the folder's; the handle itself
+    // (AT_EMPTY_PATH) where /proc is not mounted, which only a privileged process may link.
+    const QByteArray handlePath = "/proc/self/fd/" + QByteArray::number(qint64(file));
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString name = QDir(folder).filePath(FreshFileName(tag));
+        const QByteArray encoded = QFile::encodeName(name);
+        if (::linkat(AT_FDCWD, handlePath.constData(), AT_FDCWD, encoded.constData(),
+                     AT_SYMLINK_FOLLOW) == 0)
+            return name;
+        if (errno == EEXIST)
+            continue;
+        if (::linkat(int(file), "", AT_FDCWD, encoded.constData(), AT_EMPTY_PATH) == 0)
+            return name;
+        if (errno != EEXIST)
+            return systemFault(errno);
     }
     return systemFault(EEXIST);
 }
@@ -280,4 +315,3 @@ void UnlockForWriting(FileHandle file) {
 QString SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
-

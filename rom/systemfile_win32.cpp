@@ -194,6 +194,11 @@ IoResult FileSize(FileHandle file) {
     return {-1, int(reason)};
 }
 
+Result<QString> NameFreshFile(FileHandle, const QString&, const QString&) {
+    // Every fresh file is made named here.
+    return refusal(ERROR_NOT_SUPPORTED);
+}
+
 Result<FreshFile> CreateFreshFile(const QString& folder, const QString& tag, int) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QString name = QDir(folder).filePath(FreshFileName(tag));
@@ -329,4 +334,3 @@ void UnlockForWriting(FileHandle file) {
 QString SystemReason(int error) {
     return formatted(DWORD(error));
 }
-

@@ -12,6 +12,9 @@
 // iNES header, its checksums, and whether the two tables sit where the editors read them.
 
 inline constexpr int InesHeaderSize = 16;
+// The largest image the tables can be in: an iNES file's program and character banks reach a few
+// MiB at most. A larger file is no image of the game and is refused before any of it is read.
+inline constexpr qint64 LargestImageBytes = qint64(16) << 20;
 
 enum class Mirroring { Horizontal, Vertical, FourScreen };
 

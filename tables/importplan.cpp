@@ -1,6 +1,7 @@
 #include "tables/importplan.h"
 
 #include "fields/numbertext.h"
+#include "rom/names.h"
 #include "tables/importnames.h"
 
 #include <QHash>
@@ -77,7 +78,7 @@ ImportPlan PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
         }
         lineOfIndex.insert(index, row.line);
         const QStringList& before = stored[index];
-        const QString label = QStringLiteral("%1 \"%2\"").arg(entry, before[nameAt]);
+        const QString label = QStringLiteral("%1 \"%2\"").arg(entry, TerminalName(before[nameAt]));
 
         bool renamed = false;
         if ((*texts)[nameAt] != before[nameAt]) {

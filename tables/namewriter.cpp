@@ -1,5 +1,7 @@
 #include "tables/namewriter.h"
 
+#include "rom/names.h"
+
 #include <QStringList>
 
 #include <tuple>
@@ -112,6 +114,7 @@ WritePart RenameWrites(const RenamePlan& plan) {
 QString SharedNamesText(const QList<SharedName>& names) {
     QStringList lines;
     for (const SharedName& s : names)
-        lines << QStringLiteral("%1 \"%2\" -> \"%3\"").arg(s.entry, s.before, s.after);
+        lines << QStringLiteral("%1 \"%2\" -> \"%3\"")
+                     .arg(s.entry, TerminalName(s.before), TerminalName(s.after));
     return lines.join(QStringLiteral(", "));
 }

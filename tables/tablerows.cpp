@@ -1,6 +1,7 @@
 #include "tables/tablerows.h"
 
 #include "fields/numbertext.h"
+#include "rom/names.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ Result<QString> checkCell(const Column& c, Table table, const QString& raw) {
         return kind == FieldKind::Pointer ? PointerText(*value) : number(*value);
     refused.kind = kind == FieldKind::Pointer ? ValueKind::CellPointer
                    : kind == FieldKind::Flag  ? ValueKind::CellFlag
-                                              : ValueKind::Number;
+                                              : ValueKind::CellNumber;
     return refused;
 }
 
@@ -191,10 +192,13 @@ QStringList ChangedFields(Table table, const QStringList& before, const QStringL
 
 QString FieldChangeText(const QString& key, const QString& before, const QString& after,
                         bool quoted) {
-    return quoted ? QStringLiteral("%1 \"%2\" -> \"%3\"").arg(key, before, after)
+    // Names reach a terminal here: diff, history, changes and import all word their lines so.
+    return quoted ? QStringLiteral("%1 \"%2\" -> \"%3\"")
+                        .arg(key, TerminalName(before), TerminalName(after))
                   : QStringLiteral("%1 %2 -> %3").arg(key, before, after);
 }
 
 QString EntryChangesText(const QString& entry, const QString& name, const QStringList& fields) {
-    return QStringLiteral("%1 \"%2\": %3").arg(entry, name, fields.join(QStringLiteral(", ")));
+    return QStringLiteral("%1 \"%2\": %3")
+        .arg(entry, TerminalName(name), fields.join(QStringLiteral(", ")));
 }

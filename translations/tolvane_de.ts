@@ -480,8 +480,9 @@ dann werden ihre Einträge genannt, nichts wird angegeben, und er ist 1.
 
 Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,
 or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot
-cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole patch is written.
+cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+patch is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be
 made, or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -491,9 +492,9 @@ made, or OUT cannot be written in full: no part of it is left); 2 usage error.
 Erstellt einen Patch, der ORIGINAL in MODIFIED überführt. Der Name von OUT
 bestimmt das Format: IPS oder BPS, das zusätzlich die CRC32 beider Dateien und
 seine eigene enthält. Ein IPS-Patch kann eine Datei nicht auf 16 MiB oder mehr
-kürzen, daher braucht ein solches MODIFIED BPS. Ist OUT ein FIFO oder ein
-Gerät, wird hineingeschrieben; jedes andere OUT wird erst ersetzt, wenn der
-ganze Patch geschrieben ist.
+kürzen, daher braucht ein solches MODIFIED BPS. Ist OUT ein Gerät, wird
+hineingeschrieben, ein FIFO wird abgelehnt; jedes andere OUT wird erst ersetzt,
+wenn der ganze Patch geschrieben ist.
 
 Exit-Codes: 0 geschrieben; 1 nichts geschrieben (eine Datei kann nicht gelesen
 werden, der Patch kann nicht erstellt werden, oder OUT kann nicht vollständig
@@ -505,9 +506,9 @@ geschrieben werden: Davon bleibt nichts zurück); 2 Aufruffehler.
 
 Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut
 short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is
-written. With -o - the result goes to the standard output. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole result is
-written.
+written. With -o - the result goes to the standard output. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+result is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,
 or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -517,9 +518,9 @@ or OUT cannot be written in full: no part of it is left); 2 usage error.
 Wendet einen IPS- oder BPS-Patch auf IMAGE an und schreibt das Ergebnis nach
 OUT. Ein abgeschnittener oder beschädigter Patch oder ein BPS-Patch, dessen
 Prüfsummen nicht stimmen, wird abgelehnt, und es wird nichts geschrieben.
-Mit -o - geht das Ergebnis an die Standardausgabe. Ist OUT ein FIFO oder ein
-Gerät, wird hineingeschrieben; jedes andere OUT wird erst ersetzt, wenn das
-ganze Ergebnis geschrieben ist.
+Mit -o - geht das Ergebnis an die Standardausgabe. Ist OUT ein Gerät, wird
+hineingeschrieben, ein FIFO wird abgelehnt; jedes andere OUT wird erst ersetzt,
+wenn das ganze Ergebnis geschrieben ist.
 
 Exit-Codes: 0 geschrieben; 1 nichts geschrieben (eine Datei kann nicht gelesen
 werden, der Patch wird abgelehnt, oder OUT kann nicht vollständig geschrieben
@@ -582,8 +583,8 @@ vorherigen Zustand.
 
 Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index and
 every field the editors show. Without -o, or with -o -, the table goes to the standard
-output. A FILE that is a FIFO or a device is written into; any other FILE is replaced
-only once the whole table is written.
+output. A FILE that is a device is written into, and a FIFO is refused; any other FILE
+is replaced only once the whole table is written.
 
   --table items|enemies  the table (default: items)
   --format csv|json      the format (default: json for a FILE ending in .json, else csv)
@@ -597,9 +598,9 @@ error.
 
 Schreibt eine Tabelle von IMAGE als CSV oder JSON: eine Zeile bzw. ein Objekt
 je Eintrag, mit seinem Index und jedem Feld, das die Editoren zeigen. Ohne -o
-oder mit -o - geht die Tabelle an die Standardausgabe. Ist FILE ein FIFO oder
-ein Gerät, wird hineingeschrieben; jede andere FILE wird erst ersetzt, wenn die
-ganze Tabelle geschrieben ist.
+oder mit -o - geht die Tabelle an die Standardausgabe. Ist FILE ein Gerät, wird
+hineingeschrieben, ein FIFO wird abgelehnt; jede andere FILE wird erst ersetzt,
+wenn die ganze Tabelle geschrieben ist.
 
   --table items|enemies  die Tabelle (Standard: items)
   --format csv|json      das Format (Standard: json für eine FILE mit der
@@ -1223,6 +1224,22 @@ Mit &apos;tolvane-cli --help&apos; werden Hinweise zum Aufruf angezeigt.</transl
     <message>
         <source>no (%1)</source>
         <translation>nein (%1)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is a history of saves, which only the saves themselves write</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist ein Verlauf von Speicherungen, den nur die Speicherungen selbst schreiben</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the history of the saves of %2, which only those saves write</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist der Verlauf der Speicherungen von %2, den nur diese Speicherungen schreiben</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the backup of %2, which only the saves of %2 replace</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist die Sicherungskopie von %2, die nur die Speicherungen von %2 ersetzen</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
+        <translation>%1 enthält die Tabellen nicht in der Form, in der die Editoren sie lesen (%2), und hat daher keine Tabelle, die sich exportieren lässt. Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1861,6 +1878,10 @@ Nicht geschrieben: %4.
     <message>
         <source>As saved: %1.</source>
         <translation>Wie gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
+        <translation>der Wert &quot;%2&quot; des Felds %1 ist keine ganze Zahl von 0 bis %3 in Dezimalziffern</translation>
     </message>
 </context>
 <context>

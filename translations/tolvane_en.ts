@@ -346,8 +346,9 @@ a save was cut short halfway: its entries are then named, nothing is told, and i
 
 Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,
 or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot
-cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole patch is written.
+cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+patch is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be
 made, or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -359,9 +360,9 @@ made, or OUT cannot be written in full: no part of it is left); 2 usage error.
 
 Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut
 short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is
-written. With -o - the result goes to the standard output. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole result is
-written.
+written. With -o - the result goes to the standard output. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+result is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,
 or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -398,8 +399,8 @@ IMAGE.bak (unless --no-backup) holds the image as it was.
 
 Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index and
 every field the editors show. Without -o, or with -o -, the table goes to the standard
-output. A FILE that is a FIFO or a device is written into; any other FILE is replaced
-only once the whole table is written.
+output. A FILE that is a device is written into, and a FIFO is refused; any other FILE
+is replaced only once the whole table is written.
 
   --table items|enemies  the table (default: items)
   --format csv|json      the format (default: json for a FILE ending in .json, else csv)
@@ -974,6 +975,22 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
     </message>
     <message>
         <source>the argument &quot;%1&quot; is not text in this system&apos;s encoding, so no file can be named by it exactly; rename the file, or run under a locale whose encoding its name is in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is a history of saves, which only the saves themselves write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the history of the saves of %2, which only those saves write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the backup of %2, which only the saves of %2 replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1574,6 +1591,10 @@ Not written: %4.
     </message>
     <message>
         <source>As saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

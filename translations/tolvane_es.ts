@@ -473,8 +473,9 @@ sus entradas, no se informa nada y es 1.
 
 Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,
 or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot
-cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole patch is written.
+cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+patch is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be
 made, or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -484,8 +485,8 @@ made, or OUT cannot be written in full: no part of it is left); 2 usage error.
 Crea un parche que convierte ORIGINAL en MODIFIED. El nombre de OUT elige el
 formato: IPS, o BPS, que además lleva el CRC32 de ambos archivos y el suyo
 propio. Un parche IPS no puede recortar un archivo a 16 MiB o más, así que un
-MODIFIED así necesita BPS. Si OUT es un FIFO o un dispositivo, se escribe en él;
-cualquier otro OUT se reemplaza solo una vez escrito el parche entero.
+MODIFIED así necesita BPS. Si OUT es un dispositivo, se escribe en él, y un FIFO
+se rechaza; cualquier otro OUT se reemplaza solo una vez escrito el parche entero.
 
 Códigos de salida: 0 escrito; 1 no se escribió nada (no se puede leer un
 archivo, no se puede crear el parche, o no se puede escribir OUT por completo:
@@ -497,9 +498,9 @@ no queda ninguna parte de él); 2 error de uso.
 
 Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut
 short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is
-written. With -o - the result goes to the standard output. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole result is
-written.
+written. With -o - the result goes to the standard output. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+result is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,
 or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -509,8 +510,8 @@ or OUT cannot be written in full: no part of it is left); 2 usage error.
 Aplica un parche IPS o BPS a IMAGE y escribe el resultado en OUT. Un parche
 truncado o dañado, o un parche BPS cuyas sumas de comprobación no coinciden, se
 rechaza y no se escribe nada. Con -o - el resultado va a la salida estándar. Si
-OUT es un FIFO o un dispositivo, se escribe en él; cualquier otro OUT se
-reemplaza solo una vez escrito el resultado entero.
+OUT es un dispositivo, se escribe en él, y un FIFO se rechaza; cualquier otro
+OUT se reemplaza solo una vez escrito el resultado entero.
 
 Códigos de salida: 0 escrito; 1 no se escribió nada (no se puede leer un
 archivo, se rechaza el parche, o no se puede escribir OUT por completo: no queda
@@ -573,8 +574,8 @@ con --no-backup) contiene la imagen tal como era.
 
 Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index and
 every field the editors show. Without -o, or with -o -, the table goes to the standard
-output. A FILE that is a FIFO or a device is written into; any other FILE is replaced
-only once the whole table is written.
+output. A FILE that is a device is written into, and a FIFO is refused; any other FILE
+is replaced only once the whole table is written.
 
   --table items|enemies  the table (default: items)
   --format csv|json      the format (default: json for a FILE ending in .json, else csv)
@@ -589,8 +590,9 @@ error.
 
 Escribe una tabla de IMAGE como CSV o JSON: una fila u objeto JSON por entrada,
 con su índice y cada campo que muestran los editores. Sin -o, o con -o -, la
-tabla va a la salida estándar. Si FILE es un FIFO o un dispositivo, se escribe
-en él; cualquier otro FILE se reemplaza solo una vez escrita la tabla entera.
+tabla va a la salida estándar. Si FILE es un dispositivo, se escribe en él, y un
+FIFO se rechaza; cualquier otro FILE se reemplaza solo una vez escrita la tabla
+entera.
 
   --table items|enemies  la tabla (predeterminado: items)
   --format csv|json      el formato (predeterminado: json para un FILE
@@ -1212,6 +1214,22 @@ Para ver el uso, ejecute &apos;tolvane-cli --help&apos;.</translation>
     <message>
         <source>no (%1)</source>
         <translation>no (%1)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is a history of saves, which only the saves themselves write</source>
+        <translation>no se puede escribir %1: es un historial de guardados, que solo los propios guardados escriben</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the history of the saves of %2, which only those saves write</source>
+        <translation>no se puede escribir %1: es el historial de los guardados de %2, que solo esos guardados escriben</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the backup of %2, which only the saves of %2 replace</source>
+        <translation>no se puede escribir %1: es la copia de seguridad de %2, que solo los guardados de %2 reemplazan</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
+        <translation>%1 no contiene las tablas tal como las leen los editores (%2), así que no tiene ninguna tabla que exportar. No se escribió nada.</translation>
     </message>
 </context>
 <context>
@@ -1850,6 +1868,10 @@ No escrito: %4.
     <message>
         <source>As saved: %1.</source>
         <translation>Como se guardó: %1.</translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
+        <translation>el valor &quot;%2&quot; del campo %1 no es un número entero de 0 a %3 en dígitos decimales</translation>
     </message>
 </context>
 <context>

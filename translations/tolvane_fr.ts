@@ -479,8 +479,9 @@ sont alors nommées, rien n&apos;est indiqué, et il est 1.
 
 Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,
 or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot
-cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole patch is written.
+cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+patch is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be
 made, or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -490,8 +491,9 @@ made, or OUT cannot be written in full: no part of it is left); 2 usage error.
 Crée un patch qui transforme ORIGINAL en MODIFIED. Le nom de OUT détermine le
 format: IPS, ou BPS, qui porte aussi le CRC32 des deux fichiers et le sien. Un
 patch IPS ne peut pas tronquer un fichier à 16 Mio ou plus, un tel MODIFIED
-exige donc BPS. Un OUT qui est une FIFO ou un périphérique est écrit
-directement; tout autre OUT n&apos;est remplacé qu&apos;une fois le patch entier écrit.
+exige donc BPS. Un OUT qui est un périphérique est écrit directement, et une
+FIFO est refusée; tout autre OUT n&apos;est remplacé qu&apos;une fois le patch entier
+écrit.
 
 Codes de sortie: 0 écrit; 1 rien n&apos;a été écrit (un fichier est illisible, le
 patch ne peut pas être créé, ou OUT ne peut pas être écrit entièrement: il n&apos;en
@@ -503,9 +505,9 @@ reste aucune partie); 2 erreur d&apos;utilisation.
 
 Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut
 short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is
-written. With -o - the result goes to the standard output. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole result is
-written.
+written. With -o - the result goes to the standard output. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+result is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,
 or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -515,8 +517,9 @@ or OUT cannot be written in full: no part of it is left); 2 usage error.
 Applique un patch IPS ou BPS à IMAGE et écrit le résultat dans OUT. Un patch
 tronqué ou endommagé, ou un patch BPS dont les sommes de contrôle ne
 correspondent pas, est refusé et rien n&apos;est écrit. Avec -o - le résultat va sur
-la sortie standard. Un OUT qui est une FIFO ou un périphérique est écrit
-directement; tout autre OUT n&apos;est remplacé qu&apos;une fois le résultat entier écrit.
+la sortie standard. Un OUT qui est un périphérique est écrit directement, et une
+FIFO est refusée; tout autre OUT n&apos;est remplacé qu&apos;une fois le résultat
+entier écrit.
 
 Codes de sortie: 0 écrit; 1 rien n&apos;a été écrit (un fichier est illisible, le
 patch est refusé, ou OUT ne peut pas être écrit entièrement: il n&apos;en reste
@@ -579,8 +582,8 @@ d&apos;utilisation; 3 écrit en partie: une écriture a échoué et les octets d
 
 Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index and
 every field the editors show. Without -o, or with -o -, the table goes to the standard
-output. A FILE that is a FIFO or a device is written into; any other FILE is replaced
-only once the whole table is written.
+output. A FILE that is a device is written into, and a FIFO is refused; any other FILE
+is replaced only once the whole table is written.
 
   --table items|enemies  the table (default: items)
   --format csv|json      the format (default: json for a FILE ending in .json, else csv)
@@ -595,9 +598,9 @@ error.
 
 Écrit une table d&apos;IMAGE en CSV ou en JSON: une ligne ou un objet par entrée,
 avec son index et chaque champ que montrent les éditeurs. Sans -o, ou avec -o -,
-la table va sur la sortie standard. Un FILE qui est une FIFO ou un périphérique
-est écrit directement; tout autre FILE n&apos;est remplacé qu&apos;une fois la table
-entière écrite.
+la table va sur la sortie standard. Un FILE qui est un périphérique est écrit
+directement, et une FIFO est refusée; tout autre FILE n&apos;est remplacé qu&apos;une
+fois la table entière écrite.
 
   --table items|enemies  la table (par défaut: items)
   --format csv|json      le format (par défaut: json pour un FILE qui se termine
@@ -1220,6 +1223,22 @@ Lancez &apos;tolvane-cli --help&apos; pour connaître l&apos;utilisation.</trans
     <message>
         <source>no (%1)</source>
         <translation>non (%1)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is a history of saves, which only the saves themselves write</source>
+        <translation>impossible d&apos;écrire %1: c&apos;est un historique d&apos;enregistrements, que seuls les enregistrements eux-mêmes écrivent</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the history of the saves of %2, which only those saves write</source>
+        <translation>impossible d&apos;écrire %1: c&apos;est l&apos;historique des enregistrements de %2, que seuls ces enregistrements écrivent</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the backup of %2, which only the saves of %2 replace</source>
+        <translation>impossible d&apos;écrire %1: c&apos;est la copie de sauvegarde de %2, que seuls les enregistrements de %2 remplacent</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
+        <translation>%1 ne contient pas les tables telles que les éditeurs les lisent (%2), il n&apos;a donc aucune table à exporter. Rien n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
@@ -1858,6 +1877,10 @@ Non écrit: %4.
     <message>
         <source>As saved: %1.</source>
         <translation>Dans leur état enregistré: %1.</translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
+        <translation>la valeur &quot;%2&quot; du champ %1 n&apos;est pas un nombre entier de 0 à %3 en chiffres décimaux</translation>
     </message>
 </context>
 <context>

@@ -458,8 +458,9 @@ IMAGE.history に記録された、クラッシュで中断された保存は、
 
 Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,
 or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot
-cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole patch is written.
+cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+patch is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be
 made, or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -469,8 +470,8 @@ made, or OUT cannot be written in full: no part of it is left); 2 usage error.
 ORIGINAL を MODIFIED に変えるパッチを作成します。形式は OUT の名前で決まります:
 IPS、または BPS (両ファイルとパッチ自身の CRC32 も含みます)。IPS パッチでは
 ファイルを 16 MiB 以上の長さに切り詰められないため、そのような MODIFIED には
-BPS が必要です。OUT が FIFO またはデバイスの場合はそこに書き込みます。それ以外
-の OUT は、パッチ全体を書き終えてから置き換えます。
+BPS が必要です。OUT がデバイスの場合はそこに書き込み、FIFO の場合は拒否します。
+それ以外の OUT は、パッチ全体を書き終えてから置き換えます。
 
 終了コード: 0 書き込まれた、1 何も書き込まれなかった (ファイルを読み込めない、
 パッチを作成できない、または OUT を完全には書き込めない: その一部も残らない)、
@@ -482,9 +483,9 @@ BPS が必要です。OUT が FIFO またはデバイスの場合はそこに書
 
 Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut
 short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is
-written. With -o - the result goes to the standard output. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole result is
-written.
+written. With -o - the result goes to the standard output. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+result is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,
 or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -494,8 +495,8 @@ or OUT cannot be written in full: no part of it is left); 2 usage error.
 IPS または BPS のパッチを IMAGE に適用し、結果を OUT に書き込みます。途中で
 切れているか破損しているパッチ、またはチェックサムが一致しない BPS パッチは
 拒否され、何も書き込まれません。-o - を指定すると、結果は標準出力に出力され
-ます。OUT が FIFO またはデバイスの場合はそこに書き込みます。それ以外の OUT は、
-結果全体を書き終えてから置き換えます。
+ます。OUT がデバイスの場合はそこに書き込み、FIFO の場合は拒否します。それ以外の
+OUT は、結果全体を書き終えてから置き換えます。
 
 終了コード: 0 書き込まれた、1 何も書き込まれなかった (ファイルを読み込めない、
 パッチが拒否された、または OUT を完全には書き込めない: その一部も残らない)、
@@ -554,8 +555,8 @@ TEXT を 1 つのエントリの名前として、名前ポインタが指す位
 
 Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index and
 every field the editors show. Without -o, or with -o -, the table goes to the standard
-output. A FILE that is a FIFO or a device is written into; any other FILE is replaced
-only once the whole table is written.
+output. A FILE that is a device is written into, and a FIFO is refused; any other FILE
+is replaced only once the whole table is written.
 
   --table items|enemies  the table (default: items)
   --format csv|json      the format (default: json for a FILE ending in .json, else csv)
@@ -570,8 +571,8 @@ error.
 IMAGE の 1 つのテーブルを CSV または JSON で書き出します。エントリごとに 1 行
 または 1 オブジェクトで、インデックスとエディタが表示するすべてのフィールドを
 含みます。-o がない場合、または -o - の場合、テーブルは標準出力に出力されます。
-FILE が FIFO またはデバイスの場合はそこに書き込みます。それ以外の FILE は、
-テーブル全体を書き終えてから置き換えます。
+FILE がデバイスの場合はそこに書き込み、FIFO の場合は拒否します。それ以外の
+FILE は、テーブル全体を書き終えてから置き換えます。
 
   --table items|enemies  テーブル (既定: items)
   --format csv|json      形式 (既定: FILE が .json で終われば json、ほかは csv)
@@ -1183,6 +1184,22 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
     <message>
         <source>no (%1)</source>
         <translation>いいえ (%1)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is a history of saves, which only the saves themselves write</source>
+        <translation>%1 を書き込めません: 保存の履歴であり、保存そのものだけが書き込みます</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the history of the saves of %2, which only those saves write</source>
+        <translation>%1 を書き込めません: %2 の保存の履歴であり、その保存だけが書き込みます</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the backup of %2, which only the saves of %2 replace</source>
+        <translation>%1 を書き込めません: %2 のバックアップであり、%2 の保存だけが置き換えます</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
+        <translation>%1 には、エディタが読み取る形のテーブルがない (%2) ため、書き出せるテーブルがありません。何も書き込まれませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1821,6 +1838,10 @@ Not written: %4.
     <message>
         <source>As saved: %1.</source>
         <translation>保存後の状態: %1。</translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
+        <translation>%1 の値 &quot;%2&quot; は 0 から %3 までの 10 進数字だけの整数ではありません</translation>
     </message>
 </context>
 <context>

@@ -473,8 +473,9 @@ suas entradas são então nomeadas, nada é informado, e ele é 1.
 
 Makes a patch that turns ORIGINAL into MODIFIED. The name of OUT picks the format: IPS,
 or BPS, which also carries the CRC32 of both files and of itself. An IPS patch cannot
-cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole patch is written.
+cut a file to 16 MiB or more, so such a MODIFIED needs BPS. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+patch is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch cannot be
 made, or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -484,9 +485,9 @@ made, or OUT cannot be written in full: no part of it is left); 2 usage error.
 Cria um patch que transforma ORIGINAL em MODIFIED. O nome de OUT escolhe o
 formato: IPS, ou BPS, que também traz o CRC32 dos dois arquivos e de si mesmo.
 Um patch IPS não consegue cortar um arquivo para 16 MiB ou mais, por isso um
-MODIFIED assim precisa de BPS. Um OUT que seja um FIFO ou um dispositivo é
-gravado diretamente; qualquer outro OUT só é substituído depois que o patch
-inteiro é gravado.
+MODIFIED assim precisa de BPS. Um OUT que seja um dispositivo é gravado
+diretamente, e um FIFO é recusado; qualquer outro OUT só é substituído depois
+que o patch inteiro é gravado.
 
 Códigos de saída: 0 gravado; 1 nada gravado (um arquivo não pode ser lido, o
 patch não pode ser criado, ou OUT não pode ser gravado por inteiro: não resta
@@ -498,9 +499,9 @@ nenhuma parte dele); 2 erro de uso.
 
 Applies an IPS or BPS patch to IMAGE and writes the result to OUT. A patch that is cut
 short or damaged, or a BPS patch whose checksums do not match, is refused and nothing is
-written. With -o - the result goes to the standard output. An OUT that is a FIFO or a
-device is written into; any other OUT is replaced only once the whole result is
-written.
+written. With -o - the result goes to the standard output. An OUT that is a device
+is written into and a FIFO refused; any other OUT is replaced only once the whole
+result is written.
 
 Exit codes: 0 written; 1 nothing written (a file cannot be read, the patch is refused,
 or OUT cannot be written in full: no part of it is left); 2 usage error.
@@ -510,8 +511,8 @@ or OUT cannot be written in full: no part of it is left); 2 usage error.
 Aplica um patch IPS ou BPS a IMAGE e grava o resultado em OUT. Um patch
 truncado ou danificado, ou um patch BPS cujos checksums não conferem, é recusado
 e nada é gravado. Com -o - o resultado vai para a saída padrão. Um OUT que seja
-um FIFO ou um dispositivo é gravado diretamente; qualquer outro OUT só é
-substituído depois que o resultado inteiro é gravado.
+um dispositivo é gravado diretamente, e um FIFO é recusado; qualquer outro OUT
+só é substituído depois que o resultado inteiro é gravado.
 
 Códigos de saída: 0 gravado; 1 nada gravado (um arquivo não pode ser lido, o
 patch é recusado, ou OUT não pode ser gravado por inteiro: não resta nenhuma
@@ -573,8 +574,8 @@ como ela era.
 
 Writes one table of IMAGE as CSV or JSON: one row or object per entry, with its index and
 every field the editors show. Without -o, or with -o -, the table goes to the standard
-output. A FILE that is a FIFO or a device is written into; any other FILE is replaced
-only once the whole table is written.
+output. A FILE that is a device is written into, and a FIFO is refused; any other FILE
+is replaced only once the whole table is written.
 
   --table items|enemies  the table (default: items)
   --format csv|json      the format (default: json for a FILE ending in .json, else csv)
@@ -589,9 +590,9 @@ error.
 
 Grava uma tabela de IMAGE como CSV ou JSON: uma linha ou um objeto por entrada,
 com o seu índice e todos os campos que os editores mostram. Sem -o, ou com -o -,
-a tabela vai para a saída padrão. Um FILE que seja um FIFO ou um dispositivo é
-gravado diretamente; qualquer outro FILE só é substituído depois que a tabela
-inteira é gravada.
+a tabela vai para a saída padrão. Um FILE que seja um dispositivo é gravado
+diretamente, e um FIFO é recusado; qualquer outro FILE só é substituído depois
+que a tabela inteira é gravada.
 
   --table items|enemies  a tabela (padrão: items)
   --format csv|json      o formato (padrão: json para um FILE terminado em
@@ -1212,6 +1213,22 @@ Execute &apos;tolvane-cli --help&apos; para ver o uso.</translation>
     <message>
         <source>no (%1)</source>
         <translation>não (%1)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is a history of saves, which only the saves themselves write</source>
+        <translation>não é possível gravar %1: é um histórico de salvamentos, que só os próprios salvamentos gravam</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the history of the saves of %2, which only those saves write</source>
+        <translation>não é possível gravar %1: é o histórico dos salvamentos de %2, que só esses salvamentos gravam</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the backup of %2, which only the saves of %2 replace</source>
+        <translation>não é possível gravar %1: é o backup de %2, que só os salvamentos de %2 substituem</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
+        <translation>%1 não contém as tabelas como os editores as leem (%2), portanto não tem nenhuma tabela para exportar. Nada foi gravado.</translation>
     </message>
 </context>
 <context>
@@ -1850,6 +1867,10 @@ Não gravado: %4.
     <message>
         <source>As saved: %1.</source>
         <translation>Como salvo: %1.</translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
+        <translation>o valor &quot;%2&quot; do campo %1 não é um número inteiro de 0 a %3 em dígitos decimais</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "wording/changestext.h"
 
+#include "rom/names.h"
 #include "wording/translation.h"
 #include "wording/wording.h"
 
@@ -25,10 +26,10 @@ QString shown(const NetChange& c, bool current) {
         return value == QLatin1String("1") ? ChangesWording::tr("yes") : ChangesWording::tr("no");
     case ColumnKind::Item: {
         const QString& item = current ? c.currentItem : c.originalItem;
-        return item.isEmpty() ? value : item;
+        return item.isEmpty() ? value : MarkdownName(item);
     }
     case ColumnKind::Name:
-        return QStringLiteral("\"%1\"").arg(value);
+        return QStringLiteral("\"%1\"").arg(MarkdownName(value));
     case ColumnKind::Number:
     case ColumnKind::Pointer:
     case ColumnKind::Index:
@@ -113,7 +114,7 @@ QString PatchNotesText(const QList<NetChange>& changes) {
             notes += QStringLiteral("\n## %1\n").arg(sectionTitle(section));
         }
         notes += QStringLiteral("\n### %1 (%2)\n\n")
-                     .arg(c.name.isEmpty() ? EntryLabel(c.table, c.index) : c.name,
+                     .arg(c.name.isEmpty() ? EntryLabel(c.table, c.index) : MarkdownName(c.name),
                           EntryLabel(c.table, c.index));
         for (; k < changes.size() && changes[k].table == c.table && changes[k].index == c.index;
              ++k)
@@ -132,7 +133,7 @@ QString MergeConflictLine(const MergeConflict& conflict) {
     const Column& column = Columns(conflict.table)[conflict.column];
     const bool name = column.kind == ColumnKind::Name;
     const auto value = [name](const QString& v) {
-        return name ? QStringLiteral("\"%1\"").arg(v) : v;
+        return name ? QStringLiteral("\"%1\"").arg(TerminalName(v)) : v;
     };
     // Where the sides' bytes each stand alone but read otherwise together (a name's text lying in
     // a record, or shared by two names), what they read together is the conflict.
@@ -142,7 +143,7 @@ QString MergeConflictLine(const MergeConflict& conflict) {
                  value(conflict.base), value(conflict.ours), value(conflict.theirs),
                  value(*conflict.merged));
     return ChangesWording::tr("%1 \"%2\": %3: base %4, ours %5, theirs %6")
-        .arg(EntryLabel(conflict.table, conflict.index), conflict.name, column.name,
+        .arg(EntryLabel(conflict.table, conflict.index), TerminalName(conflict.name), column.name,
              value(conflict.base), value(conflict.ours), value(conflict.theirs));
 }
 

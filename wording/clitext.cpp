@@ -1,5 +1,6 @@
 #include "wording/clitext.h"
 
+#include "rom/names.h"
 #include "wording/translation.h"
 #include "wording/wording.h"
 
@@ -215,6 +216,18 @@ QString CommandLineText(const Outcome& o) {
     case Fault::OutputIsInput:
         return CliWording::tr("cannot write %1: it is the file %2 that this command reads")
             .arg(file, native(o.other));
+    case Fault::OutputIsHistory:
+        return o.other.isEmpty()
+                   ? CliWording::tr("cannot write %1: it is a history of saves, which only the "
+                                    "saves themselves write")
+                         .arg(file)
+                   : CliWording::tr("cannot write %1: it is the history of the saves of %2, which "
+                                    "only those saves write")
+                         .arg(file, native(o.other));
+    case Fault::OutputIsBackup:
+        return CliWording::tr("cannot write %1: it is the backup of %2, which only the saves of "
+                              "%2 replace")
+            .arg(file, native(o.other));
     case Fault::StandardOutputLost:
         return o.reason.isEmpty()
                    ? CliWording::tr("cannot write to the standard output: the stream failed")
@@ -372,11 +385,13 @@ QString ChangedBytesText(qint64 inside, qint64 outside) {
 
 QString RenameLine(const QString& entry, const QString& before, const QString& after) {
     // One arg() call for all: a name may itself hold "%1".
-    return CliWording::tr("%1: \"%2\" -> \"%3\"").arg(entry, before, after);
+    return CliWording::tr("%1: \"%2\" -> \"%3\"")
+        .arg(entry, TerminalName(before), TerminalName(after));
 }
 
 QString SharedTextLine(const QString& entry, const QString& before, const QString& after) {
-    return CliWording::tr("  shares the text: %1 \"%2\" -> \"%3\"").arg(entry, before, after);
+    return CliWording::tr("  shares the text: %1 \"%2\" -> \"%3\"")
+        .arg(entry, TerminalName(before), TerminalName(after));
 }
 
 QString SharedRefusedText(const QString& entry, const QString& file, qint64 others) {
@@ -391,10 +406,10 @@ QString RenamedText(const QStringList& entries, const QString& after, qint64 byt
     const QString shown = entries.join(QStringLiteral(", "));
     if (dryRun)
         return CliWording::tr("%1 would show \"%2\"; %3 would change %4.")
-            .arg(shown, after, bytesText(bytes), DryRunText());
+            .arg(shown, TerminalName(after), bytesText(bytes), DryRunText());
     return (entries.size() == 1 ? CliWording::tr("%1 now shows \"%2\"; %3 changed.")
                                 : CliWording::tr("%1 now show \"%2\"; %3 changed."))
-        .arg(shown, after, bytesText(bytes));
+        .arg(shown, TerminalName(after), bytesText(bytes));
 }
 
 QString SizeText(qint64 bytes) {
@@ -428,4 +443,11 @@ QString TableFactsText(const TableFacts& facts) {
 
 QString LookRightText(const QString& whyNot) {
     return whyNot.isEmpty() ? CliWording::tr("yes") : CliWording::tr("no (%1)").arg(whyNot);
+}
+
+QString NoTableToExportText(const QString& file, Table table, const TableFacts& facts) {
+    // The verdict is merge's and info's, so each command names the same fault in the same words.
+    return CliWording::tr("%1 does not hold the tables as the editors read them (%2), so it has "
+                          "no table to export. Nothing was written.")
+        .arg(native(file), TablesVerdictText({{table, facts}}));
 }

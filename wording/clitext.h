@@ -45,3 +45,6 @@ QString RomSizeText(qint64 bytes, int bankKiB);
 QString DeclaredSizeText(qint64 declared, qint64 size);
 QString TableFactsText(const TableFacts& facts);
 QString LookRightText(const QString& whyNot);
+
+// `export`: `file` is too short to hold `table`, whose facts say where it ends.
+QString NoTableToExportText(const QString& file, Table table, const TableFacts& facts);

@@ -1,6 +1,7 @@
 #include "wording/wording.h"
 
 #include "fields/numbertext.h"
+#include "rom/names.h"
 #include "tables/historyview.h"
 #include "tables/recovery.h"
 #include "wording/catalogues.h"
@@ -222,6 +223,8 @@ Family familyOf(Fault fault) {
     case Fault::FileTooLarge:
     case Fault::ImageNotOpened:
     case Fault::OutputIsInput:
+    case Fault::OutputIsHistory:
+    case Fault::OutputIsBackup:
     case Fault::StandardOutputLost:
     case Fault::NodeNotWritten:
     case Fault::HistoryDamaged:
@@ -423,19 +426,19 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::NameCharacter:
         return Wording::tr("the character \"%1\" (U+%2) at position %3 cannot be written: "
                            "name text holds only the codes 0x00 to 0x7F")
-            .arg(o.text, HexDigits(o.text.toUcs4().value(0)).rightJustified(4, u'0'),
+            .arg(TerminalName(o.text), HexDigits(o.text.toUcs4().value(0)).rightJustified(4, u'0'),
                  QString::number(o.position));
     case Fault::NameLonger:
         // One arg() call for all: a name may itself hold "%1".
         return Wording::tr("\"%1\" is %2 characters long, but the name it replaces at pointer "
                            "%3, \"%4\", is only %5: a new name may not be longer than the old "
                            "one")
-            .arg(o.text, QString::number(o.text.toUcs4().size()), pointer, o.other,
-                 QString::number(o.other.size()));
+            .arg(TerminalName(o.text), QString::number(o.text.toUcs4().size()), pointer,
+                 TerminalName(o.other), QString::number(o.other.size()));
     case Fault::NameIntoRecord:
         return Wording::tr("the name at pointer %1 (offset %2) is no name text: writing "
                            "\"%3\" would overwrite %4's record at %5")
-            .arg(pointer, HexOffset(o.offset), o.text, o.field, HexOffset(o.first));
+            .arg(pointer, HexOffset(o.offset), TerminalName(o.text), o.field, HexOffset(o.first));
 
     case Fault::RepeatedEntry:
         return Wording::tr("%1 is already given on line %2").arg(o.entry).arg(o.line);
@@ -446,11 +449,11 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::SharedName:
         return Wording::tr("the name text of %1 is shared: writing \"%2\" would also change "
                            "%3; give --shared to allow it")
-            .arg(o.entry, o.text, SharedNamesText(o.names));
+            .arg(o.entry, TerminalName(o.text), SharedNamesText(o.names));
     case Fault::NameWouldRead:
         return Wording::tr("the name of %1 would read \"%2\" once the other names of this "
                            "file are written, not \"%3\"")
-            .arg(o.entry, o.other, o.text);
+            .arg(o.entry, TerminalName(o.other), TerminalName(o.text));
 
     case Fault::UndoOverwritten:
         return undoRefused(
@@ -518,6 +521,8 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::FileTooLarge:
     case Fault::ImageNotOpened:
     case Fault::OutputIsInput:
+    case Fault::OutputIsHistory:
+    case Fault::OutputIsBackup:
     case Fault::StandardOutputLost:
     case Fault::NodeNotWritten:
     case Fault::HistoryDamaged:
@@ -562,6 +567,9 @@ QString ValueText(const Outcome& o) {
     case ValueKind::Index:
         return Wording::tr("the index \"%1\" is not a whole number from 0 to %2")
             .arg(o.text, QString::number(o.upper));
+    case ValueKind::CellNumber:
+        return Wording::tr("the %1 \"%2\" is not a whole number from 0 to %3 in decimal digits")
+            .arg(o.field, o.text, QString::number(o.upper));
     case ValueKind::Number:
         break;
     }

@@ -50,6 +50,11 @@ expect 0 export "$work/Zoë/ï.nes" -o "$work/Zoë/items.csv"
 cmp -s "$work/items.csv" "$work/Zoë/items.csv" || { echo "FAIL: the export from Zoë/ï.nes differs"; failures=$((failures + 1)); }
 expect 0 export "$work/a.nes" -o -
 cmp -s "$work/out" "$work/items.csv" || fail "-o - did not write the table to the standard output"
+if [[ $cli != *.exe ]]; then
+    # A pipe is refused as OUT, but not the command's own output named /dev/stdout.
+    "$cli" export "$work/a.nes" -o /dev/stdout | cat >"$work/piped.csv"
+    cmp -s "$work/piped.csv" "$work/items.csv" || fail "-o /dev/stdout into a pipe"
+fi
 # Nodes of the test's own (mknod needs the right to make them): written into, never replaced, and
 # a full one reported with the system's reason.
 if [[ $cli != *.exe ]] && mknod "$work/null" c 1 3 2>/dev/null && mknod "$work/full.ips" c 1 7; then
@@ -64,7 +69,23 @@ if [[ $cli != *.exe ]] && mkfifo "$work/fifo.csv"; then
     run=(timeout 20 "$cli")
     expect 1 import "$work/a.nes" "$work/fifo.csv"
     grep -q 'is a FIFO' "$work/err" || fail "a FIFO as the table: $(cat "$work/err")"
+    # As OUT, a FIFO is refused at once, never waited on or replaced.
+    expect 1 merge "$work/a.nes" "$work/a.nes" "$image" -o "$work/fifo.csv"
+    grep -q 'is a FIFO' "$work/err" && [ -p "$work/fifo.csv" ] || fail "merge -o FIFO: $(cat "$work/err")"
     run=("$cli")
+fi
+# An input of gigabytes (sparse: it costs no disk) is refused by its size, before it is read: the
+# commands run within a tenth of the memory reading it would take.
+if [[ $cli != *.exe ]] && truncate -s 3G "$work/huge.nes"; then
+    for command in "info $work/huge.nes" "diff $work/a.nes $work/huge.nes" \
+        "merge $work/huge.nes $work/a.nes $work/a.nes -o $work/m.nes" "export $work/huge.nes"; do
+        # shellcheck disable=SC2086 # the words of the command
+        (ulimit -v 400000 && exec "$cli" $command) >"$work/out" 2>"$work/err"
+        code=$?
+        [ $code -eq 1 ] && grep -q 'more than the 16777216 bytes' "$work/err" ||
+            fail "$command: exit $code, $(cat "$work/err")"
+    done
+    rm -f "$work/huge.nes"
 fi
 # Whatever stands at IMAGE.bak as a link is replaced by the backup, never followed.
 echo theirs >"$work/theirs"

@@ -111,6 +111,8 @@ private slots:
     void cutShortNamesTorn();
     void tornUnmendable_data();
     void tornUnmendable();
+    void namesReachATerminalEscaped_data();
+    void namesReachATerminalEscaped();
 };
 
 void tst_Changes::netEffect_data() {
@@ -608,6 +610,75 @@ void tst_Changes::tornUnmendable() {
     QCOMPARE(FileBytes(history), historyBefore);
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden), before);
 #endif
+}
+
+void tst_Changes::namesReachATerminalEscaped_data() {
+    // A name that would erase its own line on a terminal and break markdown's headings.
+    // BASE, IMAGE (its item INDEX renamed NAME) and OTHER (renamed "Zed", too short for NAME)
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("shown"); // empty: the name exactly as it is
+    const QString text = L(R"(A\r\x1B[2KB\n# C)");
+    QTest::newRow("diff") << L("diff|BASE|IMAGE") << 0 << text;
+    QTest::newRow("changes") << L("changes|IMAGE") << 0 << text;
+    QTest::newRow("history") << L("history|IMAGE") << 0 << text;
+    QTest::newRow("a merge's conflict") << L("merge|BASE|IMAGE|OTHER|-o|out.nes") << 1 << text;
+    QTest::newRow("a rename refused") << L("rename|OTHER|--item|INDEX|NAME") << 1 << text;
+    QTest::newRow("changes as markdown")
+        << L("changes|IMAGE|--format|markdown") << 0 << L(R"(A\r\x1B\[2KB\n\# C)");
+    QTest::newRow("changes as CSV") << L("changes|IMAGE|--format|csv") << 0 << QString();
+    QTest::newRow("changes as JSON") << L("changes|IMAGE|--format|json") << 0 << QString();
+    QTest::newRow("history as JSON") << L("history|IMAGE|--json") << 0 << QString();
+}
+
+// A name reaches a terminal with its control characters shown as escapes, and markdown with what
+// would break its structure escaped; CSV and JSON carry it exactly, as their formats quote it.
+void tst_Changes::namesReachATerminalEscaped() {
+    QFETCH(QString, command);
+    QFETCH(int, code);
+    QFETCH(QString, shown);
+    const QString name = L("A\r\x1B[2KB\n# C");
+    ImageOnDisk disk(MakeDemoImage(5), QStringLiteral("base.nes"));
+    const QList<QStringList> rows = ExportRows(*disk.open(), &ItemFormat);
+    int index = 1;
+    while (rows[index][1].size() < name.size())
+        ++index;
+    const QString image = sibling(disk.path(), QStringLiteral("image.nes"));
+    const QString other = sibling(disk.path(), QStringLiteral("other.nes"));
+    PutFile(image, disk.bytes());
+    PutFile(other, disk.bytes());
+    for (const auto& [path, newName] : {std::pair{image, name}, std::pair{other, L("Zed")}})
+        QCOMPARE(RunTool({QStringLiteral("rename"), path, QStringLiteral("--item"),
+                          QString::number(index), newName, QStringLiteral("--no-backup")})
+                     .code,
+                 0);
+    QStringList arguments = command.split(QLatin1Char('|'));
+    for (QString& word : arguments)
+        word = word == QLatin1String("BASE")    ? disk.path()
+               : word == QLatin1String("IMAGE") ? image
+               : word == QLatin1String("OTHER") ? other
+               : word == QLatin1String("INDEX") ? QString::number(index)
+               : word == QLatin1String("NAME")  ? name
+                                                : word;
+    const CliRun run = RunTool(arguments);
+    QCOMPARE(run.code, code);
+    if (shown.isEmpty()) {
+        QVERIFY2(
+            run.out.contains(name) ||
+                run.out.contains(QString::fromUtf8(
+                                     QJsonDocument(QJsonArray{name}).toJson(QJsonDocument::Compact))
+                                     .chopped(2)
+                                     .mid(2)),
+            qPrintable(run.out));
+        return;
+    }
+    // What a terminal shows: the output and the messages alike.
+    const QString shownText = run.out + run.err;
+    QVERIFY2(shownText.contains(shown), qPrintable(shownText));
+    for (const QChar c : shownText)
+        QVERIFY2(c == QLatin1Char('\n') || c.unicode() >= 0x20,
+                 qPrintable(QStringLiteral("U+%1 in: %2").arg(c.unicode(), 4, 16).arg(shownText)));
+    QVERIFY2(!shownText.contains(QLatin1String("\n# C")), qPrintable(shownText));
 }
 
 QTEST_GUILESS_MAIN(tst_Changes)

@@ -4,11 +4,21 @@
 #include "rom/newfile.h"
 #include "support/failingrom.h"
 #include "support/testsupport.h"
+#include "tables/imagefacts.h"
 #include "wording/wording.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifndef Q_OS_WIN
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 class tst_CliCommands : public QObject {
     Q_OBJECT
@@ -19,6 +29,14 @@ private slots:
     void refusedPatchWritesNoOutput();
     void failedOutputKeepsTheOlderFile_data();
     void failedOutputKeepsTheOlderFile();
+    void outputsIntoWhatIsNoPlainFile_data();
+    void outputsIntoWhatIsNoPlainFile();
+    void oversizedInputsAreNotRead_data();
+    void oversizedInputsAreNotRead();
+    void killedWriterLeavesNoTemporary_data();
+    void killedWriterLeavesNoTemporary();
+    void exportOfAFileWithoutTheTable_data();
+    void exportOfAFileWithoutTheTable();
     void usageErrors_data();
     void usageErrors();
     void versionAndHelp();
@@ -27,6 +45,233 @@ private:
     QTemporaryDir m_dir;
     QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
 };
+
+namespace {
+
+// A folder with a.nes, b.nes (a.nes with one field changed), fix.bps between them, and h.nes,
+// renamed once, so that h.nes.history and h.nes.bak stand beside it.
+struct Inputs {
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+    Inputs() {
+        SyntheticImage image = MakeDemoImage(8);
+        PutFile(path(QStringLiteral("a.nes")), image.bytes);
+        PutFile(path(QStringLiteral("h.nes")), image.bytes);
+        image.setByte(EnemyEntryOffset(2) + 0x0B, 9);
+        PutFile(path(QStringLiteral("b.nes")), image.bytes);
+        if (RunTool({QStringLiteral("patch"), path(QStringLiteral("a.nes")),
+                     path(QStringLiteral("b.nes")), QStringLiteral("-o"),
+                     path(QStringLiteral("fix.bps"))})
+                    .code != 0 ||
+            RunTool({QStringLiteral("rename"), path(QStringLiteral("h.nes")),
+                     QStringLiteral("--item"), QStringLiteral("1"), QStringLiteral("Ush")})
+                    .code != 0)
+            qFatal("cannot make the inputs");
+    }
+    // "export|a.nes|-o|T" with every file (a word with a dot) in the folder, and T the path
+    // `target`.
+    QStringList arguments(const QString& command, const QString& target) const {
+        QStringList words = command.split(QLatin1Char('|'));
+        for (int k = 1; k < words.size(); ++k)
+            if (words[k] == QLatin1String("T"))
+                words[k] = target;
+            else if (words[k].contains(QLatin1Char('.')))
+                words[k] = path(words[k]);
+        return words;
+    }
+    // The names in the folder that a fresh file of ours would have.
+    QStringList temporaries() const {
+        return QDir(dir.path())
+            .entryList({QStringLiteral(".tolvane-*")}, QDir::Files | QDir::Hidden | QDir::System);
+    }
+};
+
+} // namespace
+
+void tst_CliCommands::outputsIntoWhatIsNoPlainFile_data() {
+    QTest::addColumn<QString>("command"); // T is the output
+    QTest::addColumn<QString>("target");  // "device", "fifo", "hard link", "copy" or "file"
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message"); // empty: written, exit 0
+    const auto row = [](const char* what, const char* command, const char* target, const char* name,
+                        const char* message) {
+        QTest::newRow(what) << QString::fromLatin1(command) << QString::fromLatin1(target)
+                            << QString::fromLatin1(name) << QString::fromLatin1(message);
+    };
+    const char* merge = "merge|a.nes|a.nes|b.nes|-o|T";
+    const char* exportTable = "export|a.nes|-o|T";
+    const char* apply = "apply|fix.bps|a.nes|-o|T";
+    const char* patch = "patch|a.nes|b.nes|-o|T";
+    row("merge into a device", merge, "device", "null", "");
+    row("export into a device", exportTable, "device", "null", "");
+    row("apply into a device", apply, "device", "null", "");
+    row("merge into a FIFO", merge, "fifo", "pipe", "is a FIFO");
+    row("export into a FIFO", exportTable, "fifo", "pipe", "is a FIFO");
+    row("patch into a FIFO", patch, "fifo", "pipe.ips", "is a FIFO");
+    row("merge into a history", merge, "file", "h.nes.history", "the history of the saves of");
+    row("export into a history", exportTable, "file", "h.nes.history",
+        "the history of the saves of");
+    row("apply into a history by another name", apply, "copy", "saves.log",
+        "it is a history of saves");
+    row("patch into a history by another name", patch, "copy", "saves.ips",
+        "it is a history of saves");
+    row("merge into a backup", merge, "file", "h.nes.bak", "the backup of");
+    row("export into a backup", exportTable, "file", "h.nes.bak", "the backup of");
+    row("export into its backup by another name", "export|h.nes|-o|T", "hard link", "copy.csv",
+        "the backup of");
+}
+
+// An output is written into a device, never replaces it, refuses a FIFO (which would hold the
+// command until a reader came), and never replaces what only the saves write.
+void tst_CliCommands::outputsIntoWhatIsNoPlainFile() {
+    QFETCH(QString, command);
+    QFETCH(QString, target);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    Inputs in;
+    const QString out = in.path(name);
+    [[maybe_unused]] int reader = -1;
+    if (target == QLatin1String("device") || target == QLatin1String("fifo")) {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no device nodes or FIFOs in its folders");
+#else
+        const QByteArray node = QFile::encodeName(out);
+        if (target == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(node.constData(), 0600), 0);
+            // A reader, so that a writer that wrongly opened the FIFO would not wait forever.
+            reader = ::open(node.constData(), O_RDONLY | O_NONBLOCK);
+        } else if (::mknod(node.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+            QSKIP("making a device node needs the right to (run as root)");
+        }
+#endif
+    }
+    if (target == QLatin1String("copy"))
+        QVERIFY(QFile::copy(in.path(QStringLiteral("h.nes.history")), out));
+    if (target == QLatin1String("hard link")) {
+#ifdef Q_OS_WIN
+        QSKIP("no link() here");
+#else
+        QCOMPARE(::link(QFile::encodeName(in.path(QStringLiteral("h.nes.bak"))).constData(),
+                        QFile::encodeName(out).constData()),
+                 0);
+#endif
+    }
+    const bool regular = target != QLatin1String("device") && target != QLatin1String("fifo");
+    const QByteArray before = regular ? FileBytes(out) : QByteArray();
+    const CliRun run = RunTool(in.arguments(command, out));
+#ifndef Q_OS_WIN
+    if (reader >= 0)
+        ::close(reader);
+#endif
+    QCOMPARE(run.code, message.isEmpty() ? 0 : 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    if (!message.isEmpty())
+        QVERIFY2(run.err.contains(QDir::toNativeSeparators(out)), qPrintable(run.err));
+    if (target == QLatin1String("device"))
+        QCOMPARE(NotARegularFile(out), std::optional(NodeKind::Device));
+    else if (target == QLatin1String("fifo"))
+        QCOMPARE(NotARegularFile(out), std::optional(NodeKind::Fifo));
+    else
+        QCOMPARE(FileBytes(out), before);
+    QCOMPARE(in.temporaries(), QStringList());
+}
+
+void tst_CliCommands::oversizedInputsAreNotRead_data() {
+    QTest::addColumn<QString>("command"); // BIG is a file larger than any image
+    QTest::newRow("info") << "info|BIG";
+    QTest::newRow("diff") << "diff|a.nes|BIG";
+    QTest::newRow("merge, a large base") << "merge|BIG|a.nes|b.nes|-o|out.nes";
+    QTest::newRow("merge, a large side") << "merge|a.nes|a.nes|BIG|-o|out.nes";
+    QTest::newRow("changes against a large base") << "changes|a.nes|--base|BIG";
+    QTest::newRow("export") << "export|BIG";
+    QTest::newRow("apply to a large image") << "apply|fix.bps|BIG|-o|out.nes";
+    QTest::newRow("patch of a large image") << "patch|a.nes|BIG|-o|out.bps";
+}
+
+// A file larger than any image (sparse here, as a careless or hostile input would be) is refused
+// by its size, before any of it is read.
+void tst_CliCommands::oversizedInputsAreNotRead() {
+    QFETCH(QString, command);
+    Inputs in;
+    const QString big = in.path(QStringLiteral("big.nes"));
+    QFile file(big);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(LargestImageBytes + 1));
+    file.close();
+    const CliRun run =
+        RunTool(in.arguments(command.replace(QLatin1String("BIG"), QLatin1String("big.nes")), {}));
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("more than the 16777216 bytes")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(QDir::toNativeSeparators(big)), qPrintable(run.err));
+    QVERIFY(!QFile::exists(in.path(QStringLiteral("out.nes"))));
+}
+
+void tst_CliCommands::killedWriterLeavesNoTemporary_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("merge") << "merge|a.nes|a.nes|b.nes|-o|out.nes";
+    QTest::newRow("export") << "export|a.nes|-o|out.csv";
+    QTest::newRow("apply") << "apply|fix.bps|a.nes|-o|out.nes";
+    QTest::newRow("patch") << "patch|a.nes|b.nes|-o|out.ips";
+    QTest::newRow("rename's backup") << "rename|a.nes|--item|1|Ush";
+}
+
+// A command killed while it writes its output, as a real process is: nothing of the output it
+// was writing is left beside it, for no later command would know whose it was.
+void tst_CliCommands::killedWriterLeavesNoTemporary() {
+#ifdef Q_OS_WIN
+    QSKIP("no fork() here; the fresh files of Windows are named, as the README says");
+#else
+    QFETCH(QString, command);
+    Inputs in;
+    const QStringList arguments = in.arguments(command, {});
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        // Killed at the first byte it writes into a new file: the output is then half made.
+        SetNewFileFault([](NewFileStep) {
+            ::raise(SIGKILL);
+            return 0;
+        });
+        RunTool(arguments);
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL, "the command was not killed");
+    QCOMPARE(in.temporaries(), QStringList());
+    QCOMPARE(QDir(in.dir.path()).entryList({QStringLiteral("out.*")}), QStringList());
+#endif
+}
+
+void tst_CliCommands::exportOfAFileWithoutTheTable_data() {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("facts");
+    QTest::newRow("empty") << 0 << "items"
+                           << "0 of its 114 entries lie inside the file";
+    QTest::newRow("a header alone") << 16 << "items"
+                                    << "0 of its 114 entries lie inside the file";
+    QTest::newRow("cut inside the enemies") << EnemyEntryOffset(120) << "enemies"
+                                            << "120 of its 121 entries lie inside the file";
+}
+
+// A file that ends before the table would export rows of zeros past its end, as if read.
+void tst_CliCommands::exportOfAFileWithoutTheTable() {
+    QFETCH(int, length);
+    QFETCH(QString, table);
+    QFETCH(QString, facts);
+    PutFile(path("short.nes"), MakeDemoImage(3).bytes.left(length));
+    QFile::remove(path("short.csv"));
+    const CliRun run =
+        RunTool({QStringLiteral("export"), path("short.nes"), QStringLiteral("--table"), table,
+                 QStringLiteral("-o"), path("short.csv")});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(
+        run.err.contains(QStringLiteral("does not hold the tables as the editors read them")) &&
+            run.err.contains(facts),
+        qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(!QFile::exists(path("short.csv")));
+}
 
 void tst_CliCommands::diffListsFieldsAndCountsBytes() {
     SyntheticImage a = MakeDemoImage(4);
