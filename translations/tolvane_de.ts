@@ -1169,6 +1169,10 @@ Mit &apos;tolvane-cli --help&apos; werden Hinweise zum Aufruf angezeigt.</transl
         <source>no (%1)</source>
         <translation>nein (%1)</translation>
     </message>
+    <message>
+        <source>%1: record %2 reaches past the end of the image, so it belongs to another image or the image was cut short since; its bytes are left out of the original</source>
+        <translation>%1: Datensatz %2 reicht über das Ende des Images hinaus, gehört also zu einem anderen Image, oder das Image wurde seitdem gekürzt; seine Bytes bleiben beim Original außer Betracht</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1728,6 +1732,10 @@ Nicht geschrieben: %4.
     <message>
         <source>, and </source>
         <translation>, und </translation>
+    </message>
+    <message>
+        <source>save %1 no longer stands: undo %2 took it back</source>
+        <translation>Speicherung %1 gilt nicht mehr: die Zurücknahme %2 hat sie zurückgenommen</translation>
     </message>
 </context>
 <context>

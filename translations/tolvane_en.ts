@@ -935,6 +935,10 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
         <source>the argument &quot;%1&quot; is not text in this system&apos;s encoding, so no file can be named by it exactly; rename the file, or run under a locale whose encoding its name is in</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: record %2 reaches past the end of the image, so it belongs to another image or the image was cut short since; its bytes are left out of the original</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1460,6 +1464,10 @@ Not written: %4.
     </message>
     <message>
         <source>, and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save %1 no longer stands: undo %2 took it back</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

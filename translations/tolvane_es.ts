@@ -1157,6 +1157,10 @@ Para ver el uso, ejecute &apos;tolvane-cli --help&apos;.</translation>
         <source>no (%1)</source>
         <translation>no (%1)</translation>
     </message>
+    <message>
+        <source>%1: record %2 reaches past the end of the image, so it belongs to another image or the image was cut short since; its bytes are left out of the original</source>
+        <translation>%1: el registro %2 llega más allá del final de la imagen, así que pertenece a otra imagen o la imagen se recortó desde entonces; sus bytes se dejan fuera del original</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1716,6 +1720,10 @@ No escrito: %4.
     <message>
         <source>, and </source>
         <translation>, y </translation>
+    </message>
+    <message>
+        <source>save %1 no longer stands: undo %2 took it back</source>
+        <translation>el guardado %1 ya no está vigente: la operación de deshacer %2 lo deshizo</translation>
     </message>
 </context>
 <context>

@@ -1166,6 +1166,10 @@ Lancez &apos;tolvane-cli --help&apos; pour connaître l&apos;utilisation.</trans
         <source>no (%1)</source>
         <translation>non (%1)</translation>
     </message>
+    <message>
+        <source>%1: record %2 reaches past the end of the image, so it belongs to another image or the image was cut short since; its bytes are left out of the original</source>
+        <translation>%1: l&apos;enregistrement %2 dépasse la fin de l&apos;image: il appartient à une autre image, ou l&apos;image a été tronquée depuis; ses octets ne sont pas pris dans l&apos;original</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1725,6 +1729,10 @@ Non écrit: %4.
     <message>
         <source>, and </source>
         <translation>, et </translation>
+    </message>
+    <message>
+        <source>save %1 no longer stands: undo %2 took it back</source>
+        <translation>l&apos;enregistrement %1 n&apos;est plus en place: l&apos;annulation %2 l&apos;a annulé</translation>
     </message>
 </context>
 <context>

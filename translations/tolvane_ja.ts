@@ -1134,6 +1134,10 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
         <source>no (%1)</source>
         <translation>いいえ (%1)</translation>
     </message>
+    <message>
+        <source>%1: record %2 reaches past the end of the image, so it belongs to another image or the image was cut short since; its bytes are left out of the original</source>
+        <translation>%1: 記録 %2 はイメージの末尾を越えています。別のイメージのものか、その後イメージが切り詰められました。そのバイトはオリジナルに含めません</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1693,6 +1697,10 @@ Not written: %4.
     <message>
         <source>, and </source>
         <translation>、</translation>
+    </message>
+    <message>
+        <source>save %1 no longer stands: undo %2 took it back</source>
+        <translation>保存 %1 はもう反映されていません: 取り消し %2 がそれを取り消しました</translation>
     </message>
 </context>
 <context>

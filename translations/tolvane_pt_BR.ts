@@ -1158,6 +1158,10 @@ Execute &apos;tolvane-cli --help&apos; para ver o uso.</translation>
         <source>no (%1)</source>
         <translation>não (%1)</translation>
     </message>
+    <message>
+        <source>%1: record %2 reaches past the end of the image, so it belongs to another image or the image was cut short since; its bytes are left out of the original</source>
+        <translation>%1: o registro %2 vai além do fim da imagem, portanto pertence a outra imagem ou a imagem foi cortada desde então; os seus bytes ficam fora do original</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1717,6 +1721,10 @@ Não gravado: %4.
     <message>
         <source>, and </source>
         <translation>, e </translation>
+    </message>
+    <message>
+        <source>save %1 no longer stands: undo %2 took it back</source>
+        <translation>o salvamento %1 não vale mais: o desfazer %2 o desfez</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,7 @@ Family familyOf(Fault fault) {
     case Fault::UndoOverwritten:
     case Fault::NoSuchRecord:
     case Fault::RecordNotDone:
+    case Fault::RecordTakenBack:
         return Family::Undo;
     case Fault::NoOriginal:
     case Fault::SizesDiffer:
@@ -224,6 +225,7 @@ Family familyOf(Fault fault) {
     case Fault::StandardOutputLost:
     case Fault::NodeNotWritten:
     case Fault::HistoryDamaged:
+    case Fault::RecordPastEnd:
     case Fault::NoCommand:
     case Fault::UnknownCommand:
     case Fault::ArgumentsRefused:
@@ -468,6 +470,10 @@ QString ImageErrorText(const Outcome& o) {
         return undoRefused(
             o, Wording::tr("record %1 never went in whole, so there is nothing of it to undo")
                    .arg(o.record));
+    case Fault::RecordTakenBack:
+        return undoRefused(o, Wording::tr("save %1 no longer stands: undo %2 took it back")
+                                  .arg(o.record)
+                                  .arg(o.undoneBy));
 
     case Fault::NoOriginal:
         return NoOriginalText(o);
@@ -520,6 +526,7 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::StandardOutputLost:
     case Fault::NodeNotWritten:
     case Fault::HistoryDamaged:
+    case Fault::RecordPastEnd:
     case Fault::NoCommand:
     case Fault::UnknownCommand:
     case Fault::ArgumentsRefused:
