@@ -66,7 +66,8 @@ enum class Fault {
     // The writes went in, but the sync failed and the old bytes could not be put back.
     NotSynced,
     // The history of `file` at `other` could not be read or written: `error`, `node`; with
-    // neither, it is no history (`version` NotAHistory) or one of another version, `version`.
+    // neither, it is no history (`version` NotAHistory) or one of another version, `version`;
+    // not written, with `record`, it holds that record, the highest number there can be.
     HistoryNotWritten,
     HistoryUnreadable,
     // An undo of record `record`: the bytes of the parts in `landed` are no longer those it left.

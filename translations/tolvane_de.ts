@@ -1737,6 +1737,10 @@ Nicht geschrieben: %4.
         <source>save %1 no longer stands: undo %2 took it back</source>
         <translation>Speicherung %1 gilt nicht mehr: die Zurücknahme %2 hat sie zurückgenommen</translation>
     </message>
+    <message>
+        <source>its history %1 already holds record %2, the highest number a record can have, so no save can be recorded after it</source>
+        <translation>der Verlauf %1 enthält bereits Datensatz %2, die höchste Nummer, die ein Datensatz haben kann, daher kann danach keine Speicherung mehr aufgezeichnet werden</translation>
+    </message>
 </context>
 <context>
     <name>frmEnemy</name>

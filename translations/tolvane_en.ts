@@ -1470,6 +1470,10 @@ Not written: %4.
         <source>save %1 no longer stands: undo %2 took it back</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>its history %1 already holds record %2, the highest number a record can have, so no save can be recorded after it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmEnemy</name>

@@ -1725,6 +1725,10 @@ No escrito: %4.
         <source>save %1 no longer stands: undo %2 took it back</source>
         <translation>el guardado %1 ya no está vigente: la operación de deshacer %2 lo deshizo</translation>
     </message>
+    <message>
+        <source>its history %1 already holds record %2, the highest number a record can have, so no save can be recorded after it</source>
+        <translation>su historial %1 ya contiene el registro %2, el número más alto que puede tener un registro, así que no se puede registrar ningún guardado después de él</translation>
+    </message>
 </context>
 <context>
     <name>frmEnemy</name>

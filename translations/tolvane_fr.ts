@@ -1734,6 +1734,10 @@ Non écrit: %4.
         <source>save %1 no longer stands: undo %2 took it back</source>
         <translation>l&apos;enregistrement %1 n&apos;est plus en place: l&apos;annulation %2 l&apos;a annulé</translation>
     </message>
+    <message>
+        <source>its history %1 already holds record %2, the highest number a record can have, so no save can be recorded after it</source>
+        <translation>son historique %1 contient déjà l&apos;enregistrement %2, le plus grand numéro qu&apos;un enregistrement puisse avoir, donc aucun enregistrement ne peut être consigné après lui</translation>
+    </message>
 </context>
 <context>
     <name>frmEnemy</name>

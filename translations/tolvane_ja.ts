@@ -1702,6 +1702,10 @@ Not written: %4.
         <source>save %1 no longer stands: undo %2 took it back</source>
         <translation>保存 %1 はもう反映されていません: 取り消し %2 がそれを取り消しました</translation>
     </message>
+    <message>
+        <source>its history %1 already holds record %2, the highest number a record can have, so no save can be recorded after it</source>
+        <translation>履歴 %1 にはすでに記録 %2 があり、これは記録が取れる最大の番号のため、この後に保存を記録できません</translation>
+    </message>
 </context>
 <context>
     <name>frmEnemy</name>

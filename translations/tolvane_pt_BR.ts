@@ -1726,6 +1726,10 @@ Não gravado: %4.
         <source>save %1 no longer stands: undo %2 took it back</source>
         <translation>o salvamento %1 não vale mais: o desfazer %2 o desfez</translation>
     </message>
+    <message>
+        <source>its history %1 already holds record %2, the highest number a record can have, so no save can be recorded after it</source>
+        <translation>o seu histórico %1 já contém o registro %2, o maior número que um registro pode ter, portanto nenhum salvamento pode ser registrado depois dele</translation>
+    </message>
 </context>
 <context>
     <name>frmEnemy</name>

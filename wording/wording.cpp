@@ -658,6 +658,11 @@ QString HistoryReasonText(const Outcome& o) {
                            "(most allow 255)")
             .arg(history)
             .arg(QFile::encodeName(QFileInfo(o.other).fileName()).size());
+    if (o.fault == Fault::HistoryNotWritten && o.record != 0)
+        return Wording::tr("its history %1 already holds record %2, the highest number a record "
+                           "can have, so no save can be recorded after it")
+            .arg(history)
+            .arg(o.record);
     if (o.fault == Fault::HistoryNotWritten)
         return Wording::tr("its history %1 cannot be written: %2")
             .arg(history, o.changed ? NodeText(o.node) : SystemText(o.error));

@@ -261,6 +261,10 @@ void tst_History::undoRefused_data() {
     QTest::newRow("nothing left") << "all undone" << QStringList() << "no save left to undo";
     QTest::newRow("not a history") << "foreign" << QStringList() << "is not a Tolvane history";
     QTest::newRow("newer version") << "newer" << QStringList() << "by a newer version";
+    // Another tool's record numbered 0xFFFFFFFF: the next would be 0, and numbers would repeat.
+    QTest::newRow("the highest number taken")
+        << "highest" << QStringList()
+        << "already holds record 4294967295, the highest number a record can have";
     // Undo 4 takes the rename back, 5 brings it again, 6 takes it back once more.
     QTest::newRow("taken back down a chain of undos")
         << "chain" << QStringList{QStringLiteral("--save"), QStringLiteral("3")}
@@ -312,6 +316,16 @@ void tst_History::undoRefused() {
         theirs.replace(EnemyEntryOffset(2), EnemyFormat.size, entry);
         QVERIFY(DifferingOffsets(theirs, s.disk.bytes()).first() >= at);
         QVERIFY(WriteFileBytes(image, theirs));
+    } else if (setup == QLatin1String("highest")) {
+        const QByteArray bytes = s.disk.bytes();
+        const qint64 at = bytes.size() - 1; // outside the tables and their names
+        const HistoryRecord last{
+            .number = 0xFFFFFFFF,
+            .madeBy = MadeBy::Import,
+            .ranges = {{at, QByteArray(1, char(bytes.at(at) ^ 1)), bytes.mid(at, 1)}}};
+        QFile history(image + QStringLiteral(".history"));
+        QVERIFY(history.open(QIODevice::Append));
+        history.write(EncodeRecord(last) + EncodeMark(0xFFFFFFFF, HistoryState::Done));
     } else if (setup == QLatin1String("same field")) {
         saveItem4(s.disk, "cost", QStringLiteral("1234"));
     } else if (setup == QLatin1String("version 0")) {
