@@ -137,7 +137,11 @@ int ChangesCommand(const QStringList& arguments, Io& io) {
         } else {
             if (records.empty())
                 return Fail(io, NoOriginalText({.fault = Fault::NoOriginal, .file = path}));
-            fromHistory.follow(records);
+            fromHistory.follow(records, image->size());
+            for (const quint32 number : fromHistory.outside())
+                Fail(io, {.fault = Fault::RecordPastEnd,
+                          .file = image->historyPath(),
+                          .record = number});
             original = OriginalImage(*image, fromHistory);
         }
         QList<NetChange> changes = NetChanges(*image, *original, tables);

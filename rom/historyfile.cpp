@@ -29,9 +29,27 @@ HistoryTail tailOf(const HistoryLog& log) {
     return tail;
 }
 
-// Reads the header and the last entry of the history in `file`, `size` bytes long, and only when
-// that entry is damaged the whole file. `missing` gets the header bytes a history cut short as it
-// was made still lacks. The outcome is HistoryUnreadable's facts, without the file's names.
+// The whole entry that ends at `end` of the history in `file`, as the size before `end` gives it;
+// nothing when those bytes are no whole entry. Fails with the system's code.
+Result<std::optional<HistoryEntry>> entryEndingAt(FileHandle file, qint64 end) {
+    if (end <= HistoryHeaderSize + 4)
+        return std::optional<HistoryEntry>();
+    const auto last = readAt(file, end - 4, 4);
+    if (!last)
+        return last.failure();
+    const qint64 length = TrailingEntryLength(*last);
+    if (length <= 0 || length > end - HistoryHeaderSize)
+        return std::optional<HistoryEntry>();
+    const auto bytes = readAt(file, end - length, length);
+    if (!bytes)
+        return bytes.failure();
+    return DecodeEntry(*bytes);
+}
+
+// Reads the header and the last entry of the history in `file`, `size` bytes long (a mark with the
+// record before it), and only when those do not tell the last number the whole file. `missing` gets
+// the header bytes a history cut short as it was made still lacks. The outcome is
+// HistoryUnreadable's facts, without the file's names.
 Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* missing) {
     const auto unreadable = [](qint64 version = NotAHistory, int error = 0) {
         return Outcome{.fault = Fault::HistoryUnreadable, .version = version, .error = error};
@@ -54,22 +72,28 @@ Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* mi
         return unreadable(head.foreign ? NotAHistory : head.version);
     if (size == HistoryHeaderSize)
         return {};
-    const auto last = readAt(file, size - 4, 4);
+    const auto last = entryEndingAt(file, size);
     if (!last)
-        return failedRead(last);
-    const qint64 length = TrailingEntryLength(*last);
-    if (length > 0 && length <= size - HistoryHeaderSize) {
-        const auto bytes = readAt(file, size - length, length);
-        if (!bytes)
-            return failedRead(bytes);
-        if (const auto entry = DecodeEntry(*bytes)) {
-            tail->lastNumber = entry->record.number;
-            if (!entry->mark)
-                tail->pending = entry->record;
+        return unreadable(NotAHistory, last.failure().error);
+    if (*last && !(*last)->mark) {
+        tail->lastNumber = (*last)->record.number;
+        tail->pending = (*last)->record;
+        return {};
+    }
+    // A mark tells the last number only when the entry before it is the record it ends: a mark
+    // may name a record that is not there, and its number would then come again.
+    if (*last) {
+        const qint64 end = size - EncodeMark(0, HistoryState::Done).size();
+        const auto before = entryEndingAt(file, end);
+        if (!before)
+            return unreadable(NotAHistory, before.failure().error);
+        if (*before && !(*before)->mark && (*before)->record.number == (*last)->record.number) {
+            tail->lastNumber = (*before)->record.number;
             return {};
         }
     }
-    // A cut-short or damaged end: only a reading from the start tells what went before it.
+    // A cut-short or damaged end, or a mark not after its record: only a reading from the start
+    // tells what went before it.
     const auto whole = readAt(file, 0, size);
     if (!whole)
         return failedRead(whole);
@@ -199,9 +223,23 @@ HistoryReading ReadHistory(const QString& historyPath, bool tailOnly) {
     return reading;
 }
 
+bool HistoryReader::readBefore(FileHandle file) const {
+    // A history is only appended to: bytes read before that now differ mean it was rewritten in
+    // place, at whatever length. Its start and the stretch the last read ended on are compared,
+    // byte for byte (a checksum of whole entries, each ending in its own CRC-32, would be the
+    // same for any): reading all of it again would cost what reading only what was appended
+    // saves.
+    for (const Seen& seen : m_seen)
+        if (const auto bytes = readAt(file, seen.from, seen.bytes.size());
+            !bytes || *bytes != seen.bytes)
+            return false;
+    return true;
+}
+
 Outcome HistoryReader::read() {
     const auto file = openToRead(m_path);
-    if (!file || file->identity != m_identity || file->size < m_length)
+    if (!file || file->identity != m_identity || file->size < m_length ||
+        (file->handle != NoFile && !readBefore(file->handle)))
         *this = HistoryReader(m_path);
     if (!file)
         return file.failure();
@@ -216,6 +254,19 @@ Outcome HistoryReader::read() {
     m_parser.read(*fresh);
     m_identity = file->identity;
     m_length = from + fresh->size();
+    // What the next read compares: the start, and the end of what it will not read again.
+    const qint64 settled = m_parser.settled();
+    m_seen.clear();
+    const std::pair<qint64, qint64> stretches[] = {
+        {0, std::min(settled, SeenBytes)}, {std::max(SeenBytes, settled - SeenBytes), settled}};
+    for (const auto& [at, end] : stretches) {
+        if (end <= at)
+            continue;
+        if (at >= from && end <= from + fresh->size())
+            m_seen.push_back({at, fresh->mid(at - from, end - at)});
+        else if (const auto again = readAt(file->handle, at, end - at); again)
+            m_seen.push_back({at, *again});
+    }
     const HistoryLog& log = m_parser.log();
     if (log.foreign || (log.version != HistoryVersion && m_length >= HistoryHeaderSize))
         return historyFault({.version = log.foreign ? NotAHistory : log.version}, m_path);

@@ -57,7 +57,8 @@ HistoryReading ReadHistory(const QString& historyPath, bool tailOnly);
 
 // The history at `historyPath` read as it grows: each read() takes in only what was appended
 // since the last, and then log() is what ReadHistory(historyPath, false) gives of the whole file.
-// A file shorter than at the last read, or another file at the name, is read from the start.
+// A file shorter than at the last read, another file at the name, or one rewritten in place (its
+// first bytes, or the last it had read, differ from what that read found) is read from the start.
 class HistoryReader {
 public:
     explicit HistoryReader(const QString& historyPath) : m_path(historyPath) {}
@@ -70,8 +71,17 @@ public:
     size_t changedFrom() const { return m_parser.changedFrom(); }
 
 private:
+    // A stretch of the file as the last read found it.
+    struct Seen {
+        qint64 from = 0;
+        QByteArray bytes;
+    };
+    static constexpr qint64 SeenBytes = 16 << 10;
+    bool readBefore(FileHandle file) const;
+
     QString m_path;
     std::optional<FileIdentity> m_identity;
     qint64 m_length = 0;
     HistoryParser m_parser;
+    std::vector<Seen> m_seen;
 };

@@ -402,9 +402,10 @@ void HistoryParser::read(QByteArrayView bytes) {
 
 void HistoryParser::apply(HistoryEntry&& entry) {
     const quint32 number = entry.record.number;
-    m_log.lastNumber = std::max(m_log.lastNumber, number);
     std::vector<HistoryRecord>& records = m_log.records;
     if (!entry.mark) {
+        // Only a record gives a number: a mark may name one that is not there.
+        m_log.lastNumber = std::max(m_log.lastNumber, number);
         if (!m_newest.empty())
             m_newest[number] = records.size();
         records.push_back(std::move(entry.record));

@@ -62,8 +62,8 @@ struct HistoryLog {
     bool foreign = false; // the file is not a history: it does not begin with the header
     quint32 version = 0;  // the header's; a newer one than HistoryVersion is not read further
     std::vector<HistoryRecord> records;
-    qint64 damaged = 0; // bytes that were no whole entry, skipped
-    quint32 lastNumber = 0;
+    qint64 damaged = 0;     // bytes that were no whole entry, skipped
+    quint32 lastNumber = 0; // the highest number of a record; marks count for nothing
 };
 // Damaged or cut-short entries are skipped, so that one bad stretch loses nothing around it. The
 // cost is linear in the size of `bytes`, however they were made.

@@ -66,13 +66,15 @@ enum class Fault {
     // The writes went in, but the sync failed and the old bytes could not be put back.
     NotSynced,
     // The history of `file` at `other` could not be read or written: `error`, `node`; with
-    // neither, it is no history (`version` NotAHistory) or one of another version, `version`.
+    // neither, it is no history (`version` NotAHistory) or one of another version, `version`;
+    // not written, with `record`, it holds that record, the highest number there can be.
     HistoryNotWritten,
     HistoryUnreadable,
     // An undo of record `record`: the bytes of the parts in `landed` are no longer those it left.
     UndoOverwritten,
-    NoSuchRecord,  // `record` is not a record of the history, or none is left to undo (0)
-    RecordNotDone, // record `record` never went in whole, so there is nothing of it to undo
+    NoSuchRecord,    // `record` is not a record of the history, or none is left to undo (0)
+    RecordNotDone,   // record `record` never went in whole, so there is nothing of it to undo
+    RecordTakenBack, // record `record` no longer stands: the undo `undoneBy` took it back
 
     // Comparing an image with its original, and merging images.
     NoOriginal,     // `file` has no history to tell its original, and no base was given
@@ -133,6 +135,7 @@ enum class Fault {
     StandardOutputLost, // the standard output took not all: `reason`, or none for the stream
     NodeNotWritten,     // `file` is a device, a FIFO or a socket that took not all: `reason`
     HistoryDamaged,     // `count` damaged bytes of the history `file` were skipped
+    RecordPastEnd,      // record `record` of the history `file` reaches outside its image
 
     // The command line's own arguments, each a usage error.
     NoCommand,
@@ -207,6 +210,7 @@ struct Outcome {
     qint64 position = 0;    // a character's place in a name, from 1
     qint64 version = 0;     // a history's version
     qint64 record = 0;      // a record of the history, by its number
+    qint64 undoneBy = 0;    // the record of the undo that took `record` back
     qint64 count = 0;       // how many of what the fault is about
     qint64 otherLength = 0; // the length of `other`
     qint64 expected = 0;    // how many an input names or asks for, where it has another number

@@ -40,6 +40,7 @@ public:
     QList<RecordedChange> changes(const std::vector<HistoryRange>& ranges);
     // The entries (or "0x1A2B" for a run outside them) that the ranges write, each once.
     QStringList entries(const std::vector<HistoryRange>& ranges);
+    const Tables& tables() const { return m_tables; }
 
 private:
     void tableChanges(const HistoryRange& range, QList<RecordedChange>* out);
@@ -65,10 +66,14 @@ struct RecordStatus {
 std::vector<RecordStatus> StatusOf(const std::vector<HistoryRecord>& records);
 
 // The undo of record `number` of `records`, or with 0 of the newest that is done, stands and is
-// no undo itself: a transaction that writes its old bytes back, recorded as an undo of it.
+// no undo itself: a transaction that writes its old bytes back, recorded as an undo of it. Its
+// grain is the field: each field the record changed (a number, a pointer, the enemy's item, a
+// flag) is put back whole, only when all its bits still hold what the record wrote, and so is a
+// name's text; bits no field owns are never written. A later change of another field, even one
+// that shares a byte, is kept.
 // Refused with nothing planned: no such record (NoSuchRecord), one that never went in whole
-// (RecordNotDone), or bytes it would restore that no longer hold what it wrote (UndoOverwritten,
-// naming the entries in `landed`).
+// (RecordNotDone), one a later undo took back (RecordTakenBack), or fields and names that no longer
+// hold what it wrote (UndoOverwritten, naming them in `landed`).
 struct UndoPlan {
     const HistoryRecord* record = nullptr;
     Transaction writes;

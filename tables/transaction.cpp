@@ -28,6 +28,7 @@
 
 #include <QDateTime>
 
+#include <limits>
 #include <vector>
 
 class TransactionWriter {
@@ -199,6 +200,13 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
                 if (const Recovery recovered = RecoverPending(rom, *history);
                     recovered.fault.failed())
                     return refuse(recovered.fault);
+            // The next number would wrap to 0, and numbers would then repeat.
+            if (const quint32 last = history->tail().lastNumber;
+                last == std::numeric_limits<quint32>::max())
+                return refuse(Outcome{.fault = Fault::HistoryNotWritten,
+                                      .file = rom.path(),
+                                      .other = rom.historyPath(),
+                                      .record = last});
         }
         Outcome changed = entryFault(Fault::ChangedOnDisk, first, rom);
         for (const WritePart& part : t.parts)

@@ -1241,6 +1241,10 @@ Mit &apos;tolvane-cli --help&apos; werden Hinweise zum Aufruf angezeigt.</transl
         <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
         <translation>%1 enthält die Tabellen nicht in der Form, in der die Editoren sie lesen (%2), und hat daher keine Tabelle, die sich exportieren lässt. Es wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>%1: record %2 reaches past the end of the image, so it belongs to another image or the image was cut short since; its bytes are left out of the original</source>
+        <translation>%1: Datensatz %2 reicht über das Ende des Images hinaus, gehört also zu einem anderen Image, oder das Image wurde seitdem gekürzt; seine Bytes bleiben beim Original außer Betracht</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1882,6 +1886,14 @@ Nicht geschrieben: %4.
     <message>
         <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
         <translation>der Wert &quot;%2&quot; des Felds %1 ist keine ganze Zahl von 0 bis %3 in Dezimalziffern</translation>
+    </message>
+    <message>
+        <source>save %1 no longer stands: undo %2 took it back</source>
+        <translation>Speicherung %1 gilt nicht mehr: die Zurücknahme %2 hat sie zurückgenommen</translation>
+    </message>
+    <message>
+        <source>its history %1 already holds record %2, the highest number a record can have, so no save can be recorded after it</source>
+        <translation>der Verlauf %1 enthält bereits Datensatz %2, die höchste Nummer, die ein Datensatz haben kann, daher kann danach keine Speicherung mehr aufgezeichnet werden</translation>
     </message>
 </context>
 <context>

@@ -993,6 +993,10 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
         <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: record %2 reaches past the end of the image, so it belongs to another image or the image was cut short since; its bytes are left out of the original</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1595,6 +1599,14 @@ Not written: %4.
     </message>
     <message>
         <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save %1 no longer stands: undo %2 took it back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its history %1 already holds record %2, the highest number a record can have, so no save can be recorded after it</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

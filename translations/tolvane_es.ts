@@ -1231,6 +1231,10 @@ Para ver el uso, ejecute &apos;tolvane-cli --help&apos;.</translation>
         <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
         <translation>%1 no contiene las tablas tal como las leen los editores (%2), así que no tiene ninguna tabla que exportar. No se escribió nada.</translation>
     </message>
+    <message>
+        <source>%1: record %2 reaches past the end of the image, so it belongs to another image or the image was cut short since; its bytes are left out of the original</source>
+        <translation>%1: el registro %2 llega más allá del final de la imagen, así que pertenece a otra imagen o la imagen se recortó desde entonces; sus bytes se dejan fuera del original</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1872,6 +1876,14 @@ No escrito: %4.
     <message>
         <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
         <translation>el valor &quot;%2&quot; del campo %1 no es un número entero de 0 a %3 en dígitos decimales</translation>
+    </message>
+    <message>
+        <source>save %1 no longer stands: undo %2 took it back</source>
+        <translation>el guardado %1 ya no está vigente: la operación de deshacer %2 lo deshizo</translation>
+    </message>
+    <message>
+        <source>its history %1 already holds record %2, the highest number a record can have, so no save can be recorded after it</source>
+        <translation>su historial %1 ya contiene el registro %2, el número más alto que puede tener un registro, así que no se puede registrar ningún guardado después de él</translation>
     </message>
 </context>
 <context>

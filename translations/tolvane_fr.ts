@@ -1240,6 +1240,10 @@ Lancez &apos;tolvane-cli --help&apos; pour connaître l&apos;utilisation.</trans
         <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
         <translation>%1 ne contient pas les tables telles que les éditeurs les lisent (%2), il n&apos;a donc aucune table à exporter. Rien n&apos;a été écrit.</translation>
     </message>
+    <message>
+        <source>%1: record %2 reaches past the end of the image, so it belongs to another image or the image was cut short since; its bytes are left out of the original</source>
+        <translation>%1: l&apos;enregistrement %2 dépasse la fin de l&apos;image: il appartient à une autre image, ou l&apos;image a été tronquée depuis; ses octets ne sont pas pris dans l&apos;original</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1881,6 +1885,14 @@ Non écrit: %4.
     <message>
         <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
         <translation>la valeur &quot;%2&quot; du champ %1 n&apos;est pas un nombre entier de 0 à %3 en chiffres décimaux</translation>
+    </message>
+    <message>
+        <source>save %1 no longer stands: undo %2 took it back</source>
+        <translation>l&apos;enregistrement %1 n&apos;est plus en place: l&apos;annulation %2 l&apos;a annulé</translation>
+    </message>
+    <message>
+        <source>its history %1 already holds record %2, the highest number a record can have, so no save can be recorded after it</source>
+        <translation>son historique %1 contient déjà l&apos;enregistrement %2, le plus grand numéro qu&apos;un enregistrement puisse avoir, donc aucun enregistrement ne peut être consigné après lui</translation>
     </message>
 </context>
 <context>

@@ -1201,6 +1201,10 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
         <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
         <translation>%1 には、エディタが読み取る形のテーブルがない (%2) ため、書き出せるテーブルがありません。何も書き込まれませんでした。</translation>
     </message>
+    <message>
+        <source>%1: record %2 reaches past the end of the image, so it belongs to another image or the image was cut short since; its bytes are left out of the original</source>
+        <translation>%1: 記録 %2 はイメージの末尾を越えています。別のイメージのものか、その後イメージが切り詰められました。そのバイトはオリジナルに含めません</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1842,6 +1846,14 @@ Not written: %4.
     <message>
         <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
         <translation>%1 の値 &quot;%2&quot; は 0 から %3 までの 10 進数字だけの整数ではありません</translation>
+    </message>
+    <message>
+        <source>save %1 no longer stands: undo %2 took it back</source>
+        <translation>保存 %1 はもう反映されていません: 取り消し %2 がそれを取り消しました</translation>
+    </message>
+    <message>
+        <source>its history %1 already holds record %2, the highest number a record can have, so no save can be recorded after it</source>
+        <translation>履歴 %1 にはすでに記録 %2 があり、これは記録が取れる最大の番号のため、この後に保存を記録できません</translation>
     </message>
 </context>
 <context>

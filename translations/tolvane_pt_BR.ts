@@ -1230,6 +1230,10 @@ Execute &apos;tolvane-cli --help&apos; para ver o uso.</translation>
         <source>%1 does not hold the tables as the editors read them (%2), so it has no table to export. Nothing was written.</source>
         <translation>%1 não contém as tabelas como os editores as leem (%2), portanto não tem nenhuma tabela para exportar. Nada foi gravado.</translation>
     </message>
+    <message>
+        <source>%1: record %2 reaches past the end of the image, so it belongs to another image or the image was cut short since; its bytes are left out of the original</source>
+        <translation>%1: o registro %2 vai além do fim da imagem, portanto pertence a outra imagem ou a imagem foi cortada desde então; os seus bytes ficam fora do original</translation>
+    </message>
 </context>
 <context>
     <name>EditorHelp</name>
@@ -1871,6 +1875,14 @@ Não gravado: %4.
     <message>
         <source>the %1 &quot;%2&quot; is not a whole number from 0 to %3 in decimal digits</source>
         <translation>o valor &quot;%2&quot; do campo %1 não é um número inteiro de 0 a %3 em dígitos decimais</translation>
+    </message>
+    <message>
+        <source>save %1 no longer stands: undo %2 took it back</source>
+        <translation>o salvamento %1 não vale mais: o desfazer %2 o desfez</translation>
+    </message>
+    <message>
+        <source>its history %1 already holds record %2, the highest number a record can have, so no save can be recorded after it</source>
+        <translation>o seu histórico %1 já contém o registro %2, o maior número que um registro pode ter, portanto nenhum salvamento pode ser registrado depois dele</translation>
     </message>
 </context>
 <context>

@@ -31,7 +31,7 @@ const OriginalBytes* historyOriginal(RomImage& rom) {
         seen.emplace(HistorySeen{HistoryReader(rom.historyPath()), {}});
     if (seen->reader.read().failed())
         return nullptr;
-    seen->original.follow(seen->reader.log().records, seen->reader.changedFrom());
+    seen->original.follow(seen->reader.log().records, rom.size(), seen->reader.changedFrom());
     return seen->original.knowsAny() ? &seen->original : nullptr;
 }
 

@@ -239,6 +239,12 @@ QString CommandLineText(const Outcome& o) {
                               "listed")
             .arg(file)
             .arg(o.count);
+    case Fault::RecordPastEnd:
+        return CliWording::tr("%1: record %2 reaches past the end of the image, so it belongs to "
+                              "another image or the image was cut short since; its bytes are "
+                              "left out of the original")
+            .arg(file)
+            .arg(o.record);
 
     // The command line's arguments.
     case Fault::NoCommand:
@@ -316,6 +322,7 @@ QString CommandLineText(const Outcome& o) {
     case Fault::UndoOverwritten:
     case Fault::NoSuchRecord:
     case Fault::RecordNotDone:
+    case Fault::RecordTakenBack:
     case Fault::NoOriginal:
     case Fault::SizesDiffer:
     case Fault::NotAnImage:

@@ -179,6 +179,7 @@ Family familyOf(Fault fault) {
     case Fault::UndoOverwritten:
     case Fault::NoSuchRecord:
     case Fault::RecordNotDone:
+    case Fault::RecordTakenBack:
         return Family::Undo;
     case Fault::NoOriginal:
     case Fault::SizesDiffer:
@@ -228,6 +229,7 @@ Family familyOf(Fault fault) {
     case Fault::StandardOutputLost:
     case Fault::NodeNotWritten:
     case Fault::HistoryDamaged:
+    case Fault::RecordPastEnd:
     case Fault::NoCommand:
     case Fault::UnknownCommand:
     case Fault::ArgumentsRefused:
@@ -472,6 +474,10 @@ QString ImageErrorText(const Outcome& o) {
         return undoRefused(
             o, Wording::tr("record %1 never went in whole, so there is nothing of it to undo")
                    .arg(o.record));
+    case Fault::RecordTakenBack:
+        return undoRefused(o, Wording::tr("save %1 no longer stands: undo %2 took it back")
+                                  .arg(o.record)
+                                  .arg(o.undoneBy));
 
     case Fault::NoOriginal:
         return NoOriginalText(o);
@@ -526,6 +532,7 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::StandardOutputLost:
     case Fault::NodeNotWritten:
     case Fault::HistoryDamaged:
+    case Fault::RecordPastEnd:
     case Fault::NoCommand:
     case Fault::UnknownCommand:
     case Fault::ArgumentsRefused:
@@ -660,6 +667,11 @@ QString HistoryReasonText(const Outcome& o) {
                            "(most allow 255)")
             .arg(history)
             .arg(QFile::encodeName(QFileInfo(o.other).fileName()).size());
+    if (o.fault == Fault::HistoryNotWritten && o.record != 0)
+        return Wording::tr("its history %1 already holds record %2, the highest number a record "
+                           "can have, so no save can be recorded after it")
+            .arg(history)
+            .arg(o.record);
     if (o.fault == Fault::HistoryNotWritten)
         return Wording::tr("its history %1 cannot be written: %2")
             .arg(history, o.changed ? NodeText(o.node) : SystemText(o.error));

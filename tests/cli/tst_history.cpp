@@ -134,6 +134,8 @@ private slots:
     void undoKeepsLaterFields();
     void undoRefused_data();
     void undoRefused();
+    void undoChain_data();
+    void undoChain();
     void cutShortSaveAtOpening_data();
     void cutShortSaveAtOpening();
     void damagedHistory_data();
@@ -259,6 +261,18 @@ void tst_History::undoRefused_data() {
     QTest::newRow("nothing left") << "all undone" << QStringList() << "no save left to undo";
     QTest::newRow("not a history") << "foreign" << QStringList() << "is not a Tolvane history";
     QTest::newRow("newer version") << "newer" << QStringList() << "by a newer version";
+    // Another tool's record numbered 0xFFFFFFFF: the next would be 0, and numbers would repeat.
+    QTest::newRow("the highest number taken")
+        << "highest" << QStringList()
+        << "already holds record 4294967295, the highest number a record can have";
+    // Undo 4 takes the rename back, 5 brings it again, 6 takes it back once more.
+    QTest::newRow("taken back down a chain of undos")
+        << "chain" << QStringList{QStringLiteral("--save"), QStringLiteral("3")}
+        << "save 3 no longer stands: undo 6 took it back";
+    // The import wrote the hp whole: a bit it left as it was, changed since, is still the hp's.
+    QTest::newRow("another bit of the same number")
+        << "hp bit" << QStringList{QStringLiteral("--save"), QStringLiteral("2")}
+        << "the hp of enemy 2 no longer holds what record 2 wrote";
 }
 
 void tst_History::undoRefused() {
@@ -283,6 +297,35 @@ void tst_History::undoRefused() {
             QCOMPARE(RunTool({QStringLiteral("undo"), image}).code, 0);
     } else if (setup == QLatin1String("foreign")) {
         PutFile(image + QStringLiteral(".history"), "name,cost\r\nsword,10\r\n");
+    } else if (setup == QLatin1String("chain")) {
+        for (const char* save : {"3", "4", "5"})
+            QCOMPARE(RunTool({QStringLiteral("undo"), image, QStringLiteral("--save"),
+                              QLatin1String(save)})
+                         .code,
+                     0);
+    } else if (setup == QLatin1String("hp bit")) {
+        const RecordField& hp = *Columns(&EnemyFormat)[columnNamed(&EnemyFormat, "hp")].field;
+        const qint64 at = EnemyEntryOffset(2) + hp.offset;
+        const int left = ~(hp.valueIn(s.states[1].mid(EnemyEntryOffset(2), EnemyFormat.size)) ^
+                           hp.valueIn(s.states[2].mid(EnemyEntryOffset(2), EnemyFormat.size)));
+        const int bit = std::countr_zero(unsigned(left & (hp.mask >> hp.shift())));
+        QVERIFY(bit < 16);
+        QByteArray theirs = s.disk.bytes();
+        QByteArray entry = theirs.mid(EnemyEntryOffset(2), EnemyFormat.size);
+        hp.put(hp.valueIn(entry) ^ (1 << bit), &entry);
+        theirs.replace(EnemyEntryOffset(2), EnemyFormat.size, entry);
+        QVERIFY(DifferingOffsets(theirs, s.disk.bytes()).first() >= at);
+        QVERIFY(WriteFileBytes(image, theirs));
+    } else if (setup == QLatin1String("highest")) {
+        const QByteArray bytes = s.disk.bytes();
+        const qint64 at = bytes.size() - 1; // outside the tables and their names
+        const HistoryRecord last{
+            .number = 0xFFFFFFFF,
+            .madeBy = MadeBy::Import,
+            .ranges = {{at, QByteArray(1, char(bytes.at(at) ^ 1)), bytes.mid(at, 1)}}};
+        QFile history(image + QStringLiteral(".history"));
+        QVERIFY(history.open(QIODevice::Append));
+        history.write(EncodeRecord(last) + EncodeMark(0xFFFFFFFF, HistoryState::Done));
     } else if (setup == QLatin1String("same field")) {
         saveItem4(s.disk, "cost", QStringLiteral("1234"));
     } else if (setup == QLatin1String("version 0")) {
@@ -302,6 +345,41 @@ void tst_History::undoRefused() {
              qPrintable(run.err));
     QCOMPARE(FileBytes(image), before);
     QCOMPARE(FileBytes(image + QStringLiteral(".history")), history);
+}
+
+void tst_History::undoChain_data() {
+    QTest::addColumn<int>("depth"); // undos one after another, each of the one before
+    for (int depth = 1; depth <= 5; ++depth)
+        QTest::addRow("%d undos", depth) << depth;
+}
+
+void tst_History::undoChain() {
+    QFETCH(int, depth);
+    Saved s;
+    // The rename, record 3; then undo 4 of it, undo 5 of 4, and so on.
+    for (int k = 0; k < depth; ++k) {
+        const CliRun run = RunTool(
+            {QStringLiteral("undo"), s.path(), QStringLiteral("--save"), QString::number(3 + k)});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+    }
+    const bool out = depth % 2 == 1;
+    QCOMPARE(s.disk.bytes(), s.states[out ? 2 : 3]);
+    const QJsonArray records = s.history();
+    QCOMPARE(records.size(), 3 + depth);
+    QCOMPARE(records[2].toObject().value(QStringLiteral("undone_by")),
+             out ? QJsonValue(3 + depth) : QJsonValue(QJsonValue::Null));
+    QCOMPARE(records[1].toObject().value(QStringLiteral("undone_by")),
+             QJsonValue(QJsonValue::Null));
+    // The newest undo stands; the one before it, it took back.
+    QVERIFY(records.last().toObject().value(QStringLiteral("undone_by")).isNull());
+    if (depth > 1)
+        QCOMPARE(records[1 + depth].toObject().value(QStringLiteral("undone_by")),
+                 QJsonValue(3 + depth));
+    // A plain undo takes the rename while it stands, else the import before it.
+    const CliRun plain = RunTool({QStringLiteral("undo"), s.path(), QStringLiteral("--dry-run")});
+    QVERIFY2(plain.code == 0, qPrintable(plain.err));
+    const QString expected = out ? QStringLiteral("enemy 2 ") : QStringLiteral("item 3 ");
+    QVERIFY2(plain.out.startsWith(expected), qPrintable(plain.out));
 }
 
 void tst_History::cutShortSaveAtOpening_data() {
@@ -409,6 +487,11 @@ void tst_History::damagedHistory_data() {
     QTest::addColumn<QString>("states"); // of the records history lists afterwards
     QTest::newRow("random bytes appended") << "append"
                                            << "done done done";
+    // A mark names a record that is not there: its number is none of the history's.
+    QTest::newRow("a mark of no record at the end") << "mark"
+                                                    << "done done done";
+    QTest::newRow("a mark of no record, then the last mark again") << "mark, mark"
+                                                                   << "done done done";
     // The rename is found whole, and marked again.
     QTest::newRow("last mark cut short") << "cut"
                                          << "done done done";
@@ -433,6 +516,10 @@ void tst_History::damagedHistory() {
     QByteArray history = FileBytes(path);
     if (damage == QLatin1String("append")) {
         history += QByteArray::fromHex("54564845ffff0000deadbeef0102");
+    } else if (damage.startsWith(QLatin1String("mark"))) {
+        history += EncodeMark(0xFFFFFFFF, HistoryState::Done);
+        if (damage.endsWith(QLatin1String(", mark")))
+            history += EncodeMark(3, HistoryState::Done);
     } else if (damage == QLatin1String("cut")) {
         history.chop(5);
     } else if (damage == QLatin1String("middle")) {

@@ -1,6 +1,7 @@
 // A history read as it grows must say, after every append, what a reading of the whole file says,
 // and the original followed through it must be the one made from the whole.
 #include "rom/historyfile.h"
+#include "support/testsupport.h"
 #include "tables/original.h"
 
 #include <QFile>
@@ -10,8 +11,17 @@
 namespace {
 
 // Every record writes offset 0, so which one is the original's tells whether the states held.
-QByteArray record(quint32 n) {
-    return EncodeRecord({.number = n, .ranges = {{0, QByteArray(1, char(n)), QByteArray(1, 'x')}}});
+QByteArray record(quint32 n, char before = 0) {
+    return EncodeRecord(
+        {.number = n,
+         .ranges = {{0, QByteArray(1, before ? before : char(n)), QByteArray(1, 'x')}}});
+}
+
+// The bytes the image claims at `offset`, where a history's record says it wrote.
+HistoryRecord recordAt(quint32 n, qint64 offset, qint64 length) {
+    return {.number = n,
+            .ranges = {{offset, QByteArray(length, 'b'), QByteArray(length, 'a')}},
+            .state = HistoryState::Done};
 }
 
 QByteArray describe(const HistoryLog& log) {
@@ -24,9 +34,10 @@ QByteArray describe(const HistoryLog& log) {
 }
 
 // Brings the file from `before` to `bytes` as a writer would: by appending, by cutting it short
-// in place, or by moving another file over it.
-void write(const QString& path, const QByteArray& before, const QByteArray& bytes) {
-    const bool grows = bytes.startsWith(before), shrinks = bytes.size() < before.size();
+// in place, by moving another file over it, or with `inPlace` by writing it again in place.
+void write(const QString& path, const QByteArray& before, const QByteArray& bytes,
+           bool inPlace = false) {
+    const bool grows = bytes.startsWith(before), shrinks = bytes.size() < before.size() || inPlace;
     QFile file(grows || shrinks ? path : path + QStringLiteral(".new"));
     QVERIFY(file.open(grows ? QIODevice::Append : QIODevice::WriteOnly));
     QVERIFY(file.write(grows ? bytes.mid(before.size()) : bytes) >= 0);
@@ -42,53 +53,137 @@ class tst_HistoryReader : public QObject {
 private slots:
     void readsAsWhole_data();
     void readsAsWhole();
+    void lastNumber_data();
+    void lastNumber();
+    void originalInsideImage_data();
+    void originalInsideImage();
 };
 
 void tst_HistoryReader::readsAsWhole_data() {
     QTest::addColumn<QList<QByteArray>>("files");
+    QTest::addColumn<bool>("inPlace"); // each file after the first is written over the one before
     const QByteArray h = HistoryHeader(), r1 = record(1), r2 = record(2), r3 = record(3);
     const QByteArray d1 = EncodeMark(1, HistoryState::Done), d2 = EncodeMark(2, HistoryState::Done);
     const QByteArray torn = r2.left(20), junk("junk-junk-junk"), v2 = h.left(8) + '\2' + h.mid(9);
-    QTest::newRow("pending, then done") << QList{h + r1, h + r1 + d1};
+    QTest::newRow("pending, then done") << QList{h + r1, h + r1 + d1} << false;
     QTest::newRow("pending, then rolled back")
-        << QList{h + r1 + d1 + r2, h + r1 + d1 + r2 + EncodeMark(2, HistoryState::RolledBack)};
+        << QList{h + r1 + d1 + r2, h + r1 + d1 + r2 + EncodeMark(2, HistoryState::RolledBack)}
+        << false;
     QTest::newRow("done, marked again after another")
-        << QList{h + r1 + d1 + r2 + d2, h + r1 + d1 + r2 + d2 + EncodeMark(1, HistoryState::Left)};
-    QTest::newRow("record and mark in one append") << QList{h, h + r1 + d1, h + r1 + d1 + r2 + d2};
-    QTest::newRow("header cut short") << QList{h.left(5), h + r1 + d1};
-    QTest::newRow("other version, header cut short") << QList{v2.left(10), v2 + r1};
+        << QList{h + r1 + d1 + r2 + d2, h + r1 + d1 + r2 + d2 + EncodeMark(1, HistoryState::Left)}
+        << false;
+    QTest::newRow("record and mark in one append")
+        << QList{h, h + r1 + d1, h + r1 + d1 + r2 + d2} << false;
+    QTest::newRow("header cut short") << QList{h.left(5), h + r1 + d1} << false;
+    QTest::newRow("other version, header cut short") << QList{v2.left(10), v2 + r1} << false;
     QTest::newRow("torn record, completed")
-        << QList{h + r1 + d1 + torn, h + r1 + d1 + r2, h + r1 + d1 + r2 + d2};
-    QTest::newRow("torn mark, completed") << QList{h + r1 + d1.left(9), h + r1 + d1};
+        << QList{h + r1 + d1 + torn, h + r1 + d1 + r2, h + r1 + d1 + r2 + d2} << false;
+    QTest::newRow("torn mark, completed") << QList{h + r1 + d1.left(9), h + r1 + d1} << false;
     QTest::newRow("magic cut short after damage")
-        << QList{h + r1 + junk + d1.left(2), h + r1 + junk + d1};
+        << QList{h + r1 + junk + d1.left(2), h + r1 + junk + d1} << false;
     // The torn record's size reaches past the mark after it until the next append.
     QTest::newRow("torn record, read past")
-        << QList{h + r1 + torn + d1, h + r1 + torn + d1 + r3 + d1};
+        << QList{h + r1 + torn + d1, h + r1 + torn + d1 + r3 + d1} << false;
     QTest::newRow("cut short in place")
-        << QList{h + r1 + d1 + r2 + d2, h + r1 + r2, h + r1 + r2 + d2};
-    QTest::newRow("replaced by a longer one") << QList{h + r2 + d2, h + r1 + d1 + r3};
-    QTest::newRow("foreign, then replaced") << QList{junk, h + r1 + d1};
+        << QList{h + r1 + d1 + r2 + d2, h + r1 + r2, h + r1 + r2 + d2} << false;
+    QTest::newRow("replaced by a longer one") << QList{h + r2 + d2, h + r1 + d1 + r3} << false;
+    QTest::newRow("foreign, then replaced") << QList{junk, h + r1 + d1} << false;
+    // Rewritten in place, the file keeps its identity and does not shrink: what was read before
+    // no longer holds, and the original follows what the file says now.
+    const QByteArray r1y = record(1, 'y');
+    QTest::newRow("rewritten in place, same length") << QList{h + r1 + d1, h + r1y + d1} << true;
+    QTest::newRow("rewritten in place, longer")
+        << QList{h + r1 + d1, h + r1y + d1 + r2 + d2} << true;
+    QTest::newRow("rewritten in place past its start")
+        << QList{h + r1 + d1 + QByteArray(70 << 10, 'j') + r2 + d2,
+                 h + r1 + d1 + QByteArray(70 << 10, 'j') + record(2, 'y') + d2}
+        << true;
 }
 
 void tst_HistoryReader::readsAsWhole() {
     QFETCH(QList<QByteArray>, files);
+    QFETCH(bool, inPlace);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.nes.history"));
     HistoryReader reader(path);
     OriginalBytes followed;
     QByteArray before;
     for (const QByteArray& bytes : files) {
-        write(path, before, bytes);
+        write(path, before, bytes, inPlace && !before.isEmpty());
         before = bytes;
         const HistoryLog whole = ParseHistory(bytes);
         QCOMPARE(reader.read().failed(), ReadHistory(path, false).fault.failed());
         QCOMPARE(describe(reader.log()), describe(whole));
-        followed.follow(reader.log().records, reader.changedFrom());
+        followed.follow(reader.log().records, 16, reader.changedFrom());
         OriginalBytes fresh;
-        fresh.follow(whole.records);
+        fresh.follow(whole.records, 16);
         QCOMPARE(followed.at(0), fresh.at(0));
     }
+}
+
+void tst_HistoryReader::lastNumber_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<uint>("last");
+    const QByteArray h = HistoryHeader(), r1 = record(1), r2 = record(2);
+    const QByteArray d1 = EncodeMark(1, HistoryState::Done), d2 = EncodeMark(2, HistoryState::Done);
+    const QByteArray none = EncodeMark(0xFFFFFFFF, HistoryState::Done);
+    QTest::newRow("a record and its mark") << h + r1 + d1 + r2 + d2 << 2u;
+    QTest::newRow("a record pending") << h + r1 + d1 + r2 << 2u;
+    QTest::newRow("a mark of no record at the end") << h + r1 + d1 + none << 1u;
+    QTest::newRow("a mark of no record, then a mark") << h + r1 + d1 + r2 + none + d2 << 2u;
+    QTest::newRow("a mark of no record alone") << h + none << 0u;
+    QTest::newRow("a mark of the record before another")
+        << h + r2 + r1 + EncodeMark(2, HistoryState::Done) << 2u;
+}
+
+// The number the next record takes comes after the records' own, whatever the marks say: read
+// from the end, as a writer does, and from the start.
+void tst_HistoryReader::lastNumber() {
+    QFETCH(QByteArray, file);
+    QFETCH(uint, last);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.nes.history"));
+    write(path, {}, file);
+    QCOMPARE(ParseHistory(file).lastNumber, last);
+    const HistoryReading tail = ReadHistory(path, true);
+    QVERIFY(tail.fault.ok());
+    QCOMPARE(tail.tail.lastNumber, last);
+}
+
+void tst_HistoryReader::originalInsideImage_data() {
+    QTest::addColumn<qint64>("offset");
+    QTest::addColumn<qint64>("length");
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("inside") << qint64(0x10) << qint64(4) << true;
+    QTest::newRow("the last byte") << qint64(0x3FFF) << qint64(1) << true;
+    QTest::newRow("across the end") << qint64(0x3FFE) << qint64(4) << false;
+    QTest::newRow("just past the end") << qint64(0x4000) << qint64(1) << false;
+    QTest::newRow("far past the end") << qint64(0xFFFFFF00) << qint64(1) << false;
+}
+
+// A range outside the image takes nothing into the original, and costs nothing: a record that
+// claims offset 0xFFFFFF00 must not make it hold gigabytes. Under a limit on this process's
+// memory, it cannot.
+void tst_HistoryReader::originalInsideImage() {
+    QFETCH(qint64, offset);
+    QFETCH(qint64, length);
+    QFETCH(bool, inside);
+    constexpr qint64 ImageSize = 0x4000;
+    const std::vector<HistoryRecord> records{recordAt(1, 0, 2), recordAt(2, offset, length)};
+    OriginalBytes original;
+    bool thrown = false;
+    {
+        const AddressSpaceCap cap(256 << 20);
+        try {
+            original.follow(records, ImageSize);
+        } catch (const std::bad_alloc&) {
+            thrown = true;
+        }
+    }
+    QVERIFY(!thrown);
+    QCOMPARE(original.at(0), int('b'));
+    QCOMPARE(original.at(offset), inside ? int('b') : -1);
+    QCOMPARE(original.outside(), inside ? std::vector<quint32>{} : std::vector<quint32>{2});
 }
 
 QTEST_GUILESS_MAIN(tst_HistoryReader)

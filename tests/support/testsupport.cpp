@@ -22,8 +22,31 @@ bool WineKeepsDeletedNames() {
 QString DeviceOfNoLength() {
     return QStringLiteral("NUL");
 }
+
+AddressSpaceCap::AddressSpaceCap(qint64) {}
+AddressSpaceCap::~AddressSpaceCap() = default;
 #else
+#include <sys/resource.h>
 #include <unistd.h>
+
+AddressSpaceCap::AddressSpaceCap(qint64 room) {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    rlimit limit{};
+    if (!statm.open(QIODevice::ReadOnly) || getrlimit(RLIMIT_AS, &limit) != 0)
+        return;
+    const qint64 held = statm.readAll().split(' ').value(0).toLongLong() * sysconf(_SC_PAGESIZE);
+    m_was = limit.rlim_cur;
+    limit.rlim_cur = rlim_t(held + room);
+    m_applies = held > 0 && setrlimit(RLIMIT_AS, &limit) == 0;
+}
+
+AddressSpaceCap::~AddressSpaceCap() {
+    rlimit limit{};
+    if (m_applies && getrlimit(RLIMIT_AS, &limit) == 0) {
+        limit.rlim_cur = rlim_t(m_was);
+        setrlimit(RLIMIT_AS, &limit);
+    }
+}
 
 bool FileModesBindUs() {
     return ::geteuid() != 0;

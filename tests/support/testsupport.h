@@ -52,6 +52,22 @@ bool WineKeepsDeletedNames();
 quint32 CutShortSave(const QString& image, qint64 offset, const QByteArray& after, int landed,
                      const QByteArray& before = {});
 
+// While it lives, this process may take only `room` more bytes of address space than it holds
+// now, so that an allocation out of proportion fails (std::bad_alloc) instead of taking the
+// machine's memory. Windows has no such limit: there, applies() is false and nothing is limited.
+class AddressSpaceCap {
+public:
+    explicit AddressSpaceCap(qint64 room);
+    ~AddressSpaceCap();
+    AddressSpaceCap(const AddressSpaceCap&) = delete;
+    AddressSpaceCap& operator=(const AddressSpaceCap&) = delete;
+    bool applies() const { return m_applies; }
+
+private:
+    bool m_applies = false;
+    quint64 m_was = 0;
+};
+
 // Offsets at which two byte arrays differ (arrays of unequal length differ past the shorter end).
 QList<qint64> DifferingOffsets(const QByteArray& a, const QByteArray& b);
 

@@ -1,11 +1,13 @@
 #include "enemies/enemyrecord.h"
 #include "enemies/frmenemy.h"
 #include "items/itemnames.h"
+#include "rom/historyformat.h"
 #include "support/failingrom.h"
 #include "windowdriver.h"
 #include "wording/wording.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,6 +54,8 @@ private slots:
     void failingWrite();
     void shortImage_data();
     void shortImage();
+    void marksFollowTheHistory_data();
+    void marksFollowTheHistory();
     void layout();
     void playAsksAboutEdits_data();
     void playAsksAboutEdits();
@@ -249,6 +253,64 @@ void tst_FrmEnemy::shortImage() {
     QCOMPARE(disk->bytes(), before);
     QCOMPARE(c<QComboBox>("cboEnem")->currentIndex(), entry);
     QCOMPARE(c<QLineEdit>("txtMoney")->text(), QStringLiteral("0"));
+}
+
+void tst_FrmEnemy::marksFollowTheHistory_data() {
+    QTest::addColumn<QString>("history");
+    QTest::addColumn<QString>("original"); // the HP field's tooltip after the history changed
+    // A done record that claims to have written 4 GiB past the start: it counts for nothing, and
+    // following it must not take memory in proportion.
+    QTest::newRow("a record far past the image") << "far" << QString();
+    // Rewritten in place at the same length or longer: read again from the start.
+    QTest::newRow("rewritten in place") << "rewritten" << QStringLiteral("Original: 99");
+    QTest::newRow("rewritten in place, longer") << "longer" << QStringLiteral("Original: 99");
+}
+
+void tst_FrmEnemy::marksFollowTheHistory() {
+    QFETCH(QString, history);
+    QFETCH(QString, original);
+    const RecordField* hp = nullptr;
+    for (const RecordField& field : EnemyFormat.fields)
+        hp = std::strcmp(field.key, "hp") == 0 ? &field : hp;
+    QVERIFY(hp);
+    putOnDisk(EnemyImage());
+    const QString path = disk->path() + QStringLiteral(".history");
+    if (history == QLatin1String("far")) {
+        const HistoryRecord far{.number = 1,
+                                .madeBy = MadeBy::Import,
+                                .ranges = {{0xFFFFFF00, QByteArray(1, 'b'), QByteArray(1, 'a')}}};
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(HistoryHeader() + EncodeRecord(far) + EncodeMark(1, HistoryState::Done));
+        file.close();
+        const AddressSpaceCap cap(512 << 20);
+        openWindow();
+    } else {
+        openWindow();
+        TypeInto(c<QLineEdit>("txtHP"), QStringLiteral("150"));
+        save();
+        QCOMPARE(c<QLineEdit>("txtHP")->toolTip(), QStringLiteral("Original: 40"));
+        // Another tool writes the history again, in place, saying HP was 99 before.
+        HistoryLog log = ParseHistory(FileBytes(path));
+        QCOMPARE(log.records.size(), size_t(1));
+        HistoryRecord record = log.records.front();
+        QByteArray entry = record.ranges.front().before;
+        hp->put(99, &entry);
+        record.ranges.front().before = entry;
+        QByteArray bytes =
+            HistoryHeader() + EncodeRecord(record) + EncodeMark(1, HistoryState::Done);
+        if (history == QLatin1String("longer"))
+            bytes += EncodeMark(1, HistoryState::Done);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite)); // the same file, not another moved over it
+        QCOMPARE(file.write(bytes), bytes.size());
+        file.close();
+        // The editor opened again in the same run reads its marks from the history now.
+        window.reset();
+        openWindow();
+    }
+    ChooseLine(c<QComboBox>("cboEnem"), 0);
+    QCOMPARE(c<QLineEdit>("txtHP")->toolTip(), original);
 }
 
 void tst_FrmEnemy::layout() {
