@@ -223,7 +223,7 @@ void frmTable::reject() {
     if (entries > 0) {
         QMessageBox ask(
             QMessageBox::Question, windowTitle(),
-            tr("%n entries have unsaved changes. Save them before closing?", nullptr, entries),
+            tr("%n entry(s) with unsaved changes. Save them before closing?", nullptr, entries),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
         ask.setDefaultButton(QMessageBox::Save);
         switch (ask.exec()) {

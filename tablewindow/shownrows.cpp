@@ -47,9 +47,9 @@ QVariant ShownRows::headerData(int section, Qt::Orientation orientation, int rol
         sourceModel()->headerData(source.row(), Qt::Vertical, TableGrid::PendingRole).toBool();
     switch (role) {
     case Qt::DisplayRole:
-        // The entry's index, which sorting does not change; a dot for unsaved edits.
-        return pending ? QStringLiteral("\u25CF %1").arg(source.row())
-                       : QString::number(source.row());
+        // The index has a column of its own: the row's header says only whether it holds unsaved
+        // edits.
+        return pending ? QStringLiteral("\u25CF") : QString();
     case Qt::FontRole:
         if (pending) {
             QFont bold;

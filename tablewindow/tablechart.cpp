@@ -111,7 +111,7 @@ void TableChart::paintEvent(QPaintEvent*) {
     const QString xCaption = scatter
                                  ? m_model->headerData(m_columns[0], Qt::Horizontal).toString() +
                                        QStringLiteral(" (0\u2013%1)").arg(m_most[0])
-                                 : tr("%n rows in the order shown", nullptr, m_model->rowCount());
+                                 : tr("%n row(s) in the order shown", nullptr, m_model->rowCount());
     p.drawText(QRectF(area.left(), area.bottom() + 2, area.width(), metrics.height()),
                Qt::AlignHCenter | Qt::AlignTop, xCaption);
 

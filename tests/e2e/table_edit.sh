@@ -68,7 +68,8 @@ done
 [ "$(stat -c %s "$work/original.nes")" = "$(stat -c %s "$image")" ] || fail "the length changed"
 
 at "one record, which one undo takes back"
-records=$("$TOLVANE_CLI" history "$image" | grep -c '^ *[0-9]') || true
+# A line per entry, each starting with its record's number.
+records=$("$TOLVANE_CLI" history "$image" | awk '/^ *[0-9]/ { print $1 }' | sort -u | wc -l)
 [ "$records" = 1 ] || fail "the history lists $records records: $("$TOLVANE_CLI" history "$image")"
 
 at "close"

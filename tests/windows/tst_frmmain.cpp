@@ -171,7 +171,9 @@ void tst_FrmMain::startState() {
     const std::pair<const char*, QRect> controls[] = {{"cmdOpen", {0, 0, 375, 375}},
                                                       {"fraMain", {120, 480, 4095, 5535}},
                                                       {"cmdItem", {120, 240, 2055, 375}},
-                                                      {"cmdText", {120, 1680, 2055, 375}}};
+                                                      {"cmdText", {120, 1680, 2055, 375}},
+                                                      {"cmdItemTable", {120, 2160, 2055, 375}},
+                                                      {"cmdEnemyTable", {120, 2640, 2055, 375}}};
     for (const auto& [name, t] : controls)
         QVERIFY2(c<QWidget>(name)->geometry() ==
                      QRect(px(t.x()), px(t.y()), px(t.width()), px(t.height())),
@@ -304,9 +306,10 @@ void tst_FrmMain::enemyEditorFollowsTheOpenImage() {
 void tst_FrmMain::tabOrder() {
     ImageOnDisk disk(MakeDemoImage());
     open(disk.path());
-    const QStringList expected = {QStringLiteral("cmdOpen"), QStringLiteral("cmdItem"),
-                                  QStringLiteral("cmdEnemy"), QStringLiteral("cmdPSI"),
-                                  QStringLiteral("cmdText")};
+    const QStringList expected = {QStringLiteral("cmdOpen"),      QStringLiteral("cmdItem"),
+                                  QStringLiteral("cmdEnemy"),     QStringLiteral("cmdPSI"),
+                                  QStringLiteral("cmdText"),      QStringLiteral("cmdItemTable"),
+                                  QStringLiteral("cmdEnemyTable")};
     QCOMPARE(TabChain(c<QToolButton>("cmdOpen")), expected);
 }
 
