@@ -112,8 +112,10 @@ QVariant TableGrid::data(const QModelIndex& index, int role) const {
             return m_edits->value(row, fieldOf(column)) ? Qt::Checked : Qt::Unchecked;
         return {};
     case Qt::TextAlignmentRole:
-        return k == ColumnKind::Name ? QVariant(int(Qt::AlignLeft | Qt::AlignVCenter))
-                                     : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
+        // Names to the left, numbers to the right; an item by its name.
+        return k == ColumnKind::Name || k == ColumnKind::Item
+                   ? QVariant(int(Qt::AlignLeft | Qt::AlignVCenter))
+                   : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
     case SortRole:
         if (k == ColumnKind::Name)
             return m_edits->name(row);

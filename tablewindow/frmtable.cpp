@@ -116,6 +116,9 @@ frmTable::frmTable(RomImage& rom, Table table, const Tables& tables, const QStri
                             QAbstractItemView::AnyKeyPressed);
     m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
+    // Wide enough for the mark of unsaved edits from the start: the grid must not shift when the
+    // first one appears.
+    m_view->verticalHeader()->setMinimumWidth(m_view->fontMetrics().height() + 8);
     m_view->setColumnHidden(TableGrid::IndexColumn, false);
 
     m_chart = new TableChart(this);
@@ -168,6 +171,9 @@ frmTable::frmTable(RomImage& rom, Table table, const Tables& tables, const QStri
     ApplyWindowFont(this);
     reload();
     m_grid->setCaptions(captions());
+    // Widths from the first rows alone: measuring every cell would cost the opening more than
+    // the rest of it, and the values of a column are alike in width.
+    m_view->horizontalHeader()->setResizeContentsPrecision(40);
     m_view->resizeColumnsToContents();
     m_view->setCurrentIndex(m_shown->index(0, 0));
     m_view->setFocus();
