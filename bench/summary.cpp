@@ -127,6 +127,9 @@ int PrintSummary(const SummaryReporter& runs, const ChildFigures& children) {
     timed("sync/after_enemy_save", "sync after a save, on disk", 0);
     timed("save/frmEnemy/checks_writes_sync_reload", "enemy Save as the user meets it, on disk", 1);
     timed("first_save/frmEnemy/backup_256KiB", "first Save of an opening, with its backup", 5);
+    timed("table/open_enemies_first_paint", "enemy table window, click to first paint", 100);
+    timed("table/sort_121", "sort of the enemy table's 121 rows", 10);
+    timed("table/save_121_edits", "table Save of 121 edited entries, with its reload", 20);
     timed("open/no_history", "open an image, no history", 0);
     timed("open/history_10000", "open an image, 10,000-record history", 0);
     if (const auto plain = runs.figure("open/no_history"), kept = runs.figure("open/history_10000");

@@ -8,6 +8,7 @@
 #include "main/imagedrop.h"
 #include "rom/modstuff.h"
 #include "tables/recovery.h"
+#include "tablewindow/frmtable.h"
 #include "windowkit/changemarks.h"
 #include "windowkit/playtest.h"
 #include "windowkit/seams.h"
@@ -18,6 +19,7 @@
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -64,18 +66,27 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     cmdEnemy = makeButton(fraMain, "cmdEnemy", tr("Enemy Editor"), 720);
     cmdPSI = makeButton(fraMain, "cmdPSI", tr("PSI Editor"), 1200);
     cmdText = makeButton(fraMain, "cmdText", tr("Misc. Text Editor"), 1680);
-    // Below the design's four, in their column at their pitch; 2160 to 3120 are kept for others.
+    // Below the original four, in their column at their pitch: the tables, the history (3120)
+    // and the play-test.
+    cmdItemTable = makeButton(fraMain, "cmdItemTable", tr("Item Table"), 2160);
+    cmdEnemyTable = makeButton(fraMain, "cmdEnemyTable", tr("Enemy Table"), 2640);
     cmdPlay = makeButton(fraMain, "cmdPlay", tr("Play-test"), 3600);
 
     setTabOrder(cmdOpen, cmdItem);
     setTabOrder(cmdItem, cmdEnemy);
     setTabOrder(cmdEnemy, cmdPSI);
     setTabOrder(cmdPSI, cmdText);
-    setTabOrder(cmdText, cmdPlay);
+    setTabOrder(cmdText, cmdItemTable);
+    setTabOrder(cmdItemTable, cmdEnemyTable);
+    setTabOrder(cmdEnemyTable, cmdPlay);
 
     connect(cmdOpen, &QToolButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(cmdItem, &QPushButton::clicked, this, &frmMain::cmdItem_Click);
     connect(cmdEnemy, &QPushButton::clicked, this, &frmMain::cmdEnemy_Click);
+    connect(cmdItemTable, &QPushButton::clicked, this,
+            [this] { openTable(&ItemFormat, cmdItemTable->text()); });
+    connect(cmdEnemyTable, &QPushButton::clicked, this,
+            [this] { openTable(&EnemyFormat, cmdEnemyTable->text()); });
     // "PSI Editor" and "Misc. Text Editor" have no action.
     connect(cmdPlay, &QPushButton::clicked, this, [this] { PlayImage(this, modStuff::RomPath); });
 
@@ -184,6 +195,20 @@ void frmMain::cmdEnemy_Click() {
         m_enemy = new frmEnemy(this);
     m_enemy->Form_Load();
     m_enemy->exec();
+}
+
+void frmMain::openTable(Table table, const QString& title) {
+    FollowReplacedImage();
+    if (!modStuff::RomFile)
+        return;
+    // The enemy editor's item list, its line 0 in the editor's own word.
+    QStringList items = ItemChoices(ItemNames);
+    static const char* const editor = "frmEnemy";
+    static const char* const nothing = "<nothing>";
+    items.first() = QCoreApplication::translate(editor, nothing);
+    // Made afresh each time: the window remembers nothing between showings.
+    frmTable window(*modStuff::RomFile, table, {&ItemFormat, &EnemyFormat}, items, title, this);
+    window.exec();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tables/recovery.h"
+#include "tables/tablerows.h"
 
 #include <QWidget>
 
@@ -39,6 +40,8 @@ private:
     void cmdOpen_Click();
     void cmdItem_Click();
     void cmdEnemy_Click();
+    // Shows `table` whole in a table window titled `title`, over the image as it stands.
+    void openTable(Table table, const QString& title);
     void Form_Unload();
     QString askImagePath();
     // Tells the user what the opening did with a save that a crash had cut short.
@@ -51,6 +54,8 @@ private:
     QPushButton* cmdEnemy;
     QPushButton* cmdPSI;
     QPushButton* cmdText;
+    QPushButton* cmdItemTable;
+    QPushButton* cmdEnemyTable;
     QPushButton* cmdPlay;
     frmItem* m_item = nullptr;
     frmEnemy* m_enemy = nullptr;

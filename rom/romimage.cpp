@@ -32,8 +32,12 @@ RomImage::~RomImage() {
     CloseFile(m_file);
 }
 
+IoResult RomImage::sizeRaw() const {
+    return FileSize(m_file);
+}
+
 qint64 RomImage::size() const {
-    const IoResult size = FileSize(m_file);
+    const IoResult size = sizeRaw();
     if (size.count < 0)
         fail(Operation::Size, 0, size.error);
     return size.count;

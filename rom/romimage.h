@@ -120,6 +120,8 @@ protected:
     // The system calls behind the cache and the history, virtual so that tests can inject
     // faults and crashes.
     virtual IoResult readRaw(qint64 pos, char* out, qint64 len);
+    // The file's length; an image held in memory gives its own.
+    virtual IoResult sizeRaw() const;
     virtual IoResult writeRaw(qint64 pos, const char* data, qint64 len);
     virtual IoResult appendRaw(FileHandle file, const char* data, qint64 len);
     // Syncs the image (`file` is its handle) or its history.

@@ -62,6 +62,7 @@ protected:
             m_source(pos, out, take);
         return {take, 0};
     }
+    IoResult sizeRaw() const override { return {m_size, 0}; }
 
 private:
     qint64 m_size;

@@ -42,6 +42,35 @@ EntryForm FormOf(const TableFormat& format, const void* record) {
     return form;
 }
 
+WritePart EntryWrites(const TableFormat& format, int index, const QByteArray& entry,
+                      const std::vector<std::optional<qint32>>& values) {
+    WritePart plan;
+    plan.entry = format.label(index);
+    plan.base = format.entryOffset(index);
+    plan.expected = entry;
+    QByteArray bytes = entry;
+    std::vector<const RecordField*> order;
+    for (size_t k = 0; k < values.size() && k < format.fields.size(); ++k)
+        if (values[k]) {
+            format.fields[k].put(*values[k], &bytes);
+            order.push_back(&format.fields[k]);
+        }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const RecordField* a, const RecordField* b) { return a->step < b->step; });
+
+    for (const RecordField* f : order) {
+        const QString name = QLatin1String(f->caption);
+        // A byte that holds other data too goes as stored but for the field's bits; a byte
+        // several fields share (the flags) is written once. A word goes low byte first.
+        for (int b = 0; b < f->width(); ++b) {
+            const qint64 at = plan.base + f->offset + b;
+            if (plan.writes.empty() || plan.writes.back().offset != at)
+                plan.writes.push_back({at, quint8(bytes.at(f->offset + b)), name});
+        }
+    }
+    return plan;
+}
+
 Outcome PlanEntrySave(RomImage& rom, const TableFormat& format, int index, const EntryForm& form,
                       WritePart* plan) {
     const QString entry = format.label(index);
@@ -52,7 +81,7 @@ Outcome PlanEntrySave(RomImage& rom, const TableFormat& format, int index, const
         refused.fault = Fault::NoSuchEntry;
         return refused;
     }
-    std::vector<qint32> values;
+    std::vector<std::optional<qint32>> values;
     for (const RecordField& f : format.fields) {
         const QString text = form.value(qsizetype(values.size()));
         const auto value = ReadFieldText(f.kind, f.upper(), text, TextFrom::Control);
@@ -64,7 +93,8 @@ Outcome PlanEntrySave(RomImage& rom, const TableFormat& format, int index, const
             refused.upper = f.upper();
             return refused;
         }
-        values.push_back(*value);
+        // An item of -1 (no line of the list) keeps the stored byte.
+        values.push_back(f.kind == FieldKind::Item && *value < 0 ? std::nullopt : value);
     }
 
     const qint32 base = format.entryOffset(index);
@@ -79,29 +109,7 @@ Outcome PlanEntrySave(RomImage& rom, const TableFormat& format, int index, const
         o.entry = entry;
         return o;
     }
-    *plan = WritePart{};
-    plan->entry = entry;
-    plan->base = base;
-    plan->expected = bytes;
-    std::vector<const RecordField*> order;
-    for (size_t k = 0; k < values.size(); ++k)
-        if (format.fields[k].kind != FieldKind::Item || values[k] >= 0) {
-            format.fields[k].put(values[k], &bytes);
-            order.push_back(&format.fields[k]);
-        }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const RecordField* a, const RecordField* b) { return a->step < b->step; });
-
-    for (const RecordField* f : order) {
-        const QString name = QLatin1String(f->caption);
-        // A byte that holds other data too goes as stored but for the field's bits; a byte
-        // several fields share (the flags) is written once. A word goes low byte first.
-        for (int b = 0; b < f->width(); ++b) {
-            const qint64 at = base + f->offset + b;
-            if (plan->writes.empty() || plan->writes.back().offset != at)
-                plan->writes.push_back({at, quint8(bytes.at(f->offset + b)), name});
-        }
-    }
+    *plan = EntryWrites(format, index, bytes, values);
     return {};
 }
 

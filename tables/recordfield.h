@@ -111,6 +111,12 @@ using EntryForm = QStringList;
 // The form as the editors show the record: saving it unchanged writes the entry back as it stands.
 EntryForm FormOf(const TableFormat& format, const void* record);
 
+// The writes that put `values` (one per field, in its order; nothing leaves a field as it stands)
+// into entry `index`, planned over `entry`, the entry's bytes as the plan saw them, which become
+// the part's `expected`. Writes go in the order of the fields' steps, a shared byte once.
+WritePart EntryWrites(const TableFormat& format, int index, const QByteArray& entry,
+                      const std::vector<std::optional<qint32>>& values);
+
 // Checks and converts every text of `form` before anything is written, then gives the writes of
 // entry `index` in the order of the fields' steps, over the entry's bytes as the file holds them
 // now; `plan->expected` holds those bytes. A refusal (BadValue, NoSuchEntry, or why the entry

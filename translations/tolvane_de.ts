@@ -1341,6 +1341,20 @@ Mit &apos;tolvane-cli --help&apos; werden Hinweise zum Aufruf angezeigt.</transl
     </message>
 </context>
 <context>
+    <name>TableChart</name>
+    <message>
+        <source>Select a numeric column, or two for a scatter.</source>
+        <translation>Wählen Sie eine Zahlenspalte, oder zwei für ein Streudiagramm.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) in the order shown</source>
+        <translation>
+            <numerusform>%n Zeile in der angezeigten Reihenfolge</numerusform>
+            <numerusform>%n Zeilen in der angezeigten Reihenfolge</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WindowWording</name>
     <message>
         <source>Cannot open file %1:
@@ -2087,6 +2101,79 @@ Nicht geschrieben: %4.
     <message>
         <source>Play-test</source>
         <translation>Spieltest</translation>
+    </message>
+    <message>
+        <source>Item Table</source>
+        <translation>Item-Tabelle</translation>
+    </message>
+    <message>
+        <source>Enemy Table</source>
+        <translation>Gegner-Tabelle</translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>Part of a name</source>
+        <translation>Teil eines Namens</translation>
+    </message>
+    <message>
+        <source>Chart as a &amp;line</source>
+        <translation>Als &amp;Linie zeichnen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Put Back the &amp;Original</source>
+        <translation>&amp;Original wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) with unsaved changes. Save them before closing?</source>
+        <translation>
+            <numerusform>%n Eintrag hat ungespeicherte Änderungen. Vor dem Schließen speichern?</numerusform>
+            <numerusform>%n Einträge haben ungespeicherte Änderungen. Vor dem Schließen speichern?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 keeps its value: %2.</source>
+        <translation>%1 behält seinen Wert: %2.</translation>
+    </message>
+    <message>
+        <source>line %1, cell %2 of the pasted text</source>
+        <translation>Zeile %1, Zelle %2 des eingefügten Textes</translation>
+    </message>
+    <message>
+        <source>it goes past the last row or column shown</source>
+        <translation>er reicht über die letzte angezeigte Zeile oder Spalte hinaus</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted. At %1, %2.</source>
+        <translation>Es wurde nichts eingefügt. Bei %1: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Save (%n)</source>
+        <translation>
+            <numerusform>Speichern (%n)</numerusform>
+            <numerusform>Speichern (%n)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1088,6 +1088,20 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
     </message>
 </context>
 <context>
+    <name>TableChart</name>
+    <message>
+        <source>Select a numeric column, or two for a scatter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) in the order shown</source>
+        <translation>
+            <numerusform>%n row in the order shown</numerusform>
+            <numerusform>%n rows in the order shown</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WindowWording</name>
     <message>
         <source>Cannot open file %1:
@@ -1801,6 +1815,79 @@ Not written: %4.
     <message>
         <source>Play-test</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enemy Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part of a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart as a &amp;line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put Back the &amp;Original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) with unsaved changes. Save them before closing?</source>
+        <translation>
+            <numerusform>%n entry has unsaved changes. Save it before closing?</numerusform>
+            <numerusform>%n entries have unsaved changes. Save them before closing?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 keeps its value: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, cell %2 of the pasted text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it goes past the last row or column shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was pasted. At %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Save (%n)</source>
+        <translation>
+            <numerusform>Save (%n)</numerusform>
+            <numerusform>Save (%n)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

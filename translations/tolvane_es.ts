@@ -1331,6 +1331,20 @@ Para ver el uso, ejecute &apos;tolvane-cli --help&apos;.</translation>
     </message>
 </context>
 <context>
+    <name>TableChart</name>
+    <message>
+        <source>Select a numeric column, or two for a scatter.</source>
+        <translation>Seleccione una columna numérica, o dos para una dispersión.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) in the order shown</source>
+        <translation>
+            <numerusform>%n fila en el orden mostrado</numerusform>
+            <numerusform>%n filas en el orden mostrado</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WindowWording</name>
     <message>
         <source>Cannot open file %1:
@@ -2077,6 +2091,79 @@ No escrito: %4.
     <message>
         <source>Play-test</source>
         <translation>Probar en juego</translation>
+    </message>
+    <message>
+        <source>Item Table</source>
+        <translation>Tabla objetos</translation>
+    </message>
+    <message>
+        <source>Enemy Table</source>
+        <translation>Tabla enemigos</translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtro:</translation>
+    </message>
+    <message>
+        <source>Part of a name</source>
+        <translation>Parte de un nombre</translation>
+    </message>
+    <message>
+        <source>Chart as a &amp;line</source>
+        <translation>Gráfico de &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Put Back the &amp;Original</source>
+        <translation>Volver al &amp;original</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) with unsaved changes. Save them before closing?</source>
+        <translation>
+            <numerusform>%n entrada tiene cambios sin guardar. ¿Guardarla antes de cerrar?</numerusform>
+            <numerusform>%n entradas tienen cambios sin guardar. ¿Guardarlas antes de cerrar?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 keeps its value: %2.</source>
+        <translation>%1 conserva su valor: %2.</translation>
+    </message>
+    <message>
+        <source>line %1, cell %2 of the pasted text</source>
+        <translation>línea %1, celda %2 del texto pegado</translation>
+    </message>
+    <message>
+        <source>it goes past the last row or column shown</source>
+        <translation>sobrepasa la última fila o columna mostrada</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted. At %1, %2.</source>
+        <translation>No se pegó nada. En la %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Save (%n)</source>
+        <translation>
+            <numerusform>Guardar (%n)</numerusform>
+            <numerusform>Guardar (%n)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

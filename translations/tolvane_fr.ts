@@ -1340,6 +1340,20 @@ Lancez &apos;tolvane-cli --help&apos; pour connaître l&apos;utilisation.</trans
     </message>
 </context>
 <context>
+    <name>TableChart</name>
+    <message>
+        <source>Select a numeric column, or two for a scatter.</source>
+        <translation>Sélectionnez une colonne numérique, ou deux pour un nuage de points.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) in the order shown</source>
+        <translation>
+            <numerusform>%n ligne dans l&apos;ordre affiché</numerusform>
+            <numerusform>%n lignes dans l&apos;ordre affiché</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WindowWording</name>
     <message>
         <source>Cannot open file %1:
@@ -2086,6 +2100,79 @@ Non écrit: %4.
     <message>
         <source>Play-test</source>
         <translation>Tester en jeu</translation>
+    </message>
+    <message>
+        <source>Item Table</source>
+        <translation>Table objets</translation>
+    </message>
+    <message>
+        <source>Enemy Table</source>
+        <translation>Table ennemis</translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtre:</translation>
+    </message>
+    <message>
+        <source>Part of a name</source>
+        <translation>Partie d&apos;un nom</translation>
+    </message>
+    <message>
+        <source>Chart as a &amp;line</source>
+        <translation>Graphique en &amp;ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Put Back the &amp;Original</source>
+        <translation>Remettre la valeur d&apos;&amp;origine</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) with unsaved changes. Save them before closing?</source>
+        <translation>
+            <numerusform>%n entrée a des modifications non enregistrées. L&apos;enregistrer avant de fermer?</numerusform>
+            <numerusform>%n entrées ont des modifications non enregistrées. Les enregistrer avant de fermer?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 keeps its value: %2.</source>
+        <translation>%1 garde sa valeur: %2.</translation>
+    </message>
+    <message>
+        <source>line %1, cell %2 of the pasted text</source>
+        <translation>ligne %1, cellule %2 du texte collé</translation>
+    </message>
+    <message>
+        <source>it goes past the last row or column shown</source>
+        <translation>il dépasse la dernière ligne ou colonne affichée</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted. At %1, %2.</source>
+        <translation>Rien n&apos;a été collé. À la %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Save (%n)</source>
+        <translation>
+            <numerusform>Enreg. (%n)</numerusform>
+            <numerusform>Enreg. (%n)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

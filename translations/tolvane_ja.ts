@@ -1301,6 +1301,19 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
     </message>
 </context>
 <context>
+    <name>TableChart</name>
+    <message>
+        <source>Select a numeric column, or two for a scatter.</source>
+        <translation>数値の列を一つ選んでください。二つ選ぶと散布図になります。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) in the order shown</source>
+        <translation>
+            <numerusform>表示順の %n 行</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WindowWording</name>
     <message>
         <source>Cannot open file %1:
@@ -2047,6 +2060,77 @@ Not written: %4.
     <message>
         <source>Play-test</source>
         <translation>テストプレイ</translation>
+    </message>
+    <message>
+        <source>Item Table</source>
+        <translation>道具の表</translation>
+    </message>
+    <message>
+        <source>Enemy Table</source>
+        <translation>敵の表</translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>絞り込み(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Part of a name</source>
+        <translation>名前の一部</translation>
+    </message>
+    <message>
+        <source>Chart as a &amp;line</source>
+        <translation>折れ線で表示(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Put Back the &amp;Original</source>
+        <translation>元の値に戻す(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) with unsaved changes. Save them before closing?</source>
+        <translation>
+            <numerusform>%n 件の項目に未保存の変更があります。閉じる前に保存しますか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 keeps its value: %2.</source>
+        <translation>%1 の値は変わりません: %2。</translation>
+    </message>
+    <message>
+        <source>line %1, cell %2 of the pasted text</source>
+        <translation>貼り付けたテキストの %1 行目、%2 番目のセル</translation>
+    </message>
+    <message>
+        <source>it goes past the last row or column shown</source>
+        <translation>表示されている最後の行または列を越えます</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted. At %1, %2.</source>
+        <translation>何も貼り付けられませんでした。%1: %2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Save (%n)</source>
+        <translation>
+            <numerusform>保存 (%n)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

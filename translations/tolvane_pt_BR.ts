@@ -1330,6 +1330,20 @@ Execute &apos;tolvane-cli --help&apos; para ver o uso.</translation>
     </message>
 </context>
 <context>
+    <name>TableChart</name>
+    <message>
+        <source>Select a numeric column, or two for a scatter.</source>
+        <translation>Selecione uma coluna numérica, ou duas para uma dispersão.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) in the order shown</source>
+        <translation>
+            <numerusform>%n linha na ordem mostrada</numerusform>
+            <numerusform>%n linhas na ordem mostrada</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WindowWording</name>
     <message>
         <source>Cannot open file %1:
@@ -2076,6 +2090,79 @@ Não gravado: %4.
     <message>
         <source>Play-test</source>
         <translation>Testar no jogo</translation>
+    </message>
+    <message>
+        <source>Item Table</source>
+        <translation>Tab. de itens</translation>
+    </message>
+    <message>
+        <source>Enemy Table</source>
+        <translation>Tab. de inimigos</translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtro:</translation>
+    </message>
+    <message>
+        <source>Part of a name</source>
+        <translation>Parte de um nome</translation>
+    </message>
+    <message>
+        <source>Chart as a &amp;line</source>
+        <translation>Gráfico de &amp;linha</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;lar</translation>
+    </message>
+    <message>
+        <source>Put Back the &amp;Original</source>
+        <translation>Voltar ao &amp;original</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) with unsaved changes. Save them before closing?</source>
+        <translation>
+            <numerusform>%n entrada tem alterações não salvas. Salvá-la antes de fechar?</numerusform>
+            <numerusform>%n entradas têm alterações não salvas. Salvá-las antes de fechar?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 keeps its value: %2.</source>
+        <translation>%1 mantém seu valor: %2.</translation>
+    </message>
+    <message>
+        <source>line %1, cell %2 of the pasted text</source>
+        <translation>linha %1, célula %2 do texto colado</translation>
+    </message>
+    <message>
+        <source>it goes past the last row or column shown</source>
+        <translation>ele passa da última linha ou coluna mostrada</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted. At %1, %2.</source>
+        <translation>Nada foi colado. Na %1, %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Save (%n)</source>
+        <translation>
+            <numerusform>Salvar (%n)</numerusform>
+            <numerusform>Salvar (%n)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -68,14 +68,6 @@ QList<NetChange> changesOf(RomImage& rom, Table table) {
     return {};
 }
 
-// The palette's base colour with a quarter of its highlight mixed in: legible in any theme.
-QColor tinted(const QPalette& palette) {
-    const QColor base = palette.color(QPalette::Base), mark = palette.color(QPalette::Highlight);
-    return QColor::fromRgbF(base.redF() * 0.75f + mark.redF() * 0.25f,
-                            base.greenF() * 0.75f + mark.greenF() * 0.25f,
-                            base.blueF() * 0.75f + mark.blueF() * 0.25f);
-}
-
 void mark(QWidget* control, bool changed, const QString& original) {
     control->setToolTip(changed ? OriginalTipText(original) : QString());
     if (auto* box = qobject_cast<QCheckBox*>(control)) {
@@ -90,12 +82,19 @@ void mark(QWidget* control, bool changed, const QString& original) {
         return;
     }
     QPalette palette = control->palette();
-    palette.setColor(QPalette::Base, tinted(palette));
-    palette.setColor(QPalette::Button, tinted(palette));
+    palette.setColor(QPalette::Base, MarkTint(palette));
+    palette.setColor(QPalette::Button, MarkTint(palette));
     control->setPalette(palette);
 }
 
 } // namespace
+
+QColor MarkTint(const QPalette& palette) {
+    const QColor base = palette.color(QPalette::Base), mark = palette.color(QPalette::Highlight);
+    return QColor::fromRgbF(base.redF() * 0.75f + mark.redF() * 0.25f,
+                            base.greenF() * 0.75f + mark.greenF() * 0.25f,
+                            base.blueF() * 0.75f + mark.blueF() * 0.25f);
+}
 
 void SetMarksBase(const QString& path) {
     basePath = path;
@@ -116,8 +115,12 @@ Outcome MarksBaseFault(const RomImage& rom) {
     return why;
 }
 
+std::vector<EntryMarks> TableMarks(RomImage& rom, Table table) {
+    return MarksOf(changesOf(rom, table), table);
+}
+
 void MarkEntries(QComboBox* list, RomImage& rom, Table table) {
-    const std::vector<EntryMarks> marks = MarksOf(changesOf(rom, table), table);
+    const std::vector<EntryMarks> marks = TableMarks(rom, table);
     QFont bold = list->font();
     bold.setBold(true);
     for (int i = 0; i < list->count() && size_t(i) < marks.size(); ++i) {

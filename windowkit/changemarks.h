@@ -1,13 +1,16 @@
 #pragma once
 
 #include "rom/romimage.h"
+#include "tables/original.h"
 #include "tables/tablerows.h"
 
 #include <QString>
 
 #include <vector>
 
+class QColor;
 class QComboBox;
+class QPalette;
 class QWidget;
 
 // The editors' marks of what differs from the image's original: a tinted field with the original
@@ -20,6 +23,13 @@ void SetMarksBase(const QString& path);
 // its size differs (SizesDiffer). None without a base, or with one that fits. The editors then
 // mark nothing: marks against anything but the base asked for would mislead.
 Outcome MarksBaseFault(const RomImage& rom);
+
+// The tint of a field that differs from the original: the palette's base colour with a quarter of
+// its highlight mixed in, legible in any theme.
+QColor MarkTint(const QPalette& palette);
+
+// What differs in `table` as `rom` stands now, per entry: what the table window marks.
+std::vector<EntryMarks> TableMarks(RomImage& rom, Table table);
 
 // Reads what differs in `table` as `rom` stands now and keeps it with the lines of `list`, which
 // hold the table's entries in order; entries with a change are shown in bold.

@@ -14,6 +14,7 @@ declare -A level=(
     [wording]=3   # every text about what the core did
     [windowkit]=4 # shows an entry's fields in controls
     [items]=5
+    [tablewindow]=5 # the table window, handed its table, image and item names
     [enemies]=6 # the enemy editor lists the item names
     [main]=7 [cli]=7 [tools]=7
 )

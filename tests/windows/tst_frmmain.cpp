@@ -173,6 +173,8 @@ void tst_FrmMain::startState() {
                                                       {"fraMain", {120, 480, 4095, 5535}},
                                                       {"cmdItem", {120, 240, 2055, 375}},
                                                       {"cmdText", {120, 1680, 2055, 375}},
+                                                      {"cmdItemTable", {120, 2160, 2055, 375}},
+                                                      {"cmdEnemyTable", {120, 2640, 2055, 375}},
                                                       {"cmdPlay", {120, 3600, 2055, 375}}};
     for (const auto& [name, t] : controls)
         QVERIFY2(c<QWidget>(name)->geometry() ==
@@ -306,9 +308,10 @@ void tst_FrmMain::enemyEditorFollowsTheOpenImage() {
 void tst_FrmMain::tabOrder() {
     ImageOnDisk disk(MakeDemoImage());
     open(disk.path());
-    const QStringList expected = {QStringLiteral("cmdOpen"),  QStringLiteral("cmdItem"),
-                                  QStringLiteral("cmdEnemy"), QStringLiteral("cmdPSI"),
-                                  QStringLiteral("cmdText"),  QStringLiteral("cmdPlay")};
+    const QStringList expected = {QStringLiteral("cmdOpen"),      QStringLiteral("cmdItem"),
+                                  QStringLiteral("cmdEnemy"),     QStringLiteral("cmdPSI"),
+                                  QStringLiteral("cmdText"),      QStringLiteral("cmdItemTable"),
+                                  QStringLiteral("cmdEnemyTable"), QStringLiteral("cmdPlay")};
     QCOMPARE(TabChain(c<QToolButton>("cmdOpen")), expected);
 }
 

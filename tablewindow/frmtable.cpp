@@ -1,0 +1,324 @@
+#include "tablewindow/frmtable.h"
+
+#include "tables/tablegrid.h"
+#include "tables/transaction.h"
+#include "tablewindow/celleditor.h"
+#include "tablewindow/shownrows.h"
+#include "tablewindow/tablechart.h"
+#include "windowkit/changemarks.h"
+#include "windowkit/seams.h"
+#include "windowkit/windowcontexts.h"
+#include "windowkit/windowfont.h"
+#include "wording/wording.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+
+#include <set>
+
+namespace {
+
+// The editors' own captions of each field, as their windows word them.
+struct EditorCaption {
+    const char* table;
+    const char* key;
+    const char* window;
+    const char* text;
+};
+constexpr EditorCaption EditorCaptions[] = {
+    {"items", "pointer", "frmItem", "Pointer to name"},
+    {"items", "strength", "frmItem", "Equippable/Item strength"},
+    {"items", "effect_out", "frmItem", "Effect out of battle"},
+    {"items", "effect_in", "frmItem", "Effect in battle"},
+    {"items", "cost", "frmItem", "Cost"},
+    {"items", "permanent", "frmItem", "Permanent"},
+    {"items", "edible", "frmItem", "Edible"},
+    {"items", "ninten", "frmItem", "Ninten"},
+    {"items", "ana", "frmItem", "Ana"},
+    {"items", "loid", "frmItem", "Loid"},
+    {"items", "teddy", "frmItem", "Teddy"},
+    {"enemies", "pointer", "frmEnemy", "Pointer to Name:"},
+    {"enemies", "hp", "frmEnemy", "HP:"},
+    {"enemies", "pp", "frmEnemy", "PP:"},
+    {"enemies", "offense", "frmEnemy", "Offense:"},
+    {"enemies", "defense", "frmEnemy", "Defense:"},
+    {"enemies", "fight", "frmEnemy", "Fight:"},
+    {"enemies", "speed", "frmEnemy", "Speed:"},
+    {"enemies", "wisdom", "frmEnemy", "Wisdom:"},
+    {"enemies", "strength", "frmEnemy", "Strength:"},
+    {"enemies", "force", "frmEnemy", "Force:"},
+    {"enemies", "experience", "frmEnemy", "Experience:"},
+    {"enemies", "money", "frmEnemy", "Money:"},
+    {"enemies", "item", "frmEnemy", "Item:"},
+};
+
+// A caption without the colon that ends it in the editor, in any script.
+QString headerOf(const EditorCaption& c) {
+    QString text = QCoreApplication::translate(c.window, c.text).trimmed();
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QChar(0xFF1A)))
+        text.chop(1);
+    return text.trimmed();
+}
+
+QAction* makeAction(QWidget* to, const QString& text, const QKeySequence& keys,
+                    Qt::ShortcutContext context) {
+    auto* action = new QAction(text, to);
+    action->setShortcut(keys);
+    action->setShortcutContext(context);
+    to->addAction(action);
+    return action;
+}
+
+} // namespace
+
+frmTable::frmTable(RomImage& rom, Table table, const Tables& tables, const QStringList& itemNames,
+                   const QString& title, QWidget* parent)
+    : QDialog(parent), m_rom(rom), m_itemNames(itemNames),
+      m_grid(new TableGrid(table, tables, this)), m_shown(new ShownRows(this)) {
+    setObjectName(QStringLiteral("frmTable"));
+    setWindowTitle(title);
+    setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMaximizeButtonHint);
+    // Fits a 1024 x 768 screen with its frame and a panel.
+    resize(960, 600);
+
+    auto* filterLabel = new QLabel(tr("&Filter:"), this);
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("txtFilter"));
+    m_filter->setPlaceholderText(tr("Part of a name"));
+    m_filter->setClearButtonEnabled(true);
+    filterLabel->setBuddy(m_filter);
+    m_line = new QCheckBox(tr("Chart as a &line"), this);
+    m_line->setObjectName(QStringLiteral("chkLine"));
+    m_save = new QPushButton(EditorWindow::tr("Save", "the button"), this);
+    m_save->setObjectName(QStringLiteral("cmdSave"));
+    m_save->setAutoDefault(false);
+
+    m_shown->setSourceModel(m_grid);
+    m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("grdTable"));
+    m_view->setModel(m_shown);
+    m_view->setItemDelegate(new CellEditor(m_view));
+    m_view->setSortingEnabled(true);
+    m_view->sortByColumn(-1, Qt::AscendingOrder); // table order until a header is clicked
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed);
+    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
+    // Wide enough for the mark of unsaved edits from the start: the grid must not shift when the
+    // first one appears.
+    m_view->verticalHeader()->setMinimumWidth(m_view->fontMetrics().height() + 8);
+    m_view->setColumnHidden(TableGrid::IndexColumn, false);
+
+    m_chart = new TableChart(this);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(m_view);
+    split->addWidget(m_chart);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(filterLabel);
+    top->addWidget(m_filter, 1);
+    top->addWidget(m_line);
+    top->addWidget(m_save);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(split, 1);
+
+    const auto viewOnly = Qt::WidgetWithChildrenShortcut;
+    connect(makeAction(m_view, tr("&Copy"), QKeySequence::Copy, viewOnly), &QAction::triggered,
+            this, &frmTable::copy);
+    connect(makeAction(m_view, tr("&Paste"), QKeySequence::Paste, viewOnly), &QAction::triggered,
+            this, &frmTable::paste);
+    connect(makeAction(m_view, tr("Put Back the &Original"), {}, viewOnly), &QAction::triggered,
+            this, &frmTable::putBack);
+    connect(makeAction(this, {}, QKeySequence::Save, Qt::WindowShortcut), &QAction::triggered, this,
+            &frmTable::save);
+    connect(makeAction(this, {}, QKeySequence::Find, Qt::WindowShortcut), &QAction::triggered,
+            m_filter, [this] {
+                m_filter->setFocus();
+                m_filter->selectAll();
+            });
+
+    connect(m_filter, &QLineEdit::textChanged, m_shown, &ShownRows::setFilterFixedString);
+    connect(m_save, &QPushButton::clicked, this, &frmTable::save);
+    connect(m_line, &QCheckBox::toggled, m_chart, &TableChart::setLine);
+    connect(m_grid, &TableGrid::refused, this, &frmTable::showRefused);
+    connect(m_grid, &TableGrid::pendingChanged, this, &frmTable::showPending);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frmTable::showChart);
+    connect(m_shown, &QAbstractItemModel::layoutChanged, this, &frmTable::showChart);
+    connect(m_shown, &QAbstractItemModel::dataChanged, this, &frmTable::showChart);
+    connect(m_shown, &QAbstractItemModel::rowsRemoved, this, &frmTable::showChart);
+    connect(m_shown, &QAbstractItemModel::rowsInserted, this, &frmTable::showChart);
+    connect(m_chart, &TableChart::rowClicked, this, [this](int row) {
+        m_view->selectRow(row);
+        m_view->scrollTo(m_shown->index(row, 0));
+    });
+
+    ApplyWindowFont(this);
+    reload();
+    m_grid->setCaptions(captions());
+    // Widths from the first rows alone: measuring every cell would cost the opening more than
+    // the rest of it, and the values of a column are alike in width.
+    m_view->horizontalHeader()->setResizeContentsPrecision(40);
+    m_view->resizeColumnsToContents();
+    m_view->setCurrentIndex(m_shown->index(0, 0));
+    m_view->setFocus();
+}
+
+frmTable::~frmTable() = default;
+
+QStringList frmTable::captions() const {
+    const Table table = m_grid->table();
+    QStringList captions{QStringLiteral("#"), tr("Name")};
+    for (const RecordField& f : table->fields) {
+        QString caption = QLatin1String(f.key);
+        for (const EditorCaption& c : EditorCaptions)
+            if (qstrcmp(c.table, table->table) == 0 && qstrcmp(c.key, f.key) == 0)
+                caption = headerOf(c);
+        captions << caption;
+    }
+    return captions;
+}
+
+void frmTable::reload() {
+    if (const Outcome read = m_grid->load(m_rom, m_itemNames); read.failed()) {
+        ShowMessage(this, QMessageBox::Warning, windowTitle(), ImageErrorText(read));
+        return;
+    }
+    m_grid->setMarks(TableMarks(m_rom, m_grid->table()));
+    showChart();
+}
+
+bool frmTable::save() {
+    // A cell being edited is committed first, as leaving it would.
+    if (QWidget* editor = m_view->indexWidget(m_view->currentIndex()))
+        emit m_view->itemDelegate()->commitData(editor);
+    m_view->setFocus();
+    Transaction t = m_grid->plan();
+    if (t.empty())
+        return true;
+    t.madeBy = MadeBy::Editor;
+    if (const Outcome saved = ApplyTransaction(m_rom, t); saved.failed()) {
+        ShowMessage(this, QMessageBox::Warning, EditorWindow::tr("Save", "a message's title"),
+                    SaveText(saved));
+        return false;
+    }
+    const QModelIndex current = m_view->currentIndex();
+    reload();
+    m_view->setCurrentIndex(current.isValid() ? m_shown->index(current.row(), current.column())
+                                              : m_shown->index(0, 0));
+    return true;
+}
+
+void frmTable::reject() {
+    const int entries = m_grid->edits().pendingRows();
+    if (entries > 0) {
+        QMessageBox ask(
+            QMessageBox::Question, windowTitle(),
+            tr("%n entry(s) with unsaved changes. Save them before closing?", nullptr, entries),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+        ask.setDefaultButton(QMessageBox::Save);
+        switch (ask.exec()) {
+        case QMessageBox::Save:
+            if (!save())
+                return;
+            break;
+        case QMessageBox::Discard:
+            break;
+        default:
+            return;
+        }
+    }
+    QDialog::reject();
+}
+
+void frmTable::copy() {
+    const QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
+    std::set<int> rows, columns;
+    for (const QModelIndex& cell : selected) {
+        rows.insert(cell.row());
+        columns.insert(cell.column());
+    }
+    if (rows.empty())
+        return;
+    // The shown order: the grid's rows as the view sorts them.
+    QList<int> entries, fields(columns.begin(), columns.end());
+    for (const int row : rows)
+        entries << m_shown->mapToSource(m_shown->index(row, 0)).row();
+    QApplication::clipboard()->setText(m_grid->copy(entries, fields));
+}
+
+void frmTable::paste() {
+    const QModelIndex current = m_view->currentIndex();
+    const QString text = QApplication::clipboard()->text();
+    if (!current.isValid() || text.isEmpty())
+        return;
+    if (const Outcome why =
+            m_grid->paste(m_shown->entriesFrom(current.row()), current.column(), text);
+        why.failed())
+        showPasteRefused(why);
+}
+
+void frmTable::putBack() {
+    QList<QModelIndex> cells;
+    for (const QModelIndex& cell : m_view->selectionModel()->selectedIndexes())
+        cells << m_shown->mapToSource(cell);
+    if (const Outcome why = m_grid->putBack(cells); why.failed())
+        showRefused(why);
+}
+
+void frmTable::showRefused(const Outcome& why) {
+    const QString text = why.fault == Fault::BadValue
+                             ? tr("%1 keeps its value: %2.").arg(why.entry, ValueText(why))
+                             : RenameRefusedText(why.entry, m_rom.path(), ImageErrorText(why));
+    ShowMessage(this, QMessageBox::Warning, windowTitle(), text);
+}
+
+void frmTable::showPasteRefused(const Outcome& why) {
+    const QString where = tr("line %1, cell %2 of the pasted text")
+                              .arg(QString::number(why.line), QString::number(why.column));
+    QString reason;
+    if (why.fault == Fault::NoSuchEntry)
+        reason = tr("it goes past the last row or column shown");
+    else if (why.fault == Fault::BadValue)
+        reason = tr("%1: %2").arg(why.entry, ValueText(why));
+    else
+        reason = RenameRefusedText(why.entry, m_rom.path(), ImageErrorText(why));
+    ShowMessage(this, QMessageBox::Warning, windowTitle(),
+                tr("Nothing was pasted. At %1, %2.").arg(where, reason));
+}
+
+void frmTable::showPending() {
+    const int entries = m_grid->edits().pendingRows();
+    m_save->setText(entries > 0 ? tr("Save (%n)", nullptr, entries)
+                                : EditorWindow::tr("Save", "the button"));
+}
+
+void frmTable::showChart() {
+    std::set<int> columns;
+    for (const QModelIndex& cell : m_view->selectionModel()->selectedIndexes()) {
+        const ColumnKind kind = m_grid->kind(cell.column());
+        if (kind == ColumnKind::Number || kind == ColumnKind::Pointer || kind == ColumnKind::Item)
+            columns.insert(cell.column());
+    }
+    if (columns.empty() && m_view->currentIndex().isValid()) {
+        const ColumnKind kind = m_grid->kind(m_view->currentIndex().column());
+        if (kind == ColumnKind::Number)
+            columns.insert(m_view->currentIndex().column());
+    }
+    m_chart->show(m_shown, QList<int>(columns.begin(), columns.end()));
+}
