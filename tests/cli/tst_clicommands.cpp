@@ -103,20 +103,15 @@ void tst_CliCommands::outputsIntoWhatIsNoPlainFile_data() {
     const char* apply = "apply|fix.bps|a.nes|-o|T";
     const char* patch = "patch|a.nes|b.nes|-o|T";
     row("merge into a device", merge, "device", "null", "");
-    row("export into a device", exportTable, "device", "null", "");
     row("apply into a device", apply, "device", "null", "");
-    row("merge into a FIFO", merge, "fifo", "pipe", "is a FIFO");
     row("export into a FIFO", exportTable, "fifo", "pipe", "is a FIFO");
     row("patch into a FIFO", patch, "fifo", "pipe.ips", "is a FIFO");
     row("merge into a history", merge, "file", "h.nes.history", "the history of the saves of");
-    row("export into a history", exportTable, "file", "h.nes.history",
-        "the history of the saves of");
     row("apply into a history by another name", apply, "copy", "saves.log",
         "it is a history of saves");
     row("patch into a history by another name", patch, "copy", "saves.ips",
         "it is a history of saves");
     row("merge into a backup", merge, "file", "h.nes.bak", "the backup of");
-    row("export into a backup", exportTable, "file", "h.nes.bak", "the backup of");
     row("export into its backup by another name", "export|h.nes|-o|T", "hard link", "copy.csv",
         "the backup of");
 }
@@ -178,12 +173,8 @@ void tst_CliCommands::outputsIntoWhatIsNoPlainFile() {
 
 void tst_CliCommands::oversizedInputsAreNotRead_data() {
     QTest::addColumn<QString>("command"); // BIG is a file larger than any image
-    QTest::newRow("info") << "info|BIG";
-    QTest::newRow("diff") << "diff|a.nes|BIG";
-    QTest::newRow("merge, a large base") << "merge|BIG|a.nes|b.nes|-o|out.nes";
     QTest::newRow("merge, a large side") << "merge|a.nes|a.nes|BIG|-o|out.nes";
     QTest::newRow("changes against a large base") << "changes|a.nes|--base|BIG";
-    QTest::newRow("export") << "export|BIG";
     QTest::newRow("apply to a large image") << "apply|fix.bps|BIG|-o|out.nes";
     QTest::newRow("patch of a large image") << "patch|a.nes|BIG|-o|out.bps";
 }
@@ -246,8 +237,6 @@ void tst_CliCommands::exportOfAFileWithoutTheTable_data() {
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("facts");
-    QTest::newRow("empty") << 0 << "items"
-                           << "0 of its 114 entries lie inside the file";
     QTest::newRow("a header alone") << 16 << "items"
                                     << "0 of its 114 entries lie inside the file";
     QTest::newRow("cut inside the enemies") << EnemyEntryOffset(120) << "enemies"

@@ -19,9 +19,6 @@ QString S(const char* text) {
     return QString::fromUtf8(text);
 }
 
-QStringList W(std::initializer_list<QString> words) {
-    return QStringList(words);
-}
 QStringList W(std::initializer_list<const char*> words) {
     QStringList out;
     for (const char* w : words)
@@ -64,8 +61,6 @@ private slots:
     void cleanup();
     void splitting_data();
     void splitting();
-    void substitution_data();
-    void substitution();
     void desktopEntry_data();
     void desktopEntry();
     void searchOrder_data();
@@ -117,22 +112,6 @@ void tst_Play::splitting() {
     // What --print shows reads back as the same words.
     if (words)
         QCOMPARE(SplitCommandLine(JoinCommandLine(*words)), words);
-}
-
-void tst_Play::substitution_data() {
-    QTest::addColumn<QStringList>("words");
-    QTest::addColumn<QStringList>("expected");
-    const QString image = QStringLiteral("/tmp/my \"best\" ĳ.nes");
-    QTest::newRow("middle") << W({"emu", "%f", "--fast"}) << W({S("emu"), image, S("--fast")});
-    QTest::newRow("inside a word") << W({"emu", "--rom=%f"}) << W({S("emu"), S("--rom=") + image});
-    QTest::newRow("none: appended") << W({"emu", "-f"}) << W({S("emu"), S("-f"), image});
-}
-
-void tst_Play::substitution() {
-    QFETCH(QStringList, words);
-    QFETCH(QStringList, expected);
-    QCOMPARE(SubstituteImage(words, QStringLiteral("/tmp/my \"best\" ĳ.nes")), expected);
-    QCOMPARE(SplitCommandLine(JoinCommandLine(expected)), OptionalWords(expected));
 }
 
 void tst_Play::desktopEntry_data() {
@@ -340,12 +319,12 @@ void tst_Play::systemAssociation() {
 #endif
     QVERIFY(association);
     QCOMPARE(association->words,
-             (W({QDir::toNativeSeparators(StandinPath()), S("--go"), S("%f")})));
+             (QStringList{QDir::toNativeSeparators(StandinPath()), S("--go"), S("%f")}));
     // And it is started as any other emulator is.
     const QString image = QDir::toNativeSeparators(place.filePath(QStringLiteral("an image.nes")));
     QVERIFY(StartDetached(SubstituteImage(association->words, image)).failure.isEmpty());
     QCOMPARE(StandinArguments(QString::fromLocal8Bit(qgetenv("STANDIN_LOG"))),
-             (W({S("--go"), image})));
+             (QStringList{S("--go"), image}));
 }
 
 QTEST_GUILESS_MAIN(tst_Play)
