@@ -6,6 +6,7 @@
 #include "tablewindow/shownrows.h"
 #include "tablewindow/tablechart.h"
 #include "windowkit/changemarks.h"
+#include "windowkit/playtest.h"
 #include "windowkit/seams.h"
 #include "windowkit/windowcontexts.h"
 #include "windowkit/windowfont.h"
@@ -146,6 +147,8 @@ frmTable::frmTable(RomImage& rom, Table table, const Tables& tables, const QStri
             this, &frmTable::putBack);
     connect(makeAction(this, {}, QKeySequence::Save, Qt::WindowShortcut), &QAction::triggered, this,
             &frmTable::save);
+    connect(makeAction(this, {}, Qt::Key_F5, Qt::WindowShortcut), &QAction::triggered, this,
+            &frmTable::play);
     connect(makeAction(this, {}, QKeySequence::Find, Qt::WindowShortcut), &QAction::triggered,
             m_filter, [this] {
                 m_filter->setFocus();
@@ -222,6 +225,23 @@ bool frmTable::save() {
     m_view->setCurrentIndex(current.isValid() ? m_shown->index(current.row(), current.column())
                                               : m_shown->index(0, 0));
     return true;
+}
+
+void frmTable::play() {
+    // The emulator reads the file, so edits that only the grid holds would not be played.
+    if (m_grid->edits().pendingRows() > 0) {
+        switch (AskSaveBeforePlay(this)) {
+        case PlayChoice::Save:
+            if (!save())
+                return;
+            break;
+        case PlayChoice::PlayWithout:
+            break;
+        case PlayChoice::Cancel:
+            return;
+        }
+    }
+    PlayImage(this, m_rom.path());
 }
 
 void frmTable::reject() {

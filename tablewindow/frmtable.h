@@ -33,6 +33,9 @@ public:
     // refused: the user was told why, and the edits stay.
     bool save();
 
+    // Plays the image in the user's emulator, first asking whether to save unsaved edits.
+    void play();
+
     // Asks what to do with unsaved edits before the window closes.
     void reject() override;
 
