@@ -3,5 +3,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TOLVANE_BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+# shellcheck source=lib/compilercache.sh
+source "$root/scripts/lib/compilercache.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${cache_launcher[@]}" "$@" \
+    >/dev/null
 cmake --build "$build" -j"$(nproc)"

@@ -4,7 +4,7 @@
 # mingw, NSIS for the setup, and Debian's source archive, from which Qt for Windows is built.
 set -Eeuo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev qt6-l10n-tools qt6-tools-dev
+packages=(cmake ninja-build ccache g++ qt6-base-dev libgl-dev qt6-l10n-tools qt6-tools-dev
           qt6-translations-l10n locales fonts-noto-cjk
           xvfb xdotool xclip x11-utils imagemagick fonts-liberation2
           clang libclang-rt-14-dev libbenchmark-dev zlib1g-dev

@@ -12,14 +12,17 @@ started=$(date +%s)
 
 "$root/scripts/setup.sh" --windows
 qt=$("$root/scripts/windows-qt.sh")
+# shellcheck source=lib/compilercache.sh
+source "$root/scripts/lib/compilercache.sh"
 
 # The demo image and the icons are made by programs that run here: a native build's. Its
 # tolvane-cli's export is what the installed Windows one's must equal.
 [ -f "$host/CMakeCache.txt" ] ||
-    cmake -S "$root" -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S "$root" -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${cache_launcher[@]}" \
+        >/dev/null
 cmake --build "$host" --target tolvane-makedemo tolvane-xpmtopng tolvane-cli >/dev/null
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${cache_launcher[@]}" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_PREFIX_PATH="$qt" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
