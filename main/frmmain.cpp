@@ -2,6 +2,7 @@
 
 #include "enemies/enemyrecord.h"
 #include "enemies/frmenemy.h"
+#include "historywindow/frmhistory.h"
 #include "items/frmitem.h"
 #include "items/itemnames.h"
 #include "items/itemrecord.h"
@@ -64,18 +65,21 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     cmdEnemy = makeButton(fraMain, "cmdEnemy", tr("Enemy Editor"), 720);
     cmdPSI = makeButton(fraMain, "cmdPSI", tr("PSI Editor"), 1200);
     cmdText = makeButton(fraMain, "cmdText", tr("Misc. Text Editor"), 1680);
-    // Below the design's four, in their column at their pitch; 2160 to 3120 are kept for others.
+    // Below the design's four, in their column at their pitch; 2160 and 2640 are kept for others.
+    cmdHistory = makeButton(fraMain, "cmdHistory", tr("Save History"), 3120);
     cmdPlay = makeButton(fraMain, "cmdPlay", tr("Play-test"), 3600);
 
     setTabOrder(cmdOpen, cmdItem);
     setTabOrder(cmdItem, cmdEnemy);
     setTabOrder(cmdEnemy, cmdPSI);
     setTabOrder(cmdPSI, cmdText);
-    setTabOrder(cmdText, cmdPlay);
+    setTabOrder(cmdText, cmdHistory);
+    setTabOrder(cmdHistory, cmdPlay);
 
     connect(cmdOpen, &QToolButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(cmdItem, &QPushButton::clicked, this, &frmMain::cmdItem_Click);
     connect(cmdEnemy, &QPushButton::clicked, this, &frmMain::cmdEnemy_Click);
+    connect(cmdHistory, &QPushButton::clicked, this, [this] { ShowHistoryWindow(this); });
     // "PSI Editor" and "Misc. Text Editor" have no action.
     connect(cmdPlay, &QPushButton::clicked, this, [this] { PlayImage(this, modStuff::RomPath); });
 
@@ -173,15 +177,19 @@ void frmMain::reportRecovery(RomImage& image, const Recovery& recovery) {
 }
 
 void frmMain::cmdItem_Click() {
-    if (!m_item)
+    if (!m_item) {
         m_item = new frmItem(this);
+        m_item->setHistoryOpener(ShowHistoryWindow);
+    }
     m_item->Form_Load();
     m_item->exec();
 }
 
 void frmMain::cmdEnemy_Click() {
-    if (!m_enemy)
+    if (!m_enemy) {
         m_enemy = new frmEnemy(this);
+        m_enemy->setHistoryOpener(ShowHistoryWindow);
+    }
     m_enemy->Form_Load();
     m_enemy->exec();
 }

@@ -51,6 +51,7 @@ private:
     QPushButton* cmdEnemy;
     QPushButton* cmdPSI;
     QPushButton* cmdText;
+    QPushButton* cmdHistory;
     QPushButton* cmdPlay;
     frmItem* m_item = nullptr;
     frmEnemy* m_enemy = nullptr;

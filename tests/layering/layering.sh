@@ -15,7 +15,8 @@ declare -A level=(
     [windowkit]=4 # shows an entry's fields in controls
     [items]=5
     [enemies]=6 # the enemy editor lists the item names
-    [main]=7 [cli]=7 [tools]=7
+    [historywindow]=7 # the editors reach it through what the main window hands them
+    [main]=8 [cli]=8 [tools]=8
 )
 
 faults=0

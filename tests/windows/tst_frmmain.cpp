@@ -169,11 +169,10 @@ void tst_FrmMain::startState() {
         !(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     if (window->logicalDpiY() == 96)
         QCOMPARE(openButton->size(), QSize(25, 25));
-    const std::pair<const char*, QRect> controls[] = {{"cmdOpen", {0, 0, 375, 375}},
-                                                      {"fraMain", {120, 480, 4095, 5535}},
-                                                      {"cmdItem", {120, 240, 2055, 375}},
-                                                      {"cmdText", {120, 1680, 2055, 375}},
-                                                      {"cmdPlay", {120, 3600, 2055, 375}}};
+    const std::pair<const char*, QRect> controls[] = {
+        {"cmdOpen", {0, 0, 375, 375}},          {"fraMain", {120, 480, 4095, 5535}},
+        {"cmdItem", {120, 240, 2055, 375}},     {"cmdText", {120, 1680, 2055, 375}},
+        {"cmdHistory", {120, 3120, 2055, 375}}, {"cmdPlay", {120, 3600, 2055, 375}}};
     for (const auto& [name, t] : controls)
         QVERIFY2(c<QWidget>(name)->geometry() ==
                      QRect(px(t.x()), px(t.y()), px(t.width()), px(t.height())),
@@ -308,7 +307,8 @@ void tst_FrmMain::tabOrder() {
     open(disk.path());
     const QStringList expected = {QStringLiteral("cmdOpen"),  QStringLiteral("cmdItem"),
                                   QStringLiteral("cmdEnemy"), QStringLiteral("cmdPSI"),
-                                  QStringLiteral("cmdText"),  QStringLiteral("cmdPlay")};
+                                  QStringLiteral("cmdText"),  QStringLiteral("cmdHistory"),
+                                  QStringLiteral("cmdPlay")};
     QCOMPARE(TabChain(c<QToolButton>("cmdOpen")), expected);
 }
 
