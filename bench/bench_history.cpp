@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "enemies/enemyrecord.h"
 #include "historywindow/frmhistory.h"
+#include "main/frmmain.h"
 #include "rom/historyformat.h"
 #include "rom/modstuff.h"
 
@@ -218,7 +219,7 @@ void HistoryWindow(benchmark::State& state) {
     BenchSession& session = BenchSession::get();
     session.open(images().kept);
     for (auto _ : state) {
-        frmHistory window(*modStuff::RomFile, {}, &session.mainWindow());
+        frmHistory window(*modStuff::RomFile, QString(), &session.mainWindow());
         window.show();
         QCoreApplication::processEvents();
         if (window.findChild<QTreeWidget*>(QStringLiteral("lstSaves"))->topLevelItemCount() !=
