@@ -5,10 +5,15 @@
 
 #include "cli/commands.h"
 #include "enemies/enemyrecord.h"
+#include "historywindow/frmhistory.h"
+#include "main/frmmain.h"
 #include "rom/historyformat.h"
+#include "rom/modstuff.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <QTextStream>
+#include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>
@@ -208,8 +213,28 @@ void MergeLines(benchmark::State& state) {
     }
 }
 
+// The save history window opened on an image whose history holds `Records` saves: the history read
+// whole, every save worded, the list filled and shown, as the button opens it.
+void HistoryWindow(benchmark::State& state) {
+    BenchSession& session = BenchSession::get();
+    session.open(images().kept);
+    for (auto _ : state) {
+        frmHistory window(*modStuff::RomFile, QString(), &session.mainWindow());
+        window.show();
+        QCoreApplication::processEvents();
+        if (window.findChild<QTreeWidget*>(QStringLiteral("lstSaves"))->topLevelItemCount() !=
+            Records)
+            state.SkipWithError("the window listed another number of saves");
+    }
+    session.failIfMessages(state);
+}
+
 } // namespace
 
+BENCHMARK(HistoryWindow)
+    ->Name("history/window_10000")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(ChangesOfHistory)
     ->Name("changes/history_10000")
     ->Unit(benchmark::kMillisecond)

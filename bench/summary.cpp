@@ -141,6 +141,7 @@ int PrintSummary(const SummaryReporter& runs, const ChildFigures& children) {
         missing("open: extra for a 10,000-record history");
     }
     timed("history/10000_records", "history of 10,000 records", 200);
+    timed("history/window_10000", "history window on 10,000 records", 200);
     timed("history/crafted_2MiB", "info with a crafted 2 MiB history", 200);
     timed("changes/history_10000", "changes of an image with a 10,000-record history", 100);
     timed("merge/usual", "merge of two lines of work, written to disk", 50);

@@ -104,6 +104,8 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
     connect(cboType, &QComboBox::activated, this, &frmEnemy::cboType_Click);
     connect(txtNamePtr, &QLineEdit::textChanged, this, &frmEnemy::txtNamePtr_Change);
     connect(cmdSave, &QPushButton::clicked, this, &frmEnemy::cmdSave_Click);
+    AddEditorKeys(this, cboEnem, cmdSave, [this] { cboEnem_Click(); });
+    OfferEntryHistory(cboEnem, [this] { showHistory(); });
     // F5 plays the image; no control of the window's design is added for it.
     auto* play = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(play, &QShortcut::activated, this, [this] {
@@ -166,4 +168,16 @@ void frmEnemy::txtNamePtr_Change() {
 
 void frmEnemy::cmdSave_Click() {
     Shown->save([this] { LoadData(); }, [this] { cboEnem_Click(); });
+}
+
+void frmEnemy::showHistory() {
+    if (!m_history)
+        return;
+    const int line = cboEnem->currentIndex();
+    m_history(this, EnemyFormat.label(line));
+    // An undo in that window may have changed the image: as after a Save, the window shows what
+    // the file holds now, on the same line.
+    LoadData();
+    SelectLine(cboEnem, line);
+    cboEnem_Click();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "enemies/enemyrecord.h"
+#include "windowkit/editorkeys.h"
 #include "windowkit/showntable.h"
 
 #include <QDialog>
@@ -26,7 +27,11 @@ public:
     void LoadData();
     const std::vector<EnemyRecord>& enemyTable() const { return EnemyTable; }
 
+    // How "Save history of this entry…" opens the history window; handed by the main window.
+    void setHistoryOpener(HistoryOpener opener) { m_history = std::move(opener); }
+
 private:
+    void showHistory();
     void cboEnem_Click();
     void cboType_Click();
     void txtNamePtr_Change();
@@ -54,4 +59,5 @@ private:
     QComboBox* cboItem;
     QLineEdit* txtNamePtr;
     QPushButton* cmdSave;
+    HistoryOpener m_history;
 };

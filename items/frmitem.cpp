@@ -3,6 +3,7 @@
 #include "items/itemnames.h"
 #include "windowkit/editorframe.h"
 #include "windowkit/numericfield.h"
+#include "windowkit/selectline.h"
 #include "windowkit/twips.h"
 #include "windowkit/windowfont.h"
 #include "wording/windowtext.h"
@@ -72,6 +73,8 @@ frmItem::frmItem(QWidget* parent) : QDialog(parent) {
     ApplyWindowFont(this);
     connect(cboItem, &QComboBox::activated, this, &frmItem::cboItem_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmItem::cmdSave_Click);
+    AddEditorKeys(this, cboItem, cmdSave, [this] { cboItem_Click(); });
+    OfferEntryHistory(cboItem, [this] { showHistory(); });
     // F5 plays the image; no control of the window's design is added for it.
     auto* play = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(play, &QShortcut::activated, this, [this] {
@@ -131,4 +134,16 @@ void frmItem::cboItem_Click() {
 
 void frmItem::cmdSave_Click() {
     Shown->save([this] { LoadData(); }, [this] { cboItem_Click(); });
+}
+
+void frmItem::showHistory() {
+    if (!m_history)
+        return;
+    const int line = cboItem->currentIndex();
+    m_history(this, ItemFormat.label(line));
+    // An undo in that window may have changed the image: as after a Save, the window shows what
+    // the file holds now, on the same line.
+    LoadData();
+    SelectLine(cboItem, line);
+    cboItem_Click();
 }

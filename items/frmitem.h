@@ -1,6 +1,7 @@
 #pragma once
 
 #include "items/itemrecord.h"
+#include "windowkit/editorkeys.h"
 #include "windowkit/showntable.h"
 
 #include <QDialog>
@@ -26,7 +27,11 @@ public:
     void LoadData();
     const std::vector<ItemRecord>& itemTable() const { return ItemTable; }
 
+    // How "Save history of this entry…" opens the history window; handed by the main window.
+    void setHistoryOpener(HistoryOpener opener) { m_history = std::move(opener); }
+
 private:
+    void showHistory();
     void cboItem_Click();
     void cmdSave_Click();
     QLineEdit* makeField(const char* name, int left, int top, int width);
@@ -52,4 +57,5 @@ private:
     QCheckBox* chkLoid;
     QCheckBox* chkTeddy;
     QPushButton* cmdSave;
+    HistoryOpener m_history;
 };

@@ -2,6 +2,7 @@
 
 #include "enemies/enemyrecord.h"
 #include "enemies/frmenemy.h"
+#include "historywindow/frmhistory.h"
 #include "items/frmitem.h"
 #include "items/itemnames.h"
 #include "items/itemrecord.h"
@@ -66,10 +67,11 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     cmdEnemy = makeButton(fraMain, "cmdEnemy", tr("Enemy Editor"), 720);
     cmdPSI = makeButton(fraMain, "cmdPSI", tr("PSI Editor"), 1200);
     cmdText = makeButton(fraMain, "cmdText", tr("Misc. Text Editor"), 1680);
-    // Below the original four, in their column at their pitch: the tables, the history (3120)
-    // and the play-test.
+    // Below the original four, in their column at their pitch: the tables, the history and the
+    // play-test.
     cmdItemTable = makeButton(fraMain, "cmdItemTable", tr("Item Table"), 2160);
     cmdEnemyTable = makeButton(fraMain, "cmdEnemyTable", tr("Enemy Table"), 2640);
+    cmdHistory = makeButton(fraMain, "cmdHistory", tr("Save History"), 3120);
     cmdPlay = makeButton(fraMain, "cmdPlay", tr("Play-test"), 3600);
 
     setTabOrder(cmdOpen, cmdItem);
@@ -78,7 +80,8 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     setTabOrder(cmdPSI, cmdText);
     setTabOrder(cmdText, cmdItemTable);
     setTabOrder(cmdItemTable, cmdEnemyTable);
-    setTabOrder(cmdEnemyTable, cmdPlay);
+    setTabOrder(cmdEnemyTable, cmdHistory);
+    setTabOrder(cmdHistory, cmdPlay);
 
     connect(cmdOpen, &QToolButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(cmdItem, &QPushButton::clicked, this, &frmMain::cmdItem_Click);
@@ -87,6 +90,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
             [this] { openTable(&ItemFormat, cmdItemTable->text()); });
     connect(cmdEnemyTable, &QPushButton::clicked, this,
             [this] { openTable(&EnemyFormat, cmdEnemyTable->text()); });
+    connect(cmdHistory, &QPushButton::clicked, this, [this] { ShowHistoryWindow(this); });
     // "PSI Editor" and "Misc. Text Editor" have no action.
     connect(cmdPlay, &QPushButton::clicked, this, [this] { PlayImage(this, modStuff::RomPath); });
 
@@ -184,15 +188,19 @@ void frmMain::reportRecovery(RomImage& image, const Recovery& recovery) {
 }
 
 void frmMain::cmdItem_Click() {
-    if (!m_item)
+    if (!m_item) {
         m_item = new frmItem(this);
+        m_item->setHistoryOpener(ShowHistoryWindow);
+    }
     m_item->Form_Load();
     m_item->exec();
 }
 
 void frmMain::cmdEnemy_Click() {
-    if (!m_enemy)
+    if (!m_enemy) {
         m_enemy = new frmEnemy(this);
+        m_enemy->setHistoryOpener(ShowHistoryWindow);
+    }
     m_enemy->Form_Load();
     m_enemy->exec();
 }

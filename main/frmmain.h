@@ -56,6 +56,7 @@ private:
     QPushButton* cmdText;
     QPushButton* cmdItemTable;
     QPushButton* cmdEnemyTable;
+    QPushButton* cmdHistory;
     QPushButton* cmdPlay;
     frmItem* m_item = nullptr;
     frmEnemy* m_enemy = nullptr;

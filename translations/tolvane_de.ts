@@ -1290,6 +1290,14 @@ Mit &apos;tolvane-cli --help&apos; werden Hinweise zum Aufruf angezeigt.</transl
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Save history of this entry…</source>
+        <translation>Speicherverlauf dieses Eintrags…</translation>
+    </message>
+    <message>
+        <source>Put back the original (%1)</source>
+        <translation>Original wiederherstellen (%1)</translation>
+    </message>
 </context>
 <context>
     <name>PlayWording</name>
@@ -2006,6 +2014,105 @@ Nicht geschrieben: %4.
     </message>
 </context>
 <context>
+    <name>frmHistory</name>
+    <message>
+        <source>Save History</source>
+        <translation>Speicherverlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Entry:</source>
+        <translation>&amp;Eintrag:</translation>
+    </message>
+    <message>
+        <source>every entry, or one such as &quot;enemy 12&quot;</source>
+        <translation>jeder Eintrag, oder einer wie &quot;enemy 12&quot;</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speicherung</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Made by</source>
+        <translation>Erstellt durch</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Entries changed</source>
+        <translation>Geänderte Einträge</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>rename</source>
+        <translation>Umbenennung</translation>
+    </message>
+    <message>
+        <source>undo of save %1</source>
+        <translation>Zurücknahme von Speicherung %1</translation>
+    </message>
+    <message>
+        <source>undone by save %1</source>
+        <translation>zurückgenommen durch Speicherung %1</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>abgeschlossen</translation>
+    </message>
+    <message>
+        <source>rolled back</source>
+        <translation>zurückgerollt</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>No save has been recorded for this image yet.</source>
+        <translation>Für dieses Abbild ist noch keine Speicherung aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>No save changed %1.</source>
+        <translation>Keine Speicherung hat %1 geändert.</translation>
+    </message>
+    <message>
+        <source>(no changes)</source>
+        <translation>(keine Änderungen)</translation>
+    </message>
+    <message>
+        <source>This save undid save %1.</source>
+        <translation>Diese Speicherung hat Speicherung %1 zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>Save %1 undid this save.</source>
+        <translation>Speicherung %1 hat diese Speicherung zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zurücknehmen</translation>
+    </message>
+</context>
+<context>
     <name>frmItem</name>
     <message>
         <source>Item Editor</source>
@@ -2101,6 +2208,10 @@ Nicht geschrieben: %4.
     <message>
         <source>Play-test</source>
         <translation>Spieltest</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Speicherverlauf</translation>
     </message>
     <message>
         <source>Item Table</source>

@@ -1042,6 +1042,14 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save history of this entry…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back the original (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlayWording</name>
@@ -1720,6 +1728,105 @@ Not written: %4.
     </message>
 </context>
 <context>
+    <name>frmHistory</name>
+    <message>
+        <source>Save History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every entry, or one such as &quot;enemy 12&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>undo of save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>undone by save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rolled back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No save has been recorded for this image yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No save changed %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no changes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This save undid save %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save %1 undid this save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmItem</name>
     <message>
         <source>Item Editor</source>
@@ -1814,6 +1921,10 @@ Not written: %4.
     </message>
     <message>
         <source>Play-test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save History</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

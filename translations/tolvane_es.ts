@@ -1280,6 +1280,14 @@ Para ver el uso, ejecute &apos;tolvane-cli --help&apos;.</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Save history of this entry…</source>
+        <translation>Historial de esta entrada…</translation>
+    </message>
+    <message>
+        <source>Put back the original (%1)</source>
+        <translation>Restaurar el original (%1)</translation>
+    </message>
 </context>
 <context>
     <name>PlayWording</name>
@@ -1996,6 +2004,105 @@ No escrito: %4.
     </message>
 </context>
 <context>
+    <name>frmHistory</name>
+    <message>
+        <source>Save History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>&amp;Entry:</source>
+        <translation>&amp;Entrada:</translation>
+    </message>
+    <message>
+        <source>every entry, or one such as &quot;enemy 12&quot;</source>
+        <translation>todas las entradas, o una como &quot;enemy 12&quot;</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Made by</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Entries changed</source>
+        <translation>Entradas cambiadas</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>editor</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>importación</translation>
+    </message>
+    <message>
+        <source>rename</source>
+        <translation>cambio de nombre</translation>
+    </message>
+    <message>
+        <source>undo of save %1</source>
+        <translation>deshacer el guardado %1</translation>
+    </message>
+    <message>
+        <source>undone by save %1</source>
+        <translation>deshecho por el guardado %1</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>hecho</translation>
+    </message>
+    <message>
+        <source>rolled back</source>
+        <translation>revertido</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>interrumpido</translation>
+    </message>
+    <message>
+        <source>No save has been recorded for this image yet.</source>
+        <translation>Todavía no hay ningún guardado registrado para esta imagen.</translation>
+    </message>
+    <message>
+        <source>No save changed %1.</source>
+        <translation>Ningún guardado cambió %1.</translation>
+    </message>
+    <message>
+        <source>(no changes)</source>
+        <translation>(sin cambios)</translation>
+    </message>
+    <message>
+        <source>This save undid save %1.</source>
+        <translation>Este guardado deshizo el guardado %1.</translation>
+    </message>
+    <message>
+        <source>Save %1 undid this save.</source>
+        <translation>El guardado %1 deshizo este guardado.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+</context>
+<context>
     <name>frmItem</name>
     <message>
         <source>Item Editor</source>
@@ -2091,6 +2198,10 @@ No escrito: %4.
     <message>
         <source>Play-test</source>
         <translation>Probar en juego</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>Item Table</source>

@@ -1289,6 +1289,14 @@ Lancez &apos;tolvane-cli --help&apos; pour connaître l&apos;utilisation.</trans
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Save history of this entry…</source>
+        <translation>Historique de cette entrée…</translation>
+    </message>
+    <message>
+        <source>Put back the original (%1)</source>
+        <translation>Remettre la valeur d&apos;origine (%1)</translation>
+    </message>
 </context>
 <context>
     <name>PlayWording</name>
@@ -2005,6 +2013,105 @@ Non écrit: %4.
     </message>
 </context>
 <context>
+    <name>frmHistory</name>
+    <message>
+        <source>Save History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>&amp;Entry:</source>
+        <translation>&amp;Entrée:</translation>
+    </message>
+    <message>
+        <source>every entry, or one such as &quot;enemy 12&quot;</source>
+        <translation>toutes les entrées, ou une seule comme &quot;enemy 12&quot;</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Made by</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Entries changed</source>
+        <translation>Entrées modifiées</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>éditeur</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>import</translation>
+    </message>
+    <message>
+        <source>rename</source>
+        <translation>renommage</translation>
+    </message>
+    <message>
+        <source>undo of save %1</source>
+        <translation>annulation de l&apos;enregistrement %1</translation>
+    </message>
+    <message>
+        <source>undone by save %1</source>
+        <translation>annulé par l&apos;enregistrement %1</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>rolled back</source>
+        <translation>défait</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>interrompu</translation>
+    </message>
+    <message>
+        <source>No save has been recorded for this image yet.</source>
+        <translation>Aucun enregistrement n&apos;est encore consigné pour cette image.</translation>
+    </message>
+    <message>
+        <source>No save changed %1.</source>
+        <translation>Aucun enregistrement n&apos;a modifié %1.</translation>
+    </message>
+    <message>
+        <source>(no changes)</source>
+        <translation>(aucune modification)</translation>
+    </message>
+    <message>
+        <source>This save undid save %1.</source>
+        <translation>Cet enregistrement a annulé l&apos;enregistrement %1.</translation>
+    </message>
+    <message>
+        <source>Save %1 undid this save.</source>
+        <translation>L&apos;enregistrement %1 a annulé cet enregistrement.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>frmItem</name>
     <message>
         <source>Item Editor</source>
@@ -2100,6 +2207,10 @@ Non écrit: %4.
     <message>
         <source>Play-test</source>
         <translation>Tester en jeu</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>Item Table</source>

@@ -1250,6 +1250,14 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Save history of this entry…</source>
+        <translation>このエントリの保存履歴…</translation>
+    </message>
+    <message>
+        <source>Put back the original (%1)</source>
+        <translation>元の値に戻す (%1)</translation>
+    </message>
 </context>
 <context>
     <name>PlayWording</name>
@@ -1965,6 +1973,105 @@ Not written: %4.
     </message>
 </context>
 <context>
+    <name>frmHistory</name>
+    <message>
+        <source>Save History</source>
+        <translation>保存履歴</translation>
+    </message>
+    <message>
+        <source>&amp;Entry:</source>
+        <translation>エントリ(&amp;E):</translation>
+    </message>
+    <message>
+        <source>every entry, or one such as &quot;enemy 12&quot;</source>
+        <translation>すべてのエントリ、または &quot;enemy 12&quot; のような 1 つのエントリ</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Made by</source>
+        <translation>作成元</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Entries changed</source>
+        <translation>変更されたエントリ</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>取り消し(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>エディタ</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>rename</source>
+        <translation>名前変更</translation>
+    </message>
+    <message>
+        <source>undo of save %1</source>
+        <translation>保存 %1 の取り消し</translation>
+    </message>
+    <message>
+        <source>undone by save %1</source>
+        <translation>保存 %1 で取り消し済み</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>rolled back</source>
+        <translation>ロールバック済み</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>中断</translation>
+    </message>
+    <message>
+        <source>No save has been recorded for this image yet.</source>
+        <translation>このイメージにはまだ保存が記録されていません。</translation>
+    </message>
+    <message>
+        <source>No save changed %1.</source>
+        <translation>%1 を変更した保存はありません。</translation>
+    </message>
+    <message>
+        <source>(no changes)</source>
+        <translation>(変更なし)</translation>
+    </message>
+    <message>
+        <source>This save undid save %1.</source>
+        <translation>この保存は保存 %1 を取り消しました。</translation>
+    </message>
+    <message>
+        <source>Save %1 undid this save.</source>
+        <translation>保存 %1 がこの保存を取り消しました。</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>取り消し</translation>
+    </message>
+</context>
+<context>
     <name>frmItem</name>
     <message>
         <source>Item Editor</source>
@@ -2060,6 +2167,10 @@ Not written: %4.
     <message>
         <source>Play-test</source>
         <translation>テストプレイ</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>保存履歴</translation>
     </message>
     <message>
         <source>Item Table</source>

@@ -1279,6 +1279,14 @@ Execute &apos;tolvane-cli --help&apos; para ver o uso.</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Save history of this entry…</source>
+        <translation>Histórico desta entrada…</translation>
+    </message>
+    <message>
+        <source>Put back the original (%1)</source>
+        <translation>Restaurar o original (%1)</translation>
+    </message>
 </context>
 <context>
     <name>PlayWording</name>
@@ -1995,6 +2003,105 @@ Não gravado: %4.
     </message>
 </context>
 <context>
+    <name>frmHistory</name>
+    <message>
+        <source>Save History</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>&amp;Entry:</source>
+        <translation>&amp;Entrada:</translation>
+    </message>
+    <message>
+        <source>every entry, or one such as &quot;enemy 12&quot;</source>
+        <translation>todas as entradas, ou uma como &quot;enemy 12&quot;</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvamento</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Made by</source>
+        <translation>Origem</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Entries changed</source>
+        <translation>Entradas alteradas</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>editor</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>importação</translation>
+    </message>
+    <message>
+        <source>rename</source>
+        <translation>renomeação</translation>
+    </message>
+    <message>
+        <source>undo of save %1</source>
+        <translation>desfazer o salvamento %1</translation>
+    </message>
+    <message>
+        <source>undone by save %1</source>
+        <translation>desfeito pelo salvamento %1</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>concluído</translation>
+    </message>
+    <message>
+        <source>rolled back</source>
+        <translation>revertido</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>interrompido</translation>
+    </message>
+    <message>
+        <source>No save has been recorded for this image yet.</source>
+        <translation>Ainda não há nenhum salvamento registrado para esta imagem.</translation>
+    </message>
+    <message>
+        <source>No save changed %1.</source>
+        <translation>Nenhum salvamento alterou %1.</translation>
+    </message>
+    <message>
+        <source>(no changes)</source>
+        <translation>(sem alterações)</translation>
+    </message>
+    <message>
+        <source>This save undid save %1.</source>
+        <translation>Este salvamento desfez o salvamento %1.</translation>
+    </message>
+    <message>
+        <source>Save %1 undid this save.</source>
+        <translation>O salvamento %1 desfez este salvamento.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+</context>
+<context>
     <name>frmItem</name>
     <message>
         <source>Item Editor</source>
@@ -2090,6 +2197,10 @@ Não gravado: %4.
     <message>
         <source>Play-test</source>
         <translation>Testar no jogo</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Histórico</translation>
     </message>
     <message>
         <source>Item Table</source>

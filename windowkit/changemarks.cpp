@@ -2,6 +2,7 @@
 
 #include "rom/historyfile.h"
 #include "tables/original.h"
+#include "windowkit/putback.h"
 #include "wording/changestext.h"
 
 #include <QCheckBox>
@@ -136,6 +137,7 @@ void ShowMarks(const QComboBox* list, const std::vector<QWidget*>& controls, QWi
     for (size_t k = 0; k < controls.size(); ++k) {
         const QString original = originals.value(qsizetype(k));
         mark(controls[k], !original.isEmpty(), original);
+        OfferOriginal(controls[k], original);
     }
     // A name may have been empty: only the role's absence says that it is unchanged.
     if (nameBox) {

@@ -16,7 +16,8 @@ declare -A level=(
     [items]=5
     [tablewindow]=5 # the table window, handed its table, image and item names
     [enemies]=6 # the enemy editor lists the item names
-    [main]=7 [cli]=7 [tools]=7
+    [historywindow]=7 # the editors reach it through what the main window hands them
+    [main]=8 [cli]=8 [tools]=8
 )
 
 faults=0

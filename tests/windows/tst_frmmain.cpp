@@ -175,6 +175,7 @@ void tst_FrmMain::startState() {
                                                       {"cmdText", {120, 1680, 2055, 375}},
                                                       {"cmdItemTable", {120, 2160, 2055, 375}},
                                                       {"cmdEnemyTable", {120, 2640, 2055, 375}},
+                                                      {"cmdHistory", {120, 3120, 2055, 375}},
                                                       {"cmdPlay", {120, 3600, 2055, 375}}};
     for (const auto& [name, t] : controls)
         QVERIFY2(c<QWidget>(name)->geometry() ==
@@ -308,10 +309,11 @@ void tst_FrmMain::enemyEditorFollowsTheOpenImage() {
 void tst_FrmMain::tabOrder() {
     ImageOnDisk disk(MakeDemoImage());
     open(disk.path());
-    const QStringList expected = {QStringLiteral("cmdOpen"),      QStringLiteral("cmdItem"),
-                                  QStringLiteral("cmdEnemy"),     QStringLiteral("cmdPSI"),
-                                  QStringLiteral("cmdText"),      QStringLiteral("cmdItemTable"),
-                                  QStringLiteral("cmdEnemyTable"), QStringLiteral("cmdPlay")};
+    const QStringList expected = {QStringLiteral("cmdOpen"),       QStringLiteral("cmdItem"),
+                                  QStringLiteral("cmdEnemy"),      QStringLiteral("cmdPSI"),
+                                  QStringLiteral("cmdText"),       QStringLiteral("cmdItemTable"),
+                                  QStringLiteral("cmdEnemyTable"), QStringLiteral("cmdHistory"),
+                                  QStringLiteral("cmdPlay")};
     QCOMPARE(TabChain(c<QToolButton>("cmdOpen")), expected);
 }
 
