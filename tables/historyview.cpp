@@ -65,10 +65,9 @@ FieldUndo undoFields(const Tables& tables, const HistoryRange& range, const QByt
             const QByteArray after = slice(range.after, base, f.size);
             const QByteArray is = slice(now, base, f.size);
             QByteArray undone = is;
+            // Bytes of the entry outside the range hold the same filler in all three, so a field
+            // the range holds only in part is judged and put back by the bits the save wrote.
             for (const RecordField& field : f.fields) {
-                // A field the range holds only in part is not the save's to put back.
-                if (base + field.offset < range.offset || base + field.offset + field.width() > end)
-                    continue;
                 const qint32 was = field.valueIn(before), wrote = field.valueIn(after);
                 if (was == wrote)
                     continue;
