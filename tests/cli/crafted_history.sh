@@ -29,7 +29,11 @@ fail() {
     failures=$((failures + 1))
 }
 # 512 MiB of address space: a Qt program's own needs, and nothing like the 8 GiB of the claim.
-limited() { prlimit --as=$((512 << 20)) -- "$cli" "$@" >"$work/out" 2>"$work/err"; }
+limit=(prlimit --as=$((512 << 20)) --)
+# A sanitized build's shadow memory alone is past any such cap: there the claim is checked by what
+# the commands say, and its cost by the plain build.
+[ -z "${TOLVANE_SANITIZED:-}" ] || limit=()
+limited() { "${limit[@]}" "$cli" "$@" >"$work/out" 2>"$work/err"; }
 limited history "$work/a.nes" || fail "history exited with $? under the memory limit"
 limited changes "$work/a.nes" || fail "changes exited with $? under the memory limit"
 grep -q "record 1 reaches past the end of the image" "$work/err" ||

@@ -80,7 +80,8 @@ if [[ $cli != *.exe ]] && truncate -s 3G "$work/huge.nes"; then
     for command in "info $work/huge.nes" "diff $work/a.nes $work/huge.nes" \
         "merge $work/huge.nes $work/a.nes $work/a.nes -o $work/m.nes" "export $work/huge.nes"; do
         # shellcheck disable=SC2086 # the words of the command
-        (ulimit -v 400000 && exec "$cli" $command) >"$work/out" 2>"$work/err"
+        (if [ -z "${TOLVANE_SANITIZED:-}" ]; then ulimit -v 400000; fi && exec "$cli" $command) \
+            >"$work/out" 2>"$work/err"
         code=$?
         [ $code -eq 1 ] && grep -q 'more than the 16777216 bytes' "$work/err" ||
             fail "$command: exit $code, $(cat "$work/err")"
