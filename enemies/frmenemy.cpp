@@ -171,13 +171,6 @@ void frmEnemy::cmdSave_Click() {
 }
 
 void frmEnemy::showHistory() {
-    if (!m_history)
-        return;
-    const int line = cboEnem->currentIndex();
-    m_history(this, EnemyFormat.label(line));
-    // An undo in that window may have changed the image: as after a Save, the window shows what
-    // the file holds now, on the same line.
-    LoadData();
-    SelectLine(cboEnem, line);
-    cboEnem_Click();
+    ShowEntryHistory(
+        this, m_history, cboEnem, EnemyFormat, [this] { LoadData(); }, [this] { cboEnem_Click(); });
 }

@@ -137,13 +137,6 @@ void frmItem::cmdSave_Click() {
 }
 
 void frmItem::showHistory() {
-    if (!m_history)
-        return;
-    const int line = cboItem->currentIndex();
-    m_history(this, ItemFormat.label(line));
-    // An undo in that window may have changed the image: as after a Save, the window shows what
-    // the file holds now, on the same line.
-    LoadData();
-    SelectLine(cboItem, line);
-    cboItem_Click();
+    ShowEntryHistory(
+        this, m_history, cboItem, ItemFormat, [this] { LoadData(); }, [this] { cboItem_Click(); });
 }

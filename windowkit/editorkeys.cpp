@@ -1,5 +1,6 @@
 #include "windowkit/editorkeys.h"
 
+#include "tables/recordfield.h"
 #include "windowkit/selectline.h"
 #include "windowkit/windowcontexts.h"
 
@@ -47,4 +48,16 @@ void OfferEntryHistory(QComboBox* list, const std::function<void()>& open) {
         if (menu.exec(list->mapToGlobal(at)) == history)
             open();
     });
+}
+
+void ShowEntryHistory(QDialog* editor, const HistoryOpener& opener, QComboBox* list,
+                      const TableFormat& table, const std::function<void()>& reload,
+                      const std::function<void()>& display) {
+    if (!opener)
+        return;
+    const int line = list->currentIndex();
+    opener(editor, table.label(line));
+    reload();
+    SelectLine(list, line);
+    display();
 }
