@@ -25,9 +25,7 @@ at "save enemy 0's HP with Ctrl+S"
 start_editor "$image"
 main=$(wait_main_window "$title" 120) || fail "the main window did not appear"
 enemy=$(press_until "$main" 84 92 "Enemy Editor")
-hp=$(read_field "$enemy" 140 41)
-new=$((hp == 777 ? 778 : 777))
-type_into "$enemy" 140 41 "$new" "$new"
+retype_hp "$enemy"
 xdotool key ctrl+s
 poll 30 eval '! same_as "$demo"' || fail "Ctrl+S saved nothing"
 cp "$image" "$work/saved.nes"

@@ -22,9 +22,7 @@ at "edit entry 0's HP in the enemy editor, unsaved"
 start_editor "$image"
 main=$(wait_main_window "$title" 120) || fail "the main window did not appear"
 enemy=$(press_until "$main" 84 92 "Enemy Editor")
-hp=$(read_field "$enemy" 140 41)
-new=$((hp == 777 ? 778 : 777))
-type_into "$enemy" 140 41 "$new" "$new"
+retype_hp "$enemy"
 [ ! -e "$STANDIN_LOG" ] || fail "the emulator ran before F5"
 
 at "F5 asks, and Save is the default answer"

@@ -94,6 +94,13 @@ type_into() {
     done
     fail "the field reads '$value' after typing '$4', not '$5'"
 }
+# retype_hp EDITOR: types into the enemy editor's HP field a value other than the one it shows;
+# `hp` then holds what it showed, `new` what was typed.
+retype_hp() {
+    hp=$(read_field "$1" 140 41)
+    new=$((hp == 777 ? 778 : 777))
+    type_into "$1" 140 41 "$new" "$new"
+}
 # press_until WINDOW X Y TITLE: presses at (X, Y) of WINDOW until a window titled TITLE appears,
 # then waits for it to take the keyboard, and prints its id.
 press_until() {
