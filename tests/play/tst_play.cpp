@@ -38,7 +38,9 @@ QString StandinPath() {
 // Where the stand-in emulator writes what it got, and the wait for it.
 QStringList StandinArguments(const QString& log) {
     QFile file(log);
-    if (!QTest::qWaitFor([&] { return file.exists(); }, 20000) || !file.open(QIODevice::ReadOnly))
+    // Opening is retried: on Windows the name appears while the rename still holds the file, and
+    // an open in that moment fails with a sharing violation.
+    if (!QTest::qWaitFor([&] { return file.open(QIODevice::ReadOnly); }, 20000))
         return {QStringLiteral("<the stand-in wrote nothing>")};
     QStringList words = QString::fromUtf8(file.readAll()).split(QChar(0));
     words.removeLast(); // after the last argument's NUL
