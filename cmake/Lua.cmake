@@ -11,8 +11,9 @@ if(CMAKE_CROSSCOMPILING)
     find_library(TOLVANE_LUA_LIBRARY NAMES lua5.4 lua54 PATHS ${CMAKE_PREFIX_PATH}
                  PATH_SUFFIXES lib NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
     if(NOT TOLVANE_LUA_INCLUDE OR NOT TOLVANE_LUA_LIBRARY)
-        message(FATAL_ERROR "No Lua 5.4 for Windows under CMAKE_PREFIX_PATH (${CMAKE_PREFIX_PATH}): "
-                            "add the prefix that scripts/windows-lua.sh prints")
+        message(FATAL_ERROR "No Lua 5.4 for Windows under CMAKE_PREFIX_PATH "
+                            "(${CMAKE_PREFIX_PATH}): add the prefix that scripts/windows-lua.sh "
+                            "prints")
     endif()
     add_library(Tolvane::Lua STATIC IMPORTED GLOBAL)
     set_target_properties(Tolvane::Lua PROPERTIES IMPORTED_LOCATION "${TOLVANE_LUA_LIBRARY}"
