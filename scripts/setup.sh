@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what building and testing Tolvane needs on a Debian machine, skipping what is there.
 # With --windows, also what the Windows build needs: the mingw-w64 cross compiler, Wine, zlib for
-# mingw, NSIS for the setup, and Debian's source archive, from which Qt for Windows is built.
+# mingw, NSIS for the setup, and Debian's source archive, from which Qt and Lua for Windows are
+# built.
 set -Eeuo pipefail
 
 packages=(cmake ninja-build ccache g++ qt6-base-dev libgl-dev qt6-l10n-tools qt6-tools-dev
           qt6-translations-l10n locales fonts-noto-cjk
           xvfb xdotool xclip x11-utils imagemagick fonts-liberation2
-          clang libclang-rt-14-dev libbenchmark-dev zlib1g-dev
+          clang libclang-rt-14-dev libbenchmark-dev zlib1g-dev liblua5.4-dev pkg-config
           dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
           fceux)
 if [ "${1:-}" = "--windows" ]; then
@@ -51,7 +52,7 @@ write_source() {
 
 updated=""
 if [ "${1:-}" = "--windows" ] && ! has_source_archive; then
-    # The same archive as the binary packages, for Qt's source.
+    # The same archive as the binary packages, for Qt's and Lua's source.
     echo "Adding Debian's source archive to apt's sources"
     # An empty file is what an earlier failed run may have left.
     for stale in tolvane-src.sources tolvane-src.list; do

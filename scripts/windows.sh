@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Tolvane for 64-bit Windows, built and proved on this Linux machine: builds Qt for Windows from
-# Debian's source (once; later runs reuse it), cross-builds Tolvane into build-win/ (or
+# Tolvane for 64-bit Windows, built and proved on this Linux machine: builds Qt and Lua for
+# Windows from Debian's source (once; later runs reuse them), cross-builds Tolvane into build-win/ (or
 # $TOLVANE_WINDOWS_BUILD_DIR), runs the whole Windows suite and the real-window edit under Wine,
 # then makes dist/tolvane-VERSION-windows-x64.zip and its setup, -setup.exe beside it, and checks
 # both in fresh Wine prefixes.
@@ -12,6 +12,7 @@ started=$(date +%s)
 
 "$root/scripts/setup.sh" --windows
 qt=$("$root/scripts/windows-qt.sh")
+lua=$("$root/scripts/windows-lua.sh")
 # shellcheck source=lib/compilercache.sh
 source "$root/scripts/lib/compilercache.sh"
 
@@ -24,13 +25,14 @@ cmake --build "$host" --target tolvane-makedemo tolvane-xpmtopng tolvane-cli >/d
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${cache_launcher[@]}" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_PREFIX_PATH="$qt" \
+    -DCMAKE_PREFIX_PATH="$qt;$lua" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DTOLVANE_HOST_TOOLS="$host/tools" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/lib/wine-run.sh" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
-# The libraries a Windows build needs beside it: Qt's, the mingw runtime's and zlib's.
+# The libraries a Windows build needs beside it: Qt's, the mingw runtime's and zlib's. Lua is
+# linked in statically and needs none.
 gcc_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
 mingw_lib=/usr/x86_64-w64-mingw32/lib
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
@@ -89,6 +91,7 @@ cp "$root/README.md" "$stage/README.md"
 cp "$root/LICENSE" "$stage/LICENSE.txt"
 cp "$(dirname "$qt")"/src/qtbase-*/LICENSES/*.txt "$stage/licenses/qt/"
 cp /usr/share/doc/libz-mingw-w64/copyright "$stage/licenses/zlib.txt"
+cp "$lua/share/doc/lua/copyright" "$stage/licenses/lua.txt"
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/mingw-gcc-runtime.txt"
 cp /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/mingw-w64-winpthreads.txt"
 mkdir -p "$root/dist"

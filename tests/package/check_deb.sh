@@ -13,7 +13,7 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-for tool in cpack dpkg-deb dpkg lintian desktop-file-validate appstreamcli file; do
+for tool in cpack dpkg-deb dpkg lintian desktop-file-validate appstreamcli file objdump; do
     command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/setup.sh"
 done
 
@@ -33,7 +33,13 @@ grep -v 'running with root privileges' "$work/lintian.txt" || true
 echo "== control"
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6core6 zlib1g libc6; do
+libraries=(libqt6widgets6 libqt6core6 zlib1g libc6)
+# Once a program links Lua, Debian's shared library for it must be among them.
+needed=$(objdump -p "$build/tolvane" "$build/tolvane-cli" | sed -n 's/^ *NEEDED *//p')
+if grep -q '^liblua5\.4\.so' <<<"$needed"; then
+    libraries+=(liblua5.4-0)
+fi
+for library in "${libraries[@]}"; do
     [[ ",$depends" == *", $library "* || ",$depends" == *",$library "* ]] ||
         fail "Depends lacks $library"
 done
