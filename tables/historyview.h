@@ -2,7 +2,6 @@
 
 #include "rom/historyformat.h"
 #include "tables/tablerows.h"
-#include "tables/transaction.h"
 
 #include <QList>
 #include <QString>
@@ -55,29 +54,3 @@ private:
 // "enemy 12 "Moushmo": hp 78 -> 1023, gold 5 -> 6", one line per entry, and "0x1A2B: 3 bytes"
 // for a run outside the tables.
 QStringList ChangeLines(const QList<RecordedChange>& changes);
-
-// Where each record stands after all that came later: the undo that took it back, and whether its
-// bytes stand (an undo takes them back; an undo of that undo brings them again, and the record is
-// then undone by none).
-struct RecordStatus {
-    quint32 undoneBy = 0;
-    bool standing = false;
-};
-std::vector<RecordStatus> StatusOf(const std::vector<HistoryRecord>& records);
-
-// The undo of record `number` of `records`, or with 0 of the newest that is done, stands and is
-// no undo itself: a transaction that writes its old bytes back, recorded as an undo of it. Its
-// grain is the field: each field the record changed (a number, a pointer, the enemy's item, a
-// flag) is put back whole, only when all its bits still hold what the record wrote, and so is a
-// name's text; bits no field owns are never written. A later change of another field, even one
-// that shares a byte, is kept.
-// Refused with nothing planned: no such record (NoSuchRecord), one that never went in whole
-// (RecordNotDone), one a later undo took back (RecordTakenBack), or fields and names that no longer
-// hold what it wrote (UndoOverwritten, naming them in `landed`).
-struct UndoPlan {
-    const HistoryRecord* record = nullptr;
-    Transaction writes;
-    std::vector<HistoryRange> ranges; // as the undo will record them
-};
-Outcome PlanUndo(RomImage& rom, RecordReader& reader, const std::vector<HistoryRecord>& records,
-                 quint32 number, UndoPlan* plan);
