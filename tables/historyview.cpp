@@ -12,16 +12,6 @@ QString hexBytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
-// The bytes of `length` at `base` as the image holds them now, with the run `bytes` at `at` laid
-// over them.
-QByteArray overlaid(RomImage& rom, qint64 base, qint64 length, qint64 at, const QByteArray& bytes) {
-    QByteArray out = rom.bytes(base, length);
-    for (qint64 k = 0; k < bytes.size(); ++k)
-        if (at + k >= base && at + k < base + length)
-            out[at + k - base] = bytes[k];
-    return out;
-}
-
 NameBytes nameBytesOf(qint64 at, const QByteArray& bytes) {
     NameBytes out;
     for (qsizetype k = 0; k < bytes.size(); ++k)
@@ -34,6 +24,14 @@ QDateTime madeAt(const HistoryRecord& r) {
 }
 
 } // namespace
+
+QByteArray Overlaid(RomImage& rom, qint64 base, qint64 length, qint64 at, const QByteArray& bytes) {
+    QByteArray out = rom.bytes(base, length);
+    for (qint64 k = 0; k < bytes.size(); ++k)
+        if (at + k >= base && at + k < base + length)
+            out[at + k - base] = bytes[k];
+    return out;
+}
 
 QString RecordTime(const HistoryRecord& record) {
     return madeAt(record).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
@@ -69,8 +67,8 @@ void RecordReader::tableChanges(const HistoryRange& range, QList<RecordedChange>
             const qint64 base = f.entryOffset(int(i));
             if (base + f.size <= range.offset)
                 continue;
-            const QByteArray before = overlaid(m_rom, base, f.size, range.offset, range.before);
-            const QByteArray after = overlaid(m_rom, base, f.size, range.offset, range.after);
+            const QByteArray before = Overlaid(m_rom, base, f.size, range.offset, range.before);
+            const QByteArray after = Overlaid(m_rom, base, f.size, range.offset, range.after);
             for (const RecordField& field : f.fields) {
                 const qint32 was = field.valueIn(before), now = field.valueIn(after);
                 if (was == now)

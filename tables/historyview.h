@@ -18,6 +18,10 @@ QString RecordIsoTime(const HistoryRecord& record);
 // How the history names what made a record: "editor", "import", "rename", "undo".
 QString MadeByName(MadeBy madeBy);
 
+// The bytes of `length` at `base` as the image holds them now, with the run `bytes` at `at` laid
+// over them: an entry as a record's range leaves it.
+QByteArray Overlaid(RomImage& rom, qint64 base, qint64 length, qint64 at, const QByteArray& bytes);
+
 // One changed field, or one run of bytes outside the tables and their names.
 struct RecordedChange {
     QString entry;     // "enemy 12"; empty outside the tables and their names

@@ -1,6 +1,7 @@
 #include "tables/netchanges.h"
 
 #include "rom/names.h"
+#include "tables/historyview.h"
 #include "tables/original.h"
 
 #include <QHash>
@@ -8,17 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-// The bytes of entry `index` with the bytes `range` holds laid over them.
-QByteArray entryWith(RomImage& rom, const TableFormat& f, int index, qint64 at,
-                     const QByteArray& bytes) {
-    const qint64 base = f.entryOffset(index);
-    QByteArray out = rom.bytes(base, f.size);
-    for (qint64 k = 0; k < bytes.size(); ++k)
-        if (at + k >= base && at + k < base + f.size)
-            out[at + k - base] = bytes[k];
-    return out;
-}
 
 // The offsets of the name text that entry `index` reads in `rom`, its end byte included.
 std::pair<qint64, qint64> nameSpan(RomImage& rom, const TableFormat& f, int index) {
@@ -111,8 +101,8 @@ void FindSaves(QList<NetChange>& changes, RomImage& now, RomImage& original,
                 const bool inEntry = range.offset < base + f.size && base < end;
                 QByteArray before, after;
                 if (inEntry) {
-                    before = entryWith(now, f, index, range.offset, range.before);
-                    after = entryWith(now, f, index, range.offset, range.after);
+                    before = Overlaid(now, base, f.size, range.offset, range.before);
+                    after = Overlaid(now, base, f.size, range.offset, range.after);
                 }
                 for (const qsizetype k : e.value()) {
                     const Column& column = Columns(e.key().first)[changes[k].column];
