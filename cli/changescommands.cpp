@@ -229,7 +229,7 @@ int MergeCommand(const QStringList& arguments, Io& io) {
     }
     if (!merged.conflicts.isEmpty() && prefer == MergeSide::None)
         return Fail(io, MergeConflictsText({.fault = Fault::MergeConflicts,
-                                            .changed = together,
+                                            .mixedConflicts = together,
                                             .file = output,
                                             .count = merged.conflicts.size()}));
     if (const Outcome written = WriteOutput(io, output, merged.bytes); written.failed())

@@ -79,7 +79,7 @@ void RomImage::placeBackup() {
     }
     // The last look before the first write: the path must still name the file written into.
     if (pathState() != PathState::Same) {
-        why.changed = true;
+        why.replaced = true;
         throw RomError(RomError::Kind::Io, why);
     }
     m_backupMade = true;

@@ -145,7 +145,7 @@ QString MergeConflictLine(const MergeConflict& conflict) {
 
 QString MergeConflictsText(const Outcome& o) {
     // Only where every conflict is a field or name both sides changed is that what they are.
-    if (o.changed)
+    if (o.mixedConflicts)
         return ChangesWording::tr("%n field(s) or name(s) in conflict, so %1 was not written; "
                                   "--prefer ours or --prefer theirs takes one side for every "
                                   "conflict.",

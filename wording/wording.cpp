@@ -281,10 +281,10 @@ QString savedInPart(const Outcome& o) {
 
 QString backupNotMade(const Outcome& o) {
     const QString reason =
-        o.changed ? Wording::tr("another program replaced, moved or deleted the image while "
-                                "its backup was made")
-        : o.error ? SystemText(o.error)
-                  : NodeText(o.node);
+        o.replaced ? Wording::tr("another program replaced, moved or deleted the image while "
+                                 "its backup was made")
+        : o.error  ? SystemText(o.error)
+                   : NodeText(o.node);
     return Wording::tr("Cannot make the backup %1 of %2:\n%3.")
         .arg(NativePath(o.other), NativePath(o.file), reason);
 }
@@ -432,7 +432,7 @@ QString ImageErrorText(const Outcome& o) {
                            "%3, \"%4\", is only %5: a new name may not be longer than the old "
                            "one")
             .arg(TerminalName(o.text), QString::number(o.text.toUcs4().size()), pointer,
-                 TerminalName(o.other), QString::number(o.other.size()));
+                 TerminalName(o.otherName), QString::number(o.otherName.size()));
     case Fault::NameIntoRecord:
         return Wording::tr("the name at pointer %1 (offset %2) is no name text: writing "
                            "\"%3\" would overwrite %4's record at %5")
@@ -451,7 +451,7 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::NameWouldRead:
         return Wording::tr("the name of %1 would read \"%2\" once the other names of this "
                            "file are written, not \"%3\"")
-            .arg(o.entry, TerminalName(o.other), TerminalName(o.text));
+            .arg(o.entry, TerminalName(o.otherName), TerminalName(o.text));
 
     case Fault::UndoOverwritten:
         return undoRefused(
@@ -670,10 +670,10 @@ QString HistoryReasonText(const Outcome& o) {
             .arg(o.record);
     if (o.fault == Fault::HistoryNotWritten)
         return Wording::tr("its history %1 cannot be written: %2")
-            .arg(history, o.changed ? NodeText(o.node) : SystemText(o.error));
+            .arg(history, o.hasNode ? NodeText(o.node) : SystemText(o.error));
     if (o.error)
         return Wording::tr("its history %1 cannot be read: %2").arg(history, SystemText(o.error));
-    if (o.node != NodeKind::Other || o.changed)
+    if (o.node != NodeKind::Other || o.hasNode)
         return Wording::tr("its history %1 cannot be read: %2").arg(history, NodeText(o.node));
     if (o.version == NotAHistory)
         return Wording::tr("%1 is not a Tolvane history, so it is left as it is").arg(history);
