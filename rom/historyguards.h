@@ -9,9 +9,16 @@
 
 // How the history's reader holds out against a crafted or damaged file (historyformat.cpp holds
 // the layout and the reader). The reader looks for an entry at every place one could begin, so a
-// hostile file can offer a frame every few bytes; each defence here bounds what such frames cost.
+// hostile file can offer a frame every few bytes; each defence here bounds what such frames cost,
+// so that reading stays linear (or n log n) in the file's size however its bytes were chosen.
+// Three more live with the reader, where they act: frameOf() makes the checks that cost nothing
+// before any checksum; after damage the reader goes on at the next magic, not byte by byte; and
+// a mark that does not end the last record is found through a map, not by a search back.
 
 // No transaction writes more than the image holds; a larger size is damage.
+// Defends against: a size field that claims up to 4 GiB. Such a frame is damage at once, rather
+// than a frame the reader waits for (reading the file's tail again at every append), and every
+// stretch a checksum is moved over stays within zlib's offsets.
 inline constexpr qint64 MaxHistoryEntry = qint64(1) << 30;
 
 // The checksum of the history's entries: CRC-32 of `len` bytes at `data`.
@@ -22,12 +29,18 @@ quint32 HistoryCrc(const char* data, qint64 len);
 qint64 RangeAfter(QByteArrayView bytes, qint64 at);
 
 // Whether `count` ranges fill the bytes from `at` to `end` exactly; `walked` counts those read.
+// Defends against: a record whose range count or lengths disagree with its size. Each step is
+// checked against the bytes there are before it is taken, so nothing is read past them and a
+// count of four billion ends at the first range that does not fit.
 bool RangesFill(QByteArrayView bytes, qint64 at, qint64 end, quint32 count, qint64* walked);
 
 // The checksums of stretches of one buffer. A crafted or damaged stretch may offer a frame every
 // few bytes that claims most of the file, and summing each would make reading quadratic: past a
 // budget that whole entries never use up, a long stretch is worked out from the running checksum
 // of the buffer at every Step bytes, kept as far as it was needed.
+// Defends against: many frames, overlapping, each claiming a long stretch. Bounds the checksum
+// work to twice the buffer, then per frame under 2 * Step bytes and one shift, each shift made
+// once, on top of one running pass over the buffer.
 class StretchCrc {
 public:
     explicit StretchCrc(QByteArrayView bytes) : m_bytes(bytes) {}
@@ -53,6 +66,9 @@ private:
 // quadratic, so once a file's worth of ranges has been walked (whole records walk at most one
 // for every 8 bytes), every position gets its distance to the end of its chain and a skip
 // pointer, with which the first link at or past a position is found in logarithmic time.
+// Defends against: frames nested around one long chain of ranges. Bounds the walking to a
+// quarter of the buffer's size in links, then an index of 8 bytes per byte of the buffer and a
+// logarithmic walk per frame.
 class RangeChains {
 public:
     explicit RangeChains(QByteArrayView bytes) : m_bytes(bytes) {}
