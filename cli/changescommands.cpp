@@ -2,8 +2,10 @@
 #include "cli/csv.h"
 #include "cli/knowntables.h"
 #include "rom/historyfile.h"
+#include "tables/heldimage.h"
 #include "tables/imagefacts.h"
 #include "tables/merge.h"
+#include "tables/netchanges.h"
 #include "tables/original.h"
 #include "wording/changestext.h"
 #include "wording/clitext.h"
@@ -227,7 +229,7 @@ int MergeCommand(const QStringList& arguments, Io& io) {
     }
     if (!merged.conflicts.isEmpty() && prefer == MergeSide::None)
         return Fail(io, MergeConflictsText({.fault = Fault::MergeConflicts,
-                                            .changed = together,
+                                            .mixedConflicts = together,
                                             .file = output,
                                             .count = merged.conflicts.size()}));
     if (const Outcome written = WriteOutput(io, output, merged.bytes); written.failed())

@@ -1,7 +1,7 @@
 #include "cli/commands.h"
 #include "cli/knowntables.h"
 #include "rom/historyfile.h"
-#include "tables/historyview.h"
+#include "tables/undoplan.h"
 #include "wording/clitext.h"
 #include "wording/translation.h"
 #include "wording/wording.h"

@@ -46,7 +46,8 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
     txtOff = makeRow("Label2", tr("Offense:"), "txtOff", 1200);
     txtDef = makeRow("Label3", tr("Defense:"), "txtDef", 1560);
 
-    // The type row is part of the window's design but stays hidden for its whole life.
+    // The type row is part of the window's design but stays hidden for its whole life; it and its
+    // handler are kept as the system's interface.
     Label4 = makeCaption(this, "Label4", tr("Type:"), 1920);
     cboType = makeList(this, "cboType", FieldLeft, 1920, 1935);
     cboType->addItems({tr("Human"), tr("Animal"), tr("Metal"), tr("<unknown>"), tr("Undead"),
@@ -159,7 +160,8 @@ void frmEnemy::cboEnem_Click() {
 }
 
 void frmEnemy::cboType_Click() {
-    // The type is shown for information only; nothing reads or saves it.
+    // Kept as the system's interface. The type is shown for information only; nothing reads or
+    // saves it.
 }
 
 void frmEnemy::txtNamePtr_Change() {

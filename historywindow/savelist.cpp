@@ -5,9 +5,9 @@
 #include "items/itemrecord.h"
 #include "rom/historyfile.h"
 #include "rom/systemfile.h"
-#include "tables/historyview.h"
-#include "tables/original.h"
+#include "tables/heldimage.h"
 #include "tables/transaction.h"
+#include "tables/undoplan.h"
 
 #include <memory>
 

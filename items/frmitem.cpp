@@ -118,7 +118,7 @@ void frmItem::LoadData() {
     // Line 0 is selected quietly, so the first run stands for the list's selection event and the
     // second is the load's own direct call. The second changes nothing, since an equal text is not
     // assigned again; it stays on purpose, so that a load runs the display step as often as the
-    // item editor always has.
+    // item editor always has: kept as the system's interface.
     cboItem_Click();
     cboItem_Click();
 }

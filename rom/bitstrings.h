@@ -2,6 +2,7 @@
 
 #include <QString>
 
+// Both kept as the system's interface, whether or not a caller uses them now.
 namespace modStuff {
 
 // The binary numeral of n, most significant digit first, without leading zeros ("0" for 0). A

@@ -156,14 +156,14 @@ Outcome HistoryFile::openFile(bool create) {
     const Outcome& why = opened.failure();
     Outcome o = fault(Fault::HistoryNotWritten, why.error);
     o.node = why.node;
-    o.changed = why.fault == Fault::NotAFile; // `node` says what stands there
+    o.hasNode = why.fault == Fault::NotAFile;
     return o;
 }
 
 Outcome HistoryFile::open() {
     // A history is made only with its first record: a command that is refused leaves none.
     if (Outcome opened = openFile(false); opened.failed()) {
-        if (opened.changed || opened.error != MissingFileError())
+        if (opened.hasNode || opened.error != MissingFileError())
             return opened;
         m_missing = HistoryHeader();
         return {};

@@ -1,11 +1,10 @@
 #include "rom/historyformat.h"
 
+#include "rom/historyguards.h"
+
 #include <QtEndian>
 
-#include <zlib.h>
-
 #include <cstring>
-#include <limits>
 #include <unordered_map>
 
 // Every entry is framed so that it can be found from either end and checked on its own:
@@ -20,13 +19,6 @@ constexpr char EntryMagic[] = "TVHE";
 constexpr int FrameBytes = 4 + 4 + 1 + 4 + 4;
 constexpr char RecordKind = 'T';
 constexpr char MarkKind = 'M';
-// No transaction writes more than the image holds; a larger size is damage.
-constexpr qint64 MaxEntry = qint64(1) << 30;
-
-quint32 crcOf(const char* data, qint64 len) {
-    return quint32(
-        crc32_z(crc32_z(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(data), size_t(len)));
-}
 
 class Writer {
 public:
@@ -50,7 +42,7 @@ public:
         entry.append(b, 4);
         entry.append(kind);
         entry.append(m_bytes);
-        qToLittleEndian(crcOf(entry.constData(), entry.size()), b);
+        qToLittleEndian(HistoryCrc(entry.constData(), entry.size()), b);
         entry.append(b, 4);
         qToLittleEndian(size, b);
         entry.append(b, 4);
@@ -120,26 +112,6 @@ quint32 storedCrc(QByteArrayView entry) {
     return qFromLittleEndian<quint32>(entry.data() + entry.size() - 8);
 }
 
-// The range that follows the one at `at` in `bytes`, each being its offset, its length and twice
-// that many bytes; -1 when it would end past them.
-qint64 rangeAfter(QByteArrayView bytes, qint64 at) {
-    if (bytes.size() - at < 8)
-        return -1;
-    const qint64 to = at + 8 + 2 * qint64(qFromLittleEndian<quint32>(bytes.data() + at + 4));
-    return to <= bytes.size() ? to : -1;
-}
-
-// Whether `count` ranges fill the bytes from `at` to `end` exactly; `walked` counts those read.
-bool rangesFill(QByteArrayView bytes, qint64 at, qint64 end, quint32 count, qint64* walked) {
-    for (quint32 k = 0; k < count; ++k) {
-        ++*walked;
-        at = rangeAfter(bytes, at);
-        if (at < 0 || at > end)
-            return false;
-    }
-    return at == end;
-}
-
 // An entry whose frame, checksum and ranges hold, read.
 HistoryEntry decoded(QByteArrayView entry, const Frame& frame) {
     Reader r(entry.sliced(9, entry.size() - FrameBytes));
@@ -164,109 +136,6 @@ HistoryEntry decoded(QByteArrayView entry, const Frame& frame) {
     }
     return e;
 }
-
-// The checksums of stretches of one buffer. A crafted or damaged stretch may offer a frame every
-// few bytes that claims most of the file, and summing each would make reading quadratic: past a
-// budget that whole entries never use up, a long stretch is worked out from the running checksum
-// of the buffer at every Step bytes, kept as far as it was needed.
-class StretchCrc {
-public:
-    explicit StretchCrc(QByteArrayView bytes) : m_bytes(bytes) {}
-    quint32 of(qint64 from, qint64 to) {
-        const qint64 first = (from + Step - 1) / Step, last = to / Step;
-        if (last - first < 4 || m_summed < 2 * m_bytes.size()) {
-            m_summed += to - from;
-            return crcOf(m_bytes.data() + from, to - from);
-        }
-        // Moving a checksum on over bytes is linear in it. With the head the bytes up to `first`
-        // and the middle those on to `last`: crc(head, middle) = shift(crc(head)) ^ crc(middle),
-        // and crc(middle) = running(last) ^ shift(running(first)), both shifts over the middle.
-        const uLong head = crcOf(m_bytes.data() + from, first * Step - from);
-        const uLong middle =
-            crc32_combine_op(head ^ runningAt(first), runningAt(last), shift(last - first));
-        return quint32(crc32_z(middle, reinterpret_cast<const Bytef*>(m_bytes.data()) + last * Step,
-                               size_t(to - last * Step)));
-    }
-
-private:
-    static constexpr qint64 Step = 64;
-    // The checksum of the first k * Step bytes.
-    quint32 runningAt(qint64 k) {
-        if (m_running.empty())
-            m_running.push_back(crcOf(nullptr, 0));
-        while (qint64(m_running.size()) <= k) {
-            const qint64 at = qint64(m_running.size() - 1) * Step;
-            m_running.push_back(quint32(crc32_z(
-                m_running.back(), reinterpret_cast<const Bytef*>(m_bytes.data()) + at, Step)));
-        }
-        return m_running[k];
-    }
-    // What moves a checksum on over k * Step bytes. Frames are at most MaxEntry long, which
-    // zlib's offsets hold everywhere.
-    uLong shift(qint64 k) {
-        if (qint64(m_shifts.size()) <= k)
-            m_shifts.resize(k + 1);
-        if (!m_shifts[k]) // never one: x^n modulo the polynomial is not zero
-            m_shifts[k] = crc32_combine_gen(z_off_t(k * Step));
-        return m_shifts[k];
-    }
-    QByteArrayView m_bytes;
-    qint64 m_summed = 0;
-    std::vector<quint32> m_running;
-    std::vector<uLong> m_shifts;
-};
-
-// The ranges of records, read as chains: each range leads to the one after it. A record's ranges
-// fill it when the chain from its first ends at its checksum after as many as it counts. Frames
-// nested around one long chain that none of them ends on would make walking it for each
-// quadratic, so once a file's worth of ranges has been walked (whole records walk at most one
-// for every 8 bytes), every position gets its distance to the end of its chain and a skip
-// pointer, with which the first link at or past a position is found in logarithmic time.
-class RangeChains {
-public:
-    explicit RangeChains(QByteArrayView bytes) : m_bytes(bytes) {}
-    bool fill(qint64 from, qint64 end, quint32 count) {
-        if (m_depth.empty() && m_walked > m_bytes.size() / 4 &&
-            m_bytes.size() < std::numeric_limits<quint32>::max())
-            index();
-        if (m_depth.empty())
-            return rangesFill(m_bytes, from, end, count, &m_walked);
-        qint64 at = from;
-        while (at < end) {
-            const qint64 skip = m_skip[at];
-            at = skip > at && skip <= end ? skip : rangeAfter(m_bytes, at);
-            if (at < 0)
-                return false;
-        }
-        return at == end && m_depth[from] - m_depth[end] == count;
-    }
-
-private:
-    // Every link goes further on, so positions are indexed from the end back. A skip goes to the
-    // parent, or past the parent's skip and the one after it when those two span equal numbers
-    // of links: skew-binary skips, which reach any link on in a logarithmic number of steps.
-    void index() {
-        const qint64 size = m_bytes.size();
-        m_depth.assign(size + 1, 0);
-        m_skip.resize(size + 1);
-        for (qint64 at = size; at >= 0; --at) {
-            const qint64 up = rangeAfter(m_bytes, at);
-            if (up < 0) {
-                m_skip[at] = quint32(at);
-                continue;
-            }
-            const quint32 far = m_skip[up];
-            m_depth[at] = m_depth[up] + 1;
-            m_skip[at] = m_depth[up] - m_depth[far] == m_depth[far] - m_depth[m_skip[far]]
-                             ? m_skip[far]
-                             : quint32(up);
-        }
-    }
-    QByteArrayView m_bytes;
-    qint64 m_walked = 0;
-    std::vector<quint32> m_depth; // links to the end of the chain, by position
-    std::vector<quint32> m_skip;
-};
 
 } // namespace
 
@@ -312,9 +181,9 @@ qint64 TrailingEntryLength(QByteArrayView tail) {
 std::optional<HistoryEntry> DecodeEntry(QByteArrayView bytes) {
     const auto frame = frameOf(bytes);
     qint64 walked = 0;
-    if (!frame || storedCrc(bytes) != crcOf(bytes.data(), bytes.size() - 8) ||
+    if (!frame || storedCrc(bytes) != HistoryCrc(bytes.data(), bytes.size() - 8) ||
         (frame->kind == RecordKind &&
-         !rangesFill(bytes, RangesAt, bytes.size() - 8, frame->ranges, &walked)))
+         !RangesFill(bytes, RangesAt, bytes.size() - 8, frame->ranges, &walked)))
         return std::nullopt;
     return decoded(bytes, *frame);
 }
@@ -371,12 +240,12 @@ void HistoryParser::read(QByteArrayView bytes) {
         // An entry that runs past the end, or whose size is not there yet, may be whole once
         // the rest is appended.
         if (!m_doubt &&
-            !(end - at >= 8 && (size < FrameBytes || size > MaxEntry || size <= end - at))) {
+            !(end - at >= 8 && (size < FrameBytes || size > MaxHistoryEntry || size <= end - at))) {
             m_doubt = Doubt{m_log.records.size(), m_log.damaged, m_log.lastNumber, {}};
             m_settled = base + at;
         }
         std::optional<HistoryEntry> entry;
-        if (size >= FrameBytes && size <= MaxEntry && size <= end - at) {
+        if (size >= FrameBytes && size <= MaxHistoryEntry && size <= end - at) {
             const QByteArrayView candidate = bytes.sliced(at, size);
             const auto frame = frameOf(candidate);
             if (frame && storedCrc(candidate) == crc.of(at, at + size - 8) &&

@@ -21,6 +21,7 @@ extern std::unique_ptr<RomImage> RomFile;
 // cannot be opened leaves the old one current, and every save through it is refused.
 bool ReopenIfReplaced();
 
+// The four primitives are kept as the system's interface, whether or not a caller uses each now.
 // Offsets count from the first byte of the file, the 16-byte header included. A read at or past
 // the end gives 0; a negative offset fails with RomError::BadOffset; an offset whose last byte
 // would be 0x7FFFFFFF or beyond fails with RomError::Overflow. A failed call changes nothing.

@@ -15,7 +15,7 @@ inline constexpr int MaxNameLength = 32767;
 namespace modStuff {
 
 // The name at `pointer`. Throws RomError::BadOffset for a pointer below 0x7FF0 and
-// RomError::Overflow for a name of more than 32767 characters.
+// RomError::Overflow for a name of more than 32767 characters. Kept as the system's interface.
 QString ReadName(RomImage& rom, qint32 pointer);
 
 } // namespace modStuff

@@ -30,7 +30,7 @@ enum class Fault {
     NameTooLong,        // the name at pointer `pointer` runs on past MaxNameLength characters
     BitStringTooLarge,  // the bit string `text` does not fit in 32 bits
     NotAFile,           // `file` is `node`, not a regular file
-    // The backup of `file` at `other`: `error`, `node`, or `changed` when the path no longer
+    // The backup of `file` at `other`: `error`, `node`, or `replaced` when the path no longer
     // names the image written into.
     BackupNotMade,
     // Why an entry (`entry`, in `file`) cannot be saved.
@@ -49,7 +49,7 @@ enum class Fault {
     NameRunsOn,
     NamePastEnd,    // the file is `length` bytes long
     NameCharacter,  // `text` is the character, `position` its place in the name from 1
-    NameLonger,     // `text` is the new name, `other` the old one
+    NameLonger,     // `text` is the new name, `otherName` the old one
     NameIntoRecord, // writing `text` would overwrite `field`, the record at `first`
     // An import's rows: `entry` is given twice, the first time on line `line`; the item `text`
     // does not exist (items run to `upper`); the name of `entry` is not written without --names.
@@ -58,16 +58,17 @@ enum class Fault {
     NameNotWritten,
     // Its name `text` would also change the names in `names`, which their rows do not ask for.
     SharedName,
-    // Once all names are written, the name of `entry` would read `other`, not `text`.
+    // Once all names are written, the name of `entry` would read `otherName`, not `text`.
     NameWouldRead,
     // A write of a transaction failed at `field` (`cause` holds what the file said) and so did
     // putting the old bytes back: `landed` says what now stands in the file.
     WrittenInPart,
     // The writes went in, but the sync failed and the old bytes could not be put back.
     NotSynced,
-    // The history of `file` at `other` could not be read or written: `error`, `node`; with
-    // neither, it is no history (`version` NotAHistory) or one of another version, `version`;
-    // not written, with `record`, it holds that record, the highest number there can be.
+    // The history of `file` at `other` could not be read or written: `error`, or `node` where
+    // `hasNode`; with neither, it is no history (`version` NotAHistory) or one of another
+    // version, `version`; not written, with `record`, it holds that record, the highest number
+    // there can be.
     HistoryNotWritten,
     HistoryUnreadable,
     // An undo of record `record`: the bytes of the parts in `landed` are no longer those it left.
@@ -77,10 +78,12 @@ enum class Fault {
     RecordTakenBack, // record `record` no longer stands: the undo `undoneBy` took it back
 
     // Comparing an image with its original, and merging images.
-    NoOriginal,     // `file` has no history to tell its original, and no base was given
-    SizesDiffer,    // `other` is `otherLength` bytes long, `file` `length`: they must have one size
-    NotAnImage,     // `file` does not hold the tables where the editors read them
-    MergeConflicts, // `count` fields or names conflict, and `file` (the output) is not written
+    NoOriginal,  // `file` has no history to tell its original, and no base was given
+    SizesDiffer, // `other` is `otherLength` bytes long, `file` `length`: they must have one size
+    NotAnImage,  // `file` does not hold the tables where the editors read them
+    // `count` fields or names conflict, and `file` (the output) is not written; `mixedConflicts`
+    // when not every one is a field both sides changed to different values.
+    MergeConflicts,
     OutputNotWritten, // `file` cannot be written: `error`, or `node` when no file stands there
 
     // Table files, CSV or JSON, as tolvane-cli reads them; the InputError says where.
@@ -190,10 +193,13 @@ struct Outcome {
     Operation operation = Operation::Read;
     ValueKind kind = ValueKind::Number;
     NodeKind node = NodeKind::Other;
-    bool changed = false;
-    bool name = false; // `entry`'s name text, not its record
+    bool replaced = false;       // the path no longer names the image written into
+    bool hasNode = false;        // `node` says what stands at the path, where a fault may not
+    bool mixedConflicts = false; // not every conflict is a field both changed to different values
+    bool name = false;           // `entry`'s name text, not its record
     QString file{};
-    QString other{};
+    QString other{};     // a second file's path: a backup, a history, the other image
+    QString otherName{}; // an entry's name other than `text`: the old one, or what it would read
     QString entry{};
     QString field{};
     QString text{};

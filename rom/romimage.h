@@ -58,7 +58,7 @@ public:
     const QString& filePath() const { return m_filePath; }
 
     // From now on, the first write of this opening first copies the file as it stands to
-    // backupPath(); later writes leave that copy alone.
+    // backupPath(); later writes leave that copy alone. The backup's calls are in imagebackup.cpp.
     void enableBackup() { m_backupWanted = true; }
     bool backupWanted() const { return m_backupWanted; }
     bool backupMade() const { return m_backupMade; }

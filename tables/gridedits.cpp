@@ -1,7 +1,7 @@
 #include "tables/gridedits.h"
 
+#include "tables/heldimage.h"
 #include "tables/importnames.h"
-#include "tables/original.h"
 
 GridEdits::GridEdits(const GridSnapshot& snapshot)
     : m_snapshot(snapshot), m_image(ImageOfBytes(snapshot.image)) {}

@@ -2,7 +2,6 @@
 
 #include "rom/historyformat.h"
 #include "tables/tablerows.h"
-#include "tables/transaction.h"
 
 #include <QList>
 #include <QString>
@@ -18,6 +17,10 @@ QString RecordTime(const HistoryRecord& record);
 QString RecordIsoTime(const HistoryRecord& record);
 // How the history names what made a record: "editor", "import", "rename", "undo".
 QString MadeByName(MadeBy madeBy);
+
+// The bytes of `length` at `base` as the image holds them now, with the run `bytes` at `at` laid
+// over them: an entry as a record's range leaves it.
+QByteArray Overlaid(RomImage& rom, qint64 base, qint64 length, qint64 at, const QByteArray& bytes);
 
 // One changed field, or one run of bytes outside the tables and their names.
 struct RecordedChange {
@@ -55,29 +58,3 @@ private:
 // "enemy 12 "Moushmo": hp 78 -> 1023, gold 5 -> 6", one line per entry, and "0x1A2B: 3 bytes"
 // for a run outside the tables.
 QStringList ChangeLines(const QList<RecordedChange>& changes);
-
-// Where each record stands after all that came later: the undo that took it back, and whether its
-// bytes stand (an undo takes them back; an undo of that undo brings them again, and the record is
-// then undone by none).
-struct RecordStatus {
-    quint32 undoneBy = 0;
-    bool standing = false;
-};
-std::vector<RecordStatus> StatusOf(const std::vector<HistoryRecord>& records);
-
-// The undo of record `number` of `records`, or with 0 of the newest that is done, stands and is
-// no undo itself: a transaction that writes its old bytes back, recorded as an undo of it. Its
-// grain is the field: each field the record changed (a number, a pointer, the enemy's item, a
-// flag) is put back whole, only when all its bits still hold what the record wrote, and so is a
-// name's text; bits no field owns are never written. A later change of another field, even one
-// that shares a byte, is kept.
-// Refused with nothing planned: no such record (NoSuchRecord), one that never went in whole
-// (RecordNotDone), one a later undo took back (RecordTakenBack), or fields and names that no longer
-// hold what it wrote (UndoOverwritten, naming them in `landed`).
-struct UndoPlan {
-    const HistoryRecord* record = nullptr;
-    Transaction writes;
-    std::vector<HistoryRange> ranges; // as the undo will record them
-};
-Outcome PlanUndo(RomImage& rom, RecordReader& reader, const std::vector<HistoryRecord>& records,
-                 quint32 number, UndoPlan* plan);

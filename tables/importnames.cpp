@@ -40,7 +40,7 @@ void PlanImportNames(RomImage& rom, std::vector<NameEdit>& names, const QList<Na
             Outcome why;
             why.fault = Fault::NameWouldRead;
             why.entry = holder.entry;
-            why.other = final;
+            why.otherName = final;
             why.text = n.text;
             errors->append({n.cell.line, n.cell.column, why});
         }

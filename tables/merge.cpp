@@ -1,7 +1,7 @@
 #include "tables/merge.h"
 
 #include "rom/names.h"
-#include "tables/original.h"
+#include "tables/heldimage.h"
 
 #include <algorithm>
 #include <tuple>

@@ -51,7 +51,7 @@ Outcome PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
         refused.position = bytes.failure().position;
         return refuse(bytes.failure().fault);
     }
-    refused.other = old.text;
+    refused.otherName = old.text;
     if (bytes->size() > old.text.size())
         return refuse(Fault::NameLonger);
 

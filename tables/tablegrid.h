@@ -2,7 +2,7 @@
 
 #include "rom/outcome.h"
 #include "tables/gridedits.h"
-#include "tables/original.h"
+#include "tables/netchanges.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

@@ -1,6 +1,8 @@
 #include "windowkit/changemarks.h"
 
 #include "rom/historyfile.h"
+#include "tables/heldimage.h"
+#include "tables/netchanges.h"
 #include "tables/original.h"
 #include "windowkit/putback.h"
 #include "wording/changestext.h"

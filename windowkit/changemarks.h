@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rom/romimage.h"
-#include "tables/original.h"
+#include "tables/netchanges.h"
 #include "tables/tablerows.h"
 
 #include <QString>

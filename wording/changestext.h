@@ -3,7 +3,7 @@
 #include "rom/outcome.h"
 #include "tables/imagefacts.h"
 #include "tables/merge.h"
-#include "tables/original.h"
+#include "tables/netchanges.h"
 
 #include <QString>
 #include <QStringList>

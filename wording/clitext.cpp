@@ -1,17 +1,13 @@
 #include "wording/clitext.h"
 
 #include "rom/names.h"
+#include "rom/nativepath.h"
 #include "wording/translation.h"
 #include "wording/wording.h"
 
-#include <QDir>
 #include <QJsonParseError>
 
 namespace {
-
-QString native(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
 
 QString bytesText(qint64 count) {
     return CliWording::tr("%n byte(s)", nullptr, int(count));
@@ -80,7 +76,7 @@ QString madeByText(const HistoryRecord& r, const RecordStatus& status) {
 } // namespace
 
 QString CommandLineText(const Outcome& o) {
-    const QString file = native(o.file);
+    const QString file = NativePath(o.file);
     switch (o.fault) {
     // Table files: the reason behind "FILE:LINE:COLUMN: ".
     case Fault::CsvStrayQuote:
@@ -215,7 +211,7 @@ QString CommandLineText(const Outcome& o) {
         return CliWording::tr("cannot open %1: %2").arg(file, ReasonText(o.cause.value(0)));
     case Fault::OutputIsInput:
         return CliWording::tr("cannot write %1: it is the file %2 that this command reads")
-            .arg(file, native(o.other));
+            .arg(file, NativePath(o.other));
     case Fault::OutputIsHistory:
         return o.other.isEmpty()
                    ? CliWording::tr("cannot write %1: it is a history of saves, which only the "
@@ -223,11 +219,11 @@ QString CommandLineText(const Outcome& o) {
                          .arg(file)
                    : CliWording::tr("cannot write %1: it is the history of the saves of %2, which "
                                     "only those saves write")
-                         .arg(file, native(o.other));
+                         .arg(file, NativePath(o.other));
     case Fault::OutputIsBackup:
         return CliWording::tr("cannot write %1: it is the backup of %2, which only the saves of "
                               "%2 replace")
-            .arg(file, native(o.other));
+            .arg(file, NativePath(o.other));
     case Fault::StandardOutputLost:
         return o.reason.isEmpty()
                    ? CliWording::tr("cannot write to the standard output: the stream failed")
@@ -338,7 +334,7 @@ QString UsageErrorText(const Outcome& o) {
 }
 
 QString AboutFileText(const QString& file, const QString& message) {
-    return QStringLiteral("%1: %2").arg(native(file), message);
+    return QStringLiteral("%1: %2").arg(NativePath(file), message);
 }
 
 QStringList HistoryLines(const HistoryRecord& record, const RecordStatus& status,
@@ -456,5 +452,5 @@ QString NoTableToExportText(const QString& file, Table table, const TableFacts& 
     // The verdict is merge's and info's, so each command names the same fault in the same words.
     return CliWording::tr("%1 does not hold the tables as the editors read them (%2), so it has "
                           "no table to export. Nothing was written.")
-        .arg(native(file), TablesVerdictText({{table, facts}}));
+        .arg(NativePath(file), TablesVerdictText({{table, facts}}));
 }

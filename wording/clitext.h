@@ -1,8 +1,8 @@
 #pragma once
 
 #include "rom/outcome.h"
-#include "tables/historyview.h"
 #include "tables/imagefacts.h"
+#include "tables/undoplan.h"
 
 #include <QString>
 #include <QStringList>

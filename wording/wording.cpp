@@ -2,6 +2,7 @@
 
 #include "fields/numbertext.h"
 #include "rom/names.h"
+#include "rom/nativepath.h"
 #include "tables/historyview.h"
 #include "tables/recovery.h"
 #include "wording/catalogues.h"
@@ -9,7 +10,6 @@
 #include "wording/clitext.h"
 #include "wording/translation.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -20,10 +20,6 @@
 Q_COREAPP_STARTUP_FUNCTION(InstallCatalogues)
 
 namespace {
-
-QString native(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
 
 // How messages word a call: a call of the image by its two sentences, for a reason the system
 // gave and for a position before the start of the file; a primitive by its own name, with which
@@ -72,9 +68,9 @@ QString primitiveName(Operation operation) {
 QString failedCall(const Outcome& o, const QString& reason) {
     const CallWords words = callWords(o.operation);
     if (words.failed)
-        return Wording::tr(words.failed).arg(native(o.file), HexOffset(o.offset), reason);
+        return Wording::tr(words.failed).arg(NativePath(o.file), HexOffset(o.offset), reason);
     return Wording::tr("Cannot %1 %2 at offset %3:\n%4.")
-        .arg(QLatin1String(words.primitive), native(o.file), HexOffset(o.offset), reason);
+        .arg(QLatin1String(words.primitive), NativePath(o.file), HexOffset(o.offset), reason);
 }
 
 // "Cannot read FILE at offset -0x10: the position lies before the start of the file."
@@ -82,7 +78,7 @@ QString beforeStart(const Outcome& o) {
     const CallWords words = callWords(o.operation);
     const QString offset = HexOffset(-o.offset);
     if (words.beforeStart)
-        return Wording::tr(words.beforeStart).arg(native(o.file), offset);
+        return Wording::tr(words.beforeStart).arg(NativePath(o.file), offset);
     return Wording::tr("%1 at offset -%2: the position lies before the start of the file.")
         .arg(QLatin1String(words.primitive), offset);
 }
@@ -110,7 +106,7 @@ QString listed(const QStringList& list) {
 
 // A refused save's sentence, `text`, given the entry as %1 and the file as %2.
 QString cannotSave(const Outcome& o, const QString& text) {
-    return text.arg(partName(o), native(o.file));
+    return text.arg(partName(o), NativePath(o.file));
 }
 
 // Of a failed transaction whose old bytes could not all go back: what is in the file and what
@@ -253,7 +249,7 @@ Family familyOf(Fault fault) {
 
 // "cannot undo in FILE: WHY. Nothing was written."
 QString undoRefused(const Outcome& o, const QString& why) {
-    return NothingWrittenAfter(Wording::tr("cannot undo in %1: %2").arg(native(o.file), why));
+    return NothingWrittenAfter(Wording::tr("cannot undo in %1: %2").arg(NativePath(o.file), why));
 }
 
 // The parts an undo finds changed since: "the hp and the speed of enemy 12, and item 3".
@@ -285,12 +281,12 @@ QString savedInPart(const Outcome& o) {
 
 QString backupNotMade(const Outcome& o) {
     const QString reason =
-        o.changed ? Wording::tr("another program replaced, moved or deleted the image while "
-                                "its backup was made")
-        : o.error ? SystemText(o.error)
-                  : NodeText(o.node);
+        o.replaced ? Wording::tr("another program replaced, moved or deleted the image while "
+                                 "its backup was made")
+        : o.error  ? SystemText(o.error)
+                   : NodeText(o.node);
     return Wording::tr("Cannot make the backup %1 of %2:\n%3.")
-        .arg(native(o.other), native(o.file), reason);
+        .arg(NativePath(o.other), NativePath(o.file), reason);
 }
 
 } // namespace
@@ -341,7 +337,7 @@ QString ReasonText(const Outcome& o) {
 }
 
 QString ImageErrorText(const Outcome& o) {
-    const QString file = native(o.file);
+    const QString file = NativePath(o.file);
     const QString pointer = HexDigits(o.pointer);
     switch (o.fault) {
     case Fault::None:
@@ -388,7 +384,7 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::ShortFile:
         return Wording::tr("Cannot save %1 to %2:\nthe entry lies at offsets %3 to %4, but the "
                            "file is only %5 bytes long. Nothing was written.")
-            .arg(partName(o), native(o.file), HexOffset(o.first), HexOffset(o.last),
+            .arg(partName(o), NativePath(o.file), HexOffset(o.first), HexOffset(o.last),
                  QString::number(o.length));
     case Fault::ChangedOnDisk:
         return cannotSave(o, Wording::tr("Cannot save %1 to %2:\nanother program changed %1 in the "
@@ -397,7 +393,7 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::Locked:
         return Wording::tr("Cannot save %1 to %2:\nanother Tolvane program kept writing to the "
                            "image for more than %3 seconds. Nothing was written.")
-            .arg(partName(o), native(o.file), QString::number(WriterWaitMs / 1000));
+            .arg(partName(o), NativePath(o.file), QString::number(WriterWaitMs / 1000));
     case Fault::BadValue:
         return Wording::tr("Cannot save %1: %2. Nothing was written.")
             .arg(partName(o), ValueText(o));
@@ -411,7 +407,7 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::HistoryNotWritten:
     case Fault::HistoryUnreadable:
         return Wording::tr("Cannot save %1 to %2:\n%3. Nothing was written.")
-            .arg(partName(o), native(o.file), HistoryReasonText(o));
+            .arg(partName(o), NativePath(o.file), HistoryReasonText(o));
 
     case Fault::NamePointerNoOffset:
         return Wording::tr("the name pointer %1 has no offset in the file: pointers below 7FF0 "
@@ -436,7 +432,7 @@ QString ImageErrorText(const Outcome& o) {
                            "%3, \"%4\", is only %5: a new name may not be longer than the old "
                            "one")
             .arg(TerminalName(o.text), QString::number(o.text.toUcs4().size()), pointer,
-                 TerminalName(o.other), QString::number(o.other.size()));
+                 TerminalName(o.otherName), QString::number(o.otherName.size()));
     case Fault::NameIntoRecord:
         return Wording::tr("the name at pointer %1 (offset %2) is no name text: writing "
                            "\"%3\" would overwrite %4's record at %5")
@@ -455,7 +451,7 @@ QString ImageErrorText(const Outcome& o) {
     case Fault::NameWouldRead:
         return Wording::tr("the name of %1 would read \"%2\" once the other names of this "
                            "file are written, not \"%3\"")
-            .arg(o.entry, TerminalName(o.other), TerminalName(o.text));
+            .arg(o.entry, TerminalName(o.otherName), TerminalName(o.text));
 
     case Fault::UndoOverwritten:
         return undoRefused(
@@ -622,7 +618,7 @@ QString NothingWrittenAfter(const QString& sentence) {
 
 QString RenameRefusedText(const QString& entry, const QString& file, const QString& reason) {
     return NothingWrittenAfter(
-        Wording::tr("cannot rename %1 in %2: %3").arg(entry, native(file), reason));
+        Wording::tr("cannot rename %1 in %2: %3").arg(entry, NativePath(file), reason));
 }
 
 QString PlanFailedText(const RomError& e) {
@@ -636,7 +632,7 @@ QString CommandWriteText(const Outcome& o, const QString& backupPath) {
             parts << partName(l.entry, l.name);
         return Wording::tr("cannot write to %1: another program changed %2 in it after this "
                            "command read it. Nothing was written.")
-            .arg(native(o.file), joined(parts));
+            .arg(NativePath(o.file), joined(parts));
     }
     if (o.fault != Fault::WrittenInPart && o.fault != Fault::NotSynced)
         return SaveText(o);
@@ -644,21 +640,21 @@ QString CommandWriteText(const Outcome& o, const QString& backupPath) {
         backupPath.isEmpty()
             ? Wording::tr("No backup was made.")
             : Wording::tr("The backup %1 holds the image as it was before this command.")
-                  .arg(native(backupPath));
+                  .arg(NativePath(backupPath));
     if (o.fault == Fault::NotSynced)
         return Wording::tr("%1\nEvery write of this command is in %2, but the system may not "
                            "have it on disk.\n%3")
-            .arg(ImageErrorText(o.cause.value(0)), native(o.file), backup);
+            .arg(ImageErrorText(o.cause.value(0)), NativePath(o.file), backup);
     QStringList written, notWritten;
     splitLanded(
         o.landed, [](const Landed& l) { return partName(l.entry, l.name); }, &written, &notWritten);
     return Wording::tr("%1\n%2 is written in part.\nWritten: %3.\nNot written: %4.\n%5")
-        .arg(ImageErrorText(o.cause.value(0)), native(o.file), joined(written),
+        .arg(ImageErrorText(o.cause.value(0)), NativePath(o.file), joined(written),
              notWritten.isEmpty() ? Wording::tr("nothing") : joined(notWritten), backup);
 }
 
 QString HistoryReasonText(const Outcome& o) {
-    const QString history = native(o.other);
+    const QString history = NativePath(o.other);
     if (o.error == NameTooLongError())
         return Wording::tr("its history %1 cannot be made: that name is %2 bytes long, longer "
                            "than this file system allows, and the history's name is the "
@@ -674,10 +670,10 @@ QString HistoryReasonText(const Outcome& o) {
             .arg(o.record);
     if (o.fault == Fault::HistoryNotWritten)
         return Wording::tr("its history %1 cannot be written: %2")
-            .arg(history, o.changed ? NodeText(o.node) : SystemText(o.error));
+            .arg(history, o.hasNode ? NodeText(o.node) : SystemText(o.error));
     if (o.error)
         return Wording::tr("its history %1 cannot be read: %2").arg(history, SystemText(o.error));
-    if (o.node != NodeKind::Other || o.changed)
+    if (o.node != NodeKind::Other || o.hasNode)
         return Wording::tr("its history %1 cannot be read: %2").arg(history, NodeText(o.node));
     if (o.version == NotAHistory)
         return Wording::tr("%1 is not a Tolvane history, so it is left as it is").arg(history);
@@ -836,7 +832,7 @@ QString UndoRefusedText(const Outcome& o) {
 }
 
 QString NothingWrittenText(const QString& file) {
-    return Wording::tr("nothing was written to %1.").arg(native(file));
+    return Wording::tr("nothing was written to %1.").arg(NativePath(file));
 }
 
 QString DryRunText() {

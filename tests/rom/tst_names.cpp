@@ -57,9 +57,7 @@ void tst_Names::readName() {
     QFETCH(QString, expected);
     ImageOnDisk disk(fileWithText(text));
     auto rom = disk.open();
-    const qint32 passed = pointer;
-    QCOMPARE(ReadName(*rom, passed), expected);
-    QCOMPARE(passed, pointer);
+    QCOMPARE(ReadName(*rom, pointer), expected);
     QCOMPARE(ReadNameOrEmpty(*rom, pointer), expected);
     QCOMPARE(disk.bytes(), fileWithText(text));
 }

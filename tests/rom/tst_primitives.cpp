@@ -148,26 +148,25 @@ void tst_Primitives::failedCallChangesNothing() {
     QFETCH(Fault, fault);
     ImageOnDisk disk(smallFile());
     auto rom = disk.open();
-    const qint32 passed = offset;
     try {
         switch (Op(op)) {
         case Op::ReadByte:
-            ReadByte(*rom, passed);
+            ReadByte(*rom, offset);
             break;
         case Op::ReadWord:
-            ReadWord(*rom, passed);
+            ReadWord(*rom, offset);
             break;
         case Op::WriteByte:
-            WriteByte(TestKey, *rom, passed, quint8(value));
+            WriteByte(TestKey, *rom, offset, quint8(value));
             break;
         case Op::WriteWord:
-            WriteWord(TestKey, *rom, passed, value);
+            WriteWord(TestKey, *rom, offset, value);
             break;
         case Op::ImageRead:
-            rom->readByte(passed);
+            rom->readByte(offset);
             break;
         case Op::ImageWrite:
-            rom->write(TestKey, passed, quint8(value));
+            rom->write(TestKey, offset, quint8(value));
             break;
         }
         QFAIL("the call did not fail");
@@ -175,7 +174,6 @@ void tst_Primitives::failedCallChangesNothing() {
         QCOMPARE(e.kind(), kind);
         QCOMPARE(e.outcome().fault, fault);
     }
-    QCOMPARE(passed, offset);
     // The system layer refuses too: on Windows, -1 would mean "append".
     const auto file = OpenImageFile(disk.path());
     QCOMPARE(WriteAt(file->handle, -1, "x", 1).count, -1);

@@ -121,7 +121,7 @@ void tst_NameWriter::pendingBytesAreReadThrough() {
     const Outcome refused =
         PlanRename(*rom, holderAt(0x8005), QStringLiteral("B"), Holders, pending, {}, &plan);
     QCOMPARE(refused.fault, Fault::NameLonger);
-    QCOMPARE(refused.other, QString());
+    QCOMPARE(refused.otherName, QString());
     // Ended by the pending byte, neither "Great" nor the empty name reaches "read" any more.
     QVERIFY(
         PlanRename(*rom, holderAt(0x8006), QStringLiteral("ro"), Holders, pending, {}, &plan).ok());

@@ -82,7 +82,7 @@ void tst_Wording::texts_data() {
     because = backup;
     because.node = NodeKind::Fifo;
     because = backup;
-    because.changed = true;
+    because.replaced = true;
     QTest::newRow("backup: replaced")
         << ImageErrorText(because)
         << cannotBackUp + u8("another program replaced, moved or deleted the image while its "
@@ -123,7 +123,7 @@ void tst_Wording::texts_data() {
 
     // Renames, and the rows of a table file.
     Outcome name = rename(Fault::NameLonger);
-    name.other = QStringLiteral("Bun");
+    name.otherName = QStringLiteral("Bun");
     QTest::newRow("name longer")
         << ImageErrorText(name)
         << u8("\"Bread\" is 5 characters long, but the name it replaces at pointer 8010, \"Bun\", "
