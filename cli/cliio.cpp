@@ -2,7 +2,9 @@
 
 #include "cli/knowntables.h"
 #include "rom/historyformat.h"
+#include "rom/imagecalls.h"
 #include "rom/newfile.h"
+#include "tables/recoverednames.h"
 #include "wording/clitext.h"
 #include "wording/wording.h"
 
@@ -77,15 +79,12 @@ Result<QByteArray> ReadWholeFile(const QString& path, qint64 limit) {
     if (!opened)
         return Outcome{.fault = Fault::FileNotRead, .file = path, .cause = {opened.failure()}};
     RomImage file(path, *opened);
-    try {
-        const qint64 size = file.size();
-        if (size > limit)
-            return Outcome{
-                .fault = Fault::FileTooLarge, .file = path, .length = size, .limit = limit};
-        return file.bytes(0, size);
-    } catch (const RomError& e) {
-        return e.outcome();
-    }
+    const auto size = ImageSize(file);
+    if (!size)
+        return size.failure();
+    if (*size > limit)
+        return Outcome{.fault = Fault::FileTooLarge, .file = path, .length = *size, .limit = limit};
+    return ImageBytes(file, 0, *size);
 }
 
 namespace {
@@ -210,25 +209,27 @@ std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover, R
         return nullptr;
     }
     std::unique_ptr<RomImage> image = std::move(*opened);
-    try {
-        // Before recovery or any command reads it: every reader of ours takes it whole or in
-        // tables, and neither is worth a file of gigabytes.
-        if (const qint64 size = image->size(); size > LargestImageBytes) {
-            Fail(io, {.fault = Fault::FileTooLarge,
-                      .file = path,
-                      .length = size,
-                      .limit = LargestImageBytes});
-            return nullptr;
-        }
-    } catch (const RomError& e) {
-        Fail(io, ImageErrorText(e));
+    // Before recovery or any command reads it: every reader of ours takes it whole or in
+    // tables, and neither is worth a file of gigabytes.
+    const auto size = ImageSize(*image);
+    if (!size) {
+        Fail(io, size.failure());
+        return nullptr;
+    }
+    if (*size > LargestImageBytes) {
+        Fail(io, {.fault = Fault::FileTooLarge,
+                  .file = path,
+                  .length = *size,
+                  .limit = LargestImageBytes});
         return nullptr;
     }
     const Recovery done = RecoverImage(*image, recover);
     if (recovery)
         *recovery = done;
     if (done.torn) {
-        Fail(io, AboutFileText(image->path(), TornImageText(*image, KnownTables(), done)));
+        Fail(io,
+             AboutFileText(image->path(),
+                           TornImageText(RecoveredEntriesOf(*image, KnownTables(), done), done)));
         return nullptr;
     }
     ReportRecovery(io, *image, done);
@@ -240,7 +241,9 @@ void ReportRecovery(Io& io, RomImage& image, const Recovery& recovery) {
     if (recovery.fault.failed() && recovery.action != RecoveryAction::Reported)
         Fail(io, AboutFileText(image.path(), RecoveryProblemText(recovery.fault)));
     if (recovery.action != RecoveryAction::None)
-        Fail(io, AboutFileText(image.path(), RecoveryText(image, KnownTables(), recovery)));
+        Fail(io, AboutFileText(
+                     image.path(),
+                     RecoveryText(RecoveredEntriesOf(image, KnownTables(), recovery), recovery)));
 }
 
 int FailedWrite(Io& io, const RomImage& image, const Outcome& outcome) {

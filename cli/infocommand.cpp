@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/knowntables.h"
 #include "tables/imagefacts.h"
+#include "tables/recoverednames.h"
 #include "wording/clitext.h"
 #include "wording/translation.h"
 #include "wording/wording.h"
@@ -83,8 +84,10 @@ int InfoCommand(const QStringList& arguments, Io& io) {
     if (auto image = io.openImage(path)) {
         const Recovery recovery = RecoverImage(**image, false);
         if (recovery.torn)
-            return Fail(io, AboutFileText((*image)->path(),
-                                          TornImageText(**image, KnownTables(), recovery)));
+            return Fail(io, AboutFileText(
+                                (*image)->path(),
+                                TornImageText(RecoveredEntriesOf(**image, KnownTables(), recovery),
+                                              recovery)));
         ReportRecovery(io, **image, recovery);
     }
 

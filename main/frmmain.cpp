@@ -8,6 +8,7 @@
 #include "items/itemrecord.h"
 #include "main/imagedrop.h"
 #include "rom/modstuff.h"
+#include "tables/recoverednames.h"
 #include "tables/recovery.h"
 #include "tablewindow/frmtable.h"
 #include "windowkit/changemarks.h"
@@ -156,7 +157,9 @@ void frmMain::openImage(const QString& path) {
     const Recovery recovery = RecoverImage(*image, true);
     if (recovery.torn) {
         ShowMessage(this, QMessageBox::Warning, tr("Open ROM"),
-                    OpenTornText(path, *image, {&ItemFormat, &EnemyFormat}, recovery));
+                    OpenTornText(path,
+                                 RecoveredEntriesOf(*image, {&ItemFormat, &EnemyFormat}, recovery),
+                                 recovery));
         return;
     }
     reportRecovery(*image, recovery);
@@ -184,7 +187,9 @@ void frmMain::reportRecovery(RomImage& image, const Recovery& recovery) {
                 recovery.action == RecoveryAction::Left ? QMessageBox::Warning
                                                         : QMessageBox::Information,
                 tr("Open ROM"),
-                OpenRecoveryText(image.path(), image, {&ItemFormat, &EnemyFormat}, recovery));
+                OpenRecoveryText(image.path(),
+                                 RecoveredEntriesOf(image, {&ItemFormat, &EnemyFormat}, recovery),
+                                 recovery));
 }
 
 void frmMain::cmdItem_Click() {

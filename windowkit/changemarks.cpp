@@ -1,6 +1,8 @@
 #include "windowkit/changemarks.h"
 
 #include "rom/historyfile.h"
+#include "rom/imagecalls.h"
+#include "tables/heldimage.h"
 #include "tables/original.h"
 #include "windowkit/putback.h"
 #include "wording/changestext.h"
@@ -26,45 +28,56 @@ struct HistorySeen {
 };
 std::optional<HistorySeen> seen;
 
-// The original of `rom` from its history; null when it has none or it cannot be read.
-const OriginalBytes* historyOriginal(RomImage& rom) {
+// The original of `rom`, an image of `size` bytes, from its history; null when it has none or it
+// cannot be read.
+const OriginalBytes* historyOriginal(const RomImage& rom, qint64 size) {
     if (!seen || seen->reader.path() != rom.historyPath())
         seen.emplace(HistorySeen{HistoryReader(rom.historyPath()), {}});
     if (seen->reader.read().failed())
         return nullptr;
-    seen->original.follow(seen->reader.log().records, rom.size(), seen->reader.changedFrom());
+    seen->original.follow(seen->reader.log().records, size, seen->reader.changedFrom());
     return seen->original.knowsAny() ? &seen->original : nullptr;
 }
 
-// The base, or why it cannot stand for the original of `rom`.
+// The base, or why it cannot stand for the original of `rom`. The image's size was read as it
+// opened: a size that cannot be read is taken for the base's.
 Result<std::unique_ptr<RomImage>> baseFor(const RomImage& rom) {
     auto base = OpenRomImage(basePath);
-    if (!base) {
-        Outcome why = base.failure();
+    const auto unreadable = [](Outcome why) {
         why.file = basePath;
         return why;
-    }
-    if ((*base)->size() != rom.size())
+    };
+    if (!base)
+        return unreadable(base.failure());
+    const auto length = ImageSize(rom);
+    if (!length)
+        return unreadable(length.failure());
+    const auto otherLength = ImageSize(**base);
+    if (!otherLength)
+        return unreadable(otherLength.failure());
+    if (*otherLength != *length)
         return Outcome{.fault = Fault::SizesDiffer,
                        .file = rom.path(),
                        .other = basePath,
-                       .length = rom.size(),
-                       .otherLength = (*base)->size()};
+                       .length = *length,
+                       .otherLength = *otherLength};
     return base;
 }
 
+// Marks are a help: an image that cannot be read shows none, and its load says why. Both images
+// are read whole once, and the marks drawn from those bytes.
 QList<NetChange> changesOf(RomImage& rom, Table table) {
-    try {
-        if (!basePath.isEmpty()) {
-            const auto base = baseFor(rom);
-            return base ? NetChanges(rom, **base, {table}) : QList<NetChange>();
-        }
-        if (const OriginalBytes* original = historyOriginal(rom)) {
-            const auto image = OriginalImage(rom, *original);
-            return NetChanges(rom, *image, {table});
-        }
-    } catch (const RomError&) {
-        // Marks are a help: an image that cannot be read shows none, and its load says why.
+    const auto now = HoldImage(rom);
+    if (!now)
+        return {};
+    if (!basePath.isEmpty()) {
+        const auto base = baseFor(rom);
+        const auto original = base ? HoldImage(**base) : base.failure();
+        return original ? NetChanges(**now, **original, {table}) : QList<NetChange>();
+    }
+    if (const OriginalBytes* original = historyOriginal(rom, (*now)->size())) {
+        const auto image = OriginalImage(**now, *original);
+        return NetChanges(**now, *image, {table});
     }
     return {};
 }
@@ -104,16 +117,8 @@ void SetMarksBase(const QString& path) {
 Outcome MarksBaseFault(const RomImage& rom) {
     if (basePath.isEmpty())
         return {};
-    Outcome why;
-    try {
-        if (const auto base = baseFor(rom); !base)
-            why = base.failure();
-    } catch (const RomError& e) {
-        // The image's size was read as it opened: a size that cannot be read is the base's.
-        why = e.outcome();
-        why.file = basePath;
-    }
-    return why;
+    const auto base = baseFor(rom);
+    return base ? Outcome{} : base.failure();
 }
 
 std::vector<EntryMarks> TableMarks(RomImage& rom, Table table) {

@@ -2,6 +2,7 @@
 
 #include "rom/modstuff.h"
 #include "rom/names.h"
+#include "tables/heldimage.h"
 #include "windowkit/changemarks.h"
 #include "windowkit/playtest.h"
 #include "windowkit/seams.h"
@@ -14,7 +15,7 @@
 
 ShownTable::ShownTable(QWidget* window, const TableFormat& format, QComboBox* entries,
                        std::initializer_list<FieldControl> controls,
-                       QString (*unreadable)(const RomError& e), QWidget* nameBox)
+                       QString (*unreadable)(const Outcome& why), QWidget* nameBox)
     : m_window(window), m_format(format), m_entries(entries),
       m_controls(BindFieldControls(format, controls)), m_unreadable(unreadable),
       m_nameBox(nameBox) {}
@@ -22,18 +23,19 @@ ShownTable::ShownTable(QWidget* window, const TableFormat& format, QComboBox* en
 bool ShownTable::read(const std::function<void(RomImage& rom)>& decode,
                       const std::function<void()>& placeholders) {
     m_entries->clear();
-    try {
-        decode(*modStuff::RomFile);
-        // Read with the same cache as the decode, so that they are of one moment of the file.
-        m_shownBytes =
-            modStuff::RomFile->bytes(m_format.offset, qint64(m_format.count) * m_format.size);
-        return true;
-    } catch (const RomError& e) {
+    // The image is read whole, once: the records and the bytes shown are of one moment of the
+    // file, and decoding bytes in memory cannot fail half-way.
+    const auto held = HoldImage(*modStuff::RomFile);
+    if (!held) {
         placeholders();
         m_shownBytes.clear();
-        ShowMessage(m_window, QMessageBox::Warning, m_window->windowTitle(), m_unreadable(e));
+        ShowMessage(m_window, QMessageBox::Warning, m_window->windowTitle(),
+                    m_unreadable(held.failure()));
         return false;
     }
+    decode(**held);
+    m_shownBytes = (*held)->bytes(m_format.offset, qint64(m_format.count) * m_format.size);
+    return true;
 }
 
 void ShownTable::list(bool loaded, const QStringList& names) {

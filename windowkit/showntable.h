@@ -22,7 +22,7 @@ public:
     // entry's name, which the window fills itself and the table marks.
     ShownTable(QWidget* window, const TableFormat& format, QComboBox* entries,
                std::initializer_list<FieldControl> controls,
-               QString (*unreadable)(const RomError& e), QWidget* nameBox = nullptr);
+               QString (*unreadable)(const Outcome& why), QWidget* nameBox = nullptr);
 
     // Reads the whole table from the open image into `records` through `decode`, and the bytes it
     // shows, then lists the entries with line 0 selected quietly: the window's display step comes
@@ -70,6 +70,6 @@ private:
     QComboBox* m_entries;
     std::vector<QWidget*> m_controls;
     QByteArray m_shownBytes;
-    QString (*m_unreadable)(const RomError& e);
+    QString (*m_unreadable)(const Outcome& why);
     QWidget* m_nameBox;
 };
