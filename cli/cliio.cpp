@@ -4,7 +4,7 @@
 #include "rom/historyformat.h"
 #include "rom/imagecalls.h"
 #include "rom/newfile.h"
-#include "tables/recoverednames.h"
+#include "tables/imageopening.h"
 #include "wording/clitext.h"
 #include "wording/wording.h"
 
@@ -203,47 +203,28 @@ Outcome KeptByTheSaves(const QString& target) {
 }
 
 std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover, Recovery* recovery) {
-    auto opened = io.openImage(path);
-    if (!opened.ok()) {
-        Fail(io, {.fault = Fault::ImageNotOpened, .file = path, .cause = {opened.failure()}});
+    auto opened = ImageOpening::Open(path, recover, KnownTables(), io.openImage, LargestImageBytes);
+    if (!opened) {
+        Fail(io, opened.failure());
         return nullptr;
     }
-    std::unique_ptr<RomImage> image = std::move(*opened);
-    // Before recovery or any command reads it: every reader of ours takes it whole or in
-    // tables, and neither is worth a file of gigabytes.
-    const auto size = ImageSize(*image);
-    if (!size) {
-        Fail(io, size.failure());
-        return nullptr;
-    }
-    if (*size > LargestImageBytes) {
-        Fail(io, {.fault = Fault::FileTooLarge,
-                  .file = path,
-                  .length = *size,
-                  .limit = LargestImageBytes});
-        return nullptr;
-    }
-    const Recovery done = RecoverImage(*image, recover);
     if (recovery)
-        *recovery = done;
-    if (done.torn) {
-        Fail(io,
-             AboutFileText(image->path(),
-                           TornImageText(RecoveredEntriesOf(*image, KnownTables(), done), done)));
+        *recovery = opened->recovery;
+    if (opened->recovery.torn) {
+        Fail(io, AboutFileText(path, TornImageText(opened->entries, opened->recovery)));
         return nullptr;
     }
-    ReportRecovery(io, *image, done);
-    return image;
+    ReportRecovery(io, path, opened->recovery, opened->entries);
+    return std::move(opened->image);
 }
 
-void ReportRecovery(Io& io, RomImage& image, const Recovery& recovery) {
+void ReportRecovery(Io& io, const QString& path, const Recovery& recovery,
+                    const RecoveredEntries& entries) {
     // A record left as it is says why itself.
     if (recovery.fault.failed() && recovery.action != RecoveryAction::Reported)
-        Fail(io, AboutFileText(image.path(), RecoveryProblemText(recovery.fault)));
+        Fail(io, AboutFileText(path, RecoveryProblemText(recovery.fault)));
     if (recovery.action != RecoveryAction::None)
-        Fail(io, AboutFileText(
-                     image.path(),
-                     RecoveryText(RecoveredEntriesOf(image, KnownTables(), recovery), recovery)));
+        Fail(io, AboutFileText(path, RecoveryText(entries, recovery)));
 }
 
 int FailedWrite(Io& io, const RomImage& image, const Outcome& outcome) {

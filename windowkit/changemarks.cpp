@@ -1,86 +1,17 @@
 #include "windowkit/changemarks.h"
 
-#include "rom/historyfile.h"
-#include "rom/imagecalls.h"
-#include "tables/heldimage.h"
-#include "tables/original.h"
 #include "windowkit/putback.h"
 #include "wording/changestext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 
-#include <memory>
 #include <optional>
 
 namespace {
 
 constexpr int OriginalsRole = Qt::UserRole + 40;
 constexpr int OriginalNameRole = Qt::UserRole + 41;
-
-QString basePath;
-
-// The original as far as the history has been read: a later load reads only what was appended
-// since, so that a Save's reload does not read a long history again.
-struct HistorySeen {
-    HistoryReader reader;
-    OriginalBytes original;
-};
-std::optional<HistorySeen> seen;
-
-// The original of `rom`, an image of `size` bytes, from its history; null when it has none or it
-// cannot be read.
-const OriginalBytes* historyOriginal(const RomImage& rom, qint64 size) {
-    if (!seen || seen->reader.path() != rom.historyPath())
-        seen.emplace(HistorySeen{HistoryReader(rom.historyPath()), {}});
-    if (seen->reader.read().failed())
-        return nullptr;
-    seen->original.follow(seen->reader.log().records, size, seen->reader.changedFrom());
-    return seen->original.knowsAny() ? &seen->original : nullptr;
-}
-
-// The base, or why it cannot stand for the original of `rom`. The image's size was read as it
-// opened: a size that cannot be read is taken for the base's.
-Result<std::unique_ptr<RomImage>> baseFor(const RomImage& rom) {
-    auto base = OpenRomImage(basePath);
-    const auto unreadable = [](Outcome why) {
-        why.file = basePath;
-        return why;
-    };
-    if (!base)
-        return unreadable(base.failure());
-    const auto length = ImageSize(rom);
-    if (!length)
-        return unreadable(length.failure());
-    const auto otherLength = ImageSize(**base);
-    if (!otherLength)
-        return unreadable(otherLength.failure());
-    if (*otherLength != *length)
-        return Outcome{.fault = Fault::SizesDiffer,
-                       .file = rom.path(),
-                       .other = basePath,
-                       .length = *length,
-                       .otherLength = *otherLength};
-    return base;
-}
-
-// Marks are a help: an image that cannot be read shows none, and its load says why. Both images
-// are read whole once, and the marks drawn from those bytes.
-QList<NetChange> changesOf(RomImage& rom, Table table) {
-    const auto now = HoldImage(rom);
-    if (!now)
-        return {};
-    if (!basePath.isEmpty()) {
-        const auto base = baseFor(rom);
-        const auto original = base ? HoldImage(**base) : base.failure();
-        return original ? NetChanges(**now, **original, {table}) : QList<NetChange>();
-    }
-    if (const OriginalBytes* original = historyOriginal(rom, (*now)->size())) {
-        const auto image = OriginalImage(**now, *original);
-        return NetChanges(**now, *image, {table});
-    }
-    return {};
-}
 
 void mark(QWidget* control, bool changed, const QString& original) {
     control->setToolTip(changed ? OriginalTipText(original) : QString());
@@ -110,23 +41,12 @@ QColor MarkTint(const QPalette& palette) {
                             base.blueF() * 0.75f + mark.blueF() * 0.25f);
 }
 
-void SetMarksBase(const QString& path) {
-    basePath = path;
+std::vector<EntryMarks> TableMarks(ImageOpening& opening, RomImage& rom, Table table) {
+    return MarksOf(opening.changes(rom, table), table);
 }
 
-Outcome MarksBaseFault(const RomImage& rom) {
-    if (basePath.isEmpty())
-        return {};
-    const auto base = baseFor(rom);
-    return base ? Outcome{} : base.failure();
-}
-
-std::vector<EntryMarks> TableMarks(RomImage& rom, Table table) {
-    return MarksOf(changesOf(rom, table), table);
-}
-
-void MarkEntries(QComboBox* list, RomImage& rom, Table table) {
-    const std::vector<EntryMarks> marks = TableMarks(rom, table);
+void MarkEntries(QComboBox* list, ImageOpening& opening, RomImage& rom, Table table) {
+    const std::vector<EntryMarks> marks = TableMarks(opening, rom, table);
     QFont bold = list->font();
     bold.setBold(true);
     for (int i = 0; i < list->count() && size_t(i) < marks.size(); ++i) {
