@@ -66,9 +66,9 @@ void OpenEnemyTable(benchmark::State& state) {
 std::unique_ptr<frmTable> enemyTable() {
     BenchSession& session = BenchSession::get();
     session.open(session.usualPath());
-    return std::make_unique<frmTable>(*modStuff::RomFile, &EnemyFormat,
-                                      Tables{&ItemFormat, &EnemyFormat}, QStringList(),
-                                      QStringLiteral("Enemy Table"));
+    return std::make_unique<frmTable>(session.mainWindow().imageOpening(), *modStuff::RomFile,
+                                      &EnemyFormat, Tables{&ItemFormat, &EnemyFormat},
+                                      QStringList(), QStringLiteral("Enemy Table"));
 }
 
 void SortEnemyTable(benchmark::State& state) {

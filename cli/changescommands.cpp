@@ -2,6 +2,7 @@
 #include "cli/csv.h"
 #include "cli/knowntables.h"
 #include "rom/historyfile.h"
+#include "rom/imagebytes.h"
 #include "tables/heldimage.h"
 #include "tables/imagefacts.h"
 #include "tables/merge.h"
@@ -122,47 +123,55 @@ int ChangesCommand(const QStringList& arguments, Io& io) {
     if (reading.fault.failed() && !parser.isSet(baseOption))
         return Fail(io, AboutFileText(path, HistoryReasonText(reading.fault)));
     const std::vector<HistoryRecord>& records = reading.log.records;
+    const QString basePath = parser.value(baseOption);
+    std::unique_ptr<RomImage> base;
+    if (parser.isSet(baseOption)) {
+        base = OpenImage(io, basePath, false);
+        if (!base)
+            return ExitInvalidInput;
+    } else if (records.empty()) {
+        return Fail(io, NoOriginalText({.fault = Fault::NoOriginal, .file = path}));
+    }
+    // Both images are compared as read whole, so that no failure of a file can stop the listing
+    // half-way.
+    const auto nowBytes = ReadWholeImage(*image);
+    if (!nowBytes)
+        return Fail(io, nowBytes.failure());
+    const std::unique_ptr<RomImage> now = ImageOfBytes(*nowBytes);
     OriginalBytes fromHistory;
     std::unique_ptr<RomImage> original;
-    try {
-        if (parser.isSet(baseOption)) {
-            const QString basePath = parser.value(baseOption);
-            original = OpenImage(io, basePath, false);
-            if (!original)
-                return ExitInvalidInput;
-            if (original->size() != image->size())
-                return Fail(io, SizesDifferText({.fault = Fault::SizesDiffer,
-                                                 .file = path,
-                                                 .other = basePath,
-                                                 .length = image->size(),
-                                                 .otherLength = original->size()}));
-        } else {
-            if (records.empty())
-                return Fail(io, NoOriginalText({.fault = Fault::NoOriginal, .file = path}));
-            fromHistory.follow(records, image->size());
-            for (const quint32 number : fromHistory.outside())
-                Fail(io, {.fault = Fault::RecordPastEnd,
-                          .file = image->historyPath(),
-                          .record = number});
-            original = OriginalImage(*image, fromHistory);
-        }
-        QList<NetChange> changes = NetChanges(*image, *original, tables);
-        FindSaves(changes, *image, *original, records);
-        if (format == QLatin1String("json")) {
-            io.out << QString::fromUtf8(jsonOf(changes));
-        } else if (format == QLatin1String("csv")) {
-            io.out << csvOf(changes);
-        } else if (format == QLatin1String("markdown")) {
-            io.out << PatchNotesText(changes);
-        } else {
-            const QStringList lines = NetChangeLines(changes);
-            for (const QString& line : lines)
-                io.out << line << '\n';
-            if (lines.isEmpty())
-                io.out << NoNetChangesText() << '\n';
-        }
-    } catch (const RomError& e) {
-        return Fail(io, ImageErrorText(e));
+    if (base) {
+        const auto baseBytes = ReadWholeImage(*base);
+        if (!baseBytes)
+            return Fail(io, baseBytes.failure());
+        if (baseBytes->size() != nowBytes->size())
+            return Fail(io, SizesDifferText({.fault = Fault::SizesDiffer,
+                                             .file = path,
+                                             .other = basePath,
+                                             .length = nowBytes->size(),
+                                             .otherLength = baseBytes->size()}));
+        original = ImageOfBytes(*baseBytes);
+    } else {
+        fromHistory.follow(records, nowBytes->size());
+        for (const quint32 number : fromHistory.outside())
+            Fail(io,
+                 {.fault = Fault::RecordPastEnd, .file = image->historyPath(), .record = number});
+        original = OriginalImage(*now, fromHistory);
+    }
+    QList<NetChange> changes = NetChanges(*now, *original, tables);
+    FindSaves(changes, *now, *original, records);
+    if (format == QLatin1String("json")) {
+        io.out << QString::fromUtf8(jsonOf(changes));
+    } else if (format == QLatin1String("csv")) {
+        io.out << csvOf(changes);
+    } else if (format == QLatin1String("markdown")) {
+        io.out << PatchNotesText(changes);
+    } else {
+        const QStringList lines = NetChangeLines(changes);
+        for (const QString& line : lines)
+            io.out << line << '\n';
+        if (lines.isEmpty())
+            io.out << NoNetChangesText() << '\n';
     }
     return ExitSuccess;
 }
@@ -202,24 +211,22 @@ int MergeCommand(const QStringList& arguments, Io& io) {
     if (const Outcome refused = OutputIsAnInput(output, inputs); refused.failed())
         return Fail(io, refused);
     QList<QByteArray> bytes;
-    try {
-        for (const QString& input : inputs) {
-            const auto image = OpenImage(io, input, false);
-            if (!image)
-                return ExitInvalidInput;
-            bytes << image->bytes(0, image->size());
-            if (bytes.back().size() != bytes.front().size())
-                return Fail(io, SizesDifferText({.fault = Fault::SizesDiffer,
-                                                 .file = input,
-                                                 .other = inputs.front(),
-                                                 .length = bytes.back().size(),
-                                                 .otherLength = bytes.front().size()}));
-            if (const auto facts = unlikeAnImage(bytes.back()))
-                return Fail(io,
-                            NotAnImageText({.fault = Fault::NotAnImage, .file = input}, *facts));
-        }
-    } catch (const RomError& e) {
-        return Fail(io, ImageErrorText(e));
+    for (const QString& input : inputs) {
+        const auto image = OpenImage(io, input, false);
+        if (!image)
+            return ExitInvalidInput;
+        const auto read = ReadWholeImage(*image);
+        if (!read)
+            return Fail(io, read.failure());
+        bytes << *read;
+        if (bytes.back().size() != bytes.front().size())
+            return Fail(io, SizesDifferText({.fault = Fault::SizesDiffer,
+                                             .file = input,
+                                             .other = inputs.front(),
+                                             .length = bytes.back().size(),
+                                             .otherLength = bytes.front().size()}));
+        if (const auto facts = unlikeAnImage(bytes.back()))
+            return Fail(io, NotAnImageText({.fault = Fault::NotAnImage, .file = input}, *facts));
     }
     const MergeResult merged = MergeImages(bytes[0], bytes[1], bytes[2], KnownTables(), prefer);
     bool together = false;

@@ -2,7 +2,9 @@
 
 #include "cli/knowntables.h"
 #include "rom/historyformat.h"
+#include "rom/imagecalls.h"
 #include "rom/newfile.h"
+#include "tables/imageopening.h"
 #include "wording/clitext.h"
 #include "wording/wording.h"
 
@@ -77,15 +79,12 @@ Result<QByteArray> ReadWholeFile(const QString& path, qint64 limit) {
     if (!opened)
         return Outcome{.fault = Fault::FileNotRead, .file = path, .cause = {opened.failure()}};
     RomImage file(path, *opened);
-    try {
-        const qint64 size = file.size();
-        if (size > limit)
-            return Outcome{
-                .fault = Fault::FileTooLarge, .file = path, .length = size, .limit = limit};
-        return file.bytes(0, size);
-    } catch (const RomError& e) {
-        return e.outcome();
-    }
+    const auto size = ImageSize(file);
+    if (!size)
+        return size.failure();
+    if (*size > limit)
+        return Outcome{.fault = Fault::FileTooLarge, .file = path, .length = *size, .limit = limit};
+    return ImageBytes(file, 0, *size);
 }
 
 namespace {
@@ -204,43 +203,28 @@ Outcome KeptByTheSaves(const QString& target) {
 }
 
 std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover, Recovery* recovery) {
-    auto opened = io.openImage(path);
-    if (!opened.ok()) {
-        Fail(io, {.fault = Fault::ImageNotOpened, .file = path, .cause = {opened.failure()}});
+    auto opened = ImageOpening::Open(path, recover, KnownTables(), io.openImage, LargestImageBytes);
+    if (!opened) {
+        Fail(io, opened.failure());
         return nullptr;
     }
-    std::unique_ptr<RomImage> image = std::move(*opened);
-    try {
-        // Before recovery or any command reads it: every reader of ours takes it whole or in
-        // tables, and neither is worth a file of gigabytes.
-        if (const qint64 size = image->size(); size > LargestImageBytes) {
-            Fail(io, {.fault = Fault::FileTooLarge,
-                      .file = path,
-                      .length = size,
-                      .limit = LargestImageBytes});
-            return nullptr;
-        }
-    } catch (const RomError& e) {
-        Fail(io, ImageErrorText(e));
-        return nullptr;
-    }
-    const Recovery done = RecoverImage(*image, recover);
     if (recovery)
-        *recovery = done;
-    if (done.torn) {
-        Fail(io, AboutFileText(image->path(), TornImageText(*image, KnownTables(), done)));
+        *recovery = opened->recovery;
+    if (opened->recovery.torn) {
+        Fail(io, AboutFileText(path, TornImageText(opened->entries, opened->recovery)));
         return nullptr;
     }
-    ReportRecovery(io, *image, done);
-    return image;
+    ReportRecovery(io, path, opened->recovery, opened->entries);
+    return std::move(opened->image);
 }
 
-void ReportRecovery(Io& io, RomImage& image, const Recovery& recovery) {
+void ReportRecovery(Io& io, const QString& path, const Recovery& recovery,
+                    const RecoveredEntries& entries) {
     // A record left as it is says why itself.
     if (recovery.fault.failed() && recovery.action != RecoveryAction::Reported)
-        Fail(io, AboutFileText(image.path(), RecoveryProblemText(recovery.fault)));
+        Fail(io, AboutFileText(path, RecoveryProblemText(recovery.fault)));
     if (recovery.action != RecoveryAction::None)
-        Fail(io, AboutFileText(image.path(), RecoveryText(image, KnownTables(), recovery)));
+        Fail(io, AboutFileText(path, RecoveryText(entries, recovery)));
 }
 
 int FailedWrite(Io& io, const RomImage& image, const Outcome& outcome) {

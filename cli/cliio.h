@@ -3,6 +3,7 @@
 #include "rom/result.h"
 #include "rom/romimage.h"
 #include "tables/imagefacts.h"
+#include "tables/recoverednames.h"
 #include "tables/recovery.h"
 
 #include <QByteArray>
@@ -69,14 +70,16 @@ Outcome WriteOutput(Io& io, const QString& path, const QByteArray& bytes);
 // Why `target` (a path with its links followed) is a file that only the saves write: the history
 // of an image, known by its header or by its name beside the image, or an image's backup.
 Outcome KeptByTheSaves(const QString& target);
-// The image for the core library's readers and saves; null after reporting why it cannot be opened.
-// A file larger than any image is refused without reading it.
-// A save of its history that was cut short is put right first, or with `recover` false only
-// reported, on the error stream; `recovery` gets what was done.
+// The image for the core library's readers and saves, opened by the one open-and-recover sequence
+// (ImageOpening::Open); null after reporting why it cannot be opened. A file larger than any
+// image is refused without reading it. A save of its history that was cut short is put right
+// first, or with `recover` false only reported, on the error stream; `recovery` gets what was
+// done.
 std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover = true,
                                     Recovery* recovery = nullptr);
-// Tells what a recovery of `image` did, on the error stream.
-void ReportRecovery(Io& io, RomImage& image, const Recovery& recovery);
+// Tells what a recovery of the image at `path` did, naming its `entries`, on the error stream.
+void ReportRecovery(Io& io, const QString& path, const Recovery& recovery,
+                    const RecoveredEntries& entries);
 // Reports a transaction of `image` that failed: ExitWrittenInPart when some of it stands in the
 // file, else ExitInvalidInput.
 int FailedWrite(Io& io, const RomImage& image, const Outcome& outcome);

@@ -1,6 +1,8 @@
 #include "cli/commands.h"
 #include "cli/knowntables.h"
 #include "rom/historyfile.h"
+#include "tables/heldimage.h"
+#include "tables/historyview.h"
 #include "tables/undoplan.h"
 #include "wording/clitext.h"
 #include "wording/translation.h"
@@ -98,21 +100,20 @@ int HistoryCommand(const QStringList& arguments, Io& io) {
         return ExitInvalidInput;
     }
     const std::vector<RecordStatus> status = StatusOf(log->records);
+    const auto held = HoldImage(*image);
+    if (!held)
+        return Fail(io, held.failure());
     QJsonArray records;
-    try {
-        RecordReader reader(*image, KnownTables());
-        for (size_t k = 0; k < log->records.size(); ++k) {
-            const HistoryRecord& r = log->records[k];
-            const QList<RecordedChange> changes = reader.changes(r.ranges);
-            if (parser.isSet(jsonOption)) {
-                records << recordObject(r, status[k], changes);
-                continue;
-            }
-            for (const QString& line : HistoryLines(r, status[k], ChangeLines(changes)))
-                io.out << line << '\n';
+    RecordReader reader(**held, KnownTables());
+    for (size_t k = 0; k < log->records.size(); ++k) {
+        const HistoryRecord& r = log->records[k];
+        const QList<RecordedChange> changes = reader.changes(r.ranges);
+        if (parser.isSet(jsonOption)) {
+            records << recordObject(r, status[k], changes);
+            continue;
         }
-    } catch (const RomError& e) {
-        return Fail(io, ImageErrorText(e));
+        for (const QString& line : HistoryLines(r, status[k], ChangeLines(changes)))
+            io.out << line << '\n';
     }
     if (parser.isSet(jsonOption))
         io.out << QString::fromUtf8(QJsonDocument(records).toJson());
@@ -158,20 +159,21 @@ int UndoCommand(const QStringList& arguments, Io& io) {
     const auto log = readLog(io, *image);
     if (!log)
         return Fail(io, UndoRefusedText(log.failure()));
+    // Planned against the image as read whole; the transaction writes only while the file still
+    // holds those bytes.
+    const auto held = HoldImage(*image);
+    if (!held)
+        return Fail(io, PlanFailedText(held.failure()));
     UndoPlan plan;
-    QStringList lines;
-    qint64 bytes = 0;
-    try {
-        RecordReader reader(*image, KnownTables());
-        if (const Outcome refused = PlanUndo(*image, reader, log->records, number, &plan);
-            refused.failed())
-            return Fail(io, UndoRefusedText(refused));
-        lines = ChangeLines(reader.changes(plan.ranges));
-        for (const WritePart& part : plan.writes.parts)
-            bytes += qint64(part.writes.size());
-    } catch (const RomError& e) {
-        return Fail(io, PlanFailedText(e));
+    RecordReader reader(**held, KnownTables());
+    if (Outcome refused = PlanUndo(**held, reader, log->records, number, &plan); refused.failed()) {
+        refused.file = image->path();
+        return Fail(io, UndoRefusedText(refused));
     }
+    const QStringList lines = ChangeLines(reader.changes(plan.ranges));
+    qint64 bytes = 0;
+    for (const WritePart& part : plan.writes.parts)
+        bytes += qint64(part.writes.size());
     if (!dryRun)
         if (const Outcome written = ApplyTransaction(*image, plan.writes); written.failed())
             return FailedWrite(io, *image, written);

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/knowntables.h"
 #include "tables/imagefacts.h"
+#include "tables/imageopening.h"
 #include "wording/clitext.h"
 #include "wording/translation.h"
 #include "wording/wording.h"
@@ -80,12 +81,10 @@ int InfoCommand(const QStringList& arguments, Io& io) {
         return Fail(io, bytes.failure());
     // A save that was cut short is reported and left for a command that writes; one cut short
     // halfway leaves entries that the tables' facts must not be told from.
-    if (auto image = io.openImage(path)) {
-        const Recovery recovery = RecoverImage(**image, false);
-        if (recovery.torn)
-            return Fail(io, AboutFileText((*image)->path(),
-                                          TornImageText(**image, KnownTables(), recovery)));
-        ReportRecovery(io, **image, recovery);
+    if (const auto opened = ImageOpening::Open(path, false, KnownTables(), io.openImage)) {
+        if (opened->recovery.torn)
+            return Fail(io, AboutFileText(path, TornImageText(opened->entries, opened->recovery)));
+        ReportRecovery(io, path, opened->recovery, opened->entries);
     }
 
     const qint64 size = bytes->size();

@@ -1,5 +1,7 @@
 #include "cli/commands.h"
+#include "cli/knowntables.h"
 #include "play/emulator.h"
+#include "tables/imageopening.h"
 #include "wording/playtext.h"
 #include "wording/translation.h"
 
@@ -25,11 +27,10 @@ int PlayCommand(const QStringList& arguments, Io& io) {
     const QString path = parser.positionalArguments().first();
     if (print) {
         // --print writes nothing: a save cut short is only reported, as info reports it.
-        auto image = io.openImage(path);
-        if (!image)
-            return Fail(io,
-                        {.fault = Fault::ImageNotOpened, .file = path, .cause = {image.failure()}});
-        ReportRecovery(io, **image, RecoverImage(**image, false));
+        const auto opened = ImageOpening::Open(path, false, KnownTables(), io.openImage);
+        if (!opened)
+            return Fail(io, opened.failure());
+        ReportRecovery(io, path, opened->recovery, opened->entries);
     } else if (!OpenImage(io, path)) {
         // Opened only to check it and to put right a save cut short, so that the emulator never
         // gets a half-written image; closed again before the emulator opens it.

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "cli/knowntables.h"
+#include "tables/heldimage.h"
 #include "tables/importnames.h"
 #include "wording/clitext.h"
 #include "wording/translation.h"
@@ -83,15 +84,15 @@ int RenameCommand(const QStringList& arguments, Io& io) {
         return ExitInvalidInput;
     if (!parser.isSet(noBackupOption))
         image->enableBackup();
+    // Planned against the image as read whole; the transaction writes only while the file still
+    // holds the bytes the plan was made from.
+    const auto held = HoldImage(*image);
+    if (!held)
+        return Fail(io, PlanFailedText(held.failure()));
     RenamePlan plan;
-    try {
-        if (const Outcome refused =
-                PlanEntryRename(*image, KnownTables(), table, index, text, &plan);
-            refused.failed())
-            return Fail(io, RenameRefusedText(entry, path, ImageErrorText(refused)));
-    } catch (const RomError& e) {
-        return Fail(io, PlanFailedText(e));
-    }
+    if (const Outcome refused = PlanEntryRename(**held, KnownTables(), table, index, text, &plan);
+        refused.failed())
+        return Fail(io, RenameRefusedText(entry, path, ImageErrorText(refused)));
 
     // The change and every entry that shares its text; on the standard output only once the
     // rename goes ahead, and with a refusal on the error stream.

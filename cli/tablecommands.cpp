@@ -3,7 +3,9 @@
 #include "cli/jsontable.h"
 #include "cli/knowntables.h"
 #include "cli/tablefile.h"
+#include "rom/imagebytes.h"
 #include "tables/importplan.h"
+#include "tables/heldimage.h"
 #include "tables/tablediff.h"
 #include "wording/clitext.h"
 #include "wording/translation.h"
@@ -53,24 +55,21 @@ int ExportCommand(const QStringList& arguments, Io& io) {
     auto image = OpenImage(io, path);
     if (!image)
         return ExitInvalidInput;
+    const auto bytes = ReadWholeImage(*image);
+    if (!bytes)
+        return Fail(io, bytes.failure());
+    // A file that ends before the table would read as rows of zeros past its end.
+    if (bytes->size() < table->entryOffset(table->count - 1) + table->size)
+        return Fail(io, NoTableToExportText(path, table, InspectTable(*bytes, table)));
+    const QList<QStringList> rows = ExportRows(*ImageOfBytes(*bytes), table);
     QByteArray text;
-    try {
-        // A file that ends before the table would read as rows of zeros past its end.
-        const qint64 size = image->size();
-        if (size < table->entryOffset(table->count - 1) + table->size)
-            return Fail(
-                io, NoTableToExportText(path, table, InspectTable(image->bytes(0, size), table)));
-        const QList<QStringList> rows = ExportRows(*image, table);
-        if (format == QLatin1String("json")) {
-            text = WriteJsonTable(table, rows);
-        } else {
-            QStringList header;
-            for (const Column& c : Columns(table))
-                header << c.name;
-            text = WriteCsv(QList<QStringList>{header} + rows).toUtf8();
-        }
-    } catch (const RomError& e) {
-        return Fail(io, ImageErrorText(e));
+    if (format == QLatin1String("json")) {
+        text = WriteJsonTable(table, rows);
+    } else {
+        QStringList header;
+        for (const Column& c : Columns(table))
+            header << c.name;
+        text = WriteCsv(QList<QStringList>{header} + rows).toUtf8();
     }
     if (const Outcome written = WriteOutput(io, output, text); written.failed())
         return Fail(io, written);
@@ -127,11 +126,11 @@ int ImportCommand(const QStringList& arguments, Io& io) {
         image->enableBackup();
     const TableInput input = ReadTableInput(*content);
     ImportPlan plan;
-    try {
-        if (input.table)
-            plan = PlanImport(*image, input.table, input.rows, options, KnownTables());
-    } catch (const RomError& e) {
-        return Fail(io, PlanFailedText(e));
+    if (input.table) {
+        auto planned = PlanImport(*image, input.table, input.rows, options, KnownTables());
+        if (!planned)
+            return Fail(io, PlanFailedText(planned.failure()));
+        plan = *std::move(planned);
     }
     const QString fileName = QDir::toNativeSeparators(tablePath);
     for (const InputError& note : plan.notes)
@@ -175,15 +174,13 @@ int DiffCommand(const QStringList& arguments, Io& io) {
     const auto bytesB = ReadWholeFile(pathB);
     if (!bytesB)
         return Fail(io, bytesB.failure());
-    try {
-        const QStringList lines = TableDifferences(*imageA, *imageB, KnownTables());
-        for (const QString& line : lines)
-            io.out << line << '\n';
-        if (lines.isEmpty())
-            io.out << SameTablesText() << '\n';
-    } catch (const RomError& e) {
-        return Fail(io, ImageErrorText(e));
-    }
+    // Compared as read whole, so that no failure of either file can stop the listing half-way.
+    const QStringList lines =
+        TableDifferences(*ImageOfBytes(*bytesA), *ImageOfBytes(*bytesB), KnownTables());
+    for (const QString& line : lines)
+        io.out << line << '\n';
+    if (lines.isEmpty())
+        io.out << SameTablesText() << '\n';
     const ChangedBytes counts = CountChangedBytes(*bytesA, *bytesB, KnownTables());
     io.out << ChangedBytesText(counts.inside, counts.outside) << Qt::endl;
     return ExitSuccess;

@@ -2,6 +2,7 @@
 
 #include "fields/numbertext.h"
 #include "items/itemnames.h"
+#include "rom/modstuff.h"
 #include "windowkit/editorframe.h"
 #include "windowkit/selectline.h"
 #include "windowkit/twips.h"
@@ -37,7 +38,7 @@ QComboBox* makeList(QWidget* parent, const char* name, int left, int top, int wi
 
 } // namespace
 
-frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
+frmEnemy::frmEnemy(ImageOpening& opening, QWidget* parent) : QDialog(parent) {
     FrameEditorWindow(this, "frmEnemy", tr("Enemy Editor"), 4095, 5985);
 
     cboEnem = makeList(this, "cboEnem", 120, 120, 3855);
@@ -92,7 +93,7 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
                               {"experience", txtExp},
                               {"money", txtMoney},
                               {"item", cboItem}},
-                             EnemyTableUnreadableText));
+                             EnemyTableUnreadableText, opening));
 
     QWidget* order[] = {cboEnem,  txtHP,    txtPP,     txtOff,     txtDef,
                         txtFight, txtSpeed, txtWisdom, txtStr,     txtForce,
@@ -111,7 +112,8 @@ frmEnemy::frmEnemy(QWidget* parent) : QDialog(parent) {
     auto* play = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(play, &QShortcut::activated, this, [this] {
         Shown->play(
-            Shown->selected(EnemyTable), [this] { LoadData(); }, [this] { cboEnem_Click(); });
+            *modStuff::RomFile, Shown->selected(EnemyTable), [this] { LoadData(); },
+            [this] { cboEnem_Click(); });
     });
 }
 
@@ -143,7 +145,7 @@ void frmEnemy::LoadData() {
         choices.first() = tr("<nothing>");
         cboItem->addItems(choices);
     }
-    Shown->load(EnemyTable, DecodeEnemyTable);
+    Shown->load(*modStuff::RomFile, EnemyTable, DecodeEnemyTable);
     cboEnem_Click();
 }
 
@@ -156,7 +158,7 @@ void frmEnemy::cboEnem_Click() {
     if (type >= 0 && type < cboType->count())
         SelectLine(cboType, type);
     // An item byte above 113 has no line: nothing is selected, and Save keeps the stored byte.
-    Shown->show(r);
+    Shown->show(*r);
 }
 
 void frmEnemy::cboType_Click() {
@@ -169,7 +171,8 @@ void frmEnemy::txtNamePtr_Change() {
 }
 
 void frmEnemy::cmdSave_Click() {
-    Shown->save([this] { LoadData(); }, [this] { cboEnem_Click(); });
+    Shown->save(
+        *modStuff::RomFile, [this] { LoadData(); }, [this] { cboEnem_Click(); });
 }
 
 void frmEnemy::showHistory() {

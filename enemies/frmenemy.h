@@ -18,7 +18,8 @@ class QPushButton;
 class frmEnemy : public QDialog {
     Q_OBJECT
 public:
-    explicit frmEnemy(QWidget* parent = nullptr);
+    // `opening` is the open image's, handed by the main window; it must outlive the window.
+    explicit frmEnemy(ImageOpening& opening, QWidget* parent = nullptr);
 
     // Runs at every showing: the table is read afresh from the image and entry 0 is shown.
     void Form_Load();

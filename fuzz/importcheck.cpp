@@ -40,8 +40,9 @@ Imported importInto(RomImage& rom, const QByteArray& content, bool shared, bool 
     options.shared = shared;
     const TableInput input = ReadTableInput(content);
     ImportPlan plan;
+    // An image held in memory is always read whole.
     if (input.table)
-        plan = PlanImport(rom, input.table, input.rows, options, KnownTables());
+        plan = *PlanImport(rom, input.table, input.rows, options, KnownTables());
     Imported result;
     for (const InputError& e : input.errors + plan.errors)
         result.errors << InputErrorText(QStringLiteral("fuzz"), e);

@@ -1,6 +1,7 @@
 #include "items/frmitem.h"
 
 #include "items/itemnames.h"
+#include "rom/modstuff.h"
 #include "windowkit/editorframe.h"
 #include "windowkit/numericfield.h"
 #include "windowkit/selectline.h"
@@ -15,7 +16,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-frmItem::frmItem(QWidget* parent) : QDialog(parent) {
+frmItem::frmItem(ImageOpening& opening, QWidget* parent) : QDialog(parent) {
     FrameEditorWindow(this, "frmItem", tr("Item Editor"), 4440, 4200);
 
     cboItem = new QComboBox(this);
@@ -62,7 +63,7 @@ frmItem::frmItem(QWidget* parent) : QDialog(parent) {
                               {"ana", chkAna},
                               {"loid", chkLoid},
                               {"teddy", chkTeddy}},
-                             ItemTableUnreadableText, txtName));
+                             ItemTableUnreadableText, opening, txtName));
 
     const QWidget* order[] = {txtNamePtr, txtStr,   txtEffOut, txtEffIn,  txtCost,
                               cmdSave,    chkPerm,  chkEdible, chkNinten, chkAna,
@@ -79,7 +80,8 @@ frmItem::frmItem(QWidget* parent) : QDialog(parent) {
     auto* play = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(play, &QShortcut::activated, this, [this] {
         Shown->play(
-            Shown->selected(ItemTable), [this] { LoadData(); }, [this] { cboItem_Click(); });
+            *modStuff::RomFile, Shown->selected(ItemTable), [this] { LoadData(); },
+            [this] { cboItem_Click(); });
     });
 }
 
@@ -114,7 +116,7 @@ void frmItem::Form_Load() {
 
 void frmItem::LoadData() {
     FollowReplacedImage();
-    Shown->load(ItemTable, DecodeItemTable);
+    Shown->load(*modStuff::RomFile, ItemTable, DecodeItemTable);
     // Line 0 is selected quietly, so the first run stands for the list's selection event and the
     // second is the load's own direct call. The second changes nothing, since an equal text is not
     // assigned again; it stays on purpose, so that a load runs the display step as often as the
@@ -127,13 +129,14 @@ void frmItem::cboItem_Click() {
     const ItemRecord* r = Shown->selected(ItemTable);
     if (!r)
         return;
-    Shown->show(r);
+    Shown->show(*r);
     SetFieldText(txtName, r->Name);
     txtName->setEnabled(!r->Name.isEmpty());
 }
 
 void frmItem::cmdSave_Click() {
-    Shown->save([this] { LoadData(); }, [this] { cboItem_Click(); });
+    Shown->save(
+        *modStuff::RomFile, [this] { LoadData(); }, [this] { cboItem_Click(); });
 }
 
 void frmItem::showHistory() {

@@ -19,7 +19,8 @@ class QPushButton;
 class frmItem : public QDialog {
     Q_OBJECT
 public:
-    explicit frmItem(QWidget* parent = nullptr);
+    // `opening` is the open image's, handed by the main window; it must outlive the window.
+    explicit frmItem(ImageOpening& opening, QWidget* parent = nullptr);
 
     // Runs at every showing: the table is read afresh from the image and item 0 is shown.
     void Form_Load();

@@ -1,6 +1,7 @@
 #include "items/itemnames.h"
 
 #include "items/itemrecord.h"
+#include "rom/imagecalls.h"
 #include "rom/modstuff.h"
 #include "rom/names.h"
 
@@ -11,11 +12,11 @@ QStringList BuildItemNames(RomImage& rom) {
     QStringList names;
     names.reserve(ItemCount);
     for (int i = 0; i < ItemCount; ++i) {
-        try {
-            names << ReadNameOrEmpty(rom, modStuff::ReadWord(rom, ItemEntryOffset(i)));
-        } catch (const RomError&) {
-            names << QString();
-        }
+        // The entry's first word, its name pointer, low byte first.
+        const auto pointer = ImageBytes(rom, ItemEntryOffset(i), 2);
+        names << (pointer
+                      ? ReadNameOrEmpty(rom, quint8(pointer->at(0)) | quint8(pointer->at(1)) << 8)
+                      : QString());
     }
     return names;
 }

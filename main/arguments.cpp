@@ -1,7 +1,6 @@
 #include "main/arguments.h"
 
 #include "main/frmmain.h"
-#include "windowkit/changemarks.h"
 #include "windowkit/seams.h"
 #include "wording/windowtext.h"
 
@@ -46,7 +45,8 @@ bool AsksForHelpOrVersion(int argc, char* argv[]) {
     return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"));
 }
 
-std::optional<int> ReadCommandLine(const QStringList& arguments, QStringList* images) {
+std::optional<int> ReadCommandLine(const QStringList& arguments, QStringList* images,
+                                   QString* base) {
     QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                                 .arg(TOLVANE_VERSION_MAJOR)
                                                 .arg(TOLVANE_VERSION_MINOR)
@@ -74,8 +74,8 @@ std::optional<int> ReadCommandLine(const QStringList& arguments, QStringList* im
         return 2;
     }
     *images = parser.positionalArguments();
-    if (parser.isSet(QStringLiteral("base")))
-        SetMarksBase(QFileInfo(parser.value(QStringLiteral("base"))).absoluteFilePath());
+    if (base && parser.isSet(QStringLiteral("base")))
+        *base = QFileInfo(parser.value(QStringLiteral("base"))).absoluteFilePath();
     return std::nullopt;
 }
 

@@ -15,8 +15,10 @@ bool AsksForHelpOrVersion(int argc, char* argv[]);
 // QCoreApplication::arguments(), from which QApplication has already taken its own options
 // (-platform, -style). An unknown option is named on the error stream (in a message box on
 // Windows) and gives the exit code 2; otherwise the result is empty and `images` holds what was
-// given, "--" letting a name begin with "-".
-std::optional<int> ReadCommandLine(const QStringList& arguments, QStringList* images);
+// given, "--" letting a name begin with "-", and `base`, if asked for, the absolute path given with
+// --base, which the main window's image opening then compares with.
+std::optional<int> ReadCommandLine(const QStringList& arguments, QStringList* images,
+                                   QString* base = nullptr);
 
 // Opens the image named on the command line (`tolvane IMAGE`, which is also how a file manager's
 // "Open with" starts the program) through the window's open sequence, as if it had been chosen in

@@ -141,25 +141,24 @@ void frmMain::cmdOpen_Click() {
 }
 
 void frmMain::openImage(const QString& path) {
-    auto opened = OpenRomImage(path);
+    // A save that a crash cut short is put right before anything is shown, and before the backup
+    // can take the image: IMAGE.bak must never hold a half-written one.
+    auto opened = ImageOpening::Open(path, true, {&ItemFormat, &EnemyFormat});
     if (!opened) {
         // The image open before, if any, stays open and current.
         ShowMessage(this, QMessageBox::Warning, tr("Open ROM"),
-                    OpenFailedText(path, opened.failure()));
+                    OpenFailedText(path, opened.failure().cause.value(0)));
         return;
     }
-    auto image = std::move(*opened);
-    // A save that a crash cut short is put right before anything is shown, and before the backup
-    // can take the image: IMAGE.bak must never hold a half-written one. One that cannot be put
-    // right keeps the image closed: its torn entries must not be shown as if they stood. The
-    // image open before, if any, stays open and current.
-    const Recovery recovery = RecoverImage(*image, true);
-    if (recovery.torn) {
+    // One that cannot be put right keeps the image closed: its torn entries must not be shown as
+    // if they stood. The image open before, if any, stays open and current.
+    if (opened->recovery.torn) {
         ShowMessage(this, QMessageBox::Warning, tr("Open ROM"),
-                    OpenTornText(path, *image, {&ItemFormat, &EnemyFormat}, recovery));
+                    OpenTornText(path, opened->entries, opened->recovery));
         return;
     }
-    reportRecovery(*image, recovery);
+    reportRecovery(path, *opened);
+    auto image = std::move(opened->image);
     // The image as it was before this opening's first save stays beside it as IMAGE.bak.
     image->enableBackup();
     // Replacing the image closes the previous file.
@@ -170,26 +169,26 @@ void frmMain::openImage(const QString& path) {
     if (modStuff::RomFile->isReadOnly())
         ShowMessage(this, QMessageBox::Information, tr("Open ROM"), OpenReadOnlyText(path));
     // The image stays open: only its marks depend on the base.
-    if (const Outcome base = MarksBaseFault(*modStuff::RomFile); base.failed())
+    if (const Outcome base = m_opening.baseFault(*modStuff::RomFile); base.failed())
         ShowMessage(this, QMessageBox::Warning, tr("Open ROM"), MarksBaseRefusedText(base));
 }
 
-void frmMain::reportRecovery(RomImage& image, const Recovery& recovery) {
+void frmMain::reportRecovery(const QString& path, const OpenedImage& opened) {
+    const Recovery& recovery = opened.recovery;
     if (recovery.fault.failed() && recovery.action != RecoveryAction::Reported)
         ShowMessage(this, QMessageBox::Warning, tr("Open ROM"),
-                    OpenRecoveryProblemText(image.path(), recovery.fault));
+                    OpenRecoveryProblemText(path, recovery.fault));
     if (recovery.action == RecoveryAction::None)
         return;
     ShowMessage(this,
                 recovery.action == RecoveryAction::Left ? QMessageBox::Warning
                                                         : QMessageBox::Information,
-                tr("Open ROM"),
-                OpenRecoveryText(image.path(), image, {&ItemFormat, &EnemyFormat}, recovery));
+                tr("Open ROM"), OpenRecoveryText(path, opened.entries, recovery));
 }
 
 void frmMain::cmdItem_Click() {
     if (!m_item) {
-        m_item = new frmItem(this);
+        m_item = new frmItem(m_opening, this);
         m_item->setHistoryOpener(ShowHistoryWindow);
     }
     m_item->Form_Load();
@@ -198,7 +197,7 @@ void frmMain::cmdItem_Click() {
 
 void frmMain::cmdEnemy_Click() {
     if (!m_enemy) {
-        m_enemy = new frmEnemy(this);
+        m_enemy = new frmEnemy(m_opening, this);
         m_enemy->setHistoryOpener(ShowHistoryWindow);
     }
     m_enemy->Form_Load();
@@ -215,7 +214,8 @@ void frmMain::openTable(Table table, const QString& title) {
     static const char* const nothing = "<nothing>";
     items.first() = QCoreApplication::translate(editor, nothing);
     // Made afresh each time: the window remembers nothing between showings.
-    frmTable window(*modStuff::RomFile, table, {&ItemFormat, &EnemyFormat}, items, title, this);
+    frmTable window(m_opening, *modStuff::RomFile, table, {&ItemFormat, &EnemyFormat}, items, title,
+                    this);
     window.exec();
 }
 

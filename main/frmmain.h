@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tables/imageopening.h"
 #include "tables/recovery.h"
 #include "tables/tablerows.h"
 
@@ -30,6 +31,10 @@ public:
     // messages and leaves the same state.
     void openImage(const QString& path);
 
+    // What belongs to the opening of the image beyond the process-wide names: the original the
+    // marks compare with. The window hands it to every window it opens.
+    ImageOpening& imageOpening() { return m_opening; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -45,7 +50,7 @@ private:
     void Form_Unload();
     QString askImagePath();
     // Tells the user what the opening did with a save that a crash had cut short.
-    void reportRecovery(RomImage& image, const Recovery& recovery);
+    void reportRecovery(const QString& path, const OpenedImage& opened);
 
     QFileDialog* dlg = nullptr;
     QToolButton* cmdOpen;
@@ -60,4 +65,5 @@ private:
     QPushButton* cmdPlay;
     frmItem* m_item = nullptr;
     frmEnemy* m_enemy = nullptr;
+    ImageOpening m_opening;
 };

@@ -22,7 +22,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QStringList images;
-    if (const auto exit = ReadCommandLine(*arguments, &images))
+    QString base;
+    if (const auto exit = ReadCommandLine(*arguments, &images, &base))
         return *exit;
     // Qt's own style looks the same on every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
     // Wayland takes a window's icon and name from the menu entry this names, not from the window.
     QGuiApplication::setDesktopFileName(QStringLiteral("tolvane"));
     frmMain window;
+    window.imageOpening().setBase(base);
     window.show();
     OpenGivenImage(window, arguments->mid(0, 1) + images);
     return app.exec();

@@ -188,7 +188,7 @@ struct Landed {
 
 // Every fact has a default, so that an outcome can be written with only the facts it has:
 // Outcome{.fault = Fault::ReadOnly, .file = path}.
-struct Outcome {
+struct [[nodiscard]] Outcome {
     Fault fault = Fault::None;
     Operation operation = Operation::Read;
     ValueKind kind = ValueKind::Number;

@@ -7,7 +7,7 @@
 
 // A value, or the outcome that says why there is none: the one way a failure that also has a
 // value to give leaves a module. An Outcome alone is returned where there is no value.
-template <class T> class Result {
+template <class T> class [[nodiscard]] Result {
 public:
     Result(T value) : m_held(std::in_place_index<0>, std::move(value)) {}
     Result(Outcome failure) : m_held(std::in_place_index<1>, std::move(failure)) {}

@@ -1,5 +1,7 @@
 #include "tables/heldimage.h"
 
+#include "rom/imagebytes.h"
+
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -43,4 +45,11 @@ std::unique_ptr<RomImage> ImageOfBytes(const QByteArray& bytes) {
     return std::make_unique<HeldImage>(bytes.size(), [bytes](qint64 pos, char* out, qint64 len) {
         std::memcpy(out, bytes.constData() + pos, size_t(len));
     });
+}
+
+Result<std::unique_ptr<RomImage>> HoldImage(RomImage& rom) {
+    const auto bytes = ReadWholeImage(rom);
+    if (!bytes)
+        return bytes.failure();
+    return ImageOfBytes(*bytes);
 }

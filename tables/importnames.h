@@ -26,7 +26,7 @@ void PlanImportNames(RomImage& rom, std::vector<NameEdit>& names, const QList<Na
                      bool shared, const QList<ProtectedRange>& kept, QList<InputError>* errors);
 
 // Plans writing `text` as the name of entry `index` of `table`, whose text the entries of all
-// `tables` may share; no byte of any table's records is written. The file's errors come as
-// RomError.
+// `tables` may share; no byte of any table's records is written. Planned over the image held
+// whole (HoldImage), whose reads cannot fail.
 Outcome PlanEntryRename(RomImage& rom, const Tables& tables, Table table, int index,
                         const QString& text, RenamePlan* plan);

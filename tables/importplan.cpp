@@ -2,6 +2,7 @@
 
 #include "fields/numbertext.h"
 #include "rom/names.h"
+#include "tables/heldimage.h"
 #include "tables/importnames.h"
 
 #include <QHash>
@@ -47,17 +48,23 @@ InputError at(const Cell& cell, const Outcome& why) {
 
 } // namespace
 
-ImportPlan PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
-                      const ImportOptions& options, const Tables& tables) {
+Result<ImportPlan> PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
+                              const ImportOptions& options, const Tables& tables) {
+    // Read from the image as it stands now, held whole; the saves' own checks still go to `rom`,
+    // whose file they will write.
+    const auto held = HoldImage(rom);
+    if (!held)
+        return held.failure();
+    RomImage& now = **held;
     ImportPlan result;
     QList<InputError>& errors = result.errors;
     const int nameAt = ColumnOf(table, ColumnKind::Name);
     const int pointerAt = ColumnOf(table, ColumnKind::Pointer);
     const int itemAt = ColumnOf(table, ColumnKind::Item);
 
-    const QList<QStringList> stored = ExportRows(rom, table);
+    const QList<QStringList> stored = ExportRows(now, table);
     // With names, the pointers as the rows leave them: a rename reaches the text its row points at.
-    QList<NameHolder> holders = options.names ? NameHolders(rom, tables) : QList<NameHolder>();
+    QList<NameHolder> holders = options.names ? NameHolders(now, tables) : QList<NameHolder>();
     QHash<int, int> lineOfIndex;
     std::vector<EntryEdit> edits;
     std::vector<NameEdit> names;
@@ -126,14 +133,14 @@ ImportPlan PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
                 errors << InputError{row.line, row.column, refused};
                 continue;
             }
-            dropUnchanged(rom, *table, &plan);
+            dropUnchanged(now, *table, &plan);
         }
         edits.push_back({label, changed, plan});
         if (renamed)
             names.back().edit = edits.size() - 1;
     }
     if (options.names)
-        PlanImportNames(rom, names, holders, options.shared, TableRanges(tables), &errors);
+        PlanImportNames(now, names, holders, options.shared, TableRanges(tables), &errors);
     if (!errors.isEmpty())
         return result;
 

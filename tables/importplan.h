@@ -26,6 +26,7 @@ struct ImportPlan {
 
 // Checks every row and cell of a table file made by the export, and gives each row that differs
 // from the image to the editors' own save checks, and with `names` each name that differs to the
-// name writer. `tables` are all the image's tables, whose names a rename may reach.
-ImportPlan PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
-                      const ImportOptions& options, const Tables& tables);
+// name writer. `tables` are all the image's tables, whose names a rename may reach. The plan reads
+// the image whole, once; when it cannot, that failure is the result and nothing is planned.
+Result<ImportPlan> PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
+                              const ImportOptions& options, const Tables& tables);

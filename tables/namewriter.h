@@ -54,7 +54,8 @@ Result<QByteArray> EncodeNameText(const QString& text);
 // decision. Refused, with nothing planned: a pointer below 0x7FF0, a name that runs past the end
 // of the file or past the longest name the readers accept, a character above 0x7F, a new name
 // longer than the old one, and a byte to be written inside one of `kept`. The outcome names the
-// entry; the file's own errors come as RomError.
+// entry. It reads `rom` as it is: its callers hand it the image held whole (HoldImage), whose
+// reads cannot fail.
 Outcome PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
                    const QList<NameHolder>& holders, const NameBytes& pending,
                    const QList<ProtectedRange>& kept, RenamePlan* plan);

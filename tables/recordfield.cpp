@@ -1,6 +1,7 @@
 #include "tables/recordfield.h"
 
 #include "fields/numbertext.h"
+#include "rom/imagecalls.h"
 
 #include <algorithm>
 #include <vector>
@@ -101,15 +102,13 @@ Outcome PlanEntrySave(RomImage& rom, const TableFormat& format, int index, const
     if (Outcome unwritable = CheckEntryWritable(rom, entry, base, format.size); unwritable.failed())
         return unwritable;
     rom.refresh();
-    QByteArray bytes;
-    try {
-        bytes = rom.bytes(base, format.size);
-    } catch (const RomError& e) {
-        Outcome o = e.outcome();
+    const auto bytes = ImageBytes(rom, base, format.size);
+    if (!bytes) {
+        Outcome o = bytes.failure();
         o.entry = entry;
         return o;
     }
-    *plan = EntryWrites(format, index, bytes, values);
+    *plan = EntryWrites(format, index, *bytes, values);
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "tables/recovery.h"
 
+#include "rom/imagecalls.h"
 #include "tables/transaction.h"
 
 namespace {
@@ -10,14 +11,19 @@ enum class Holds { New, Old, Both, Other };
 // (a write cut short), or some byte that is neither. A range that does not lie wholly inside the
 // image was never written into it: no transaction extends a file, so such a record is another
 // image's, or the image was cut short since.
-Holds classify(RomImage& rom, const HistoryRecord& record) {
-    const qint64 size = rom.size();
+Result<Holds> classify(RomImage& rom, const HistoryRecord& record) {
+    const auto size = ImageSize(rom);
+    if (!size)
+        return size.failure();
     for (const HistoryRange& range : record.ranges)
-        if (range.offset < 0 || range.before.size() > size - range.offset)
+        if (range.offset < 0 || range.before.size() > *size - range.offset)
             return Holds::Other;
     bool anyNew = false, anyOld = false;
     for (const HistoryRange& range : record.ranges) {
-        const QByteArray now = rom.bytes(range.offset, range.before.size());
+        const auto read = ImageBytes(rom, range.offset, range.before.size());
+        if (!read)
+            return read.failure();
+        const QByteArray& now = *read;
         for (qsizetype k = 0; k < now.size(); ++k) {
             const bool isNew = now[k] == range.after[k];
             const bool isOld = now[k] == range.before[k];
@@ -36,23 +42,25 @@ Holds classify(RomImage& rom, const HistoryRecord& record) {
 // Whether the image holds the record's writes cut short halfway: read as it stands, an entry would
 // be neither as before nor as saved. An image that cannot be read is left to its reader to report.
 bool tornNow(RomImage& rom, const HistoryRecord& record) {
-    try {
-        rom.refresh();
-        return classify(rom, record) == Holds::Both;
-    } catch (const RomError&) {
-        return false;
-    }
+    rom.refresh();
+    const auto holds = classify(rom, record);
+    return holds && *holds == Holds::Both;
 }
 
 } // namespace
 
-LandedRuns SplitLanded(RomImage& rom, const HistoryRecord& record) {
+Result<LandedRuns> SplitLanded(RomImage& rom, const HistoryRecord& record) {
     LandedRuns runs;
-    const qint64 size = rom.size();
+    const auto size = ImageSize(rom);
+    if (!size)
+        return size.failure();
     for (const HistoryRange& range : record.ranges) {
-        if (range.offset < 0 || range.before.size() > size - range.offset)
+        if (range.offset < 0 || range.before.size() > *size - range.offset)
             continue;
-        const QByteArray now = rom.bytes(range.offset, range.before.size());
+        const auto read = ImageBytes(rom, range.offset, range.before.size());
+        if (!read)
+            return read.failure();
+        const QByteArray& now = *read;
         std::vector<HistoryRange>* open = nullptr;
         for (qsizetype k = 0; k < now.size(); ++k) {
             const bool isNew = now[k] == range.after[k], isOld = now[k] == range.before[k];
@@ -78,10 +86,13 @@ public:
     static WriteKey key() { return {}; }
 };
 
-void PutBack(RomImage& rom, const std::vector<HistoryRange>& ranges) {
+Outcome PutBack(RomImage& rom, const std::vector<HistoryRange>& ranges) {
     for (auto range = ranges.rbegin(); range != ranges.rend(); ++range)
-        rom.restore(RecoveryWriter::key(), range->offset, range->before);
-    rom.sync();
+        if (Outcome failed =
+                RestoreImageBytes(RecoveryWriter::key(), rom, range->offset, range->before);
+            failed.failed())
+            return failed;
+    return SyncImage(rom);
 }
 
 Recovery RecoverPending(RomImage& rom, HistoryFile& history) {
@@ -90,37 +101,42 @@ Recovery RecoverPending(RomImage& rom, HistoryFile& history) {
         return r;
     r.record = *history.tail().pending;
     HistoryState state = HistoryState::RolledBack;
-    try {
-        rom.refresh();
-        switch (classify(rom, r.record)) {
-        case Holds::New:
-            r.action = RecoveryAction::Finished;
-            state = HistoryState::Done;
-            break;
-        case Holds::Old:
-            r.action = RecoveryAction::NeverWritten;
-            break;
-        case Holds::Other:
-            r.action = RecoveryAction::Left;
-            state = HistoryState::Left;
-            break;
-        case Holds::Both:
-            PutBack(rom, r.record.ranges);
-            r.action = RecoveryAction::RolledBack;
-            break;
-        }
-        // What the bytes read may still be only in the system's cache: a killed writer's last
-        // writes (PutBack syncs the old bytes it puts back itself). A mark says they are in, so
-        // they go to the disk first. A Left mark says nothing of the bytes.
-        if (state != HistoryState::Left && r.action != RecoveryAction::RolledBack)
-            rom.sync();
-    } catch (const RomError& e) {
-        r.fault = e.outcome();
+    // Left as it is, reported with why; a reader must not take a torn entry for one that stands.
+    const auto failed = [&](const Outcome& why) {
+        r.fault = why;
         r.action = RecoveryAction::Reported;
         r.held = RecoveryHeld::Failed;
         r.torn = tornNow(rom, r.record);
         return r;
+    };
+    rom.refresh();
+    const auto holds = classify(rom, r.record);
+    if (!holds)
+        return failed(holds.failure());
+    switch (*holds) {
+    case Holds::New:
+        r.action = RecoveryAction::Finished;
+        state = HistoryState::Done;
+        break;
+    case Holds::Old:
+        r.action = RecoveryAction::NeverWritten;
+        break;
+    case Holds::Other:
+        r.action = RecoveryAction::Left;
+        state = HistoryState::Left;
+        break;
+    case Holds::Both:
+        if (const Outcome put = PutBack(rom, r.record.ranges); put.failed())
+            return failed(put);
+        r.action = RecoveryAction::RolledBack;
+        break;
     }
+    // What the bytes read may still be only in the system's cache: a killed writer's last
+    // writes (PutBack syncs the old bytes it puts back itself). A mark says they are in, so
+    // they go to the disk first. A Left mark says nothing of the bytes.
+    if (state != HistoryState::Left && r.action != RecoveryAction::RolledBack)
+        if (const Outcome synced = SyncImage(rom); synced.failed())
+            return failed(synced);
     // Without a sync: lost, the mark is made again by the next opening, which finds the same bytes.
     r.fault = history.append(EncodeMark(r.record.number, state));
     return r;

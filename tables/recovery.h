@@ -50,13 +50,13 @@ Recovery RecoverPending(RomImage& rom, HistoryFile& history);
 // The record's ranges cut into runs by what the image holds there now: its new bytes (`saved`),
 // or its old (`before`). A byte the record leaves as it was is in neither; a byte that is neither
 // ends a run. An entry with runs in both lists is torn; one in only one reads as that list says.
-// RomError when the image cannot be read.
+// The image's failure when it cannot be read.
 struct LandedRuns {
     std::vector<HistoryRange> saved, before;
 };
-LandedRuns SplitLanded(RomImage& rom, const HistoryRecord& record);
+Result<LandedRuns> SplitLanded(RomImage& rom, const HistoryRecord& record);
 
 // Puts back the before bytes of `ranges`, newest first, each range in one write, and syncs them:
 // the one way a save's old bytes go back, whether its own write failed or a recovery undoes what a
-// crash left. RomError when the image refuses it.
-void PutBack(RomImage& rom, const std::vector<HistoryRange>& ranges);
+// crash left. The image's failure when it refuses it.
+Outcome PutBack(RomImage& rom, const std::vector<HistoryRange>& ranges);

@@ -23,7 +23,7 @@
 #include "tables/transaction.h"
 
 #include "rom/historyfile.h"
-#include "rom/modstuff.h"
+#include "rom/imagecalls.h"
 #include "tables/recovery.h"
 
 #include <QDateTime>
@@ -63,14 +63,7 @@ quint8 beforeByte(const std::vector<HistoryRange>& ranges, qint64 offset) {
 // Puts the old bytes back after `attempted` writes: whether all of it went through. With no write
 // tried, nothing needs putting back.
 bool rollBack(RomImage& rom, const std::vector<HistoryRange>& ranges, size_t attempted) {
-    if (attempted == 0)
-        return true;
-    try {
-        PutBack(rom, ranges);
-        return true;
-    } catch (const RomError&) {
-        return false;
-    }
+    return attempted == 0 || PutBack(rom, ranges).ok();
 }
 
 // The failure once the old bytes could not all go back: how many bytes of each field (of a lone
@@ -94,12 +87,9 @@ Outcome whatStands(RomImage& rom, const Transaction& t, const std::vector<Histor
             landed.of += 1;
             if (done >= attempted)
                 continue;
-            try {
-                landed.bytes +=
-                    rom.readByte(write.offset) != beforeByte(ranges, write.offset) ? 1 : 0;
-            } catch (const RomError&) {
-                landed.bytes += 1; // unreadable: it may well have landed
-            }
+            const auto now = ImageBytes(rom, write.offset, 1);
+            // Unreadable: it may well have landed.
+            landed.bytes += !now || quint8(now->at(0)) != beforeByte(ranges, write.offset) ? 1 : 0;
         }
     }
     for (const Landed& landed : inPart.landed)
@@ -132,12 +122,10 @@ Outcome CheckEntryWritable(RomImage& rom, const QString& entry, qint64 base, int
     case RomImage::PathState::Same:
         break;
     }
-    qint64 length = 0;
-    try {
-        length = rom.size();
-    } catch (const RomError& e) {
-        return withEntry(e.outcome(), entry);
-    }
+    const auto fileSize = ImageSize(rom);
+    if (!fileSize)
+        return withEntry(fileSize.failure(), entry);
+    const qint64 length = *fileSize;
     if (base + size > length) {
         Outcome o = entryFault(Fault::ShortFile, entry, rom);
         o.first = base;
@@ -148,7 +136,7 @@ Outcome CheckEntryWritable(RomImage& rom, const QString& entry, qint64 base, int
     return {};
 }
 
-std::vector<HistoryRange> RangesOf(RomImage& rom, const Transaction& t) {
+Result<std::vector<HistoryRange>> RangesOf(RomImage& rom, const Transaction& t) {
     std::vector<HistoryRange> ranges;
     for (const WritePart& part : t.parts) {
         if (part.writes.empty())
@@ -159,7 +147,10 @@ std::vector<HistoryRange> RangesOf(RomImage& rom, const Transaction& t) {
             first = std::min(first, write.offset);
             end = std::max(end, write.offset + 1);
         }
-        HistoryRange range{first, rom.bytes(first, end - first), {}};
+        auto now = ImageBytes(rom, first, end - first);
+        if (!now)
+            return now.failure();
+        HistoryRange range{first, *std::move(now), {}};
         range.after = range.before;
         for (const ByteWrite& write : part.writes)
             range.after[write.offset - first] = char(write.value);
@@ -185,59 +176,64 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
         return refuse(entryFault(Fault::Locked, first, rom));
     std::optional<HistoryFile> history;
     HistoryRecord record;
-    std::vector<HistoryRange> ranges;
-    try {
-        // What the file holds now, after any other writer of ours.
-        rom.refresh();
-        // Whatever a writer of ours killed here before left beside the image goes first.
-        rom.removeStaleTemporaries();
-        if (rom.keepsHistory()) {
-            history.emplace(rom);
-            if (const Outcome opened = history->open(); opened.failed())
-                return refuse(opened);
-            // Another writer's transaction cut short: put right before the bytes are compared.
-            if (history->tail().pending)
-                if (const Recovery recovered = RecoverPending(rom, *history);
-                    recovered.fault.failed())
-                    return refuse(recovered.fault);
-            // The next number would wrap to 0, and numbers would then repeat.
-            if (const quint32 last = history->tail().lastNumber;
-                last == std::numeric_limits<quint32>::max())
-                return refuse(Outcome{.fault = Fault::HistoryNotWritten,
-                                      .file = rom.path(),
-                                      .other = rom.historyPath(),
-                                      .record = last});
-        }
-        Outcome changed = entryFault(Fault::ChangedOnDisk, first, rom);
-        for (const WritePart& part : t.parts)
-            if (!part.expected.isEmpty() &&
-                rom.bytes(part.base, part.expected.size()) != part.expected)
-                changed.landed << Landed{part.entry, {}, part.name, 0, 0};
-        if (!changed.landed.isEmpty()) {
-            changed.entry = changed.landed.front().entry;
-            changed.name = changed.landed.front().name;
-            return changed;
-        }
-        // Copied and synced now, but put in place of the older backup only once the record is
-        // on disk: a command that writes nothing leaves the older one.
-        rom.prepareBackup();
-        ranges = RangesOf(rom, t);
-        if (history) {
-            const QDateTime now = QDateTime::currentDateTime();
-            record = HistoryRecord{.number = history->tail().lastNumber + 1,
-                                   .time = now.toMSecsSinceEpoch(),
-                                   .utcOffset = now.offsetFromUtc(),
-                                   .madeBy = t.madeBy,
-                                   .undoes = t.undoes,
-                                   .ranges = ranges};
-        }
-    } catch (const RomError& e) {
-        return refuse(e.outcome());
+    // What the file holds now, after any other writer of ours.
+    rom.refresh();
+    // Whatever a writer of ours killed here before left beside the image goes first.
+    rom.removeStaleTemporaries();
+    if (rom.keepsHistory()) {
+        history.emplace(rom);
+        if (const Outcome opened = history->open(); opened.failed())
+            return refuse(opened);
+        // Another writer's transaction cut short: put right before the bytes are compared.
+        if (history->tail().pending)
+            if (const Recovery recovered = RecoverPending(rom, *history); recovered.fault.failed())
+                return refuse(recovered.fault);
+        // The next number would wrap to 0, and numbers would then repeat.
+        if (const quint32 last = history->tail().lastNumber;
+            last == std::numeric_limits<quint32>::max())
+            return refuse(Outcome{.fault = Fault::HistoryNotWritten,
+                                  .file = rom.path(),
+                                  .other = rom.historyPath(),
+                                  .record = last});
+    }
+    Outcome changed = entryFault(Fault::ChangedOnDisk, first, rom);
+    for (const WritePart& part : t.parts) {
+        if (part.expected.isEmpty())
+            continue;
+        const auto now = ImageBytes(rom, part.base, part.expected.size());
+        if (!now)
+            return refuse(now.failure());
+        if (*now != part.expected)
+            changed.landed << Landed{part.entry, {}, part.name, 0, 0};
+    }
+    if (!changed.landed.isEmpty()) {
+        changed.entry = changed.landed.front().entry;
+        changed.name = changed.landed.front().name;
+        return changed;
+    }
+    // Copied and synced now, but put in place of the older backup only once the record is
+    // on disk: a command that writes nothing leaves the older one.
+    if (const Outcome failed = PrepareImageBackup(rom); failed.failed())
+        return refuse(failed);
+    auto read = RangesOf(rom, t);
+    if (!read)
+        return refuse(read.failure());
+    const std::vector<HistoryRange> ranges = *std::move(read);
+    if (history) {
+        const QDateTime now = QDateTime::currentDateTime();
+        record = HistoryRecord{.number = history->tail().lastNumber + 1,
+                               .time = now.toMSecsSinceEpoch(),
+                               .utcOffset = now.offsetFromUtc(),
+                               .madeBy = t.madeBy,
+                               .undoes = t.undoes,
+                               .ranges = ranges};
     }
     // Unsynced: if it is lost, the next opening finds the old bytes and marks the record itself.
+    // So a mark that cannot be appended is not reported: the failure the caller hears is the one
+    // that stopped the transaction, and the image holds the old bytes either way.
     const auto markRolledBack = [&] {
         if (history)
-            history->append(EncodeMark(record.number, HistoryState::RolledBack));
+            (void)history->append(EncodeMark(record.number, HistoryState::RolledBack));
     };
     // The old bytes are on disk before any new one is written: a crash from here on leaves a
     // record that tells the next opening what to put back.
@@ -249,22 +245,19 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
             return refuse(synced);
         }
     }
-    try {
-        rom.placeBackup();
-    } catch (const RomError& e) {
+    if (const Outcome failed = PlaceImageBackup(rom); failed.failed()) {
         markRolledBack();
-        return refuse(e.outcome());
+        return refuse(failed);
     }
 
     size_t attempted = 0; // writes tried, the failed one among them: it may still have landed
     for (const WritePart& part : t.parts) {
         for (const ByteWrite& write : part.writes) {
-            try {
-                ++attempted;
-                modStuff::WriteByte(TransactionWriter::key(), rom, qint32(write.offset),
-                                    write.value);
-            } catch (const RomError& e) {
-                const Outcome failure = withEntry(e.outcome(), part.entry, part.name);
+            ++attempted;
+            if (const Outcome failed = WriteImageByte(TransactionWriter::key(), rom,
+                                                      qint32(write.offset), write.value);
+                failed.failed()) {
+                const Outcome failure = withEntry(failed, part.entry, part.name);
                 if (rollBack(rom, ranges, attempted)) {
                     markRolledBack();
                     return failure;
@@ -278,11 +271,9 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
             }
         }
     }
-    try {
-        rom.sync();
-    } catch (const RomError& e) {
+    if (const Outcome failed = SyncImage(rom); failed.failed()) {
         // A failed sync is not tried again: what it did not hand over may be lost already.
-        const Outcome failure = refuse(e.outcome());
+        const Outcome failure = refuse(failed);
         if (rollBack(rom, ranges, attempted)) {
             markRolledBack();
             return failure;
@@ -292,8 +283,9 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
         return whatStands(rom, t, ranges, attempted, failure, o);
     }
     // Needs no sync of its own: without it, the next opening finds the new bytes, syncs them and
-    // marks the record done itself.
+    // marks the record done itself. So a mark that cannot be appended is no failure of the
+    // transaction, whose bytes are in and synced, and is not reported.
     if (history)
-        history->append(EncodeMark(record.number, HistoryState::Done));
+        (void)history->append(EncodeMark(record.number, HistoryState::Done));
     return {};
 }

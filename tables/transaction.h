@@ -63,7 +63,7 @@ private:
 
 // The ranges a transaction writes, one per part, with the bytes the file holds there now and the
 // bytes it will hold: what the history records.
-std::vector<HistoryRange> RangesOf(RomImage& rom, const Transaction& t);
+Result<std::vector<HistoryRange>> RangesOf(RomImage& rom, const Transaction& t);
 
 // Why `size` bytes of `entry` at `base` cannot be written at all: the file is open for reading
 // only, the path no longer leads to the open file, or the entry lies wholly or partly beyond the

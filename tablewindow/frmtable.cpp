@@ -82,9 +82,9 @@ QAction* makeAction(QWidget* to, const QString& text, const QKeySequence& keys,
 
 } // namespace
 
-frmTable::frmTable(RomImage& rom, Table table, const Tables& tables, const QStringList& itemNames,
-                   const QString& title, QWidget* parent)
-    : QDialog(parent), m_rom(rom), m_itemNames(itemNames),
+frmTable::frmTable(ImageOpening& opening, RomImage& rom, Table table, const Tables& tables,
+                   const QStringList& itemNames, const QString& title, QWidget* parent)
+    : QDialog(parent), m_opening(opening), m_rom(rom), m_itemNames(itemNames),
       m_grid(new TableGrid(table, tables, this)), m_shown(new ShownRows(this)) {
     setObjectName(QStringLiteral("frmTable"));
     setWindowTitle(title);
@@ -202,7 +202,7 @@ void frmTable::reload() {
         ShowMessage(this, QMessageBox::Warning, windowTitle(), ImageErrorText(read));
         return;
     }
-    m_grid->setMarks(TableMarks(m_rom, m_grid->table()));
+    m_grid->setMarks(TableMarks(m_opening, m_rom, m_grid->table()));
     showChart();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rom/romimage.h"
+#include "tables/imageopening.h"
 #include "tables/tablerows.h"
 
 #include <QDialog>
@@ -20,10 +21,11 @@ struct Outcome;
 class frmTable : public QDialog {
     Q_OBJECT
 public:
-    // `rom` is the open image, which must outlive the window; `table` is one of `tables`, whose
-    // entries may share name text with it; `itemNames` name the items an item column shows.
-    frmTable(RomImage& rom, Table table, const Tables& tables, const QStringList& itemNames,
-             const QString& title, QWidget* parent = nullptr);
+    // `rom` is the open image and `opening` its opening, whose original the marks compare with;
+    // both must outlive the window. `table` is one of `tables`, whose entries may share name text
+    // with it; `itemNames` name the items an item column shows.
+    frmTable(ImageOpening& opening, RomImage& rom, Table table, const Tables& tables,
+             const QStringList& itemNames, const QString& title, QWidget* parent = nullptr);
     ~frmTable() override;
 
     TableGrid* grid() const { return m_grid; }
@@ -50,6 +52,7 @@ private:
     void showPending();
     QStringList captions() const;
 
+    ImageOpening& m_opening;
     RomImage& m_rom;
     QStringList m_itemNames;
     TableGrid* m_grid;

@@ -1,75 +1,17 @@
 #include "windowkit/changemarks.h"
 
-#include "rom/historyfile.h"
-#include "tables/heldimage.h"
-#include "tables/netchanges.h"
-#include "tables/original.h"
 #include "windowkit/putback.h"
 #include "wording/changestext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 
-#include <memory>
 #include <optional>
 
 namespace {
 
 constexpr int OriginalsRole = Qt::UserRole + 40;
 constexpr int OriginalNameRole = Qt::UserRole + 41;
-
-QString basePath;
-
-// The original as far as the history has been read: a later load reads only what was appended
-// since, so that a Save's reload does not read a long history again.
-struct HistorySeen {
-    HistoryReader reader;
-    OriginalBytes original;
-};
-std::optional<HistorySeen> seen;
-
-// The original of `rom` from its history; null when it has none or it cannot be read.
-const OriginalBytes* historyOriginal(RomImage& rom) {
-    if (!seen || seen->reader.path() != rom.historyPath())
-        seen.emplace(HistorySeen{HistoryReader(rom.historyPath()), {}});
-    if (seen->reader.read().failed())
-        return nullptr;
-    seen->original.follow(seen->reader.log().records, rom.size(), seen->reader.changedFrom());
-    return seen->original.knowsAny() ? &seen->original : nullptr;
-}
-
-// The base, or why it cannot stand for the original of `rom`.
-Result<std::unique_ptr<RomImage>> baseFor(const RomImage& rom) {
-    auto base = OpenRomImage(basePath);
-    if (!base) {
-        Outcome why = base.failure();
-        why.file = basePath;
-        return why;
-    }
-    if ((*base)->size() != rom.size())
-        return Outcome{.fault = Fault::SizesDiffer,
-                       .file = rom.path(),
-                       .other = basePath,
-                       .length = rom.size(),
-                       .otherLength = (*base)->size()};
-    return base;
-}
-
-QList<NetChange> changesOf(RomImage& rom, Table table) {
-    try {
-        if (!basePath.isEmpty()) {
-            const auto base = baseFor(rom);
-            return base ? NetChanges(rom, **base, {table}) : QList<NetChange>();
-        }
-        if (const OriginalBytes* original = historyOriginal(rom)) {
-            const auto image = OriginalImage(rom, *original);
-            return NetChanges(rom, *image, {table});
-        }
-    } catch (const RomError&) {
-        // Marks are a help: an image that cannot be read shows none, and its load says why.
-    }
-    return {};
-}
 
 void mark(QWidget* control, bool changed, const QString& original) {
     control->setToolTip(changed ? OriginalTipText(original) : QString());
@@ -99,31 +41,12 @@ QColor MarkTint(const QPalette& palette) {
                             base.blueF() * 0.75f + mark.blueF() * 0.25f);
 }
 
-void SetMarksBase(const QString& path) {
-    basePath = path;
+std::vector<EntryMarks> TableMarks(ImageOpening& opening, RomImage& rom, Table table) {
+    return MarksOf(opening.changes(rom, table), table);
 }
 
-Outcome MarksBaseFault(const RomImage& rom) {
-    if (basePath.isEmpty())
-        return {};
-    Outcome why;
-    try {
-        if (const auto base = baseFor(rom); !base)
-            why = base.failure();
-    } catch (const RomError& e) {
-        // The image's size was read as it opened: a size that cannot be read is the base's.
-        why = e.outcome();
-        why.file = basePath;
-    }
-    return why;
-}
-
-std::vector<EntryMarks> TableMarks(RomImage& rom, Table table) {
-    return MarksOf(changesOf(rom, table), table);
-}
-
-void MarkEntries(QComboBox* list, RomImage& rom, Table table) {
-    const std::vector<EntryMarks> marks = TableMarks(rom, table);
+void MarkEntries(QComboBox* list, ImageOpening& opening, RomImage& rom, Table table) {
+    const std::vector<EntryMarks> marks = TableMarks(opening, rom, table);
     QFont bold = list->font();
     bold.setBold(true);
     for (int i = 0; i < list->count() && size_t(i) < marks.size(); ++i) {

@@ -1,7 +1,7 @@
 #include "windowkit/showntable.h"
 
-#include "rom/modstuff.h"
 #include "rom/names.h"
+#include "tables/heldimage.h"
 #include "windowkit/changemarks.h"
 #include "windowkit/playtest.h"
 #include "windowkit/seams.h"
@@ -14,29 +14,31 @@
 
 ShownTable::ShownTable(QWidget* window, const TableFormat& format, QComboBox* entries,
                        std::initializer_list<FieldControl> controls,
-                       QString (*unreadable)(const RomError& e), QWidget* nameBox)
+                       QString (*unreadable)(const Outcome& why), ImageOpening& opening,
+                       QWidget* nameBox)
     : m_window(window), m_format(format), m_entries(entries),
       m_controls(BindFieldControls(format, controls)), m_unreadable(unreadable),
-      m_nameBox(nameBox) {}
+      m_opening(&opening), m_nameBox(nameBox) {}
 
-bool ShownTable::read(const std::function<void(RomImage& rom)>& decode,
+bool ShownTable::read(RomImage& rom, const std::function<void(RomImage& held)>& decode,
                       const std::function<void()>& placeholders) {
     m_entries->clear();
-    try {
-        decode(*modStuff::RomFile);
-        // Read with the same cache as the decode, so that they are of one moment of the file.
-        m_shownBytes =
-            modStuff::RomFile->bytes(m_format.offset, qint64(m_format.count) * m_format.size);
-        return true;
-    } catch (const RomError& e) {
+    // The image is read whole, once: the records and the bytes shown are of one moment of the
+    // file, and decoding bytes in memory cannot fail half-way.
+    const auto held = HoldImage(rom);
+    if (!held) {
         placeholders();
         m_shownBytes.clear();
-        ShowMessage(m_window, QMessageBox::Warning, m_window->windowTitle(), m_unreadable(e));
+        ShowMessage(m_window, QMessageBox::Warning, m_window->windowTitle(),
+                    m_unreadable(held.failure()));
         return false;
     }
+    decode(**held);
+    m_shownBytes = (*held)->bytes(m_format.offset, qint64(m_format.count) * m_format.size);
+    return true;
 }
 
-void ShownTable::list(bool loaded, const QStringList& names) {
+void ShownTable::list(RomImage& rom, bool loaded, const QStringList& names) {
     for (QWidget* control : m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         control->setEnabled(loaded);
     {
@@ -50,7 +52,7 @@ void ShownTable::list(bool loaded, const QStringList& names) {
         m_entries->addItems(lines);
     }
     if (loaded)
-        MarkEntries(m_entries, *modStuff::RomFile, &m_format);
+        MarkEntries(m_entries, *m_opening, rom, &m_format);
     SelectLine(m_entries, 0);
 }
 
@@ -58,16 +60,16 @@ int ShownTable::currentIndex() const {
     return m_entries->currentIndex();
 }
 
-void ShownTable::show(const void* record) const {
+void ShownTable::showRecord(const void* record) const {
     ShowRecord(m_format, m_controls, record);
     ShowMarks(m_entries, m_controls, m_nameBox);
 }
 
-bool ShownTable::save(const std::function<void()>& reload, const std::function<void()>& display) {
+bool ShownTable::save(RomImage& rom, const std::function<void()>& reload,
+                      const std::function<void()>& display) {
     const int index = currentIndex();
     const QByteArray shown = m_shownBytes.mid(qsizetype(index) * m_format.size, m_format.size);
-    const Outcome saved =
-        SaveEntry(*modStuff::RomFile, m_format, index, FormOfControls(m_controls), shown);
+    const Outcome saved = SaveEntry(rom, m_format, index, FormOfControls(m_controls), shown);
     if (saved.failed())
         ShowMessage(m_window, QMessageBox::Warning, EditorWindow::tr("Save", "a message's title"),
                     SaveText(saved));
@@ -77,8 +79,10 @@ bool ShownTable::save(const std::function<void()>& reload, const std::function<v
     return saved.ok();
 }
 
-void ShownTable::play(const void* record, const std::function<void()>& reload,
-                      const std::function<void()>& display) {
+void ShownTable::playRecord(RomImage& rom, const void* record, const std::function<void()>& reload,
+                            const std::function<void()>& display) {
+    // Taken now: a save's reload may open the file that replaced the image in its place.
+    const QString path = rom.path();
     // A table that could not be read shows placeholders, which hold no edits to save.
     const bool edited =
         record && !m_shownBytes.isEmpty() && FormOfControls(m_controls) != FormOf(m_format, record);
@@ -87,12 +91,12 @@ void ShownTable::play(const void* record, const std::function<void()>& reload,
         case PlayChoice::Cancel:
             return;
         case PlayChoice::Save:
-            if (!save(reload, display))
+            if (!save(rom, reload, display))
                 return;
             break;
         case PlayChoice::PlayWithout:
             break;
         }
     }
-    PlayImage(m_window, modStuff::RomPath);
+    PlayImage(m_window, path);
 }

@@ -8,18 +8,16 @@ QString OpenFailedText(const QString& path, const Outcome& reason) {
     return WindowWording::tr("Cannot open file %1:\n%2.").arg(NativePath(path), ReasonText(reason));
 }
 
-QString OpenTornText(const QString& path, RomImage& image, const Tables& tables,
-                     const Recovery& r) {
-    return QStringLiteral("%1:\n%2").arg(NativePath(path), TornImageText(image, tables, r));
+QString OpenTornText(const QString& path, const RecoveredEntries& names, const Recovery& r) {
+    return QStringLiteral("%1:\n%2").arg(NativePath(path), TornImageText(names, r));
 }
 
 QString OpenRecoveryProblemText(const QString& path, const Outcome& fault) {
     return QStringLiteral("%1:\n%2").arg(NativePath(path), RecoveryProblemText(fault));
 }
 
-QString OpenRecoveryText(const QString& path, RomImage& image, const Tables& tables,
-                         const Recovery& r) {
-    return QStringLiteral("%1:\n%2").arg(NativePath(path), RecoveryText(image, tables, r));
+QString OpenRecoveryText(const QString& path, const RecoveredEntries& names, const Recovery& r) {
+    return QStringLiteral("%1:\n%2").arg(NativePath(path), RecoveryText(names, r));
 }
 
 QString OpenReadOnlyText(const QString& path) {
@@ -54,10 +52,10 @@ QString CommandLineErrorText(const QString& reason) {
     return WindowWording::tr("%1\nRun 'tolvane --help' for usage.").arg(reason);
 }
 
-QString ItemTableUnreadableText(const RomError& e) {
-    return WindowWording::tr("Cannot read the item table.\n%1").arg(ImageErrorText(e));
+QString ItemTableUnreadableText(const Outcome& o) {
+    return WindowWording::tr("Cannot read the item table.\n%1").arg(ImageErrorText(o));
 }
 
-QString EnemyTableUnreadableText(const RomError& e) {
-    return WindowWording::tr("Cannot read the enemy table.\n%1").arg(ImageErrorText(e));
+QString EnemyTableUnreadableText(const Outcome& o) {
+    return WindowWording::tr("Cannot read the enemy table.\n%1").arg(ImageErrorText(o));
 }

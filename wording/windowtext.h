@@ -2,6 +2,7 @@
 
 #include "rom/outcome.h"
 #include "rom/romimage.h"
+#include "tables/recoverednames.h"
 #include "tables/recovery.h"
 #include "tables/tablerows.h"
 
@@ -15,12 +16,11 @@
 // An image that cannot be opened: "Cannot open file FILE:\nREASON."
 QString OpenFailedText(const QString& path, const Outcome& reason);
 // An image left closed at opening: it holds a save cut short that cannot be put right now.
-QString OpenTornText(const QString& path, RomImage& image, const Tables& tables, const Recovery& r);
+QString OpenTornText(const QString& path, const RecoveredEntries& names, const Recovery& r);
 // What went wrong while an opening put right a save cut short.
 QString OpenRecoveryProblemText(const QString& path, const Outcome& fault);
 // What an opening did with a save cut short.
-QString OpenRecoveryText(const QString& path, RomImage& image, const Tables& tables,
-                         const Recovery& r);
+QString OpenRecoveryText(const QString& path, const RecoveredEntries& names, const Recovery& r);
 // An image opened for reading only, since it can only be read.
 QString OpenReadOnlyText(const QString& path);
 // The base given with --base cannot stand for the original of the image just opened: it cannot be
@@ -33,5 +33,5 @@ QString OneImageAtATimeText(const QStringList& paths);
 QString CommandLineErrorText(const QString& reason);
 
 // An editor whose table cannot be read from the image.
-QString ItemTableUnreadableText(const RomError& e);
-QString EnemyTableUnreadableText(const RomError& e);
+QString ItemTableUnreadableText(const Outcome& o);
+QString EnemyTableUnreadableText(const Outcome& o);

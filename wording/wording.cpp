@@ -621,8 +621,8 @@ QString RenameRefusedText(const QString& entry, const QString& file, const QStri
         Wording::tr("cannot rename %1 in %2: %3").arg(entry, NativePath(file), reason));
 }
 
-QString PlanFailedText(const RomError& e) {
-    return ImageErrorText(e) + Wording::tr("\nNothing was written.");
+QString PlanFailedText(const Outcome& o) {
+    return ImageErrorText(o) + Wording::tr("\nNothing was written.");
 }
 
 QString CommandWriteText(const Outcome& o, const QString& backupPath) {
@@ -696,15 +696,6 @@ QString RecoveryProblemText(const Outcome& o) {
 
 namespace {
 
-// The entries of a recovered record, as the tables read them now; none when they cannot be read.
-QStringList recoveredEntries(RomImage& image, const Tables& tables, const Recovery& r) {
-    try {
-        return RecordReader(image, tables).entries(r.record.ranges);
-    } catch (const RomError&) {
-        return {};
-    }
-}
-
 // A cut-short save's sentence, `text`, given the save's time as %1, its record as %2, its
 // entries as %3 and `more` after them, all in one pass: an entry's name may hold "%4".
 QString cutShortSave(const QString& text, const Recovery& r, const QStringList& entries,
@@ -746,8 +737,8 @@ QString recoveredParts(const QStringList& entries) {
 
 } // namespace
 
-QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r) {
-    const QStringList entries = recoveredEntries(image, tables, r);
+QString RecoveryText(const RecoveredEntries& names, const Recovery& r) {
+    const QStringList& entries = names.all;
     switch (r.action) {
     case RecoveryAction::Finished:
         return cutShortSave(Wording::tr("The save of %1 (record %2: %3) was cut short after its "
@@ -785,18 +776,11 @@ QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r) {
     return {};
 }
 
-QString TornImageText(RomImage& image, const Tables& tables, const Recovery& r) {
-    const QStringList entries = recoveredEntries(image, tables, r);
+QString TornImageText(const RecoveredEntries& names, const Recovery& r) {
+    const QStringList& entries = names.all;
     // Only the entries that hold some of the save's bytes and some of their old ones are torn;
     // the others read wholly as before it or as saved, and are said to.
-    QStringList saved, before, mixed;
-    try {
-        const LandedRuns runs = SplitLanded(image, r.record);
-        RecordReader reader(image, tables);
-        saved = reader.entries(runs.saved);
-        before = reader.entries(runs.before);
-    } catch (const RomError&) {
-    }
+    QStringList saved = names.saved, before = names.before, mixed;
     for (const QString& entry : std::as_const(saved))
         if (before.contains(entry))
             mixed << entry;

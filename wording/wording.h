@@ -5,6 +5,7 @@
 #include "tables/cell.h"
 #include "tables/imagefacts.h"
 #include "tables/namewriter.h"
+#include "tables/recoverednames.h"
 #include "tables/recovery.h"
 #include "tables/tablerows.h"
 
@@ -24,9 +25,6 @@ QString ReasonText(const Outcome& o);
 // An error of the image layer as a sentence of its own: "Cannot read FILE at offset 0x1810:\n
 // Input/output error."
 QString ImageErrorText(const Outcome& o);
-inline QString ImageErrorText(const RomError& e) {
-    return ImageErrorText(e.outcome());
-}
 
 // What a refused or failed save tells the user, naming the entry: "Cannot save item 5 to FILE:\n
 // the file is open for reading only", and what of the save is in the file.
@@ -48,7 +46,7 @@ QString NothingWrittenAfter(const QString& sentence);
 // Why a rename was refused: "cannot rename item 5 in FILE: REASON", and that nothing changed.
 QString RenameRefusedText(const QString& entry, const QString& file, const QString& reason);
 // An image error while a writing command planned: nothing was written.
-QString PlanFailedText(const RomError& e);
+QString PlanFailedText(const Outcome& o);
 // A transaction of a command that failed: what happened, and whether anything of it is in the
 // file. `backupPath` is the backup the command made, or empty when it made none.
 QString CommandWriteText(const Outcome& o, const QString& backupPath);
@@ -66,11 +64,11 @@ QString TablesVerdictText(const QList<std::pair<Table, TableFacts>>& tables);
 QString HistoryReasonText(const Outcome& o);
 // What went wrong with a recovery: the history's own fault, or the image's.
 QString RecoveryProblemText(const Outcome& o);
-// What an opening of `image` did with a save that was cut short, in one message naming the save's
-// time and its entries as `tables` read them (or only its number, when they cannot be read).
-QString RecoveryText(RomImage& image, const Tables& tables, const Recovery& r);
+// What an opening did with a save that was cut short, in one message naming the save's time and
+// its entries, `names` (or only its number, when they name none).
+QString RecoveryText(const RecoveredEntries& names, const Recovery& r);
 // Why a command that reads the tables refuses an image that holds a save cut short halfway
 // (`r.torn`), naming its entries and what puts it right.
-QString TornImageText(RomImage& image, const Tables& tables, const Recovery& r);
+QString TornImageText(const RecoveredEntries& names, const Recovery& r);
 // Why an undo was refused, and that nothing was written.
 QString UndoRefusedText(const Outcome& o);

@@ -254,13 +254,13 @@ void tst_BadImages::editAndSave() {
     QComboBox* list;
     QLineEdit* field;
     if (which == Editor::Items) {
-        auto* item = new frmItem(&main);
+        auto* item = new frmItem(main.imageOpening(), &main);
         window.reset(item);
         item->Form_Load();
         list = item->findChild<QComboBox*>(QStringLiteral("cboItem"));
         field = item->findChild<QLineEdit*>(QStringLiteral("txtStr"));
     } else {
-        auto* enemy = new frmEnemy(&main);
+        auto* enemy = new frmEnemy(main.imageOpening(), &main);
         window.reset(enemy);
         enemy->Form_Load();
         list = enemy->findChild<QComboBox*>(QStringLiteral("cboEnem"));
@@ -411,7 +411,8 @@ void tst_BadImages::failedLoadDisablesSave() {
     auto* failing = new FailingRom(disk.path());
     modStuff::RomFile.reset(failing);
     failing->failReads = true;
-    frmEnemy enemy;
+    ImageOpening opening;
+    frmEnemy enemy(opening);
     enemy.Form_Load();
     auto* save = enemy.findChild<QPushButton*>(QStringLiteral("cmdSave"));
     QCOMPARE(m_messages.size(), 1);

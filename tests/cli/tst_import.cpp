@@ -439,13 +439,14 @@ void tst_Import::changeByAnotherProgramIsNotOverwritten() {
     }
     const TableInput input = ReadTableInput(csv({lines[0], lines[2], lines[3]}));
     auto rom = w.disk.open();
-    const ImportPlan plan = PlanImport(*rom, input.table, input.rows, {}, KnownTables());
-    QCOMPARE(plan.entries, 2);
+    const auto plan = PlanImport(*rom, input.table, input.rows, {}, KnownTables());
+    QVERIFY(plan);
+    QCOMPARE(plan->entries, 2);
     QByteArray theirs = w.disk.bytes();
     theirs[ItemEntryOffset(2) + 3] = char(quint8(theirs.at(ItemEntryOffset(2) + 3)) ^ 0x11);
     QVERIFY(WriteFileBytes(w.disk.path(), theirs));
 
-    const Outcome written = ApplyTransaction(*rom, plan.writes);
+    const Outcome written = ApplyTransaction(*rom, plan->writes);
     QCOMPARE(written.fault, Fault::ChangedOnDisk);
     QCOMPARE(written.landed.size(), 1);
     QCOMPARE(written.landed.first().entry, QStringLiteral("item 2"));

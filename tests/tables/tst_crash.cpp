@@ -134,10 +134,11 @@ enum class Scenario { Save, SaveAfterImport, Import };
 void run(Scenario scenario, RomImage& rom) {
     rom.enableBackup();
     if (scenario == Scenario::Import) {
-        const ImportPlan plan = PlanImport(rom, &EnemyFormat, keyed(editedRows(rom, 6)), {},
-                                           {&ItemFormat, &EnemyFormat});
-        QCOMPARE(plan.entries, 6);
-        QCOMPARE(ApplyTransaction(rom, plan.writes).fault, Fault::None);
+        const auto plan = PlanImport(rom, &EnemyFormat, keyed(editedRows(rom, 6)), {},
+                                     {&ItemFormat, &EnemyFormat});
+        QVERIFY(plan);
+        QCOMPARE(plan->entries, 6);
+        QCOMPARE(ApplyTransaction(rom, plan->writes).fault, Fault::None);
         return;
     }
     const QStringList row = editedRows(rom, 13).at(12);

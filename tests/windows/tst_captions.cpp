@@ -55,8 +55,13 @@ void tst_Captions::fit_data() {
     catalogues.prepend(QString());
     const std::pair<const char*, std::function<QWidget*(QWidget*)>> windows[] = {
         {"frmMain", [](QWidget*) -> QWidget* { return new frmMain; }},
-        {"frmItem", [](QWidget* main) -> QWidget* { return new frmItem(main); }},
-        {"frmEnemy", [](QWidget* main) -> QWidget* { return new frmEnemy(main); }}};
+        {"frmItem",
+         [](QWidget* main) -> QWidget* {
+             return new frmItem(static_cast<frmMain*>(main)->imageOpening(), main);
+         }},
+        {"frmEnemy", [](QWidget* main) -> QWidget* {
+             return new frmEnemy(static_cast<frmMain*>(main)->imageOpening(), main);
+         }}};
     for (const QString& catalogue : catalogues)
         for (const auto& [name, make] : windows)
             QTest::addRow("%s %s", name,

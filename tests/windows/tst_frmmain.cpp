@@ -399,10 +399,11 @@ void tst_FrmMain::givenArguments() {
     shortBase.close();
 
     QStringList images;
-    QCOMPARE(ReadCommandLine(QStringList{QStringLiteral("tolvane")} + given, &images),
+    QString base;
+    QCOMPARE(ReadCommandLine(QStringList{QStringLiteral("tolvane")} + given, &images, &base),
              std::nullopt);
+    window->imageOpening().setBase(base);
     OpenGivenImage(*window, QStringList{QStringLiteral("tolvane")} + images);
-    SetMarksBase({});
     QVERIFY(QDir::setCurrent(start));
 
     QCOMPARE(messages.texts.size(), named.isEmpty() ? 0 : 1);

@@ -37,7 +37,8 @@ private:
 void tst_frmTable::opensWithTheGridFocused() {
     const ImageOnDisk disk(MakeDemoImage(3));
     auto rom = disk.open();
-    frmTable window(*rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    ImageOpening opening;
+    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(QApplication::focusWidget(), window.view());
@@ -62,7 +63,8 @@ void tst_frmTable::sortsAsNumbersByIndexWhenEqual() {
     QFETCH(int, order);
     const ImageOnDisk disk(MakeDemoImage(3));
     auto rom = disk.open();
-    frmTable window(*rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    ImageOpening opening;
+    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
     window.view()->sortByColumn(column, Qt::SortOrder(order));
     const QAbstractItemModel* shown = window.view()->model();
     for (int row = 1; row < shown->rowCount(); ++row) {
@@ -80,7 +82,8 @@ void tst_frmTable::sortsAsNumbersByIndexWhenEqual() {
 void tst_frmTable::filterKeepsTheNamesThatHoldIt() {
     const ImageOnDisk disk(MakeDemoImage(3));
     auto rom = disk.open();
-    frmTable window(*rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    ImageOpening opening;
+    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     const QString name = window.grid()->index(40, TableGrid::NameColumn).data().toString();
@@ -105,7 +108,8 @@ void tst_frmTable::filterKeepsTheNamesThatHoldIt() {
 void tst_frmTable::typedCellFollowsTheEntryRule() {
     const ImageOnDisk disk(MakeDemoImage(3));
     auto rom = disk.open();
-    frmTable window(*rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    ImageOpening opening;
+    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTableView* view = window.view();
@@ -128,7 +132,8 @@ void tst_frmTable::typedCellFollowsTheEntryRule() {
 void tst_frmTable::copiedRowsPasteBackAndSave() {
     const ImageOnDisk disk(MakeDemoImage(3));
     auto rom = disk.open();
-    frmTable window(*rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    ImageOpening opening;
+    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTableView* view = window.view();
@@ -154,7 +159,8 @@ void tst_frmTable::copiedRowsPasteBackAndSave() {
 void tst_frmTable::refusedSaveKeepsTheEdits() {
     const ImageOnDisk disk(MakeDemoImage(3));
     auto rom = disk.open();
-    frmTable window(*rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    ImageOpening opening;
+    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
     QVERIFY(window.grid()->setData(window.grid()->index(2, hpColumn()), QStringLiteral("5")));
     QByteArray other = disk.bytes();
     other[EnemyFormat.entryOffset(2) + 3] = char(0x11); // another program's HP

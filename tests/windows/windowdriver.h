@@ -6,6 +6,7 @@
 #include "rom/modstuff.h"
 #include "rom/romimage.h"
 #include "support/testsupport.h"
+#include "tables/imageopening.h"
 #include "windowkit/seams.h"
 #include "windowkit/twips.h"
 
@@ -99,6 +100,8 @@ template <class Window> struct EditorFixture {
     MessageRecorder messages;
     std::unique_ptr<ImageOnDisk> disk;
     QByteArray before;
+    // What the main window hands the editors it opens; declared first, it outlives the window.
+    ImageOpening opening;
     std::unique_ptr<Window> window;
 
     // Writes the image and makes it the current one, as a successful open does.
@@ -108,7 +111,7 @@ template <class Window> struct EditorFixture {
         before = disk->bytes();
     }
     void openWindow() {
-        window = std::make_unique<Window>();
+        window = std::make_unique<Window>(opening);
         window->Form_Load();
         window->show();
     }
