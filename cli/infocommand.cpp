@@ -2,6 +2,8 @@
 #include "cli/knowntables.h"
 #include "tables/imagefacts.h"
 #include "wording/clitext.h"
+#include "wording/comparetext.h"
+#include "wording/recoverytext.h"
 #include "wording/translation.h"
 #include "wording/wording.h"
 

@@ -27,8 +27,9 @@ int PlayCommand(const QStringList& arguments, Io& io) {
         // --print writes nothing: a save cut short is only reported, as info reports it.
         auto image = io.openImage(path);
         if (!image)
-            return Fail(io,
-                        {.fault = Fault::ImageNotOpened, .file = path, .cause = {image.failure()}});
+            return Fail(
+                io,
+                {.fault = CliFileFault::ImageNotOpened, .file = path, .cause = {image.failure()}});
         ReportRecovery(io, **image, RecoverImage(**image, false));
     } else if (!OpenImage(io, path)) {
         // Opened only to check it and to put right a save cut short, so that the emulator never

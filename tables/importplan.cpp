@@ -71,7 +71,7 @@ ImportPlan PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
         Outcome why;
         why.entry = entry;
         if (lineOfIndex.contains(index)) {
-            why.fault = Fault::RepeatedEntry;
+            why.fault = RowFault::RepeatedEntry;
             why.line = lineOfIndex[index];
             errors << at(indexCell, why);
             continue;
@@ -93,7 +93,7 @@ ImportPlan PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
                                  {}});
                 renamed = true;
             } else {
-                why.fault = Fault::NameNotWritten;
+                why.fault = RowFault::NameNotWritten;
                 result.notes << at(nameCell, why);
             }
             (*texts)[nameAt] = before[nameAt];
@@ -107,7 +107,7 @@ ImportPlan PlanImport(RomImage& rom, Table table, const QList<KeyedRow>& rows,
             // would be an item that does not exist.
             keepItem = (*texts)[itemAt] == before[itemAt];
             if (!keepItem) {
-                why.fault = Fault::NoSuchItem;
+                why.fault = RowFault::NoSuchItem;
                 why.text = (*texts)[itemAt];
                 why.upper = item->field->upper();
                 errors << at(row.cells[item->name], why);

@@ -27,7 +27,7 @@ QString number(qint32 value) {
 // The cell's text in the form ExportRows writes, or why the cell is refused.
 Result<QString> checkCell(const Column& c, Table table, const QString& raw) {
     const QString trimmed = raw.trimmed();
-    Outcome refused{.fault = Fault::BadValue, .field = c.name, .text = raw, .upper = c.upper};
+    Outcome refused{.fault = SaveFault::BadValue, .field = c.name, .text = raw, .upper = c.upper};
     switch (c.kind) {
     case ColumnKind::Name:
     case ColumnKind::ItemName:

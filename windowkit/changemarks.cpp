@@ -45,7 +45,7 @@ Result<std::unique_ptr<RomImage>> baseFor(const RomImage& rom) {
         return why;
     }
     if ((*base)->size() != rom.size())
-        return Outcome{.fault = Fault::SizesDiffer,
+        return Outcome{.fault = CompareFault::SizesDiffer,
                        .file = rom.path(),
                        .other = basePath,
                        .length = rom.size(),

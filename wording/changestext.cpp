@@ -1,17 +1,12 @@
 #include "wording/changestext.h"
 
 #include "rom/names.h"
+#include "wording/phrases.h"
 #include "wording/translation.h"
-#include "wording/wording.h"
 
-#include <QDir>
 #include <QHash>
 
 namespace {
-
-QString native(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
 
 bool isName(const NetChange& c) {
     return Columns(c.table)[c.column].kind == ColumnKind::Name;
@@ -147,21 +142,6 @@ QString MergeConflictLine(const MergeConflict& conflict) {
              value(conflict.base), value(conflict.ours), value(conflict.theirs));
 }
 
-QString MergeConflictsText(const Outcome& o) {
-    // Only where every conflict is a field or name both sides changed is that what they are.
-    if (o.changed)
-        return ChangesWording::tr("%n field(s) or name(s) in conflict, so %1 was not written; "
-                                  "--prefer ours or --prefer theirs takes one side for every "
-                                  "conflict.",
-                                  nullptr, int(o.count))
-            .arg(native(o.file));
-    return ChangesWording::tr("%n field(s) changed on both sides to different values, so %1 was "
-                              "not written; --prefer ours or --prefer theirs takes one side for "
-                              "every conflict.",
-                              nullptr, int(o.count))
-        .arg(native(o.file));
-}
-
 QString ConflictsTakenText(qint64 count, MergeSide taken, bool together) {
     if (together)
         return taken == MergeSide::Ours
@@ -177,36 +157,5 @@ QString ConflictsTakenText(qint64 count, MergeSide taken, bool together) {
 }
 
 QString MergedText(const QString& file, qint64 bytes) {
-    return ChangesWording::tr("Wrote %1 (%2 bytes).").arg(native(file)).arg(bytes);
-}
-
-QString NoOriginalText(const Outcome& o) {
-    return ChangesWording::tr("%1 has no history that tells what it was before its saves: give "
-                              "--base FILE to compare it with the image it came from.")
-        .arg(native(o.file));
-}
-
-QString SizesDifferText(const Outcome& o) {
-    return ChangesWording::tr("%1 is %2 bytes long, but %3 is %4: the images must have the same "
-                              "size. Nothing was written.")
-        .arg(native(o.other))
-        .arg(o.otherLength)
-        .arg(native(o.file))
-        .arg(o.length);
-}
-
-QString NotAnImageText(const Outcome& o, const QList<std::pair<Table, TableFacts>>& tables) {
-    const QString verdict = TablesVerdictText(tables);
-    if (verdict.isEmpty())
-        return ChangesWording::tr("%1 does not hold the item and enemy tables as the editors read "
-                                  "them, so it is no image to merge. Nothing was written.")
-            .arg(native(o.file));
-    return ChangesWording::tr("%1 does not hold the item and enemy tables as the editors read them "
-                              "(%2), so it is no image to merge. Nothing was written.")
-        .arg(native(o.file), verdict);
-}
-
-QString OutputNotWrittenText(const Outcome& o) {
-    return ChangesWording::tr("cannot write %1: %2. Nothing was written.")
-        .arg(native(o.file), o.error ? SystemText(o.error) : NodeText(o.node));
+    return ChangesWording::tr("Wrote %1 (%2 bytes).").arg(NativePath(file)).arg(bytes);
 }

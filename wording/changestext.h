@@ -25,17 +25,10 @@ QString OriginalTipText(const QString& original);
 
 // `enemy 3 "Name": hp: base 866, ours 900, theirs 902`.
 QString MergeConflictLine(const MergeConflict& conflict);
-// After the conflicts: that `file` was not written (MergeConflicts), or with `taken` the side each
-// conflict was taken from. `changed`, and `together`: some conflict is not a field or name both
-// sides changed, but one that both sides' bytes taken together make read what neither gave it.
-QString MergeConflictsText(const Outcome& o);
+// After the conflicts, with `taken` the side each conflict was taken from. `together`: some
+// conflict is not a field or name both sides changed, but one that both sides' bytes taken
+// together make read what neither gave it. (That the output was not written is MergeConflicts,
+// in comparetext.)
 QString ConflictsTakenText(qint64 count, MergeSide taken, bool together);
 // "Wrote OUT (262160 bytes)."
 QString MergedText(const QString& file, qint64 bytes);
-
-// The refusals of both commands, each a whole sentence: NoOriginal, SizesDiffer, NotAnImage (with
-// the tables' facts), OutputNotWritten.
-QString NoOriginalText(const Outcome& o);
-QString SizesDifferText(const Outcome& o);
-QString NotAnImageText(const Outcome& o, const QList<std::pair<Table, TableFacts>>& tables);
-QString OutputNotWrittenText(const Outcome& o);

@@ -1,60 +1,52 @@
 #include "wording/windowtext.h"
 
+#include "wording/phrases.h"
+#include "wording/recoverytext.h"
 #include "wording/translation.h"
 #include "wording/wording.h"
 
-#include <QDir>
-
-namespace {
-
-QString native(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
-} // namespace
-
 QString OpenFailedText(const QString& path, const Outcome& reason) {
-    return WindowWording::tr("Cannot open file %1:\n%2.").arg(native(path), ReasonText(reason));
+    return WindowWording::tr("Cannot open file %1:\n%2.").arg(NativePath(path), ReasonText(reason));
 }
 
 QString OpenTornText(const QString& path, RomImage& image, const Tables& tables,
                      const Recovery& r) {
-    return QStringLiteral("%1:\n%2").arg(native(path), TornImageText(image, tables, r));
+    return QStringLiteral("%1:\n%2").arg(NativePath(path), TornImageText(image, tables, r));
 }
 
 QString OpenRecoveryProblemText(const QString& path, const Outcome& fault) {
-    return QStringLiteral("%1:\n%2").arg(native(path), RecoveryProblemText(fault));
+    return QStringLiteral("%1:\n%2").arg(NativePath(path), RecoveryProblemText(fault));
 }
 
 QString OpenRecoveryText(const QString& path, RomImage& image, const Tables& tables,
                          const Recovery& r) {
-    return QStringLiteral("%1:\n%2").arg(native(path), RecoveryText(image, tables, r));
+    return QStringLiteral("%1:\n%2").arg(NativePath(path), RecoveryText(image, tables, r));
 }
 
 QString OpenReadOnlyText(const QString& path) {
     return WindowWording::tr(
                "%1 can only be read, so it is open for reading only. The editors show "
                "it, and every Save is refused.")
-        .arg(native(path));
+        .arg(NativePath(path));
 }
 
 QString MarksBaseRefusedText(const Outcome& why) {
-    if (why.fault == Fault::SizesDiffer)
+    if (why.fault == CompareFault::SizesDiffer)
         return WindowWording::tr(
                    "The base %1 is %2 bytes long, but %3 is %4, so it cannot show what "
                    "changed in this image. The editors mark no changes.")
-            .arg(native(why.other))
+            .arg(NativePath(why.other))
             .arg(why.otherLength)
-            .arg(native(why.file))
+            .arg(NativePath(why.file))
             .arg(why.length);
     return WindowWording::tr("Cannot open the base %1:\n%2.\nThe editors mark no changes.")
-        .arg(native(why.file), ReasonText(why));
+        .arg(NativePath(why.file), ReasonText(why));
 }
 
 QString OneImageAtATimeText(const QStringList& paths) {
     QStringList shown;
     for (const QString& path : paths)
-        shown << native(path);
+        shown << NativePath(path);
     return WindowWording::tr("Tolvane opens one image at a time, so none of these was opened:\n%1")
         .arg(shown.join(QLatin1Char('\n')));
 }
