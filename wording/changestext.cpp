@@ -4,8 +4,6 @@
 #include "wording/phrases.h"
 #include "wording/translation.h"
 
-#include <QHash>
-
 namespace {
 
 bool isName(const NetChange& c) {
@@ -40,6 +38,11 @@ QString sectionTitle(Table table) {
                                                       : ChangesWording::tr("Enemies");
 }
 
+// How the patch notes head a column: its description's heading, or its key where it has none.
+QString headingOf(const Column& column) {
+    return column.heading ? FieldCaptionText(column.heading) : column.name;
+}
+
 } // namespace
 
 QStringList NetChangeLines(const QList<NetChange>& changes) {
@@ -60,43 +63,6 @@ QString NoNetChangesText() {
     return ChangesWording::tr("Every field and name is as in the original.");
 }
 
-QString EditorCaption(Table table, const QString& column) {
-    static const QHash<QString, const char*> captions = {
-        {QStringLiteral("name"), QT_TRANSLATE_NOOP("ChangesWording", "Name")},
-        {QStringLiteral("items/pointer"), QT_TRANSLATE_NOOP("ChangesWording", "Pointer to name")},
-        {QStringLiteral("items/strength"),
-         QT_TRANSLATE_NOOP("ChangesWording", "Equippable/Item strength")},
-        {QStringLiteral("items/effect_out"),
-         QT_TRANSLATE_NOOP("ChangesWording", "Effect out of battle")},
-        {QStringLiteral("items/effect_in"),
-         QT_TRANSLATE_NOOP("ChangesWording", "Effect in battle")},
-        {QStringLiteral("items/cost"), QT_TRANSLATE_NOOP("ChangesWording", "Cost")},
-        {QStringLiteral("items/permanent"), QT_TRANSLATE_NOOP("ChangesWording", "Permanent")},
-        {QStringLiteral("items/edible"), QT_TRANSLATE_NOOP("ChangesWording", "Edible")},
-        {QStringLiteral("items/ninten"), QT_TRANSLATE_NOOP("ChangesWording", "Ninten")},
-        {QStringLiteral("items/ana"), QT_TRANSLATE_NOOP("ChangesWording", "Ana")},
-        {QStringLiteral("items/loid"), QT_TRANSLATE_NOOP("ChangesWording", "Loid")},
-        {QStringLiteral("items/teddy"), QT_TRANSLATE_NOOP("ChangesWording", "Teddy")},
-        {QStringLiteral("enemies/pointer"), QT_TRANSLATE_NOOP("ChangesWording", "Pointer to Name")},
-        {QStringLiteral("enemies/hp"), QT_TRANSLATE_NOOP("ChangesWording", "HP")},
-        {QStringLiteral("enemies/pp"), QT_TRANSLATE_NOOP("ChangesWording", "PP")},
-        {QStringLiteral("enemies/offense"), QT_TRANSLATE_NOOP("ChangesWording", "Offense")},
-        {QStringLiteral("enemies/defense"), QT_TRANSLATE_NOOP("ChangesWording", "Defense")},
-        {QStringLiteral("enemies/fight"), QT_TRANSLATE_NOOP("ChangesWording", "Fight")},
-        {QStringLiteral("enemies/speed"), QT_TRANSLATE_NOOP("ChangesWording", "Speed")},
-        {QStringLiteral("enemies/wisdom"), QT_TRANSLATE_NOOP("ChangesWording", "Wisdom")},
-        {QStringLiteral("enemies/strength"), QT_TRANSLATE_NOOP("ChangesWording", "Strength")},
-        {QStringLiteral("enemies/force"), QT_TRANSLATE_NOOP("ChangesWording", "Force")},
-        {QStringLiteral("enemies/experience"), QT_TRANSLATE_NOOP("ChangesWording", "Experience")},
-        {QStringLiteral("enemies/money"), QT_TRANSLATE_NOOP("ChangesWording", "Money")},
-        {QStringLiteral("enemies/item"), QT_TRANSLATE_NOOP("ChangesWording", "Item")},
-    };
-    if (column == QLatin1String("name"))
-        return ChangesWording::tr(captions.value(column));
-    const char* caption = captions.value(TableName(table) + QLatin1Char('/') + column);
-    return caption ? ChangesWording::tr(caption) : column;
-}
-
 QString PatchNotesText(const QList<NetChange>& changes) {
     QString notes = QStringLiteral("# %1\n").arg(ChangesWording::tr("Changes"));
     if (changes.isEmpty())
@@ -114,7 +80,7 @@ QString PatchNotesText(const QList<NetChange>& changes) {
         for (; k < changes.size() && changes[k].table == c.table && changes[k].index == c.index;
              ++k)
             notes += QStringLiteral("- %1: %2 → %3\n")
-                         .arg(EditorCaption(c.table, Columns(c.table)[changes[k].column].name),
+                         .arg(headingOf(Columns(c.table)[changes[k].column]),
                               shown(changes[k], false), shown(changes[k], true));
     }
     return notes;

@@ -15,11 +15,8 @@ QStringList NetChangeLines(const QList<NetChange>& changes);
 // When nothing differs.
 QString NoNetChangesText();
 // Patch notes for players, in Markdown: one section per table, each entry under its name, each
-// change with the editor's caption: "- HP: 866 → 1000".
+// change under its field's heading: "- HP: 866 → 1000".
 QString PatchNotesText(const QList<NetChange>& changes);
-// The editor's caption of a column ("HP", "Equippable/Item strength"); the name's is "Name".
-QString EditorCaption(Table table, const QString& column);
-
 // A marked control's tooltip: "Original: 866".
 QString OriginalTipText(const QString& original);
 

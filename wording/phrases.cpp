@@ -65,6 +65,14 @@ QString PartName(const Outcome& o) {
     return PartName(o.entry, o.name);
 }
 
+QString FieldCaptionText(const char* caption) {
+    return QCoreApplication::translate("FieldCaption", caption);
+}
+
+QString FieldCaptionText(const QString& caption) {
+    return FieldCaptionText(caption.toUtf8().constData());
+}
+
 QString NothingWrittenAfter(const QString& sentence) {
     return Wording::tr("%1. Nothing was written.").arg(sentence);
 }

@@ -28,6 +28,11 @@ QString ListedText(const QStringList& list);
 QString PartName(const QString& entry, bool name);
 QString PartName(const Outcome& o);
 
+// A field's caption or heading, as its description states it (a FieldCaption text), in the user's
+// language: "strength", "Equippable/Item strength".
+QString FieldCaptionText(const char* caption);
+QString FieldCaptionText(const QString& caption);
+
 // The sentence, then that no file was changed: a refusal that left every file as it was.
 QString NothingWrittenAfter(const QString& sentence);
 

@@ -18,13 +18,14 @@ QString cannotSave(const Outcome& o, const QString& text) {
 QString savedInPart(const Outcome& o) {
     QStringList written, notWritten;
     SplitLanded(
-        o.landed, [](const Landed& l) { return l.field; }, &written, &notWritten);
+        o.landed, [](const Landed& l) { return FieldCaptionText(l.field); }, &written, &notWritten);
     const QString done =
         written.isEmpty()
             ? Wording::tr("Nothing was written.")
             : Wording::tr("Already written, and kept in the file: %1.").arg(JoinedText(written));
     return Wording::tr("Saving %1 stopped at the %2.\n%3\n%4\nNot written: %5.")
-        .arg(PartName(o), o.field, CauseText(o.cause), done, JoinedText(notWritten));
+        .arg(PartName(o), FieldCaptionText(o.field), CauseText(o.cause), done,
+             JoinedText(notWritten));
 }
 
 } // namespace
