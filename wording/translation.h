@@ -30,3 +30,5 @@ class CliHelp {
 class PlayWording {
     Q_DECLARE_TR_FUNCTIONS(PlayWording)
 };
+// FieldCaption, a context without a class: the fields' captions and headings, stated in their
+// descriptions with QT_TRANSLATE_NOOP and translated by FieldCaptionText (phrases.h).
