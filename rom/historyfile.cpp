@@ -49,7 +49,7 @@ Result<std::optional<HistoryEntry>> entryEndingAt(FileHandle file, qint64 end) {
 // Reads the header and the last entry of the history in `file`, `size` bytes long (a mark with the
 // record before it), and only when those do not tell the last number the whole file. `missing` gets
 // the header bytes a history cut short as it was made still lacks. The outcome is
-// HistoryUnreadable's facts, without the file's names.
+// HistoryFault::Unreadable's facts, without the file's names.
 Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* missing) {
     const auto unreadable = [](qint64 version = NotAHistory, int error = 0) {
         return Outcome{.fault = HistoryFault::Unreadable, .version = version, .error = error};

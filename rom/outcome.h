@@ -233,7 +233,7 @@ private:
 
 inline constexpr Fault Fault::None{};
 
-// HistoryUnreadable's `version` for a file that does not begin as a history does.
+// HistoryFault::Unreadable's `version` for a file that does not begin as a history does.
 inline constexpr qint64 NotAHistory = -1;
 
 // What an image call was doing when it failed.
