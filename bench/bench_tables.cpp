@@ -2,6 +2,7 @@
 // read per byte, in the same process so that the summary can give their ratio.
 #include "perbytedecode.h"
 #include "session.h"
+#include "wording/phrases.h"
 #include "wording/wording.h"
 
 #include "enemies/enemyrecord.h"

@@ -122,22 +122,22 @@ QByteArray MakeBps(const QByteArray& source, const QByteArray& target) {
 
 Result<QByteArray> ApplyBps(const QByteArray& patch, const QByteArray& source) {
     if (!patch.startsWith("BPS1"))
-        return Outcome{.fault = Fault::NotBps};
+        return Outcome{.fault = PatchFault::NotBps};
     const qint64 end = patch.size() - FooterSize;
     if (end < 4 || Crc32(patch.left(patch.size() - 4)) != crcAt(patch, patch.size() - 4))
-        return Outcome{.fault = Fault::BpsChecksum};
+        return Outcome{.fault = PatchFault::BpsChecksum};
     BpsReader in(patch, end);
     const auto sourceSize = in.number();
     const auto targetSize = in.number();
     const auto metadataSize = in.number();
     if (!sourceSize || !targetSize || !metadataSize || !in.bytes(*metadataSize))
-        return Outcome{.fault = Fault::BpsHeader};
+        return Outcome{.fault = PatchFault::BpsHeader};
     if (*targetSize > MaxTargetSize)
-        return Outcome{.fault = Fault::BpsTooLarge,
+        return Outcome{.fault = PatchFault::BpsTooLarge,
                        .expected = qint64(*targetSize),
                        .limit = qint64(MaxTargetSize)};
     if (*sourceSize != quint64(source.size()) || crcAt(patch, end) != Crc32(source))
-        return Outcome{.fault = Fault::BpsOtherSource,
+        return Outcome{.fault = PatchFault::BpsOtherSource,
                        .otherLength = source.size(),
                        .expected = qint64(*sourceSize),
                        .checksum = Crc32(source),
@@ -145,7 +145,9 @@ Result<QByteArray> ApplyBps(const QByteArray& patch, const QByteArray& source) {
 
     QByteArray out(qsizetype(*targetSize), '\0');
     qint64 at = 0, sourceFrom = 0, targetFrom = 0;
-    const auto outside = [&] { return Outcome{.fault = Fault::BpsActionOutside, .built = at}; };
+    const auto outside = [&] {
+        return Outcome{.fault = PatchFault::BpsActionOutside, .built = at};
+    };
     while (!in.atEnd()) {
         const auto command = in.number();
         if (!command || (*command >> 2) >= quint64(out.size() - at))
@@ -181,8 +183,8 @@ Result<QByteArray> ApplyBps(const QByteArray& patch, const QByteArray& source) {
         }
     }
     if (at != out.size())
-        return Outcome{.fault = Fault::BpsActionsShort, .expected = out.size(), .built = at};
+        return Outcome{.fault = PatchFault::BpsActionsShort, .expected = out.size(), .built = at};
     if (Crc32(out) != crcAt(patch, end + 4))
-        return Outcome{.fault = Fault::BpsTargetChecksum};
+        return Outcome{.fault = PatchFault::BpsTargetChecksum};
     return out;
 }

@@ -10,6 +10,8 @@
 #include "tables/original.h"
 #include "wording/changestext.h"
 #include "wording/clitext.h"
+#include "wording/comparetext.h"
+#include "wording/historytext.h"
 #include "wording/translation.h"
 #include "wording/wording.h"
 
@@ -105,14 +107,15 @@ int ChangesCommand(const QStringList& arguments, Io& io) {
     if (parser.isSet(tableOption)) {
         const Table table = TableNamed(KnownTables(), parser.value(tableOption));
         if (!table)
-            return UsageError(io, {.fault = Fault::TableOption, .text = parser.value(tableOption)});
+            return UsageError(
+                io, {.fault = UsageFault::TableOption, .text = parser.value(tableOption)});
         tables = {table};
     }
     const QString format = parser.value(formatOption);
     if (!QStringList{QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json"),
                      QStringLiteral("markdown")}
              .contains(format))
-        return UsageError(io, {.fault = Fault::ChangesFormatOption, .text = format});
+        return UsageError(io, {.fault = UsageFault::ChangesFormatOption, .text = format});
 
     const QString path = parser.positionalArguments().first();
     // Only reported, never put right: this command writes nothing.
@@ -130,7 +133,7 @@ int ChangesCommand(const QStringList& arguments, Io& io) {
         if (!base)
             return ExitInvalidInput;
     } else if (records.empty()) {
-        return Fail(io, NoOriginalText({.fault = Fault::NoOriginal, .file = path}));
+        return Fail(io, NoOriginalText({.fault = CompareFault::NoOriginal, .file = path}));
     }
     // Both images are compared as read whole, so that no failure of a file can stop the listing
     // half-way.
@@ -145,7 +148,7 @@ int ChangesCommand(const QStringList& arguments, Io& io) {
         if (!baseBytes)
             return Fail(io, baseBytes.failure());
         if (baseBytes->size() != nowBytes->size())
-            return Fail(io, SizesDifferText({.fault = Fault::SizesDiffer,
+            return Fail(io, SizesDifferText({.fault = CompareFault::SizesDiffer,
                                              .file = path,
                                              .other = basePath,
                                              .length = nowBytes->size(),
@@ -154,8 +157,9 @@ int ChangesCommand(const QStringList& arguments, Io& io) {
     } else {
         fromHistory.follow(records, nowBytes->size());
         for (const quint32 number : fromHistory.outside())
-            Fail(io,
-                 {.fault = Fault::RecordPastEnd, .file = image->historyPath(), .record = number});
+            Fail(io, {.fault = CliFileFault::RecordPastEnd,
+                      .file = image->historyPath(),
+                      .record = number});
         original = OriginalImage(*now, fromHistory);
     }
     QList<NetChange> changes = NetChanges(*now, *original, tables);
@@ -199,12 +203,12 @@ int MergeCommand(const QStringList& arguments, Io& io) {
         return *exit;
     const QString output = parser.value(outputOption);
     if (IsStandardOutput(output))
-        return UsageError(io, {.fault = Fault::MergeToStandardOutput});
+        return UsageError(io, {.fault = UsageFault::MergeToStandardOutput});
     MergeSide prefer = MergeSide::None;
     if (parser.isSet(preferOption)) {
         const QString side = parser.value(preferOption);
         if (side != QLatin1String("ours") && side != QLatin1String("theirs"))
-            return UsageError(io, {.fault = Fault::PreferOption, .text = side});
+            return UsageError(io, {.fault = UsageFault::PreferOption, .text = side});
         prefer = side == QLatin1String("ours") ? MergeSide::Ours : MergeSide::Theirs;
     }
     const QStringList inputs = parser.positionalArguments();
@@ -220,13 +224,14 @@ int MergeCommand(const QStringList& arguments, Io& io) {
             return Fail(io, read.failure());
         bytes << *read;
         if (bytes.back().size() != bytes.front().size())
-            return Fail(io, SizesDifferText({.fault = Fault::SizesDiffer,
+            return Fail(io, SizesDifferText({.fault = CompareFault::SizesDiffer,
                                              .file = input,
                                              .other = inputs.front(),
                                              .length = bytes.back().size(),
                                              .otherLength = bytes.front().size()}));
         if (const auto facts = unlikeAnImage(bytes.back()))
-            return Fail(io, NotAnImageText({.fault = Fault::NotAnImage, .file = input}, *facts));
+            return Fail(io,
+                        NotAnImageText({.fault = CompareFault::NotAnImage, .file = input}, *facts));
     }
     const MergeResult merged = MergeImages(bytes[0], bytes[1], bytes[2], KnownTables(), prefer);
     bool together = false;
@@ -235,7 +240,7 @@ int MergeCommand(const QStringList& arguments, Io& io) {
         together = together || c.merged || (c.base == c.ours || c.base == c.theirs);
     }
     if (!merged.conflicts.isEmpty() && prefer == MergeSide::None)
-        return Fail(io, MergeConflictsText({.fault = Fault::MergeConflicts,
+        return Fail(io, MergeConflictsText({.fault = CompareFault::MergeConflicts,
                                             .mixedConflicts = together,
                                             .file = output,
                                             .count = merged.conflicts.size()}));

@@ -72,9 +72,9 @@ int RunCli(const QStringList& arguments, Io& io) {
         return Finished(io, ExitSuccess);
     }
     if (first.isEmpty())
-        return UsageError(io, {.fault = Fault::NoCommand});
+        return UsageError(io, {.fault = UsageFault::NoCommand});
     const auto command = commands.find(first);
     if (command == commands.end())
-        return UsageError(io, {.fault = Fault::UnknownCommand, .text = first});
+        return UsageError(io, {.fault = UsageFault::UnknownCommand, .text = first});
     return Finished(io, command->second(arguments.mid(2), io));
 }

@@ -6,6 +6,7 @@
 #include "rom/newfile.h"
 #include "tables/imageopening.h"
 #include "wording/clitext.h"
+#include "wording/recoverytext.h"
 #include "wording/wording.h"
 
 #include <QFile>
@@ -31,14 +32,15 @@ std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& a
                                 int positionals, const QString& help, Io& io) {
     const QCommandLineOption helpOption = parser.addHelpOption();
     if (!parser.parse(QStringList{QStringLiteral("tolvane-cli")} + arguments))
-        return UsageError(io, {.fault = Fault::ArgumentsRefused, .reason = parser.errorText()});
+        return UsageError(io,
+                          {.fault = UsageFault::ArgumentsRefused, .reason = parser.errorText()});
     if (parser.isSet(helpOption)) {
         io.out << help << Qt::flush;
         return ExitSuccess;
     }
     if (parser.positionalArguments().size() != positionals)
-        return UsageError(
-            io, {.fault = Fault::FileNameCount, .text = help.section(QLatin1Char('\n'), 0, 0)});
+        return UsageError(io, {.fault = UsageFault::FileNameCount,
+                               .text = help.section(QLatin1Char('\n'), 0, 0)});
     return std::nullopt;
 }
 
@@ -72,18 +74,20 @@ Result<QByteArray> ReadWholeFile(const QString& path, qint64 limit) {
     // which takes nothing but a regular file and never waits: a path that became a FIFO after
     // this check is refused too, where a plain open would block.
     if (const auto kind = NotARegularFile(path))
-        return Outcome{.fault = Fault::FileNotRead,
+        return Outcome{.fault = CliFileFault::FileNotRead,
                        .file = path,
-                       .cause = {{.fault = Fault::NotAFile, .node = *kind}}};
+                       .cause = {{.fault = ImageFault::NotAFile, .node = *kind}}};
     const auto opened = OpenImageFileForReading(path);
     if (!opened)
-        return Outcome{.fault = Fault::FileNotRead, .file = path, .cause = {opened.failure()}};
+        return Outcome{
+            .fault = CliFileFault::FileNotRead, .file = path, .cause = {opened.failure()}};
     RomImage file(path, *opened);
     const auto size = ImageSize(file);
     if (!size)
         return size.failure();
     if (*size > limit)
-        return Outcome{.fault = Fault::FileTooLarge, .file = path, .length = *size, .limit = limit};
+        return Outcome{
+            .fault = CliFileFault::FileTooLarge, .file = path, .length = *size, .limit = limit};
     return ImageBytes(file, 0, *size);
 }
 
@@ -115,14 +119,14 @@ Outcome OutputIsAnInput(const QString& output, const QStringList& inputs) {
         return {};
     for (const QString& input : inputs) {
         if (there == IdentityAtPath(input))
-            return {.fault = Fault::OutputIsInput, .file = output, .other = input};
+            return {.fault = CliFileFault::OutputIsInput, .file = output, .other = input};
         // An input's history or backup under another name (a hard link) is still what only the
         // saves of that input write.
         const QString image = FollowLinks(input);
         if (there == IdentityAtPath(image + QStringLiteral(".history")))
-            return {.fault = Fault::OutputIsHistory, .file = output, .other = input};
+            return {.fault = CliFileFault::OutputIsHistory, .file = output, .other = input};
         if (there == IdentityAtPath(image + QStringLiteral(".bak")))
-            return {.fault = Fault::OutputIsBackup, .file = output, .other = input};
+            return {.fault = CliFileFault::OutputIsBackup, .file = output, .other = input};
     }
     return {};
 }
@@ -132,7 +136,8 @@ Outcome StandardOutputHolds(Io& io) {
     auto* file = qobject_cast<QFileDevice*>(io.out.device());
     if (io.out.status() == QTextStream::Ok && (!file || (file->flush() && !file->error())))
         return {};
-    return {.fault = Fault::StandardOutputLost, .reason = file ? file->errorString() : QString()};
+    return {.fault = CliFileFault::StandardOutputLost,
+            .reason = file ? file->errorString() : QString()};
 }
 
 Outcome WriteOutput(Io& io, const QString& path, const QByteArray& bytes) {
@@ -146,7 +151,7 @@ Outcome WriteOutput(Io& io, const QString& path, const QByteArray& bytes) {
         auto* file = qobject_cast<QFileDevice*>(device);
         if (device->write(bytes) == bytes.size() && (!file || file->flush()))
             return {};
-        return {.fault = Fault::StandardOutputLost, .reason = device->errorString()};
+        return {.fault = CliFileFault::StandardOutputLost, .reason = device->errorString()};
     }
     if (const auto kind = NotARegularFile(path)) {
         // A FIFO would hold the command until a reader came, and a socket takes no open: only a
@@ -154,14 +159,14 @@ Outcome WriteOutput(Io& io, const QString& path, const QByteArray& bytes) {
         if (*kind != NodeKind::Device && leadsToStandardOutput(path))
             return WriteOutput(io, {}, bytes);
         if (*kind != NodeKind::Device)
-            return {.fault = Fault::OutputNotWritten, .node = *kind, .file = path};
+            return {.fault = CompareFault::OutputNotWritten, .node = *kind, .file = path};
         // Replacing a device would put a file where the system or another program expects the
         // node.
         QFile node(path);
         if (node.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
             node.write(bytes) == bytes.size())
             return {};
-        return {.fault = Fault::NodeNotWritten, .file = path, .reason = node.errorString()};
+        return {.fault = CliFileFault::NodeNotWritten, .file = path, .reason = node.errorString()};
     }
     // Every regular file, wherever it lies (/dev/shm, or behind /dev/stdout), is replaced whole,
     // keeping the permissions of the file it replaces.
@@ -175,7 +180,7 @@ Outcome WriteOutput(Io& io, const QString& path, const QByteArray& bytes) {
     if (file.open(PermissionsAtPath(target)) && file.write(bytes.constData(), bytes.size()) &&
         file.commit())
         return {};
-    return {.fault = Fault::OutputNotWritten, .file = path, .error = file.error()};
+    return {.fault = CompareFault::OutputNotWritten, .file = path, .error = file.error()};
 }
 
 Outcome KeptByTheSaves(const QString& target) {
@@ -189,15 +194,15 @@ Outcome KeptByTheSaves(const QString& target) {
         return QFileInfo(image).isFile() ? image : QString();
     };
     if (const QString image = besideAnImage(historySuffix); !image.isEmpty())
-        return {.fault = Fault::OutputIsHistory, .file = target, .other = image};
+        return {.fault = CliFileFault::OutputIsHistory, .file = target, .other = image};
     if (const QString image = besideAnImage(backupSuffix); !image.isEmpty())
-        return {.fault = Fault::OutputIsBackup, .file = target, .other = image};
+        return {.fault = CliFileFault::OutputIsBackup, .file = target, .other = image};
     // A history under any other name (a copy, a link's other name) still says what it is.
     QFile file(target);
     if (QFileInfo(target).isFile() && file.open(QIODevice::ReadOnly)) {
         const QByteArray magic = HistoryHeader().first(8);
         if (file.read(magic.size()) == magic)
-            return {.fault = Fault::OutputIsHistory, .file = target};
+            return {.fault = CliFileFault::OutputIsHistory, .file = target};
     }
     return {};
 }
@@ -229,7 +234,7 @@ void ReportRecovery(Io& io, const QString& path, const Recovery& recovery,
 
 int FailedWrite(Io& io, const RomImage& image, const Outcome& outcome) {
     Fail(io, CommandWriteText(outcome, image.backupMade() ? image.backupPath() : QString()));
-    return outcome.fault == Fault::WrittenInPart || outcome.fault == Fault::NotSynced
+    return outcome.fault == SaveFault::WrittenInPart || outcome.fault == SaveFault::NotSynced
                ? ExitWrittenInPart
                : ExitInvalidInput;
 }

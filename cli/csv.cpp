@@ -58,7 +58,7 @@ private:
         if (atEnd() || peek() != QLatin1Char('"')) {
             while (!atEnd() && peek() != QLatin1Char(',') && !isBreak(peek())) {
                 if (peek() == QLatin1Char('"'))
-                    return InputError{m_line, m_column, {.fault = Fault::CsvStrayQuote}};
+                    return InputError{m_line, m_column, {.fault = TableFileFault::CsvStrayQuote}};
                 text->append(step());
             }
             return std::nullopt;
@@ -67,7 +67,7 @@ private:
         step();
         for (;;) {
             if (atEnd())
-                return InputError{line, column, {.fault = Fault::CsvQuoteOpen}};
+                return InputError{line, column, {.fault = TableFileFault::CsvQuoteOpen}};
             // A line break inside quotes stays in the field as it was written.
             const qsizetype from = m_at;
             const QChar c = step();
@@ -80,7 +80,7 @@ private:
             text->append(step());
         }
         if (!atEnd() && peek() != QLatin1Char(',') && !isBreak(peek()))
-            return InputError{m_line, m_column, {.fault = Fault::CsvAfterQuote}};
+            return InputError{m_line, m_column, {.fault = TableFileFault::CsvAfterQuote}};
         return std::nullopt;
     }
 

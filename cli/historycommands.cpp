@@ -5,6 +5,7 @@
 #include "tables/historyview.h"
 #include "tables/undoplan.h"
 #include "wording/clitext.h"
+#include "wording/historytext.h"
 #include "wording/translation.h"
 #include "wording/wording.h"
 
@@ -23,7 +24,7 @@ Result<HistoryLog> readLog(Io& io, const RomImage& image) {
         return why;
     }
     if (reading.log.damaged > 0)
-        Fail(io, {.fault = Fault::HistoryDamaged,
+        Fail(io, {.fault = CliFileFault::HistoryDamaged,
                   .file = image.historyPath(),
                   .count = qint64(reading.log.damaged)});
     return std::move(reading.log);
@@ -148,7 +149,8 @@ int UndoCommand(const QStringList& arguments, Io& io) {
         bool ok = false;
         number = parser.value(saveOption).toUInt(&ok);
         if (!ok || number == 0)
-            return UsageError(io, {.fault = Fault::SaveOption, .text = parser.value(saveOption)});
+            return UsageError(io,
+                              {.fault = UsageFault::SaveOption, .text = parser.value(saveOption)});
     }
     const bool dryRun = parser.isSet(dryRunOption);
     auto image = OpenImage(io, parser.positionalArguments().first(), !dryRun);

@@ -3,6 +3,8 @@
 #include "tables/imagefacts.h"
 #include "tables/imageopening.h"
 #include "wording/clitext.h"
+#include "wording/comparetext.h"
+#include "wording/recoverytext.h"
 #include "wording/translation.h"
 #include "wording/wording.h"
 

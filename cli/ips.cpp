@@ -98,10 +98,10 @@ qint64 bigEndian(const QByteArray& bytes, qint64 at, int width) {
 
 Result<QByteArray> MakeIps(const QByteArray& source, const QByteArray& target) {
     if (target.size() > MaxOffset + 1)
-        return Outcome{.fault = Fault::IpsTooLong};
+        return Outcome{.fault = PatchFault::IpsTooLong};
     // The length a patch cuts to has 3 bytes too: 16 MiB would be written as 0.
     if (target.size() < source.size() && target.size() > MaxOffset)
-        return Outcome{.fault = Fault::IpsCannotCut};
+        return Outcome{.fault = PatchFault::IpsCannotCut};
     IpsWriter writer(target);
     qint64 at = 0;
     while (at < target.size()) {
@@ -121,7 +121,7 @@ Result<QByteArray> MakeIps(const QByteArray& source, const QByteArray& target) {
 
 Result<QByteArray> ApplyIps(const QByteArray& patch, const QByteArray& source) {
     if (!patch.startsWith("PATCH"))
-        return Outcome{.fault = Fault::NotIps};
+        return Outcome{.fault = PatchFault::NotIps};
     QByteArray out = source;
     qint64 at = 5;
     const auto truncated = [&](Fault where) {
@@ -129,17 +129,17 @@ Result<QByteArray> ApplyIps(const QByteArray& patch, const QByteArray& source) {
     };
     for (;;) {
         if (at + 3 > patch.size())
-            return truncated(Fault::IpsCutBeforeEnd);
+            return truncated(PatchFault::IpsCutBeforeEnd);
         if (patch.mid(at, 3) == "EOF")
             break;
         if (at + 5 > patch.size())
-            return truncated(Fault::IpsCutInHeader);
+            return truncated(PatchFault::IpsCutInHeader);
         const qint64 offset = bigEndian(patch, at, 3);
         const qint64 size = bigEndian(patch, at + 3, 2);
         at += 5;
         if (size > 0) {
             if (at + size > patch.size())
-                return truncated(Fault::IpsCutInData);
+                return truncated(PatchFault::IpsCutInData);
             if (offset + size > out.size())
                 out.resize(offset + size, '\0');
             std::copy_n(patch.constData() + at, size, out.data() + offset);
@@ -147,7 +147,7 @@ Result<QByteArray> ApplyIps(const QByteArray& patch, const QByteArray& source) {
             continue;
         }
         if (at + 3 > patch.size())
-            return truncated(Fault::IpsCutInRun);
+            return truncated(PatchFault::IpsCutInRun);
         const qint64 run = bigEndian(patch, at, 2);
         const char value = patch[at + 2];
         at += 3;
@@ -159,7 +159,7 @@ Result<QByteArray> ApplyIps(const QByteArray& patch, const QByteArray& source) {
     if (patch.size() == at + 3) {
         out.resize(std::min<qint64>(out.size(), bigEndian(patch, at, 3)));
     } else if (patch.size() != at) {
-        return Outcome{.fault = Fault::IpsTrailingBytes, .count = patch.size() - at};
+        return Outcome{.fault = PatchFault::IpsTrailingBytes, .count = patch.size() - at};
     }
     return out;
 }

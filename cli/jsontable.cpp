@@ -65,12 +65,12 @@ TableInput ReadJsonTable(const QByteArray& content) {
     const QJsonDocument document = QJsonDocument::fromJson(content, &parse);
     if (parse.error != QJsonParseError::NoError) {
         input.errors << errorAt(PlaceOfOffset(content, parse.offset),
-                                {.fault = Fault::JsonSyntax, .jsonError = parse.error});
+                                {.fault = TableFileFault::JsonSyntax, .jsonError = parse.error});
         return input;
     }
     const JsonLayout layout = LocateJson(content, EntriesKey);
     for (const auto& [key, at] : layout.top.repeated)
-        input.errors << errorAt(at, {.fault = Fault::JsonKeyTwice, .text = key});
+        input.errors << errorAt(at, {.fault = TableFileFault::JsonKeyTwice, .text = key});
     if (!input.errors.isEmpty())
         return input;
     const QJsonObject top = document.object();
@@ -78,12 +78,12 @@ TableInput ReadJsonTable(const QByteArray& content) {
     input.table = TableNamed(KnownTables(), tableName);
     if (!input.table) {
         input.errors << errorAt(layout.top.values.value(QStringLiteral("table"), layout.top.at),
-                                {.fault = Fault::JsonNoTable});
+                                {.fault = TableFileFault::JsonNoTable});
         return input;
     }
     if (!top.value(EntriesKey).isArray()) {
         input.errors << errorAt(layout.top.values.value(EntriesKey, layout.top.at),
-                                {.fault = Fault::JsonNoEntries});
+                                {.fault = TableFileFault::JsonNoEntries});
         return input;
     }
     const QJsonArray entries = top.value(EntriesKey).toArray();
@@ -91,14 +91,14 @@ TableInput ReadJsonTable(const QByteArray& content) {
     for (qsizetype k = 0; k < entries.size(); ++k) {
         const JsonMembers places = layout.elements.value(k);
         if (!entries[k].isObject()) {
-            input.errors << errorAt(places.at, {.fault = Fault::JsonEntryNotObject});
+            input.errors << errorAt(places.at, {.fault = TableFileFault::JsonEntryNotObject});
             continue;
         }
         const QJsonObject entry = entries[k].toObject();
         KeyedRow row{places.at.line, places.at.column, {}};
         bool bad = !places.repeated.isEmpty();
         for (const auto& [key, at] : places.repeated)
-            input.errors << errorAt(at, {.fault = Fault::JsonCellTwice, .field = key});
+            input.errors << errorAt(at, {.fault = TableFileFault::JsonCellTwice, .field = key});
         for (auto it = entry.begin(); it != entry.end(); ++it) {
             const bool known = std::any_of(columns.begin(), columns.end(),
                                            [&](const Column& c) { return c.name == it.key(); });
@@ -107,9 +107,10 @@ TableInput ReadJsonTable(const QByteArray& content) {
             if (!known)
                 input.errors << errorAt(
                     places.keys.value(it.key(), places.at),
-                    {.fault = Fault::UnknownColumn, .text = it.key(), .table = tableName});
+                    {.fault = TableFileFault::UnknownColumn, .text = it.key(), .table = tableName});
             else if (!text)
-                input.errors << errorAt(at, {.fault = Fault::JsonCellType, .field = it.key()});
+                input.errors << errorAt(at,
+                                        {.fault = TableFileFault::JsonCellType, .field = it.key()});
             else
                 row.cells.insert(it.key(), Cell{*text, at.line, at.column});
             bad = bad || !known || !text;
@@ -117,7 +118,7 @@ TableInput ReadJsonTable(const QByteArray& content) {
         for (const Column& c : columns)
             if (!entry.contains(c.name)) {
                 input.errors << errorAt(places.at,
-                                        {.fault = Fault::ColumnMissing, .field = c.name});
+                                        {.fault = TableFileFault::ColumnMissing, .field = c.name});
                 bad = true;
             }
         if (!bad)

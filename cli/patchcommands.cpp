@@ -39,7 +39,7 @@ int PatchCommand(const QStringList& arguments, Io& io) {
     const QString out = parser.value(output);
     const bool ips = out.endsWith(QLatin1String(".ips"), Qt::CaseInsensitive);
     if (!ips && !out.endsWith(QLatin1String(".bps"), Qt::CaseInsensitive))
-        return UsageError(io, {.fault = Fault::PatchOutputName});
+        return UsageError(io, {.fault = UsageFault::PatchOutputName});
 
     if (const Outcome refused = OutputIsAnInput(out, parser.positionalArguments());
         refused.failed())
@@ -79,7 +79,7 @@ int ApplyCommand(const QStringList& arguments, Io& io) {
         return *exit;
     const QString out = parser.value(output);
     if (out.isEmpty())
-        return UsageError(io, {.fault = Fault::NoOutputOption});
+        return UsageError(io, {.fault = UsageFault::NoOutputOption});
 
     const QString patchPath = parser.positionalArguments().at(0);
     const QString imagePath = parser.positionalArguments().at(1);
@@ -95,7 +95,7 @@ int ApplyCommand(const QStringList& arguments, Io& io) {
     const Result<QByteArray> result = patch->startsWith("PATCH") ? ApplyIps(*patch, *image)
                                       : patch->startsWith("BPS1")
                                           ? ApplyBps(*patch, *image)
-                                          : Outcome{.fault = Fault::NotAPatch};
+                                          : Outcome{.fault = PatchFault::NotAPatch};
     if (!result) {
         Outcome refused = result.failure();
         refused.file = patchPath;

@@ -44,13 +44,13 @@ Result<std::pair<Table, int>> entryOf(const QCommandLineParser& parser,
                                       const QCommandLineOption& item,
                                       const QCommandLineOption& enemy) {
     if (parser.isSet(item) == parser.isSet(enemy))
-        return Outcome{.fault = Fault::NoEntryOption};
+        return Outcome{.fault = UsageFault::NoEntryOption};
     const Table table = parser.isSet(item) ? &ItemFormat : &EnemyFormat;
     const QString text = parser.value(parser.isSet(item) ? item : enemy);
     bool ok = false;
     const int index = text.toInt(&ok);
     if (!ok || index < 0 || index >= EntryCount(table))
-        return Outcome{.fault = Fault::EntryOption,
+        return Outcome{.fault = UsageFault::EntryOption,
                        .text = text,
                        .upper = EntryCount(table) - 1,
                        .option = parser.isSet(item) ? QStringLiteral("--item")

@@ -39,7 +39,8 @@ int ExportCommand(const QStringList& arguments, Io& io) {
         return *exit;
     const Table table = TableNamed(KnownTables(), parser.value(tableOption));
     if (!table)
-        return UsageError(io, {.fault = Fault::TableOption, .text = parser.value(tableOption)});
+        return UsageError(io,
+                          {.fault = UsageFault::TableOption, .text = parser.value(tableOption)});
     const QString output = parser.value(outputOption);
     QString format = parser.value(formatOption);
     if (format.isEmpty())
@@ -47,7 +48,7 @@ int ExportCommand(const QStringList& arguments, Io& io) {
                      ? QStringLiteral("json")
                      : QStringLiteral("csv");
     if (format != QLatin1String("csv") && format != QLatin1String("json"))
-        return UsageError(io, {.fault = Fault::ExportFormatOption, .text = format});
+        return UsageError(io, {.fault = UsageFault::ExportFormatOption, .text = format});
 
     const QString path = parser.positionalArguments().first();
     if (const Outcome refused = OutputIsAnInput(output, {path}); refused.failed())
@@ -113,7 +114,7 @@ int ImportCommand(const QStringList& arguments, Io& io) {
     options.names = parser.isSet(namesOption);
     options.shared = parser.isSet(sharedOption);
     if (options.shared && !options.names)
-        return UsageError(io, {.fault = Fault::SharedWithoutNames});
+        return UsageError(io, {.fault = UsageFault::SharedWithoutNames});
 
     const auto content = ReadWholeFile(tablePath, MaxTableFileBytes);
     if (!content)

@@ -33,7 +33,7 @@ TableInput ReadCsvTable(const QString& text) {
         return input;
     }
     if (csv.records.isEmpty()) {
-        input.errors << InputError{1, 1, {.fault = Fault::TableFileEmpty}};
+        input.errors << InputError{1, 1, {.fault = TableFileFault::TableFileEmpty}};
         return input;
     }
     const QList<Cell>& header = csv.records.first();
@@ -43,7 +43,7 @@ TableInput ReadCsvTable(const QString& text) {
         input.errors << InputError{
             1,
             1,
-            {.fault = Fault::NoColumnNames,
+            {.fault = TableFileFault::NoColumnNames,
              .choices = {columnNames(&ItemFormat), columnNames(&EnemyFormat)}}};
         return input;
     }
@@ -57,19 +57,21 @@ TableInput ReadCsvTable(const QString& text) {
             if (cell.text.trimmed().compare(c.name, Qt::CaseInsensitive) == 0)
                 name = c.name;
         if (name.isEmpty())
-            input.errors << InputError{
-                cell.line,
-                cell.column,
-                {.fault = Fault::UnknownColumn, .text = cell.text, .table = TableName(table)}};
+            input.errors << InputError{cell.line,
+                                       cell.column,
+                                       {.fault = TableFileFault::UnknownColumn,
+                                        .text = cell.text,
+                                        .table = TableName(table)}};
         else if (seen.contains(name))
             input.errors << InputError{
-                cell.line, cell.column, {.fault = Fault::ColumnNamedTwice, .field = name}};
+                cell.line, cell.column, {.fault = TableFileFault::ColumnNamedTwice, .field = name}};
         seen.insert(name);
         names << name;
     }
     for (const Column& c : Columns(table))
         if (!seen.contains(c.name))
-            input.errors << InputError{1, 1, {.fault = Fault::ColumnMissing, .field = c.name}};
+            input.errors << InputError{
+                1, 1, {.fault = TableFileFault::ColumnMissing, .field = c.name}};
     if (!input.errors.isEmpty())
         return input;
 
@@ -77,10 +79,11 @@ TableInput ReadCsvTable(const QString& text) {
         const QList<Cell>& record = csv.records[r];
         KeyedRow row{record.first().line, record.first().column, {}};
         if (record.size() != names.size()) {
-            input.errors << InputError{
-                row.line,
-                row.column,
-                {.fault = Fault::CellCount, .count = record.size(), .expected = names.size()}};
+            input.errors << InputError{row.line,
+                                       row.column,
+                                       {.fault = TableFileFault::CellCount,
+                                        .count = record.size(),
+                                        .expected = names.size()}};
             continue;
         }
         for (qsizetype k = 0; k < record.size(); ++k)

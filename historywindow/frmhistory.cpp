@@ -3,6 +3,7 @@
 #include "rom/modstuff.h"
 #include "windowkit/seams.h"
 #include "wording/clitext.h"
+#include "wording/historytext.h"
 #include "wording/wording.h"
 
 #include <QDialogButtonBox>

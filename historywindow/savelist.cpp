@@ -27,7 +27,8 @@ Result<QByteArray> bytesOf(const RomImage& image) {
         return why;
     }
     const FileHandle file = opened->handle;
-    Outcome failed{.fault = Fault::SystemCall, .operation = Operation::Size, .file = image.path()};
+    Outcome failed{
+        .fault = ImageFault::SystemCall, .operation = Operation::Size, .file = image.path()};
     const IoResult size = FileSize(file);
     QByteArray bytes;
     if (size.count < 0) {
@@ -38,7 +39,7 @@ Result<QByteArray> bytesOf(const RomImage& image) {
         while (done < size.count) {
             const IoResult read = ReadAt(file, done, bytes.data() + done, size.count - done);
             if (read.count <= 0) {
-                failed = {.fault = Fault::SystemCall,
+                failed = {.fault = ImageFault::SystemCall,
                           .operation = Operation::Read,
                           .file = image.path(),
                           .offset = done,

@@ -19,7 +19,7 @@ Result<QStringList> ArgumentsAsGiven(int argc, char** argv) {
                 shown += quint8(c) >= 0x20 && quint8(c) < 0x7F
                              ? QString(QLatin1Char(c))
                              : QStringLiteral("\\x%1").arg(quint8(c), 2, 16, QLatin1Char('0'));
-            return Outcome{.fault = Fault::ArgumentNotText, .text = shown};
+            return Outcome{.fault = UsageFault::ArgumentNotText, .text = shown};
         }
         arguments << text;
     }

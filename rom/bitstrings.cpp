@@ -28,7 +28,7 @@ qint32 FromBitString(const QString& s) {
         if (i > 31 ||
             value + qint64(digit) * (qint64(1) << i) > std::numeric_limits<qint32>::max()) {
             Outcome why;
-            why.fault = Fault::BitStringTooLarge;
+            why.fault = ImageFault::BitStringTooLarge;
             why.text = s;
             throw RomError(RomError::Kind::Overflow, why);
         }

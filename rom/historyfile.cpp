@@ -13,7 +13,7 @@ Result<QByteArray> readAt(FileHandle file, qint64 pos, qint64 len) {
     for (qint64 done = 0; done < len;) {
         const IoResult got = ReadAt(file, pos + done, bytes.data() + done, len - done);
         if (got.count < 0)
-            return Outcome{.fault = Fault::SystemCall, .error = got.error};
+            return Outcome{.fault = ImageFault::SystemCall, .error = got.error};
         if (got.count == 0)
             return bytes.left(done);
         done += got.count;
@@ -49,10 +49,10 @@ Result<std::optional<HistoryEntry>> entryEndingAt(FileHandle file, qint64 end) {
 // Reads the header and the last entry of the history in `file`, `size` bytes long (a mark with the
 // record before it), and only when those do not tell the last number the whole file. `missing` gets
 // the header bytes a history cut short as it was made still lacks. The outcome is
-// HistoryUnreadable's facts, without the file's names.
+// HistoryFault::Unreadable's facts, without the file's names.
 Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* missing) {
     const auto unreadable = [](qint64 version = NotAHistory, int error = 0) {
-        return Outcome{.fault = Fault::HistoryUnreadable, .version = version, .error = error};
+        return Outcome{.fault = HistoryFault::Unreadable, .version = version, .error = error};
     };
     const auto failedRead = [&](const Result<QByteArray>& read) {
         return unreadable(NotAHistory, read.failure().error);
@@ -102,7 +102,7 @@ Outcome readTail(FileHandle file, qint64 size, HistoryTail* tail, QByteArray* mi
 }
 
 Outcome historyFault(Outcome o, const QString& historyPath) {
-    o.fault = Fault::HistoryUnreadable;
+    o.fault = HistoryFault::Unreadable;
     o.other = historyPath;
     return o;
 }
@@ -154,9 +154,9 @@ Outcome HistoryFile::openFile(bool create) {
         return {};
     }
     const Outcome& why = opened.failure();
-    Outcome o = fault(Fault::HistoryNotWritten, why.error);
+    Outcome o = fault(HistoryFault::NotWritten, why.error);
     o.node = why.node;
-    o.hasNode = why.fault == Fault::NotAFile;
+    o.hasNode = why.fault == ImageFault::NotAFile;
     return o;
 }
 
@@ -170,7 +170,7 @@ Outcome HistoryFile::open() {
     }
     const IoResult size = FileSize(m_file);
     if (size.count < 0)
-        return fault(Fault::HistoryNotWritten, size.error);
+        return fault(HistoryFault::NotWritten, size.error);
     Outcome read = readTail(m_file, size.count, &m_tail, &m_missing);
     if (read.failed()) {
         read.file = m_rom.path();
@@ -187,17 +187,17 @@ Outcome HistoryFile::append(const QByteArray& entry) {
     const QByteArray bytes = m_missing.isEmpty() ? entry : m_missing + entry;
     const IoResult put = m_rom.appendTo(m_file, bytes);
     if (put.count != bytes.size())
-        return fault(Fault::HistoryNotWritten, put.error);
+        return fault(HistoryFault::NotWritten, put.error);
     m_missing.clear();
     return {};
 }
 
 Outcome HistoryFile::sync() {
     if (const int error = m_rom.syncHandle(m_file))
-        return fault(Fault::HistoryNotWritten, error);
+        return fault(HistoryFault::NotWritten, error);
     if (m_created) {
         if (const int error = m_rom.syncFolderOf(m_rom.historyPath()))
-            return fault(Fault::HistoryNotWritten, error);
+            return fault(HistoryFault::NotWritten, error);
         m_created = false;
     }
     return {};

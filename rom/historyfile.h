@@ -49,7 +49,7 @@ private:
 // What the history of the image at `imagePath` holds: its end alone when `tailOnly`, else every
 // record. A missing history is an empty one. Opened for reading only, never made.
 struct HistoryReading {
-    Outcome fault; // HistoryUnreadable: why it cannot be read
+    Outcome fault; // HistoryFault::Unreadable: why it cannot be read
     HistoryTail tail;
     HistoryLog log; // with !tailOnly
 };

@@ -28,7 +28,7 @@ void RomImage::prepareBackup() {
         return;
     const QString backup = backupPath();
     Outcome why;
-    why.fault = Fault::BackupNotMade;
+    why.fault = ImageFault::BackupNotMade;
     why.file = m_path;
     why.other = backup;
     const auto refuse = [&](int error) {
@@ -69,7 +69,7 @@ void RomImage::placeBackup() {
     if (!m_preparedBackup)
         return;
     Outcome why;
-    why.fault = Fault::BackupNotMade;
+    why.fault = ImageFault::BackupNotMade;
     why.file = m_path;
     why.other = backupPath();
     const std::unique_ptr<NewFile> file = std::move(m_preparedBackup);

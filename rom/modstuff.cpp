@@ -37,9 +37,9 @@ namespace {
 
 void checkOffset(qint32 offset, int width, Operation operation) {
     if (qint64(offset) + width > std::numeric_limits<qint32>::max())
-        refuse(RomError::Kind::Overflow, Fault::OffsetTooLarge, operation, offset);
+        refuse(RomError::Kind::Overflow, ImageFault::OffsetTooLarge, operation, offset);
     if (offset < 0)
-        refuse(RomError::Kind::BadOffset, Fault::BeforeStart, operation, offset);
+        refuse(RomError::Kind::BadOffset, ImageFault::BeforeStart, operation, offset);
 }
 
 } // namespace
@@ -63,7 +63,8 @@ void WriteByte(const WriteKey& key, RomImage& rom, qint32 offset, quint8 value) 
 
 void WriteWord(const WriteKey& key, RomImage& rom, qint32 offset, qint32 value) {
     if (value < 0 || value > 0xFFFF)
-        refuse(RomError::Kind::Overflow, Fault::WordTooLarge, Operation::WriteWord, offset, value);
+        refuse(RomError::Kind::Overflow, ImageFault::WordTooLarge, Operation::WriteWord, offset,
+               value);
     checkOffset(offset, 2, Operation::WriteWord);
     rom.write(key, offset, quint8(value & 0xFF));
     rom.write(key, qint64(offset) + 1, quint8(value >> 8));

@@ -70,13 +70,13 @@ QString ReadName(RomImage& rom, qint32 pointer) {
     Outcome why;
     why.pointer = pointer;
     if (offset < 0) {
-        why.fault = Fault::PointerBeforeStart;
+        why.fault = ImageFault::PointerBeforeStart;
         throw RomError(RomError::Kind::BadOffset, why);
     }
     bool tooLong = false;
     QString name = ScanName(rom, offset, &tooLong);
     if (tooLong) {
-        why.fault = Fault::NameTooLong;
+        why.fault = ImageFault::NameTooLong;
         throw RomError(RomError::Kind::Overflow, why);
     }
     return name;

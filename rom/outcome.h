@@ -18,9 +18,11 @@ enum class NodeKind {
     Other, // anything else that holds no bytes to read
 };
 
-enum class Fault {
-    None,
-    // The image's own calls. `operation` says which, `file` and `offset` where.
+// What went wrong, as a family and a fault within it: each family is worded in a file of its own,
+// in the form its faults take (a sentence of its own, a save's, a clause of a command's sentence).
+
+// The image's own calls. `operation` says which, `file` and `offset` where.
+enum class ImageFault {
     SystemCall,         // the system refused it: `error`
     BeforeStart,        // a negative offset
     OpenForReading,     // a write into a file open for reading only
@@ -33,7 +35,10 @@ enum class Fault {
     // The backup of `file` at `other`: `error`, `node`, or `replaced` when the path no longer
     // names the image written into.
     BackupNotMade,
-    // Why an entry (`entry`, in `file`) cannot be saved.
+};
+
+// Why an entry (`entry`, in `file`) cannot be saved.
+enum class SaveFault {
     ReadOnly,
     Replaced,
     Gone,
@@ -44,49 +49,64 @@ enum class Fault {
     // a number runs from 0 to `upper`.
     BadValue,
     Locked, // another writer holds the image for longer than a writer waits
-    // Renames: the name of `entry` at pointer `pointer`, offset `offset`.
-    NamePointerNoOffset,
-    NameRunsOn,
-    NamePastEnd,    // the file is `length` bytes long
-    NameCharacter,  // `text` is the character, `position` its place in the name from 1
-    NameLonger,     // `text` is the new name, `otherName` the old one
-    NameIntoRecord, // writing `text` would overwrite `field`, the record at `first`
-    // An import's rows: `entry` is given twice, the first time on line `line`; the item `text`
-    // does not exist (items run to `upper`); the name of `entry` is not written without --names.
-    RepeatedEntry,
-    NoSuchItem,
-    NameNotWritten,
-    // Its name `text` would also change the names in `names`, which their rows do not ask for.
-    SharedName,
-    // Once all names are written, the name of `entry` would read `otherName`, not `text`.
-    NameWouldRead,
     // A write of a transaction failed at `field` (`cause` holds what the file said) and so did
     // putting the old bytes back: `landed` says what now stands in the file.
     WrittenInPart,
     // The writes went in, but the sync failed and the old bytes could not be put back.
     NotSynced,
-    // The history of `file` at `other` could not be read or written: `error`, or `node` where
-    // `hasNode`; with neither, it is no history (`version` NotAHistory) or one of another
-    // version, `version`; not written, with `record`, it holds that record, the highest number
-    // there can be.
-    HistoryNotWritten,
-    HistoryUnreadable,
-    // An undo of record `record`: the bytes of the parts in `landed` are no longer those it left.
-    UndoOverwritten,
+};
+
+// The history of `file` at `other` could not be read or written: `error`, or `node` where
+// `hasNode`; with neither, it is no history (`version` NotAHistory) or one of another version,
+// `version`; not written, with `record`, it holds that record, the highest number there can be.
+// A save it stops names `entry`.
+enum class HistoryFault {
+    NotWritten,
+    Unreadable,
+};
+
+// Renames: the name of `entry` at pointer `pointer`, offset `offset`.
+enum class NameFault {
+    PointerNoOffset,
+    RunsOn,
+    PastEnd,    // the file is `length` bytes long
+    Character,  // `text` is the character, `position` its place in the name from 1
+    Longer,     // `text` is the new name, `otherName` the old one
+    IntoRecord, // writing `text` would overwrite `field`, the record at `first`
+};
+
+// An import's rows.
+enum class RowFault {
+    RepeatedEntry,  // `entry` is given twice, the first time on line `line`
+    NoSuchItem,     // the item `text` does not exist (items run to `upper`)
+    NameNotWritten, // the name of `entry` is not written without --names
+    // Its name `text` would also change the names in `names`, which their rows do not ask for.
+    SharedName,
+    // Once all names are written, the name of `entry` would read `otherName`, not `text`.
+    NameWouldRead,
+};
+
+// An undo of record `record` in `file`.
+enum class UndoFault {
+    Overwritten,     // the bytes of the parts in `landed` are no longer those it left
     NoSuchRecord,    // `record` is not a record of the history, or none is left to undo (0)
     RecordNotDone,   // record `record` never went in whole, so there is nothing of it to undo
     RecordTakenBack, // record `record` no longer stands: the undo `undoneBy` took it back
+};
 
-    // Comparing an image with its original, and merging images.
-    NoOriginal,  // `file` has no history to tell its original, and no base was given
-    SizesDiffer, // `other` is `otherLength` bytes long, `file` `length`: they must have one size
-    NotAnImage,  // `file` does not hold the tables where the editors read them
+// Comparing an image with its original, and merging images.
+enum class CompareFault {
+    NoOriginal,     // `file` has no history to tell its original, and no base was given
+    SizesDiffer,    // `other` is `otherLength` bytes long, `file` `length`: they must have one size
+    NotAnImage,     // `file` does not hold the tables where the editors read them
     // `count` fields or names conflict, and `file` (the output) is not written; `mixedConflicts`
     // when not every one is a field both sides changed to different values.
     MergeConflicts,
     OutputNotWritten, // `file` cannot be written: `error`, or `node` when no file stands there
+};
 
-    // Table files, CSV or JSON, as tolvane-cli reads them; the InputError says where.
+// Table files, CSV or JSON, as tolvane-cli reads them; the InputError says where.
+enum class TableFileFault {
     CsvStrayQuote,      // a quote inside a field that does not start with one
     CsvQuoteOpen,       // a quoted field is never closed
     CsvAfterQuote,      // a closing quote is followed by more than a comma or the line's end
@@ -103,9 +123,12 @@ enum class Fault {
     JsonEntryNotObject, // an element of "entries" is no object
     JsonCellTwice,      // an entry gives `field` twice
     JsonCellType,       // an entry's `field` is neither a number nor a text
+};
 
-    // Patches, in `file`. Making an IPS patch of the modified file `file`: it is longer than the
-    // format's offsets reach, or shorter than the original and too long for its cut length.
+// Patches, in `file`.
+enum class PatchFault {
+    // Making an IPS patch of the modified file `file`: it is longer than the format's offsets
+    // reach, or shorter than the original and too long for its cut length.
     IpsTooLong,
     IpsCannotCut,
     // Applying one to `other`: it is no IPS patch, or it is cut short at byte `offset` of its
@@ -127,8 +150,10 @@ enum class Fault {
     BpsActionsShort,   // the actions build `built` of the `expected` bytes it names
     BpsTargetChecksum, // the result does not match the checksum it names
     NotAPatch,         // neither IPS nor BPS
+};
 
-    // The command line's files and its standard output.
+// The command line's files and its standard output.
+enum class CliFileFault {
     FileNotRead,        // `file` cannot be read: `cause` says why (NotAFile or a SystemCall)
     FileTooLarge,       // `file` is `length` bytes long, more than the `limit` such a file has
     ImageNotOpened,     // `file` cannot be opened as an image: `cause` says why
@@ -139,8 +164,10 @@ enum class Fault {
     NodeNotWritten,     // `file` is a device, a FIFO or a socket that took not all: `reason`
     HistoryDamaged,     // `count` damaged bytes of the history `file` were skipped
     RecordPastEnd,      // record `record` of the history `file` reaches outside its image
+};
 
-    // The command line's own arguments, each a usage error.
+// The command line's own arguments, each a usage error.
+enum class UsageFault {
     NoCommand,
     UnknownCommand,      // `text` is no command
     ArgumentsRefused,    // the parser's `reason`
@@ -159,7 +186,56 @@ enum class Fault {
     MergeToStandardOutput,
 };
 
-// HistoryUnreadable's `version` for a file that does not begin as a history does.
+enum class FaultFamily {
+    None, // nothing went wrong
+    Image,
+    Save,
+    History,
+    Name,
+    Row,
+    Undo,
+    Compare,
+    TableFile,
+    Patch,
+    CliFile,
+    Usage,
+};
+
+// A fault of any family, made from its family's enum and compared with one:
+// `o.fault == SaveFault::ReadOnly`. Fault::None is no fault.
+class Fault {
+public:
+    constexpr Fault() = default;
+    constexpr Fault(ImageFault f) : Fault(FaultFamily::Image, int(f)) {}
+    constexpr Fault(SaveFault f) : Fault(FaultFamily::Save, int(f)) {}
+    constexpr Fault(HistoryFault f) : Fault(FaultFamily::History, int(f)) {}
+    constexpr Fault(NameFault f) : Fault(FaultFamily::Name, int(f)) {}
+    constexpr Fault(RowFault f) : Fault(FaultFamily::Row, int(f)) {}
+    constexpr Fault(UndoFault f) : Fault(FaultFamily::Undo, int(f)) {}
+    constexpr Fault(CompareFault f) : Fault(FaultFamily::Compare, int(f)) {}
+    constexpr Fault(TableFileFault f) : Fault(FaultFamily::TableFile, int(f)) {}
+    constexpr Fault(PatchFault f) : Fault(FaultFamily::Patch, int(f)) {}
+    constexpr Fault(CliFileFault f) : Fault(FaultFamily::CliFile, int(f)) {}
+    constexpr Fault(UsageFault f) : Fault(FaultFamily::Usage, int(f)) {}
+
+    static const Fault None;
+
+    constexpr FaultFamily family() const { return m_family; }
+    // The fault within its family, for the enum of family().
+    template <class Family> constexpr Family in() const { return Family(m_code); }
+
+    friend constexpr bool operator==(const Fault&, const Fault&) = default;
+
+private:
+    constexpr Fault(FaultFamily family, int code) : m_family(family), m_code(code) {}
+
+    FaultFamily m_family = FaultFamily::None;
+    int m_code = 0;
+};
+
+inline constexpr Fault Fault::None{};
+
+// HistoryFault::Unreadable's `version` for a file that does not begin as a history does.
 inline constexpr qint64 NotAHistory = -1;
 
 // What an image call was doing when it failed.
@@ -187,7 +263,7 @@ struct Landed {
 };
 
 // Every fact has a default, so that an outcome can be written with only the facts it has:
-// Outcome{.fault = Fault::ReadOnly, .file = path}.
+// Outcome{.fault = SaveFault::ReadOnly, .file = path}.
 struct [[nodiscard]] Outcome {
     Fault fault = Fault::None;
     Operation operation = Operation::Read;

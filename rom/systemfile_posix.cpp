@@ -27,7 +27,7 @@ NodeKind kindOfNonFile(mode_t mode) {
 
 Outcome systemFault(int error) {
     Outcome fault;
-    fault.fault = Fault::SystemCall;
+    fault.fault = ImageFault::SystemCall;
     fault.error = error;
     return fault;
 }
@@ -61,7 +61,7 @@ Result<OpenedFile> OpenSystemFile(const QString& path, bool writable) {
     } else if (S_ISDIR(info.st_mode)) {
         refusal = systemFault(EISDIR);
     } else if (!S_ISREG(info.st_mode)) {
-        refusal.fault = Fault::NotAFile;
+        refusal.fault = ImageFault::NotAFile;
         refusal.node = kindOfNonFile(info.st_mode);
     } else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
         refusal = systemFault(errno);
@@ -251,7 +251,7 @@ Result<AppendingFile> OpenForAppending(const QString& path, bool create, int per
     if (fd < 0 && errno == EEXIST)
         fd = ::open(name.constData(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0 && errno == ELOOP)
-        return Outcome{.fault = Fault::NotAFile, .node = NodeKind::Link};
+        return Outcome{.fault = ImageFault::NotAFile, .node = NodeKind::Link};
     if (fd < 0)
         return systemFault(errno);
     struct stat info {};
@@ -259,7 +259,7 @@ Result<AppendingFile> OpenForAppending(const QString& path, bool create, int per
     if (::fstat(fd, &info) != 0)
         refusal = systemFault(errno);
     else if (!S_ISREG(info.st_mode))
-        refusal = Outcome{.fault = Fault::NotAFile, .node = kindOfNonFile(info.st_mode)};
+        refusal = Outcome{.fault = ImageFault::NotAFile, .node = kindOfNonFile(info.st_mode)};
     else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
         refusal = systemFault(errno);
     // The mode given at creation passes through the umask; the image's bits must stand exactly.

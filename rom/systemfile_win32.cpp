@@ -31,12 +31,12 @@ QString formatted(DWORD error) {
 }
 
 Outcome refusal(DWORD error) {
-    return Outcome{.fault = Fault::SystemCall, .error = int(error)};
+    return Outcome{.fault = ImageFault::SystemCall, .error = int(error)};
 }
 
 // What a name that is not a disk file leads to, for the message that refuses it.
 Outcome nonFile(DWORD type) {
-    return Outcome{.fault = Fault::NotAFile,
+    return Outcome{.fault = ImageFault::NotAFile,
                    .node = type == FILE_TYPE_PIPE   ? NodeKind::Pipe
                            : type == FILE_TYPE_CHAR ? NodeKind::Device
                                                     : NodeKind::Other};
@@ -286,7 +286,7 @@ Result<AppendingFile> OpenForAppending(const QString& path, bool create, int) {
     if (!GetFileInformationByHandle(handle, &info))
         return reject(refusal(GetLastError()));
     if (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))
-        return reject(Outcome{.fault = Fault::NotAFile,
+        return reject(Outcome{.fault = ImageFault::NotAFile,
                               .node = info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY
                                           ? NodeKind::Folder
                                           : NodeKind::Link});

@@ -22,7 +22,7 @@ Result<qint32> GridEdits::read(int row, int field, const QString& text, TextFrom
                                      f.upper(), text, from);
     if (value && *value >= 0)
         return *value;
-    return Outcome{.fault = Fault::BadValue,
+    return Outcome{.fault = SaveFault::BadValue,
                    .kind = from == TextFrom::Cell && f.kind == FieldKind::Flag ? ValueKind::CellFlag
                            : from == TextFrom::Cell && f.kind == FieldKind::Pointer
                                ? ValueKind::CellPointer
@@ -79,7 +79,7 @@ Outcome GridEdits::planNames(const std::map<int, QString>& names,
         // before the planner reads past what the snapshot holds.
         const qint64 offset = qint64(s.holders[edit.holder].pointer) - PointerBias;
         if (offset >= 0 && ScanNameBytes(s.image, offset).end >= s.image.size())
-            return Outcome{.fault = Fault::NamePastEnd,
+            return Outcome{.fault = NameFault::PastEnd,
                            .entry = s.holders[edit.holder].entry,
                            .text = text,
                            .offset = offset,

@@ -19,7 +19,7 @@ Result<GridSnapshot> ReadGridSnapshot(RomImage& rom, Table table, const Tables& 
         if (end > image->size()) {
             // The first entry the file cuts off, as the editors' saves name it.
             const int index = std::max(0, int((image->size() - t->offset) / t->size));
-            return Outcome{.fault = Fault::ShortFile,
+            return Outcome{.fault = SaveFault::ShortFile,
                            .file = rom.path(),
                            .entry = t->label(index),
                            .first = t->entryOffset(index),

@@ -7,7 +7,7 @@ Result<OpenedImage> ImageOpening::Open(const QString& path, bool write, const Ta
                                        const Opener& open, qint64 limit) {
     auto opened = open(path);
     if (!opened)
-        return Outcome{.fault = Fault::ImageNotOpened, .file = path, .cause = {opened.failure()}};
+        return Outcome{.fault = CliFileFault::ImageNotOpened, .file = path, .cause = {opened.failure()}};
     OpenedImage result{*std::move(opened), {}, {}};
     if (limit > 0) {
         // Before recovery or any reader: every reader of ours takes it whole or in tables, and
@@ -17,7 +17,7 @@ Result<OpenedImage> ImageOpening::Open(const QString& path, bool write, const Ta
             return size.failure();
         if (*size > limit)
             return Outcome{
-                .fault = Fault::FileTooLarge, .file = path, .length = *size, .limit = limit};
+                .fault = CliFileFault::FileTooLarge, .file = path, .length = *size, .limit = limit};
     }
     result.recovery = RecoverImage(*result.image, write);
     if (result.recovery.action != RecoveryAction::None)
@@ -45,7 +45,7 @@ Result<std::unique_ptr<RomImage>> ImageOpening::baseFor(const RomImage& rom) con
     if (!otherLength)
         return unreadable(otherLength.failure());
     if (*otherLength != *length)
-        return Outcome{.fault = Fault::SizesDiffer,
+        return Outcome{.fault = CompareFault::SizesDiffer,
                        .file = rom.path(),
                        .other = m_base,
                        .length = *length,

@@ -23,7 +23,7 @@ void PlanImportNames(RomImage& rom, std::vector<NameEdit>& names, const QList<Na
             if (!asked.contains(s.entry) || asked[s.entry] != s.after)
                 unasked.names << s;
         if (!unasked.names.isEmpty() && !shared) {
-            unasked.fault = Fault::SharedName;
+            unasked.fault = RowFault::SharedName;
             unasked.entry = holder.entry;
             unasked.text = n.text;
             error(unasked);
@@ -38,7 +38,7 @@ void PlanImportNames(RomImage& rom, std::vector<NameEdit>& names, const QList<Na
         const QString final = NameOnceWritten(rom, holder.pointer, pending);
         if (n.planned && final != n.text) {
             Outcome why;
-            why.fault = Fault::NameWouldRead;
+            why.fault = RowFault::NameWouldRead;
             why.entry = holder.entry;
             why.otherName = final;
             why.text = n.text;

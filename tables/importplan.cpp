@@ -78,7 +78,7 @@ Result<ImportPlan> PlanImport(RomImage& rom, Table table, const QList<KeyedRow>&
         Outcome why;
         why.entry = entry;
         if (lineOfIndex.contains(index)) {
-            why.fault = Fault::RepeatedEntry;
+            why.fault = RowFault::RepeatedEntry;
             why.line = lineOfIndex[index];
             errors << at(indexCell, why);
             continue;
@@ -100,7 +100,7 @@ Result<ImportPlan> PlanImport(RomImage& rom, Table table, const QList<KeyedRow>&
                                  {}});
                 renamed = true;
             } else {
-                why.fault = Fault::NameNotWritten;
+                why.fault = RowFault::NameNotWritten;
                 result.notes << at(nameCell, why);
             }
             (*texts)[nameAt] = before[nameAt];
@@ -114,7 +114,7 @@ Result<ImportPlan> PlanImport(RomImage& rom, Table table, const QList<KeyedRow>&
             // would be an item that does not exist.
             keepItem = (*texts)[itemAt] == before[itemAt];
             if (!keepItem) {
-                why.fault = Fault::NoSuchItem;
+                why.fault = RowFault::NoSuchItem;
                 why.text = (*texts)[itemAt];
                 why.upper = item->field->upper();
                 errors << at(row.cells[item->name], why);

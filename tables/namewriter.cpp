@@ -13,7 +13,7 @@ Result<QByteArray> EncodeNameText(const QString& text) {
     for (qsizetype k = 0; k < codes.size(); ++k) {
         const char32_t code = codes[k];
         if (code > 0x7F)
-            return Outcome{.fault = Fault::NameCharacter,
+            return Outcome{.fault = NameFault::Character,
                            .text = QString::fromUcs4(&code, 1),
                            .position = k + 1};
         bytes.append(char(code + 0x80));
@@ -35,16 +35,16 @@ Outcome PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
         return refused;
     };
     if (offset < 0)
-        return refuse(Fault::NamePointerNoOffset);
+        return refuse(NameFault::PointerNoOffset);
     const StoredName old = ScanStoredName(rom, offset, pending);
     if (old.tooLong)
-        return refuse(Fault::NameRunsOn);
+        return refuse(NameFault::RunsOn);
     // A name the end of the file cuts off has no end byte to keep; writing one would extend the
     // file.
     const qint64 length = rom.size();
     refused.length = length;
     if (old.end >= length)
-        return refuse(Fault::NamePastEnd);
+        return refuse(NameFault::PastEnd);
     const auto bytes = EncodeNameText(text);
     if (!bytes) {
         refused.text = bytes.failure().text;
@@ -53,7 +53,7 @@ Outcome PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
     }
     refused.otherName = old.text;
     if (bytes->size() > old.text.size())
-        return refuse(Fault::NameLonger);
+        return refuse(NameFault::Longer);
 
     RenamePlan result;
     result.entry = holder.entry;
@@ -71,7 +71,7 @@ Outcome PlanRename(RomImage& rom, const NameHolder& holder, const QString& text,
         for (const ProtectedRange& range : kept)
             if (at >= range.first && at - range.first < range.length) {
                 std::tie(refused.field, refused.first) = range.recordAt(at);
-                return refuse(Fault::NameIntoRecord);
+                return refuse(NameFault::IntoRecord);
             }
     if (!result.changes.empty()) {
         const qint64 first = result.changes.begin()->first;

@@ -79,7 +79,7 @@ Outcome PlanEntrySave(RomImage& rom, const TableFormat& format, int index, const
     refused.entry = entry;
     refused.file = rom.path();
     if (index < 0 || index >= format.count) {
-        refused.fault = Fault::NoSuchEntry;
+        refused.fault = SaveFault::NoSuchEntry;
         return refused;
     }
     std::vector<std::optional<qint32>> values;
@@ -87,7 +87,7 @@ Outcome PlanEntrySave(RomImage& rom, const TableFormat& format, int index, const
         const QString text = form.value(qsizetype(values.size()));
         const auto value = ReadFieldText(f.kind, f.upper(), text, TextFrom::Control);
         if (!value) {
-            refused.fault = Fault::BadValue;
+            refused.fault = SaveFault::BadValue;
             refused.kind = ValueKind(f.kind);
             refused.field = QLatin1String(f.caption);
             refused.text = text.left(40);

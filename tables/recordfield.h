@@ -19,9 +19,13 @@
 inline constexpr int HighestItem = 113;
 
 struct RecordField {
-    const char* key;     // its column in tolvane-cli's tables
-    const char* caption; // how the save's messages name it
-    int offset;          // of its first byte in the entry
+    const char* key; // its column in tolvane-cli's tables
+    // How messages name it ("strength"; the six flags share a byte, "flags") and how the patch
+    // notes head it ("Equippable/Item strength"): each a text of the FieldCaption context, stated
+    // here only and translated where it is worded.
+    const char* caption;
+    const char* heading;
+    int offset; // of its first byte in the entry
     // Its bits in the little-endian value of its one or two bytes (two when the mask reaches past
     // bit 7). A save keeps the other bits of those bytes as the file holds them.
     quint16 mask;
@@ -47,11 +51,12 @@ template <class Record, class T> Record RecordOf(T Record::*);
 
 // A description bound to the record member `Member` that holds the field.
 template <auto Member>
-constexpr RecordField Field(const char* key, const char* caption, int offset, quint16 mask,
-                            FieldKind kind, int step) {
+constexpr RecordField Field(const char* key, const char* caption, const char* heading, int offset,
+                            quint16 mask, FieldKind kind, int step) {
     using Record = decltype(RecordOf(Member));
     return {key,
             caption,
+            heading,
             offset,
             mask,
             kind,

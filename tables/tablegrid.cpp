@@ -232,7 +232,7 @@ Outcome TableGrid::paste(const QList<int>& rows, int column, const QString& text
         for (int cell = 0; cell < parts.size(); ++cell) {
             const int at = column + cell;
             if (line >= rows.size() || at >= columnCount())
-                return Outcome{.fault = Fault::NoSuchEntry,
+                return Outcome{.fault = SaveFault::NoSuchEntry,
                                .line = line + 1,
                                .column = cell + 1,
                                .count = line >= rows.size() ? rows.size() : columnCount()};

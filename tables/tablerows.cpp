@@ -7,13 +7,14 @@ namespace {
 
 QList<Column> columnsOf(const TableFormat& format) {
     QList<Column> columns = {{QStringLiteral("index"), ColumnKind::Index},
-                             {QStringLiteral("name"), ColumnKind::Name}};
+                             {QStringLiteral("name"), ColumnKind::Name, 0, nullptr,
+                              QT_TRANSLATE_NOOP("FieldCaption", "Name")}};
     for (const RecordField& f : format.fields) {
         // An item column takes any byte: whether one above HighestItem may stand depends on what
         // the image holds.
         const bool item = f.kind == FieldKind::Item;
         const QString key = QLatin1String(f.key);
-        columns << Column{key, ColumnKind(f.kind), item ? 255 : f.upper(), &f};
+        columns << Column{key, ColumnKind(f.kind), item ? 255 : f.upper(), &f, f.heading};
         if (item)
             columns << Column{key + QStringLiteral("_name"), ColumnKind::ItemName, 0, &f};
     }
@@ -27,7 +28,7 @@ QString number(qint32 value) {
 // The cell's text in the form ExportRows writes, or why the cell is refused.
 Result<QString> checkCell(const Column& c, Table table, const QString& raw) {
     const QString trimmed = raw.trimmed();
-    Outcome refused{.fault = Fault::BadValue, .field = c.name, .text = raw, .upper = c.upper};
+    Outcome refused{.fault = SaveFault::BadValue, .field = c.name, .text = raw, .upper = c.upper};
     switch (c.kind) {
     case ColumnKind::Name:
     case ColumnKind::ItemName:

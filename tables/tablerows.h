@@ -38,6 +38,8 @@ struct Column {
     ColumnKind kind;
     qint32 upper = 0;
     const RecordField* field = nullptr; // the field the column shows, for all but index and name
+    // How the patch notes head it, a FieldCaption text: its field's heading, or the name's.
+    const char* heading = nullptr;
 };
 
 QString TableName(Table table);                              // "items", "enemies"

@@ -96,9 +96,9 @@ Outcome whatStands(RomImage& rom, const Transaction& t, const std::vector<Histor
         changed += landed.bytes;
     if (changed == 0)
         return failure;
-    if (changed == int(k) && inPart.fault == Fault::NotSynced)
+    if (changed == int(k) && inPart.fault == SaveFault::NotSynced)
         return inPart;
-    inPart.fault = Fault::WrittenInPart;
+    inPart.fault = SaveFault::WrittenInPart;
     return inPart;
 }
 
@@ -113,12 +113,12 @@ bool Transaction::empty() const {
 
 Outcome CheckEntryWritable(RomImage& rom, const QString& entry, qint64 base, int size) {
     if (rom.isReadOnly())
-        return entryFault(Fault::ReadOnly, entry, rom);
+        return entryFault(SaveFault::ReadOnly, entry, rom);
     switch (rom.pathState()) {
     case RomImage::PathState::Replaced:
-        return entryFault(Fault::Replaced, entry, rom);
+        return entryFault(SaveFault::Replaced, entry, rom);
     case RomImage::PathState::Gone:
-        return entryFault(Fault::Gone, entry, rom);
+        return entryFault(SaveFault::Gone, entry, rom);
     case RomImage::PathState::Same:
         break;
     }
@@ -127,7 +127,7 @@ Outcome CheckEntryWritable(RomImage& rom, const QString& entry, qint64 base, int
         return withEntry(fileSize.failure(), entry);
     const qint64 length = *fileSize;
     if (base + size > length) {
-        Outcome o = entryFault(Fault::ShortFile, entry, rom);
+        Outcome o = entryFault(SaveFault::ShortFile, entry, rom);
         o.first = base;
         o.last = base + size - 1;
         o.length = length;
@@ -173,7 +173,7 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
     const auto refuse = [&](const Outcome& o) { return withEntry(o, first, firstIsName); };
     const WriterLock lock(rom);
     if (lock.heldByAnother())
-        return refuse(entryFault(Fault::Locked, first, rom));
+        return refuse(entryFault(SaveFault::Locked, first, rom));
     std::optional<HistoryFile> history;
     HistoryRecord record;
     // What the file holds now, after any other writer of ours.
@@ -191,12 +191,12 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
         // The next number would wrap to 0, and numbers would then repeat.
         if (const quint32 last = history->tail().lastNumber;
             last == std::numeric_limits<quint32>::max())
-            return refuse(Outcome{.fault = Fault::HistoryNotWritten,
+            return refuse(Outcome{.fault = HistoryFault::NotWritten,
                                   .file = rom.path(),
                                   .other = rom.historyPath(),
                                   .record = last});
     }
-    Outcome changed = entryFault(Fault::ChangedOnDisk, first, rom);
+    Outcome changed = entryFault(SaveFault::ChangedOnDisk, first, rom);
     for (const WritePart& part : t.parts) {
         if (part.expected.isEmpty())
             continue;
@@ -263,8 +263,8 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
                     return failure;
                 }
                 // The record stays pending: the next opening puts the old bytes back.
-                Outcome o = withEntry(entryFault(Fault::WrittenInPart, part.entry, rom), part.entry,
-                                      part.name);
+                Outcome o = withEntry(entryFault(SaveFault::WrittenInPart, part.entry, rom),
+                                      part.entry, part.name);
                 o.field = write.field;
                 o.cause << failure;
                 return whatStands(rom, t, ranges, attempted, failure, o);
@@ -278,7 +278,7 @@ Outcome ApplyTransaction(RomImage& rom, const Transaction& t) {
             markRolledBack();
             return failure;
         }
-        Outcome o = entryFault(Fault::NotSynced, first, rom);
+        Outcome o = entryFault(SaveFault::NotSynced, first, rom);
         o.cause << failure;
         return whatStands(rom, t, ranges, attempted, failure, o);
     }

@@ -102,13 +102,13 @@ Outcome PlanUndo(RomImage& rom, RecordReader& reader, const std::vector<HistoryR
         return refused;
     };
     if (!chosen)
-        return refuse(Fault::NoSuchRecord);
+        return refuse(UndoFault::NoSuchRecord);
     refused.record = chosen->number;
     if (chosen->state != HistoryState::Done)
-        return refuse(Fault::RecordNotDone);
+        return refuse(UndoFault::RecordNotDone);
     if (const RecordStatus& s = status[size_t(chosen - records.data())]; !s.standing) {
         refused.undoneBy = s.undoneBy;
-        return refuse(Fault::RecordTakenBack);
+        return refuse(UndoFault::RecordTakenBack);
     }
 
     *plan = UndoPlan{chosen, {}, {}};
@@ -154,6 +154,6 @@ Outcome PlanUndo(RomImage& rom, RecordReader& reader, const std::vector<HistoryR
         plan->writes.parts.push_back(std::move(part));
     }
     if (!refused.landed.isEmpty())
-        return refuse(Fault::UndoOverwritten);
+        return refuse(UndoFault::Overwritten);
     return {};
 }

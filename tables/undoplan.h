@@ -28,7 +28,7 @@ std::vector<RecordStatus> StatusOf(const std::vector<HistoryRecord>& records);
 // that shares a byte, is kept.
 // Refused with nothing planned: no such record (NoSuchRecord), one that never went in whole
 // (RecordNotDone), one a later undo took back (RecordTakenBack), or fields and names that no longer
-// hold what it wrote (UndoOverwritten, naming them in `landed`).
+// hold what it wrote (UndoFault::Overwritten, naming them in `landed`).
 struct UndoPlan {
     const HistoryRecord* record = nullptr;
     Transaction writes;

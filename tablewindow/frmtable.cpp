@@ -10,6 +10,7 @@
 #include "windowkit/seams.h"
 #include "windowkit/windowcontexts.h"
 #include "windowkit/windowfont.h"
+#include "wording/valuetext.h"
 #include "wording/wording.h"
 
 #include <QAction>
@@ -302,7 +303,7 @@ void frmTable::putBack() {
 }
 
 void frmTable::showRefused(const Outcome& why) {
-    const QString text = why.fault == Fault::BadValue
+    const QString text = why.fault == SaveFault::BadValue
                              ? tr("%1 keeps its value: %2.").arg(why.entry, ValueText(why))
                              : RenameRefusedText(why.entry, m_rom.path(), ImageErrorText(why));
     ShowMessage(this, QMessageBox::Warning, windowTitle(), text);
@@ -312,9 +313,9 @@ void frmTable::showPasteRefused(const Outcome& why) {
     const QString where = tr("line %1, cell %2 of the pasted text")
                               .arg(QString::number(why.line), QString::number(why.column));
     QString reason;
-    if (why.fault == Fault::NoSuchEntry)
+    if (why.fault == SaveFault::NoSuchEntry)
         reason = tr("it goes past the last row or column shown");
-    else if (why.fault == Fault::BadValue)
+    else if (why.fault == SaveFault::BadValue)
         reason = tr("%1: %2").arg(why.entry, ValueText(why));
     else
         reason = RenameRefusedText(why.entry, m_rom.path(), ImageErrorText(why));

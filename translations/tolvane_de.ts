@@ -24,106 +24,6 @@
         <translation>Alle Felder und Namen entsprechen dem Original.</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Pointer to name</source>
-        <translation>Pointer auf Namen</translation>
-    </message>
-    <message>
-        <source>Equippable/Item strength</source>
-        <translation>Ausrüstbar/Item-Stärke</translation>
-    </message>
-    <message>
-        <source>Effect out of battle</source>
-        <translation>Wirkung außerhalb des Kampfes</translation>
-    </message>
-    <message>
-        <source>Effect in battle</source>
-        <translation>Wirkung im Kampf</translation>
-    </message>
-    <message>
-        <source>Cost</source>
-        <translation>Preis</translation>
-    </message>
-    <message>
-        <source>Permanent</source>
-        <translation>Dauerhaft</translation>
-    </message>
-    <message>
-        <source>Edible</source>
-        <translation>Essbar</translation>
-    </message>
-    <message>
-        <source>Ninten</source>
-        <translation>Ninten</translation>
-    </message>
-    <message>
-        <source>Ana</source>
-        <translation>Ana</translation>
-    </message>
-    <message>
-        <source>Loid</source>
-        <translation>Loid</translation>
-    </message>
-    <message>
-        <source>Teddy</source>
-        <translation>Teddy</translation>
-    </message>
-    <message>
-        <source>Pointer to Name</source>
-        <translation>Pointer auf Namen</translation>
-    </message>
-    <message>
-        <source>HP</source>
-        <translation>HP</translation>
-    </message>
-    <message>
-        <source>PP</source>
-        <translation>PP</translation>
-    </message>
-    <message>
-        <source>Offense</source>
-        <translation>Angriff</translation>
-    </message>
-    <message>
-        <source>Defense</source>
-        <translation>Abwehr</translation>
-    </message>
-    <message>
-        <source>Fight</source>
-        <translation>Kampf</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Tempo</translation>
-    </message>
-    <message>
-        <source>Wisdom</source>
-        <translation>Weisheit</translation>
-    </message>
-    <message>
-        <source>Strength</source>
-        <translation>Stärke</translation>
-    </message>
-    <message>
-        <source>Force</source>
-        <translation>Kraft</translation>
-    </message>
-    <message>
-        <source>Experience</source>
-        <translation>Erfahrung</translation>
-    </message>
-    <message>
-        <source>Money</source>
-        <translation>Geld</translation>
-    </message>
-    <message>
-        <source>Item</source>
-        <translation>Item</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Änderungen</translation>
     </message>
@@ -1297,6 +1197,169 @@ Mit &apos;tolvane-cli --help&apos; werden Hinweise zum Aufruf angezeigt.</transl
     <message>
         <source>Put back the original (%1)</source>
         <translation>Original wiederherstellen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>FieldCaption</name>
+    <message>
+        <source>pointer to name</source>
+        <translation>Pointer auf Namen</translation>
+    </message>
+    <message>
+        <source>Pointer to Name</source>
+        <translation>Pointer auf Namen</translation>
+    </message>
+    <message>
+        <source>HP</source>
+        <translation>HP</translation>
+    </message>
+    <message>
+        <source>PP</source>
+        <translation>PP</translation>
+    </message>
+    <message>
+        <source>offense</source>
+        <translation>Angriff</translation>
+    </message>
+    <message>
+        <source>Offense</source>
+        <translation>Angriff</translation>
+    </message>
+    <message>
+        <source>defense</source>
+        <translation>Abwehr</translation>
+    </message>
+    <message>
+        <source>Defense</source>
+        <translation>Abwehr</translation>
+    </message>
+    <message>
+        <source>fight</source>
+        <translation>Kampf</translation>
+    </message>
+    <message>
+        <source>Fight</source>
+        <translation>Kampf</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>wisdom</source>
+        <translation>Weisheit</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Weisheit</translation>
+    </message>
+    <message>
+        <source>strength</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>force</source>
+        <translation>Kraft</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Kraft</translation>
+    </message>
+    <message>
+        <source>experience</source>
+        <translation>Erfahrung</translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation>Erfahrung</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Pointer to name</source>
+        <translation>Pointer auf Namen</translation>
+    </message>
+    <message>
+        <source>Equippable/Item strength</source>
+        <translation>Ausrüstbar/Item-Stärke</translation>
+    </message>
+    <message>
+        <source>effect out of battle</source>
+        <translation>Wirkung außerhalb des Kampfes</translation>
+    </message>
+    <message>
+        <source>Effect out of battle</source>
+        <translation>Wirkung außerhalb des Kampfes</translation>
+    </message>
+    <message>
+        <source>effect in battle</source>
+        <translation>Wirkung im Kampf</translation>
+    </message>
+    <message>
+        <source>Effect in battle</source>
+        <translation>Wirkung im Kampf</translation>
+    </message>
+    <message>
+        <source>cost</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>Flags</translation>
+    </message>
+    <message>
+        <source>Permanent</source>
+        <translation>Dauerhaft</translation>
+    </message>
+    <message>
+        <source>Edible</source>
+        <translation>Essbar</translation>
+    </message>
+    <message>
+        <source>Ninten</source>
+        <translation>Ninten</translation>
+    </message>
+    <message>
+        <source>Ana</source>
+        <translation>Ana</translation>
+    </message>
+    <message>
+        <source>Loid</source>
+        <translation>Loid</translation>
+    </message>
+    <message>
+        <source>Teddy</source>
+        <translation>Teddy</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
     </message>
 </context>
 <context>

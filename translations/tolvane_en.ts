@@ -24,106 +24,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pointer to name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Equippable/Item strength</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Effect out of battle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Effect in battle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cost</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Permanent</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edible</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ninten</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ana</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Teddy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pointer to Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>HP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Offense</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Defense</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fight</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wisdom</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Strength</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Force</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Experience</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Money</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Item</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1048,6 +948,169 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
     </message>
     <message>
         <source>Put back the original (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FieldCaption</name>
+    <message>
+        <source>pointer to name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pointer to Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>offense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>defense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wisdom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>force</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>experience</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pointer to name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equippable/Item strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>effect out of battle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effect out of battle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>effect in battle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effect in battle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permanent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ninten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teddy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -24,106 +24,6 @@
         <translation>Todos los campos y nombres están como en el original.</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Pointer to name</source>
-        <translation>Puntero al nombre</translation>
-    </message>
-    <message>
-        <source>Equippable/Item strength</source>
-        <translation>Equipable/Fuerza del objeto</translation>
-    </message>
-    <message>
-        <source>Effect out of battle</source>
-        <translation>Efecto fuera de combate</translation>
-    </message>
-    <message>
-        <source>Effect in battle</source>
-        <translation>Efecto en combate</translation>
-    </message>
-    <message>
-        <source>Cost</source>
-        <translation>Costo</translation>
-    </message>
-    <message>
-        <source>Permanent</source>
-        <translation>Permanente</translation>
-    </message>
-    <message>
-        <source>Edible</source>
-        <translation>Comestible</translation>
-    </message>
-    <message>
-        <source>Ninten</source>
-        <translation>Ninten</translation>
-    </message>
-    <message>
-        <source>Ana</source>
-        <translation>Ana</translation>
-    </message>
-    <message>
-        <source>Loid</source>
-        <translation>Loid</translation>
-    </message>
-    <message>
-        <source>Teddy</source>
-        <translation>Teddy</translation>
-    </message>
-    <message>
-        <source>Pointer to Name</source>
-        <translation>Puntero al nombre</translation>
-    </message>
-    <message>
-        <source>HP</source>
-        <translation>HP</translation>
-    </message>
-    <message>
-        <source>PP</source>
-        <translation>PP</translation>
-    </message>
-    <message>
-        <source>Offense</source>
-        <translation>Ataque</translation>
-    </message>
-    <message>
-        <source>Defense</source>
-        <translation>Defensa</translation>
-    </message>
-    <message>
-        <source>Fight</source>
-        <translation>Lucha</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Velocidad</translation>
-    </message>
-    <message>
-        <source>Wisdom</source>
-        <translation>Sabiduría</translation>
-    </message>
-    <message>
-        <source>Strength</source>
-        <translation>Fuerza</translation>
-    </message>
-    <message>
-        <source>Force</source>
-        <translation>Poder</translation>
-    </message>
-    <message>
-        <source>Experience</source>
-        <translation>Experiencia</translation>
-    </message>
-    <message>
-        <source>Money</source>
-        <translation>Dinero</translation>
-    </message>
-    <message>
-        <source>Item</source>
-        <translation>Objeto</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Cambios</translation>
     </message>
@@ -1287,6 +1187,169 @@ Para ver el uso, ejecute &apos;tolvane-cli --help&apos;.</translation>
     <message>
         <source>Put back the original (%1)</source>
         <translation>Restaurar el original (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>FieldCaption</name>
+    <message>
+        <source>pointer to name</source>
+        <translation>puntero al nombre</translation>
+    </message>
+    <message>
+        <source>Pointer to Name</source>
+        <translation>Puntero al nombre</translation>
+    </message>
+    <message>
+        <source>HP</source>
+        <translation>HP</translation>
+    </message>
+    <message>
+        <source>PP</source>
+        <translation>PP</translation>
+    </message>
+    <message>
+        <source>offense</source>
+        <translation>ataque</translation>
+    </message>
+    <message>
+        <source>Offense</source>
+        <translation>Ataque</translation>
+    </message>
+    <message>
+        <source>defense</source>
+        <translation>defensa</translation>
+    </message>
+    <message>
+        <source>Defense</source>
+        <translation>Defensa</translation>
+    </message>
+    <message>
+        <source>fight</source>
+        <translation>lucha</translation>
+    </message>
+    <message>
+        <source>Fight</source>
+        <translation>Lucha</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>velocidad</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>wisdom</source>
+        <translation>sabiduría</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Sabiduría</translation>
+    </message>
+    <message>
+        <source>strength</source>
+        <translation>fuerza</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Fuerza</translation>
+    </message>
+    <message>
+        <source>force</source>
+        <translation>poder</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Poder</translation>
+    </message>
+    <message>
+        <source>experience</source>
+        <translation>experiencia</translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation>Experiencia</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>dinero</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Dinero</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>objeto</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Objeto</translation>
+    </message>
+    <message>
+        <source>Pointer to name</source>
+        <translation>Puntero al nombre</translation>
+    </message>
+    <message>
+        <source>Equippable/Item strength</source>
+        <translation>Equipable/Fuerza del objeto</translation>
+    </message>
+    <message>
+        <source>effect out of battle</source>
+        <translation>efecto fuera de combate</translation>
+    </message>
+    <message>
+        <source>Effect out of battle</source>
+        <translation>Efecto fuera de combate</translation>
+    </message>
+    <message>
+        <source>effect in battle</source>
+        <translation>efecto en combate</translation>
+    </message>
+    <message>
+        <source>Effect in battle</source>
+        <translation>Efecto en combate</translation>
+    </message>
+    <message>
+        <source>cost</source>
+        <translation>costo</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Costo</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>indicadores</translation>
+    </message>
+    <message>
+        <source>Permanent</source>
+        <translation>Permanente</translation>
+    </message>
+    <message>
+        <source>Edible</source>
+        <translation>Comestible</translation>
+    </message>
+    <message>
+        <source>Ninten</source>
+        <translation>Ninten</translation>
+    </message>
+    <message>
+        <source>Ana</source>
+        <translation>Ana</translation>
+    </message>
+    <message>
+        <source>Loid</source>
+        <translation>Loid</translation>
+    </message>
+    <message>
+        <source>Teddy</source>
+        <translation>Teddy</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
     </message>
 </context>
 <context>

@@ -24,106 +24,6 @@
         <translation>Tous les champs et tous les noms sont tels que dans l&apos;original.</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Pointer to name</source>
-        <translation>Pointeur du nom</translation>
-    </message>
-    <message>
-        <source>Equippable/Item strength</source>
-        <translation>Équipable/Force de l&apos;objet</translation>
-    </message>
-    <message>
-        <source>Effect out of battle</source>
-        <translation>Effet hors combat</translation>
-    </message>
-    <message>
-        <source>Effect in battle</source>
-        <translation>Effet en combat</translation>
-    </message>
-    <message>
-        <source>Cost</source>
-        <translation>Coût</translation>
-    </message>
-    <message>
-        <source>Permanent</source>
-        <translation>Permanent</translation>
-    </message>
-    <message>
-        <source>Edible</source>
-        <translation>Comestible</translation>
-    </message>
-    <message>
-        <source>Ninten</source>
-        <translation>Ninten</translation>
-    </message>
-    <message>
-        <source>Ana</source>
-        <translation>Ana</translation>
-    </message>
-    <message>
-        <source>Loid</source>
-        <translation>Loid</translation>
-    </message>
-    <message>
-        <source>Teddy</source>
-        <translation>Teddy</translation>
-    </message>
-    <message>
-        <source>Pointer to Name</source>
-        <translation>Pointeur du nom</translation>
-    </message>
-    <message>
-        <source>HP</source>
-        <translation>HP</translation>
-    </message>
-    <message>
-        <source>PP</source>
-        <translation>PP</translation>
-    </message>
-    <message>
-        <source>Offense</source>
-        <translation>Attaque</translation>
-    </message>
-    <message>
-        <source>Defense</source>
-        <translation>Défense</translation>
-    </message>
-    <message>
-        <source>Fight</source>
-        <translation>Combat</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Vitesse</translation>
-    </message>
-    <message>
-        <source>Wisdom</source>
-        <translation>Sagesse</translation>
-    </message>
-    <message>
-        <source>Strength</source>
-        <translation>Force</translation>
-    </message>
-    <message>
-        <source>Force</source>
-        <translation>Puissance</translation>
-    </message>
-    <message>
-        <source>Experience</source>
-        <translation>Expérience</translation>
-    </message>
-    <message>
-        <source>Money</source>
-        <translation>Argent</translation>
-    </message>
-    <message>
-        <source>Item</source>
-        <translation>Objet</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Modifications</translation>
     </message>
@@ -1296,6 +1196,169 @@ Lancez &apos;tolvane-cli --help&apos; pour connaître l&apos;utilisation.</trans
     <message>
         <source>Put back the original (%1)</source>
         <translation>Remettre la valeur d&apos;origine (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>FieldCaption</name>
+    <message>
+        <source>pointer to name</source>
+        <translation>pointeur du nom</translation>
+    </message>
+    <message>
+        <source>Pointer to Name</source>
+        <translation>Pointeur du nom</translation>
+    </message>
+    <message>
+        <source>HP</source>
+        <translation>HP</translation>
+    </message>
+    <message>
+        <source>PP</source>
+        <translation>PP</translation>
+    </message>
+    <message>
+        <source>offense</source>
+        <translation>attaque</translation>
+    </message>
+    <message>
+        <source>Offense</source>
+        <translation>Attaque</translation>
+    </message>
+    <message>
+        <source>defense</source>
+        <translation>défense</translation>
+    </message>
+    <message>
+        <source>Defense</source>
+        <translation>Défense</translation>
+    </message>
+    <message>
+        <source>fight</source>
+        <translation>combat</translation>
+    </message>
+    <message>
+        <source>Fight</source>
+        <translation>Combat</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>vitesse</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>wisdom</source>
+        <translation>sagesse</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Sagesse</translation>
+    </message>
+    <message>
+        <source>strength</source>
+        <translation>force</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>force</source>
+        <translation>puissance</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>experience</source>
+        <translation>expérience</translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation>Expérience</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>argent</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>objet</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <source>Pointer to name</source>
+        <translation>Pointeur du nom</translation>
+    </message>
+    <message>
+        <source>Equippable/Item strength</source>
+        <translation>Équipable/Force de l&apos;objet</translation>
+    </message>
+    <message>
+        <source>effect out of battle</source>
+        <translation>effet hors combat</translation>
+    </message>
+    <message>
+        <source>Effect out of battle</source>
+        <translation>Effet hors combat</translation>
+    </message>
+    <message>
+        <source>effect in battle</source>
+        <translation>effet en combat</translation>
+    </message>
+    <message>
+        <source>Effect in battle</source>
+        <translation>Effet en combat</translation>
+    </message>
+    <message>
+        <source>cost</source>
+        <translation>coût</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>indicateurs</translation>
+    </message>
+    <message>
+        <source>Permanent</source>
+        <translation>Permanent</translation>
+    </message>
+    <message>
+        <source>Edible</source>
+        <translation>Comestible</translation>
+    </message>
+    <message>
+        <source>Ninten</source>
+        <translation>Ninten</translation>
+    </message>
+    <message>
+        <source>Ana</source>
+        <translation>Ana</translation>
+    </message>
+    <message>
+        <source>Loid</source>
+        <translation>Loid</translation>
+    </message>
+    <message>
+        <source>Teddy</source>
+        <translation>Teddy</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
     </message>
 </context>
 <context>

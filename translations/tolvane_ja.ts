@@ -24,106 +24,6 @@
         <translation>すべてのフィールドと名前はオリジナルのままです。</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>名前</translation>
-    </message>
-    <message>
-        <source>Pointer to name</source>
-        <translation>名前ポインタ</translation>
-    </message>
-    <message>
-        <source>Equippable/Item strength</source>
-        <translation>装備/道具の強さ</translation>
-    </message>
-    <message>
-        <source>Effect out of battle</source>
-        <translation>戦闘外の効果</translation>
-    </message>
-    <message>
-        <source>Effect in battle</source>
-        <translation>戦闘中の効果</translation>
-    </message>
-    <message>
-        <source>Cost</source>
-        <translation>価格</translation>
-    </message>
-    <message>
-        <source>Permanent</source>
-        <translation>永続</translation>
-    </message>
-    <message>
-        <source>Edible</source>
-        <translation>食用</translation>
-    </message>
-    <message>
-        <source>Ninten</source>
-        <translation>Ninten</translation>
-    </message>
-    <message>
-        <source>Ana</source>
-        <translation>Ana</translation>
-    </message>
-    <message>
-        <source>Loid</source>
-        <translation>Loid</translation>
-    </message>
-    <message>
-        <source>Teddy</source>
-        <translation>Teddy</translation>
-    </message>
-    <message>
-        <source>Pointer to Name</source>
-        <translation>名前ポインタ</translation>
-    </message>
-    <message>
-        <source>HP</source>
-        <translation>HP</translation>
-    </message>
-    <message>
-        <source>PP</source>
-        <translation>PP</translation>
-    </message>
-    <message>
-        <source>Offense</source>
-        <translation>攻撃力</translation>
-    </message>
-    <message>
-        <source>Defense</source>
-        <translation>防御力</translation>
-    </message>
-    <message>
-        <source>Fight</source>
-        <translation>闘志</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>速さ</translation>
-    </message>
-    <message>
-        <source>Wisdom</source>
-        <translation>賢さ</translation>
-    </message>
-    <message>
-        <source>Strength</source>
-        <translation>腕力</translation>
-    </message>
-    <message>
-        <source>Force</source>
-        <translation>気力</translation>
-    </message>
-    <message>
-        <source>Experience</source>
-        <translation>経験値</translation>
-    </message>
-    <message>
-        <source>Money</source>
-        <translation>お金</translation>
-    </message>
-    <message>
-        <source>Item</source>
-        <translation>道具</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>変更点</translation>
     </message>
@@ -1257,6 +1157,169 @@ Run &apos;tolvane-cli --help&apos; for usage.</source>
     <message>
         <source>Put back the original (%1)</source>
         <translation>元の値に戻す (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>FieldCaption</name>
+    <message>
+        <source>pointer to name</source>
+        <translation>名前ポインタ</translation>
+    </message>
+    <message>
+        <source>Pointer to Name</source>
+        <translation>名前ポインタ</translation>
+    </message>
+    <message>
+        <source>HP</source>
+        <translation>HP</translation>
+    </message>
+    <message>
+        <source>PP</source>
+        <translation>PP</translation>
+    </message>
+    <message>
+        <source>offense</source>
+        <translation>攻撃力</translation>
+    </message>
+    <message>
+        <source>Offense</source>
+        <translation>攻撃力</translation>
+    </message>
+    <message>
+        <source>defense</source>
+        <translation>防御力</translation>
+    </message>
+    <message>
+        <source>Defense</source>
+        <translation>防御力</translation>
+    </message>
+    <message>
+        <source>fight</source>
+        <translation>闘志</translation>
+    </message>
+    <message>
+        <source>Fight</source>
+        <translation>闘志</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>速さ</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速さ</translation>
+    </message>
+    <message>
+        <source>wisdom</source>
+        <translation>賢さ</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>賢さ</translation>
+    </message>
+    <message>
+        <source>strength</source>
+        <translation>強さ</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>腕力</translation>
+    </message>
+    <message>
+        <source>force</source>
+        <translation>気力</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>気力</translation>
+    </message>
+    <message>
+        <source>experience</source>
+        <translation>経験値</translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation>経験値</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>お金</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>お金</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>道具</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>道具</translation>
+    </message>
+    <message>
+        <source>Pointer to name</source>
+        <translation>名前ポインタ</translation>
+    </message>
+    <message>
+        <source>Equippable/Item strength</source>
+        <translation>装備/道具の強さ</translation>
+    </message>
+    <message>
+        <source>effect out of battle</source>
+        <translation>戦闘外の効果</translation>
+    </message>
+    <message>
+        <source>Effect out of battle</source>
+        <translation>戦闘外の効果</translation>
+    </message>
+    <message>
+        <source>effect in battle</source>
+        <translation>戦闘中の効果</translation>
+    </message>
+    <message>
+        <source>Effect in battle</source>
+        <translation>戦闘中の効果</translation>
+    </message>
+    <message>
+        <source>cost</source>
+        <translation>価格</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>価格</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>フラグ</translation>
+    </message>
+    <message>
+        <source>Permanent</source>
+        <translation>永続</translation>
+    </message>
+    <message>
+        <source>Edible</source>
+        <translation>食用</translation>
+    </message>
+    <message>
+        <source>Ninten</source>
+        <translation>Ninten</translation>
+    </message>
+    <message>
+        <source>Ana</source>
+        <translation>Ana</translation>
+    </message>
+    <message>
+        <source>Loid</source>
+        <translation>Loid</translation>
+    </message>
+    <message>
+        <source>Teddy</source>
+        <translation>Teddy</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
     </message>
 </context>
 <context>

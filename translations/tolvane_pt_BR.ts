@@ -24,106 +24,6 @@
         <translation>Todos os campos e nomes estão como no original.</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Pointer to name</source>
-        <translation>Ponteiro do nome</translation>
-    </message>
-    <message>
-        <source>Equippable/Item strength</source>
-        <translation>Equipável/Força do item</translation>
-    </message>
-    <message>
-        <source>Effect out of battle</source>
-        <translation>Efeito fora de batalha</translation>
-    </message>
-    <message>
-        <source>Effect in battle</source>
-        <translation>Efeito em batalha</translation>
-    </message>
-    <message>
-        <source>Cost</source>
-        <translation>Custo</translation>
-    </message>
-    <message>
-        <source>Permanent</source>
-        <translation>Permanente</translation>
-    </message>
-    <message>
-        <source>Edible</source>
-        <translation>Comestível</translation>
-    </message>
-    <message>
-        <source>Ninten</source>
-        <translation>Ninten</translation>
-    </message>
-    <message>
-        <source>Ana</source>
-        <translation>Ana</translation>
-    </message>
-    <message>
-        <source>Loid</source>
-        <translation>Loid</translation>
-    </message>
-    <message>
-        <source>Teddy</source>
-        <translation>Teddy</translation>
-    </message>
-    <message>
-        <source>Pointer to Name</source>
-        <translation>Ponteiro do nome</translation>
-    </message>
-    <message>
-        <source>HP</source>
-        <translation>HP</translation>
-    </message>
-    <message>
-        <source>PP</source>
-        <translation>PP</translation>
-    </message>
-    <message>
-        <source>Offense</source>
-        <translation>Ataque</translation>
-    </message>
-    <message>
-        <source>Defense</source>
-        <translation>Defesa</translation>
-    </message>
-    <message>
-        <source>Fight</source>
-        <translation>Luta</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Velocidade</translation>
-    </message>
-    <message>
-        <source>Wisdom</source>
-        <translation>Sabedoria</translation>
-    </message>
-    <message>
-        <source>Strength</source>
-        <translation>Força</translation>
-    </message>
-    <message>
-        <source>Force</source>
-        <translation>Poder</translation>
-    </message>
-    <message>
-        <source>Experience</source>
-        <translation>Experiência</translation>
-    </message>
-    <message>
-        <source>Money</source>
-        <translation>Dinheiro</translation>
-    </message>
-    <message>
-        <source>Item</source>
-        <translation>Item</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Alterações</translation>
     </message>
@@ -1286,6 +1186,169 @@ Execute &apos;tolvane-cli --help&apos; para ver o uso.</translation>
     <message>
         <source>Put back the original (%1)</source>
         <translation>Restaurar o original (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>FieldCaption</name>
+    <message>
+        <source>pointer to name</source>
+        <translation>ponteiro do nome</translation>
+    </message>
+    <message>
+        <source>Pointer to Name</source>
+        <translation>Ponteiro do nome</translation>
+    </message>
+    <message>
+        <source>HP</source>
+        <translation>HP</translation>
+    </message>
+    <message>
+        <source>PP</source>
+        <translation>PP</translation>
+    </message>
+    <message>
+        <source>offense</source>
+        <translation>ataque</translation>
+    </message>
+    <message>
+        <source>Offense</source>
+        <translation>Ataque</translation>
+    </message>
+    <message>
+        <source>defense</source>
+        <translation>defesa</translation>
+    </message>
+    <message>
+        <source>Defense</source>
+        <translation>Defesa</translation>
+    </message>
+    <message>
+        <source>fight</source>
+        <translation>luta</translation>
+    </message>
+    <message>
+        <source>Fight</source>
+        <translation>Luta</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>velocidade</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>wisdom</source>
+        <translation>sabedoria</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Sabedoria</translation>
+    </message>
+    <message>
+        <source>strength</source>
+        <translation>força</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Força</translation>
+    </message>
+    <message>
+        <source>force</source>
+        <translation>poder</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Poder</translation>
+    </message>
+    <message>
+        <source>experience</source>
+        <translation>experiência</translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation>Experiência</translation>
+    </message>
+    <message>
+        <source>money</source>
+        <translation>dinheiro</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Dinheiro</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>item</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Pointer to name</source>
+        <translation>Ponteiro do nome</translation>
+    </message>
+    <message>
+        <source>Equippable/Item strength</source>
+        <translation>Equipável/Força do item</translation>
+    </message>
+    <message>
+        <source>effect out of battle</source>
+        <translation>efeito fora de batalha</translation>
+    </message>
+    <message>
+        <source>Effect out of battle</source>
+        <translation>Efeito fora de batalha</translation>
+    </message>
+    <message>
+        <source>effect in battle</source>
+        <translation>efeito em batalha</translation>
+    </message>
+    <message>
+        <source>Effect in battle</source>
+        <translation>Efeito em batalha</translation>
+    </message>
+    <message>
+        <source>cost</source>
+        <translation>custo</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Custo</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>flags</translation>
+    </message>
+    <message>
+        <source>Permanent</source>
+        <translation>Permanente</translation>
+    </message>
+    <message>
+        <source>Edible</source>
+        <translation>Comestível</translation>
+    </message>
+    <message>
+        <source>Ninten</source>
+        <translation>Ninten</translation>
+    </message>
+    <message>
+        <source>Ana</source>
+        <translation>Ana</translation>
+    </message>
+    <message>
+        <source>Loid</source>
+        <translation>Loid</translation>
+    </message>
+    <message>
+        <source>Teddy</source>
+        <translation>Teddy</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
     </message>
 </context>
 <context>

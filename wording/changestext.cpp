@@ -1,11 +1,8 @@
 #include "wording/changestext.h"
 
 #include "rom/names.h"
-#include "rom/nativepath.h"
+#include "wording/phrases.h"
 #include "wording/translation.h"
-#include "wording/wording.h"
-
-#include <QHash>
 
 namespace {
 
@@ -41,6 +38,11 @@ QString sectionTitle(Table table) {
                                                       : ChangesWording::tr("Enemies");
 }
 
+// How the patch notes head a column: its description's heading, or its key where it has none.
+QString headingOf(const Column& column) {
+    return column.heading ? FieldCaptionText(column.heading) : column.name;
+}
+
 } // namespace
 
 QStringList NetChangeLines(const QList<NetChange>& changes) {
@@ -61,43 +63,6 @@ QString NoNetChangesText() {
     return ChangesWording::tr("Every field and name is as in the original.");
 }
 
-QString EditorCaption(Table table, const QString& column) {
-    static const QHash<QString, const char*> captions = {
-        {QStringLiteral("name"), QT_TRANSLATE_NOOP("ChangesWording", "Name")},
-        {QStringLiteral("items/pointer"), QT_TRANSLATE_NOOP("ChangesWording", "Pointer to name")},
-        {QStringLiteral("items/strength"),
-         QT_TRANSLATE_NOOP("ChangesWording", "Equippable/Item strength")},
-        {QStringLiteral("items/effect_out"),
-         QT_TRANSLATE_NOOP("ChangesWording", "Effect out of battle")},
-        {QStringLiteral("items/effect_in"),
-         QT_TRANSLATE_NOOP("ChangesWording", "Effect in battle")},
-        {QStringLiteral("items/cost"), QT_TRANSLATE_NOOP("ChangesWording", "Cost")},
-        {QStringLiteral("items/permanent"), QT_TRANSLATE_NOOP("ChangesWording", "Permanent")},
-        {QStringLiteral("items/edible"), QT_TRANSLATE_NOOP("ChangesWording", "Edible")},
-        {QStringLiteral("items/ninten"), QT_TRANSLATE_NOOP("ChangesWording", "Ninten")},
-        {QStringLiteral("items/ana"), QT_TRANSLATE_NOOP("ChangesWording", "Ana")},
-        {QStringLiteral("items/loid"), QT_TRANSLATE_NOOP("ChangesWording", "Loid")},
-        {QStringLiteral("items/teddy"), QT_TRANSLATE_NOOP("ChangesWording", "Teddy")},
-        {QStringLiteral("enemies/pointer"), QT_TRANSLATE_NOOP("ChangesWording", "Pointer to Name")},
-        {QStringLiteral("enemies/hp"), QT_TRANSLATE_NOOP("ChangesWording", "HP")},
-        {QStringLiteral("enemies/pp"), QT_TRANSLATE_NOOP("ChangesWording", "PP")},
-        {QStringLiteral("enemies/offense"), QT_TRANSLATE_NOOP("ChangesWording", "Offense")},
-        {QStringLiteral("enemies/defense"), QT_TRANSLATE_NOOP("ChangesWording", "Defense")},
-        {QStringLiteral("enemies/fight"), QT_TRANSLATE_NOOP("ChangesWording", "Fight")},
-        {QStringLiteral("enemies/speed"), QT_TRANSLATE_NOOP("ChangesWording", "Speed")},
-        {QStringLiteral("enemies/wisdom"), QT_TRANSLATE_NOOP("ChangesWording", "Wisdom")},
-        {QStringLiteral("enemies/strength"), QT_TRANSLATE_NOOP("ChangesWording", "Strength")},
-        {QStringLiteral("enemies/force"), QT_TRANSLATE_NOOP("ChangesWording", "Force")},
-        {QStringLiteral("enemies/experience"), QT_TRANSLATE_NOOP("ChangesWording", "Experience")},
-        {QStringLiteral("enemies/money"), QT_TRANSLATE_NOOP("ChangesWording", "Money")},
-        {QStringLiteral("enemies/item"), QT_TRANSLATE_NOOP("ChangesWording", "Item")},
-    };
-    if (column == QLatin1String("name"))
-        return ChangesWording::tr(captions.value(column));
-    const char* caption = captions.value(TableName(table) + QLatin1Char('/') + column);
-    return caption ? ChangesWording::tr(caption) : column;
-}
-
 QString PatchNotesText(const QList<NetChange>& changes) {
     QString notes = QStringLiteral("# %1\n").arg(ChangesWording::tr("Changes"));
     if (changes.isEmpty())
@@ -115,7 +80,7 @@ QString PatchNotesText(const QList<NetChange>& changes) {
         for (; k < changes.size() && changes[k].table == c.table && changes[k].index == c.index;
              ++k)
             notes += QStringLiteral("- %1: %2 → %3\n")
-                         .arg(EditorCaption(c.table, Columns(c.table)[changes[k].column].name),
+                         .arg(headingOf(Columns(c.table)[changes[k].column]),
                               shown(changes[k], false), shown(changes[k], true));
     }
     return notes;
@@ -143,21 +108,6 @@ QString MergeConflictLine(const MergeConflict& conflict) {
              value(conflict.base), value(conflict.ours), value(conflict.theirs));
 }
 
-QString MergeConflictsText(const Outcome& o) {
-    // Only where every conflict is a field or name both sides changed is that what they are.
-    if (o.mixedConflicts)
-        return ChangesWording::tr("%n field(s) or name(s) in conflict, so %1 was not written; "
-                                  "--prefer ours or --prefer theirs takes one side for every "
-                                  "conflict.",
-                                  nullptr, int(o.count))
-            .arg(NativePath(o.file));
-    return ChangesWording::tr("%n field(s) changed on both sides to different values, so %1 was "
-                              "not written; --prefer ours or --prefer theirs takes one side for "
-                              "every conflict.",
-                              nullptr, int(o.count))
-        .arg(NativePath(o.file));
-}
-
 QString ConflictsTakenText(qint64 count, MergeSide taken, bool together) {
     if (together)
         return taken == MergeSide::Ours
@@ -174,35 +124,4 @@ QString ConflictsTakenText(qint64 count, MergeSide taken, bool together) {
 
 QString MergedText(const QString& file, qint64 bytes) {
     return ChangesWording::tr("Wrote %1 (%2 bytes).").arg(NativePath(file)).arg(bytes);
-}
-
-QString NoOriginalText(const Outcome& o) {
-    return ChangesWording::tr("%1 has no history that tells what it was before its saves: give "
-                              "--base FILE to compare it with the image it came from.")
-        .arg(NativePath(o.file));
-}
-
-QString SizesDifferText(const Outcome& o) {
-    return ChangesWording::tr("%1 is %2 bytes long, but %3 is %4: the images must have the same "
-                              "size. Nothing was written.")
-        .arg(NativePath(o.other))
-        .arg(o.otherLength)
-        .arg(NativePath(o.file))
-        .arg(o.length);
-}
-
-QString NotAnImageText(const Outcome& o, const QList<std::pair<Table, TableFacts>>& tables) {
-    const QString verdict = TablesVerdictText(tables);
-    if (verdict.isEmpty())
-        return ChangesWording::tr("%1 does not hold the item and enemy tables as the editors read "
-                                  "them, so it is no image to merge. Nothing was written.")
-            .arg(NativePath(o.file));
-    return ChangesWording::tr("%1 does not hold the item and enemy tables as the editors read them "
-                              "(%2), so it is no image to merge. Nothing was written.")
-        .arg(NativePath(o.file), verdict);
-}
-
-QString OutputNotWrittenText(const Outcome& o) {
-    return ChangesWording::tr("cannot write %1: %2. Nothing was written.")
-        .arg(NativePath(o.file), o.error ? SystemText(o.error) : NodeText(o.node));
 }

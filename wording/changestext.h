@@ -15,27 +15,17 @@ QStringList NetChangeLines(const QList<NetChange>& changes);
 // When nothing differs.
 QString NoNetChangesText();
 // Patch notes for players, in Markdown: one section per table, each entry under its name, each
-// change with the editor's caption: "- HP: 866 → 1000".
+// change under its field's heading: "- HP: 866 → 1000".
 QString PatchNotesText(const QList<NetChange>& changes);
-// The editor's caption of a column ("HP", "Equippable/Item strength"); the name's is "Name".
-QString EditorCaption(Table table, const QString& column);
-
 // A marked control's tooltip: "Original: 866".
 QString OriginalTipText(const QString& original);
 
 // `enemy 3 "Name": hp: base 866, ours 900, theirs 902`.
 QString MergeConflictLine(const MergeConflict& conflict);
-// After the conflicts: that `file` was not written (MergeConflicts), or with `taken` the side each
-// conflict was taken from. `changed`, and `together`: some conflict is not a field or name both
-// sides changed, but one that both sides' bytes taken together make read what neither gave it.
-QString MergeConflictsText(const Outcome& o);
+// After the conflicts, with `taken` the side each conflict was taken from. `together`: some
+// conflict is not a field or name both sides changed, but one that both sides' bytes taken
+// together make read what neither gave it. (That the output was not written is MergeConflicts,
+// in comparetext.)
 QString ConflictsTakenText(qint64 count, MergeSide taken, bool together);
 // "Wrote OUT (262160 bytes)."
 QString MergedText(const QString& file, qint64 bytes);
-
-// The refusals of both commands, each a whole sentence: NoOriginal, SizesDiffer, NotAnImage (with
-// the tables' facts), OutputNotWritten.
-QString NoOriginalText(const Outcome& o);
-QString SizesDifferText(const Outcome& o);
-QString NotAnImageText(const Outcome& o, const QList<std::pair<Table, TableFacts>>& tables);
-QString OutputNotWrittenText(const Outcome& o);

@@ -7,11 +7,9 @@
 #include <QString>
 #include <QStringList>
 
-// The words of tolvane-cli: its own faults, and the reports of its commands.
+// The words of tolvane-cli: the reports of its commands, and its usage errors (its faults are
+// worded by their families, tablefiletext, patchtext, clifiletext and usagetext).
 
-// A fault of a table file, a patch, the command line's files or its arguments, as ImageErrorText
-// meets it; empty for any other fault, which the rest of wording/ words.
-QString CommandLineText(const Outcome& o);
 // A usage error, and where to read the usage.
 QString UsageErrorText(const Outcome& o);
 // "FILE: MESSAGE", for a message about one file that does not name it itself.

@@ -1,6 +1,7 @@
 #include "wording/windowtext.h"
 
-#include "rom/nativepath.h"
+#include "wording/phrases.h"
+#include "wording/recoverytext.h"
 #include "wording/translation.h"
 #include "wording/wording.h"
 
@@ -28,7 +29,7 @@ QString OpenReadOnlyText(const QString& path) {
 }
 
 QString MarksBaseRefusedText(const Outcome& why) {
-    if (why.fault == Fault::SizesDiffer)
+    if (why.fault == CompareFault::SizesDiffer)
         return WindowWording::tr(
                    "The base %1 is %2 bytes long, but %3 is %4, so it cannot show what "
                    "changed in this image. The editors mark no changes.")

@@ -12,6 +12,7 @@
 #include "support/testsupport.h"
 #include "windowkit/seams.h"
 #include "windowkit/selectline.h"
+#include "wording/phrases.h"
 #include "wording/wording.h"
 
 #include <QComboBox>

@@ -5,6 +5,7 @@
 #include "support/failingrom.h"
 #include "support/testsupport.h"
 #include "tables/imagefacts.h"
+#include "wording/phrases.h"
 #include "wording/wording.h"
 
 #include <QDir>

@@ -447,7 +447,7 @@ void tst_Import::changeByAnotherProgramIsNotOverwritten() {
     QVERIFY(WriteFileBytes(w.disk.path(), theirs));
 
     const Outcome written = ApplyTransaction(*rom, plan->writes);
-    QCOMPARE(written.fault, Fault::ChangedOnDisk);
+    QCOMPARE(written.fault, SaveFault::ChangedOnDisk);
     QCOMPARE(written.landed.size(), 1);
     QCOMPARE(written.landed.first().entry, QStringLiteral("item 2"));
     QCOMPARE(w.disk.bytes(), theirs); // their change stands, and item 1 is not written either

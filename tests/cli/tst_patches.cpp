@@ -131,7 +131,7 @@ void tst_Patches::ipsRecordNeverStartsAtEof() {
 
 void tst_Patches::ipsCannotCutTo16MiB() {
     const auto patch = MakeIps(QByteArray(0x1000001, '\x01'), QByteArray(0x1000000, '\x01'));
-    QCOMPARE(patch.failure().fault, Fault::IpsCannotCut);
+    QCOMPARE(patch.failure().fault, PatchFault::IpsCannotCut);
 }
 
 void tst_Patches::cutShortPatchesAreRefused_data() {
@@ -160,32 +160,32 @@ void tst_Patches::cutShortPatchesAreRefused() {
 void tst_Patches::damagedBpsIsRefused_data() {
     QTest::addColumn<Edit>("damage");
     QTest::addColumn<bool>("otherSource");
-    QTest::addColumn<Fault>("reason");
+    QTest::addColumn<PatchFault>("reason");
     QTest::newRow("a byte of the actions") << Edit([](QByteArray p) {
         p[8] = char(p[8] ^ 0x01);
         return p;
-    }) << false << Fault::BpsChecksum;
+    }) << false << PatchFault::BpsChecksum;
     QTest::newRow("patch checksum") << Edit([](QByteArray p) {
         p[p.size() - 1] = char(p[p.size() - 1] ^ 0x80);
         return p;
-    }) << false << Fault::BpsChecksum;
+    }) << false << PatchFault::BpsChecksum;
     QTest::newRow("target checksum") << Edit([](QByteArray p) {
         p[p.size() - 8] = char(p[p.size() - 8] ^ 0x01);
         return resealed(p);
-    }) << false << Fault::BpsTargetChecksum;
+    }) << false << PatchFault::BpsTargetChecksum;
     QTest::newRow("another source")
-        << Edit([](QByteArray p) { return p; }) << true << Fault::BpsOtherSource;
+        << Edit([](QByteArray p) { return p; }) << true << PatchFault::BpsOtherSource;
     QTest::newRow("action beyond the target") << Edit([](QByteArray) {
         // Source 4000 bytes, target 2, no metadata, then a source read of 3 bytes.
         const QByteArray actions("BPS1\x20\x9E\x82\x80\x88", 9);
         return resealed(actions + littleEndian(Crc32(BpsSource)) + QByteArray(8, '\0'));
-    }) << false << Fault::BpsActionOutside;
+    }) << false << PatchFault::BpsActionOutside;
 }
 
 void tst_Patches::damagedBpsIsRefused() {
     QFETCH(Edit, damage);
     QFETCH(bool, otherSource);
-    QFETCH(Fault, reason);
+    QFETCH(PatchFault, reason);
     QByteArray target = BpsSource;
     target.replace(10, 30, noise(30, 7));
     const QByteArray patch = damage(MakeBps(BpsSource, target));

@@ -47,4 +47,15 @@ for locale in ja_JP de_DE; do
         cmp -s "$work"/{C,$locale}/"$name".out || fail "$locale: the $name export differs"
     done
 done
+# The patch notes head a field as its description does, in the user's language: one cost
+# changed, then its notes in the C locale and in German.
+"$cli" export "$image" -o "$work/items.csv" >/dev/null
+awk -F, -v OFS=, 'NR == 2 { $7 = ($7 + 1) % 65536 } 1' "$work/items.csv" >"$work/changed.csv"
+cp "$image" "$work/changed.nes"
+"$cli" import "$work/changed.nes" "$work/changed.csv" --no-backup >/dev/null ||
+    fail "the changed cost is not imported"
+notes() { env -u LC_ALL -u LC_MESSAGES -u LANGUAGE "$1" "$cli" changes "$work/changed.nes" \
+    --base "$image" --format markdown; }
+notes LC_ALL=C | grep -q '^- Cost: ' || fail "C: the notes do not head the cost \"Cost\""
+notes LANG=de_DE.UTF-8 | grep -q '^- Preis: ' || fail "de_DE: the notes do not head the cost \"Preis\""
 exit $((failures > 0))

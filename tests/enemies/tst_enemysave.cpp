@@ -131,7 +131,7 @@ void tst_EnemySave::fieldTexts() {
     const Fault saved = save(*rom, N, form);
     QByteArray expected = before;
     if (bytes.isEmpty())
-        QCOMPARE(saved, Fault::BadValue);
+        QCOMPARE(saved, SaveFault::BadValue);
     else
         expected.replace(Base + at, bytes.size(), bytes);
     QCOMPARE(disk.bytes(), expected);
@@ -185,7 +185,7 @@ void tst_EnemySave::itemPosition() {
     EntryForm form = formOf(DecodeEnemy(*rom, N));
     QCOMPARE(cell(form, "item").toInt(), -1);
     cell(form, "item") = QString::number(position);
-    QCOMPARE(save(*rom, N, form), stored >= 0 ? Fault::None : Fault::BadValue);
+    QCOMPARE(save(*rom, N, form), stored >= 0 ? Fault::None : SaveFault::BadValue);
     QCOMPARE(int(quint8(disk.bytes().at(Base + 0x1E))), stored >= 0 ? stored : 0xC8);
 }
 
@@ -207,7 +207,7 @@ void tst_EnemySave::failureInsideTenBitValue() {
     EntryForm form = formOf(DecodeEnemy(rom, N));
     cell(form, "hp") = QString::number((int(quint8(before.at(Base + 0x03))) ^ 1) | 0x100);
     const Outcome saved = SaveEntry(rom, EnemyFormat, N, form);
-    QCOMPARE(saved.fault, Fault::WrittenInPart);
+    QCOMPARE(saved.fault, SaveFault::WrittenInPart);
     QCOMPARE(saved.field, QStringLiteral("HP"));
     const auto hp = std::find_if(saved.landed.begin(), saved.landed.end(),
                                  [](const Landed& l) { return l.field == QLatin1String("HP"); });

@@ -72,7 +72,7 @@ void tst_ItemSave::pointerText() {
     cell(form, "pointer") = text;
     const Fault saved = save(*rom, Index, form);
     if (word < 0) {
-        QCOMPARE(saved, Fault::BadValue);
+        QCOMPARE(saved, SaveFault::BadValue);
         QCOMPARE(disk.bytes(), before);
         return;
     }
@@ -111,7 +111,7 @@ void tst_ItemSave::numberTexts() {
     cell(form, keys[field - 3]) = text;
     const Fault saved = save(*rom, Index, form);
     if (stored < 0) {
-        QCOMPARE(saved, Fault::BadValue);
+        QCOMPARE(saved, SaveFault::BadValue);
         QCOMPARE(disk.bytes(), before);
         return;
     }
@@ -207,7 +207,7 @@ void tst_ItemSave::entryBeyondTheEndIsRefused() {
     cell(form, "pointer") = QStringLiteral("8000");
     for (const char* key : {"strength", "effect_out", "effect_in", "cost"})
         cell(form, key) = QStringLiteral("1");
-    QCOMPARE(save(*rom, index, form), refused ? Fault::ShortFile : Fault::None);
+    QCOMPARE(save(*rom, index, form), refused ? SaveFault::ShortFile : Fault::None);
     if (refused)
         QCOMPARE(disk.bytes(), before);
     else
@@ -239,7 +239,7 @@ void tst_ItemSave::writeFailureKeepsEarlierFields() {
     const QByteArray entry = QByteArray("\xBC\x9A", 2) + char(before.at(Base + 2) | 0xCF) +
                              QByteArray("\x01\x01\x01\x34\x12");
     const Outcome saved = SaveEntry(rom, ItemFormat, Index, form);
-    QCOMPARE(saved.fault, Fault::WrittenInPart);
+    QCOMPARE(saved.fault, SaveFault::WrittenInPart);
     QList<int> counted;
     for (const Landed& l : saved.landed)
         counted << l.bytes;

@@ -1,4 +1,5 @@
 #include "support/testsupport.h"
+#include "wording/phrases.h"
 #include "wording/wording.h"
 
 #include "items/itemnames.h"

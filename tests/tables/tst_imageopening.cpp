@@ -46,10 +46,11 @@ void tst_ImageOpening::open_data() {
     QTest::addColumn<bool>("write");
     QTest::addColumn<Fault>("refused");
     QTest::addColumn<RecoveryAction>("action");
-    QTest::newRow("no such file") << false << qint64(0) << false << true << Fault::ImageNotOpened
-                                  << RecoveryAction::None;
+    QTest::newRow("no such file") << false << qint64(0) << false << true
+                                  << Fault(CliFileFault::ImageNotOpened) << RecoveryAction::None;
     QTest::newRow("longer than the limit")
-        << true << qint64(1000) << false << true << Fault::FileTooLarge << RecoveryAction::None;
+        << true << qint64(1000) << false << true << Fault(CliFileFault::FileTooLarge)
+        << RecoveryAction::None;
     QTest::newRow("opened") << true << qint64(0) << false << true << Fault::None
                             << RecoveryAction::None;
     QTest::newRow("a save cut short, put right")
@@ -78,8 +79,8 @@ void tst_ImageOpening::open() {
     QCOMPARE(opened ? Fault::None : opened.failure().fault, refused);
     if (!opened) {
         QCOMPARE(opened.failure().file, path);
-        if (refused == Fault::ImageNotOpened)
-            QCOMPARE(opened.failure().cause.value(0).fault, Fault::SystemCall);
+        if (refused == CliFileFault::ImageNotOpened)
+            QCOMPARE(opened.failure().cause.value(0).fault, ImageFault::SystemCall);
         else
             QCOMPARE(opened.failure().length, qint64(disk.bytes().size()));
         return;
@@ -108,7 +109,7 @@ void tst_ImageOpening::base() {
 
     opening.setBase(cut.path());
     const Outcome sizes = opening.baseFault(*rom);
-    QCOMPARE(sizes.fault, Fault::SizesDiffer);
+    QCOMPARE(sizes.fault, CompareFault::SizesDiffer);
     QCOMPARE(sizes.otherLength, qint64(4000));
     QVERIFY(opening.changes(*rom, &ItemFormat).isEmpty());
 

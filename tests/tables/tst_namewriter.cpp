@@ -120,7 +120,7 @@ void tst_NameWriter::pendingBytesAreReadThrough() {
     RenamePlan plan;
     const Outcome refused =
         PlanRename(*rom, holderAt(0x8005), QStringLiteral("B"), Holders, pending, {}, &plan);
-    QCOMPARE(refused.fault, Fault::NameLonger);
+    QCOMPARE(refused.fault, NameFault::Longer);
     QCOMPARE(refused.otherName, QString());
     // Ended by the pending byte, neither "Great" nor the empty name reaches "read" any more.
     QVERIFY(

@@ -116,22 +116,22 @@ void tst_TableGrid::pasteRefusedWhole_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("line");
     QTest::addColumn<int>("cell");
-    QTest::addColumn<int>("fault");
+    QTest::addColumn<Fault>("fault");
     QTest::newRow("a word in the second line") << "hp"
                                                << "10\t20\n30\tmany\n"
-                                               << 2 << 2 << int(Fault::BadValue);
+                                               << 2 << 2 << Fault(SaveFault::BadValue);
     QTest::newRow("out of range") << "hp"
-                                  << "1024" << 1 << 1 << int(Fault::BadValue);
+                                  << "1024" << 1 << 1 << Fault(SaveFault::BadValue);
     QTest::newRow("a flag of 2 in an item's edible")
         << "pointer"
-        << "8000\t1\t2\t3\t4\t0\t2" << 1 << 7 << int(Fault::BadValue);
+        << "8000\t1\t2\t3\t4\t0\t2" << 1 << 7 << Fault(SaveFault::BadValue);
     QTest::newRow("past the last column") << "item"
-                                          << "1\t2" << 1 << 2 << int(Fault::NoSuchEntry);
+                                          << "1\t2" << 1 << 2 << Fault(SaveFault::NoSuchEntry);
     QTest::newRow("a name longer than the old one")
         << "name" << QStringLiteral("10\n") + QString(40, QLatin1Char('W')) << 2 << 1
-        << int(Fault::NameLonger);
+        << Fault(NameFault::Longer);
     QTest::newRow("a name beyond ASCII") << "name"
-                                         << "Caf\u00E9" << 1 << 1 << int(Fault::NameCharacter);
+                                         << "Caf\u00E9" << 1 << 1 << Fault(NameFault::Character);
 }
 
 void tst_TableGrid::pasteRefusedWhole() {
@@ -139,12 +139,12 @@ void tst_TableGrid::pasteRefusedWhole() {
     QFETCH(QString, text);
     QFETCH(int, line);
     QFETCH(int, cell);
-    QFETCH(int, fault);
+    QFETCH(Fault, fault);
     // The flag row pastes into the items, from their pointer on; the rest into the enemies.
     Opened o(key == QLatin1String("pointer") ? Table(&ItemFormat) : Table(&EnemyFormat));
     const QList<int> rows = {3, 4, 5};
     const Outcome why = o.grid.paste(rows, columnOf(o.grid, key.toLatin1().constData()), text);
-    QCOMPARE(int(why.fault), fault);
+    QCOMPARE(why.fault, fault);
     QCOMPARE(why.line, line);
     QCOMPARE(why.column, cell);
     QVERIFY(o.grid.edits().empty());
@@ -217,7 +217,7 @@ void tst_TableGrid::saveRefusedWhenReplaced() {
     other[0x2000] = char(0x42);
     QVERIFY(ReplaceFileBytes(o.disk.path(), other));
     const Outcome saved = ApplyTransaction(*o.rom, o.grid.plan());
-    QCOMPARE(saved.fault, Fault::Replaced);
+    QCOMPARE(saved.fault, SaveFault::Replaced);
     QCOMPARE(saved.entry, QStringLiteral("enemy 1"));
     QCOMPARE(o.disk.bytes(), other);
     QVERIFY(!QFile::exists(o.disk.path() + QStringLiteral(".history")));

@@ -68,7 +68,7 @@ void tst_Win32Files::heldByAnotherProgram() {
         CloseFile(opened->handle);
     } else {
         const Outcome fault = opened.failure();
-        QCOMPARE(fault.fault, Fault::SystemCall);
+        QCOMPARE(fault.fault, ImageFault::SystemCall);
         QCOMPARE(fault.error, int(ERROR_SHARING_VIOLATION));
         const QString error = SystemText(fault.error);
         // The main window's open sequence tells the user which file and why.

@@ -4,6 +4,7 @@
 #include "rom/historyformat.h"
 #include "support/failingrom.h"
 #include "windowdriver.h"
+#include "wording/phrases.h"
 #include "wording/wording.h"
 
 #include <QDir>

@@ -3,6 +3,7 @@
 #include "play/emulator.h"
 #include "support/failingrom.h"
 #include "windowdriver.h"
+#include "wording/phrases.h"
 #include "wording/wording.h"
 
 #include <QCheckBox>

@@ -10,6 +10,7 @@
 #include "support/testsupport.h"
 #include "windowdriver.h"
 #include "windowkit/changemarks.h"
+#include "wording/phrases.h"
 #include "wording/wording.h"
 
 #include <QDir>
