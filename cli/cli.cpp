@@ -60,7 +60,8 @@ int RunCli(const QStringList& arguments, Io& io) {
         {QStringLiteral("patch"), PatchCommand},   {QStringLiteral("apply"), ApplyCommand},
         {QStringLiteral("info"), InfoCommand},     {QStringLiteral("history"), HistoryCommand},
         {QStringLiteral("undo"), UndoCommand},     {QStringLiteral("changes"), ChangesCommand},
-        {QStringLiteral("merge"), MergeCommand},   {QStringLiteral("play"), PlayCommand}};
+        {QStringLiteral("merge"), MergeCommand},   {QStringLiteral("play"), PlayCommand},
+        {QStringLiteral("edit"), EditCommand},     {QStringLiteral("script"), ScriptCommand}};
     const QString first = arguments.value(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
         first == QLatin1String("help")) {
