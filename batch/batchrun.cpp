@@ -241,8 +241,10 @@ void runOverRows(Sandbox& sandbox, Context& ctx, const std::vector<int>& rows, c
     error->source = BatchSource::Where;
     if (!where.trimmed().isEmpty()) {
         // On a line of its own, so that a comment at its end cannot take the closing bracket.
-        if (!loadForEntry(sandbox, "return (" + where.toUtf8() + "\n)", "=where", error))
+        if (!loadForEntry(sandbox, "return (" + where.toUtf8() + "\n)", "=where", error)) {
+            error->line = std::min<int>(error->line, int(where.count(QLatin1Char('\n'))) + 1);
             return;
+        }
         whereEntry = static_cast<EntryRef*>(lua_touserdata(L, -1));
     }
     const int whereAt = base + 1;
