@@ -46,6 +46,8 @@ private slots:
     void nothingWritten_data();
     void nothingWritten();
     void clampListsEachValue();
+    void examplesRun_data();
+    void examplesRun();
 };
 
 void tst_BatchCommands::oneRecordUndoneWhole_data() {
@@ -166,6 +168,30 @@ void tst_BatchCommands::clampListsEachValue() {
     QVERIFY(lines.back().startsWith(QStringLiteral("2 entries, 4 fields changed;")));
     QVERIFY(!QFileInfo::exists(w.disk.path() + QStringLiteral(".bak")));
     QCOMPARE(w.records().size(), size_t(1));
+}
+
+void tst_BatchCommands::examplesRun_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("line"); // the count line, on the demo image of the README
+    QTest::newRow("half again as much HP") << "half-again-hp.lua"
+                                           << "14 entries, 14 fields";
+    QTest::newRow("experience from HP") << "experience-from-hp.lua"
+                                        << "121 entries, 121 fields";
+    QTest::newRow("cheap items not edible") << "cheap-not-edible.lua"
+                                            << "8 entries, 8 fields";
+}
+
+void tst_BatchCommands::examplesRun() {
+    QFETCH(QString, script);
+    QFETCH(QString, line);
+    const ImageOnDisk disk(MakeDemoImage());
+    const QByteArray before = disk.bytes();
+    const CliRun run =
+        RunTool({QStringLiteral("script"), disk.path(),
+                 QStringLiteral(TOLVANE_EXAMPLES_DIR "/") + script, QStringLiteral("--dry-run")});
+    QVERIFY2(run.code == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains(line + QStringLiteral(" changed;")), qPrintable(run.out));
+    QCOMPARE(disk.bytes(), before);
 }
 
 QTEST_GUILESS_MAIN(tst_BatchCommands)
