@@ -26,7 +26,7 @@ void EditEnemyTable(benchmark::State& state) {
     for (auto _ : state) {
         ++round;
         // Every entry's HP and experience change each time, so every run writes all 121.
-        const QString set = QStringLiteral("hp = (hp + %1) %% 1000; experience = hp // 4")
+        const QString set = QStringLiteral("hp = (hp + %1) % 1000; experience = hp // 4")
                                 .arg(round % 2 == 0 ? 1 : 2);
         const int code = RunCli({QStringLiteral("tolvane-cli"), QStringLiteral("edit"), path,
                                  QStringLiteral("--table"), QStringLiteral("enemies"),
@@ -48,7 +48,7 @@ void WhereOverEnemies(benchmark::State& state) {
     const Tables tables{&ItemFormat, &EnemyFormat};
     const GridSnapshot snapshot = *ReadGridSnapshot(*rom, &EnemyFormat, tables);
     const GridEdits edits(snapshot);
-    std::vector<int> rows(size_t(EnemyCount));
+    std::vector<int> rows(static_cast<size_t>(EnemyCount));
     for (int row = 0; row < EnemyCount; ++row)
         rows[size_t(row)] = row;
     size_t chosen = 0;

@@ -58,9 +58,11 @@ int finish(Io& io, RomImage& image, const QString& imagePath, BatchTables& table
     TakeChanges(run, edits);
     Transaction t;
     t.madeBy = madeBy;
-    for (const GridEdits* e : edits)
-        for (WritePart& part : e->plan().parts)
+    for (const GridEdits* e : edits) {
+        Transaction table = e->plan();
+        for (WritePart& part : table.parts)
             t.parts.push_back(std::move(part));
+    }
     // Nothing to write writes nothing: no backup, no history.
     if (t.empty()) {
         io.out << BatchChangesNothingText() << Qt::endl;
