@@ -2268,11 +2268,11 @@ Nicht geschrieben: %4.
     </message>
     <message>
         <source>edit</source>
-        <translation>edit</translation>
+        <translation>Stapeländerung</translation>
     </message>
     <message>
         <source>script</source>
-        <translation>script</translation>
+        <translation>Skript</translation>
     </message>
 </context>
 <context>

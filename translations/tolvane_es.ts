@@ -2255,7 +2255,7 @@ No escrito: %4.
     </message>
     <message>
         <source>edit</source>
-        <translation>edit</translation>
+        <translation>edición por lotes</translation>
     </message>
     <message>
         <source>script</source>

@@ -2265,7 +2265,7 @@ Non écrit: %4.
     </message>
     <message>
         <source>edit</source>
-        <translation>edit</translation>
+        <translation>édition par lot</translation>
     </message>
     <message>
         <source>script</source>

@@ -2222,11 +2222,11 @@ Not written: %4.
     </message>
     <message>
         <source>edit</source>
-        <translation>edit</translation>
+        <translation>一括編集</translation>
     </message>
     <message>
         <source>script</source>
-        <translation>script</translation>
+        <translation>スクリプト</translation>
     </message>
 </context>
 <context>

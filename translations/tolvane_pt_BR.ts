@@ -2255,7 +2255,7 @@ Não gravado: %4.
     </message>
     <message>
         <source>edit</source>
-        <translation>edit</translation>
+        <translation>edição em lote</translation>
     </message>
     <message>
         <source>script</source>
