@@ -22,6 +22,15 @@ struct Context {
     bool clamp = false;
     std::vector<ClampedValue> clamped;
     BatchError* error = nullptr;
+    // Set once the run is over: a finalizer that the closing state still calls then reaches
+    // nothing, and the run's outcome stays as it was.
+    bool closed = false;
+};
+
+// Closes the context before the sandbox that comes before it goes: declared after the sandbox.
+struct Closing {
+    Context& ctx;
+    ~Closing() { ctx.closed = true; }
 };
 
 // What a Lua entry value holds. The environment of a Where or Set text is an entry too: there,
@@ -81,8 +90,15 @@ bool pushField(lua_State* L, Context* ctx, const EntryRef& e, const char* key) {
     return true;
 }
 
+int refuseClosed(lua_State* L) {
+    lua_pushliteral(L, "the batch is over");
+    return lua_error(L);
+}
+
 int entryIndex(lua_State* L) {
     Context* ctx = contextOf(L);
+    if (ctx->closed)
+        return refuseClosed(L);
     const EntryRef e = *static_cast<EntryRef*>(lua_touserdata(L, 1));
     const char* key = lua_type(L, 2) == LUA_TSTRING ? lua_tostring(L, 2) : nullptr;
     if (key && pushField(L, ctx, e, key))
@@ -149,6 +165,8 @@ bool assign(lua_State* L, Context* ctx, const EntryRef& e) {
 }
 
 int entryNewIndex(lua_State* L) {
+    if (contextOf(L)->closed)
+        return refuseClosed(L);
     if (!assign(L, contextOf(L), *static_cast<EntryRef*>(lua_touserdata(L, 1)))) {
         lua_pushliteral(L, "refused");
         return lua_error(L);
@@ -283,9 +301,10 @@ void runOverRows(Sandbox& sandbox, Context& ctx, const std::vector<int>& rows, c
 WhereRun RunWhere(const GridEdits& edits, const std::vector<int>& rows, const QString& where,
                   const BatchOptions& options) {
     WhereRun run;
-    Sandbox sandbox(options.limits);
     Context ctx;
     ctx.error = &run.error;
+    Sandbox sandbox(options.limits);
+    const Closing closing{ctx};
     bind(sandbox, ctx, {&edits}, false);
     runOverRows(sandbox, ctx, rows, where, {}, &run.rows);
     if (run.error.failed())
@@ -296,10 +315,11 @@ WhereRun RunWhere(const GridEdits& edits, const std::vector<int>& rows, const QS
 BatchRun RunEdit(const GridEdits& edits, const std::vector<int>& rows, const QString& where,
                  const QString& set, const BatchOptions& options) {
     BatchRun run;
-    Sandbox sandbox(options.limits);
-    sandbox.setPrint(options.print);
     Context ctx;
     ctx.error = &run.error;
+    Sandbox sandbox(options.limits);
+    const Closing closing{ctx};
+    sandbox.setPrint(options.print);
     ctx.clamp = options.clamp;
     bind(sandbox, ctx, {&edits}, false);
     std::vector<int> chosen;
@@ -316,10 +336,11 @@ BatchRun RunScript(const std::vector<const GridEdits*>& tables, const QByteArray
     BatchRun run;
     run.error.source = BatchSource::Script;
     run.error.file = file;
-    Sandbox sandbox(options.limits);
-    sandbox.setPrint(options.print);
     Context ctx;
     ctx.error = &run.error;
+    Sandbox sandbox(options.limits);
+    const Closing closing{ctx};
+    sandbox.setPrint(options.print);
     ctx.clamp = options.clamp;
     bind(sandbox, ctx, tables, true);
     if (!sandbox.load(script, "=script", &run.error) || !sandbox.call(0, 0, &run.error))

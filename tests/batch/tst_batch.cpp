@@ -92,6 +92,7 @@ private slots:
     void runawayStops_data();
     void runawayStops();
     void takenChangesArePendingEdits();
+    void finalizerAfterTheRunReachesNothing();
 };
 
 void tst_Batch::editValues_data() {
@@ -441,6 +442,18 @@ void tst_Batch::takenChangesArePendingEdits() {
     const BatchRun same = RunEdit(enemies, {KeptItemEnemy}, {}, QStringLiteral("item = item"));
     QVERIFY2(!same.error.failed(), qPrintable(BatchErrorText(same.error)));
     QVERIFY(same.changes.empty());
+}
+
+void tst_Batch::finalizerAfterTheRunReachesNothing() {
+    Grids grids;
+    // The state runs the finalizer as it closes, after the run has given its outcome.
+    const BatchRun run = RunScript(
+        {grids.itemEdits.get()},
+        "setmetatable({}, {__gc = function() items[0].cost = 9999; print(items[0].cost) end})\n"
+        "items[1].cost = 5\n",
+        QStringLiteral("gc.lua"));
+    QVERIFY2(!run.error.failed(), qPrintable(BatchErrorText(run.error)));
+    QCOMPARE(changesText(run, {grids.itemEdits.get()}), QStringList{QStringLiteral("1:cost=5")});
 }
 
 QTEST_GUILESS_MAIN(tst_Batch)
