@@ -198,6 +198,9 @@ void bind(Sandbox& sandbox, Context& ctx, const std::vector<const GridEdits*>& t
         ctx.tables.push_back(std::move(b));
     }
     lua_State* L = sandbox.state();
+    // A state that could not be made refuses the first load with the memory cap.
+    if (!L)
+        return;
     luaL_newmetatable(L, EntryType);
     lua_pushlightuserdata(L, &ctx);
     lua_pushglobaltable(L);
@@ -253,6 +256,10 @@ void runOverRows(Sandbox& sandbox, Context& ctx, const std::vector<int>& rows, c
                  const QString& set, std::vector<int>* chosen) {
     lua_State* L = sandbox.state();
     BatchError* error = ctx.error;
+    if (!L) {
+        sandbox.load({}, "=where", error); // refused with the memory cap
+        return;
+    }
     EntryRef* whereEntry = nullptr;
     EntryRef* setEntry = nullptr;
     const int base = lua_gettop(L);
