@@ -43,7 +43,19 @@ Sandbox::Sandbox(const BatchLimits& limits) : m_limits(limits) {
     m_state = lua_newstate(&Sandbox::allocate, this);
     if (!m_state)
         return;
-    lua_State* L = m_state;
+    // Protected: a cap too small to open the libraries must not end the program.
+    lua_pushcfunction(m_state, &Sandbox::setup);
+    lua_pushlightuserdata(m_state, this);
+    if (lua_pcall(m_state, 1, 0, 0) != LUA_OK) {
+        lua_close(m_state);
+        m_state = nullptr;
+        return;
+    }
+    lua_sethook(m_state, &Sandbox::hook, LUA_MASKCOUNT, HookEvery);
+}
+
+int Sandbox::setup(lua_State* L) {
+    void* self = lua_touserdata(L, 1);
     luaL_requiref(L, LUA_GNAME, luaopen_base, 1);
     luaL_requiref(L, LUA_STRLIBNAME, luaopen_string, 1);
     luaL_requiref(L, LUA_MATHLIBNAME, luaopen_math, 1);
@@ -57,21 +69,19 @@ Sandbox::Sandbox(const BatchLimits& limits) : m_limits(limits) {
     lua_pop(L, 1);
     lua_pushglobaltable(L);
     lua_pushnil(L);
-    QList<QByteArray> unsafe;
     while (lua_next(L, -2) != 0) {
         lua_pop(L, 1);
-        if (lua_type(L, -1) == LUA_TSTRING && !safe(lua_tostring(L, -1)))
-            unsafe << QByteArray(lua_tostring(L, -1));
+        // Clearing a field that exists is allowed while the table is traversed.
+        if (lua_type(L, -1) == LUA_TSTRING && !safe(lua_tostring(L, -1))) {
+            lua_pushvalue(L, -1);
+            lua_pushnil(L);
+            lua_rawset(L, -4);
+        }
     }
-    for (const QByteArray& name : unsafe) {
-        lua_pushnil(L);
-        lua_setfield(L, -2, name.constData());
-    }
-    lua_pushlightuserdata(L, this);
+    lua_pushlightuserdata(L, self);
     lua_pushcclosure(L, &Sandbox::print, 1);
     lua_setfield(L, -2, "print");
-    lua_pop(L, 1);
-    lua_sethook(L, &Sandbox::hook, LUA_MASKCOUNT, HookEvery);
+    return 0;
 }
 
 Sandbox::~Sandbox() {

@@ -40,6 +40,7 @@ public:
 
 private:
     static void* allocate(void* self, void* block, size_t was, size_t size);
+    static int setup(lua_State* state);
     static void hook(lua_State* state, struct lua_Debug* where);
     static int print(lua_State* state);
     void failed(int status, BatchError* error);

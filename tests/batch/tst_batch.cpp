@@ -397,29 +397,39 @@ void tst_Batch::sandboxHolds() {
 void tst_Batch::runawayStops_data() {
     QTest::addColumn<QByteArray>("script");
     QTest::addColumn<int>("fault");
+    QTest::addColumn<qint64>("memory"); // the cap, 0 for tight()'s
     const int budget = int(BatchFault::Budget), memory = int(BatchFault::Memory);
-    QTest::newRow("a loop without end") << QByteArray("while true do end") << budget;
+    QTest::newRow("a loop without end") << QByteArray("while true do end") << budget << qint64(0);
     QTest::newRow("a loop that catches its stop")
-        << QByteArray("while true do pcall(function() while true do end end) end") << budget;
+        << QByteArray("while true do pcall(function() while true do end end) end") << budget
+        << qint64(0);
     QTest::newRow("endless recursion, caught")
-        << QByteArray("local function f() return pcall(f) end while true do f() end") << budget;
+        << QByteArray("local function f() return pcall(f) end while true do f() end") << budget
+        << qint64(0);
     QTest::newRow("a table without end")
         << QByteArray("local t = {} while true do t[#t + 1] = string.rep('x', 4096) .. #t end")
-        << memory;
+        << memory << qint64(0);
     QTest::newRow("one string past the cap")
-        << QByteArray("local s = string.rep('x', 1e9)") << memory;
+        << QByteArray("local s = string.rep('x', 1e9)") << memory << qint64(0);
     QTest::newRow("a refused allocation caught")
-        << QByteArray("pcall(string.rep, 'x', 1e9)") << memory;
-    QTest::newRow("bytecode") << QByteArray("\x1bLua\x54\x00", 6) << int(BatchFault::Syntax);
+        << QByteArray("pcall(string.rep, 'x', 1e9)") << memory << qint64(0);
+    QTest::newRow("bytecode") << QByteArray("\x1bLua\x54\x00", 6) << int(BatchFault::Syntax)
+                              << qint64(0);
+    QTest::newRow("a cap too small to open the libraries")
+        << QByteArray() << memory << qint64(4096);
 }
 
 void tst_Batch::runawayStops() {
     QFETCH(QByteArray, script);
     QFETCH(int, fault);
+    QFETCH(qint64, memory);
     Grids grids;
+    BatchOptions options = tight();
+    if (memory > 0)
+        options.limits.memory = memory;
     // Something is changed first: a stopped script takes none of it.
     const BatchRun run = RunScript({grids.itemEdits.get()}, "items[0].cost = 7\n" + script,
-                                   QStringLiteral("loop.lua"), tight());
+                                   QStringLiteral("loop.lua"), options);
     QCOMPARE(int(run.error.fault), fault);
     QVERIFY(run.changes.empty());
     QVERIFY(!BatchErrorText(run.error).isEmpty());
