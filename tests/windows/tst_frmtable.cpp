@@ -188,7 +188,7 @@ void tst_frmTable::whereAndSetBoxes_data() {
         << "Nothing was changed. The Set assignments, line 1: enemy ";
     QTest::newRow("with Clamp, it is clamped and listed")
         << "hp < 100"
-        << "hp = hp * 100" << true << true << -1 << "clamped to the field's range";
+        << "hp = hp * 100" << true << true << -1 << "clamped to 1023";
 }
 
 void tst_frmTable::whereAndSetBoxes() {
