@@ -130,6 +130,8 @@ int PrintSummary(const SummaryReporter& runs, const ChildFigures& children) {
     timed("table/open_enemies_first_paint", "enemy table window, click to first paint", 100);
     timed("table/sort_121", "sort of the enemy table's 121 rows", 10);
     timed("table/save_121_edits", "table Save of 121 edited entries, with its reload", 20);
+    timed("batch/edit_121", "tolvane-cli edit of the whole enemy table, in process", 20);
+    timed("batch/where_121", "a Where over the enemy table's 121 rows", 5);
     timed("open/no_history", "open an image, no history", 0);
     timed("open/history_10000", "open an image, 10,000-record history", 0);
     if (const auto plain = runs.figure("open/no_history"), kept = runs.figure("open/history_10000");

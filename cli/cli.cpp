@@ -25,7 +25,10 @@ QString Overview() {
         "  merge BASE OURS THEIRS -o OUT [--prefer ours|theirs]\n"
         "  patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps\n"
         "  apply PATCH IMAGE -o OUT\n"
-        "  play IMAGE [--print]\n\n"
+        "  play IMAGE [--print]\n"
+        "  edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS [--clamp] [--dry-run]\n"
+        "       [--no-backup]\n"
+        "  script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]\n\n"
         "Run 'tolvane-cli COMMAND --help' for the details of one command. import, rename and undo\n"
         "write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each "
         "of\n"
@@ -60,7 +63,8 @@ int RunCli(const QStringList& arguments, Io& io) {
         {QStringLiteral("patch"), PatchCommand},   {QStringLiteral("apply"), ApplyCommand},
         {QStringLiteral("info"), InfoCommand},     {QStringLiteral("history"), HistoryCommand},
         {QStringLiteral("undo"), UndoCommand},     {QStringLiteral("changes"), ChangesCommand},
-        {QStringLiteral("merge"), MergeCommand},   {QStringLiteral("play"), PlayCommand}};
+        {QStringLiteral("merge"), MergeCommand},   {QStringLiteral("play"), PlayCommand},
+        {QStringLiteral("edit"), EditCommand},     {QStringLiteral("script"), ScriptCommand}};
     const QString first = arguments.value(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
         first == QLatin1String("help")) {

@@ -16,6 +16,8 @@ int UndoCommand(const QStringList& arguments, Io& io);
 int ChangesCommand(const QStringList& arguments, Io& io);
 int MergeCommand(const QStringList& arguments, Io& io);
 int PlayCommand(const QStringList& arguments, Io& io);
+int EditCommand(const QStringList& arguments, Io& io);
+int ScriptCommand(const QStringList& arguments, Io& io);
 
 // Runs a whole command line, `arguments` starting with the program's name as main() gets it.
 int RunCli(const QStringList& arguments, Io& io);

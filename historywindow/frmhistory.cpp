@@ -138,6 +138,12 @@ void frmHistory::fill(quint32 select) {
         case MadeBy::Undo:
             madeBy = tr("undo of save %1").arg(s.undoes);
             break;
+        case MadeBy::Edit:
+            madeBy = tr("edit");
+            break;
+        case MadeBy::Script:
+            madeBy = tr("script");
+            break;
         }
         QString state;
         switch (s.state) {

@@ -1,10 +1,10 @@
 # Bash completion for tolvane-cli: the commands, each command's options, the values of --table
-# and --format, and file names everywhere else.
+# and --format, nothing for a Lua text after --where and --set, and file names everywhere else.
 _tolvane_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local prev=${COMP_WORDS[COMP_CWORD - 1]}
     if [ "$COMP_CWORD" -eq 1 ]; then
-        mapfile -t COMPREPLY < <(compgen -W "info export import rename history undo changes diff merge patch apply play --help --version" -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W "info export import rename history undo changes diff merge patch apply play edit script --help --version" -- "$cur")
         return
     fi
     case $prev in
@@ -18,6 +18,10 @@ _tolvane_cli() {
         else
             mapfile -t COMPREPLY < <(compgen -W "csv json" -- "$cur")
         fi
+        return
+        ;;
+    --where | --set)
+        COMPREPLY=()
         return
         ;;
     --prefer)
@@ -38,6 +42,8 @@ _tolvane_cli() {
         merge) options+=" -o --output --prefer" ;;
         patch | apply) options+=" -o --output" ;;
         play) options+=" --print" ;;
+        edit) options+=" --table --where --set --clamp --dry-run --no-backup" ;;
+        script) options+=" --clamp --dry-run --no-backup" ;;
         esac
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
         return

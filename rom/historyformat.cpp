@@ -103,7 +103,7 @@ std::optional<Frame> frameOf(QByteArrayView entry) {
     if (kind == MarkKind && size == MarkBytes && validState(quint8(entry[13])))
         return Frame{kind, 0};
     const quint8 madeBy = size >= RangesAt + 8 ? quint8(entry[25]) : 0;
-    if (kind != RecordKind || madeBy < quint8(MadeBy::Editor) || madeBy > quint8(MadeBy::Undo))
+    if (kind != RecordKind || madeBy < quint8(MadeBy::Editor) || madeBy > quint8(MadeBy::Script))
         return std::nullopt;
     return Frame{kind, qFromLittleEndian<quint32>(entry.data() + RangesAt - 4)};
 }

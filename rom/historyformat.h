@@ -12,7 +12,7 @@
 // only ever appended to. docs/history.md describes the layout for other tools.
 
 // What made a transaction, as the file stores it.
-enum class MadeBy : quint8 { Editor = 1, Import = 2, Rename = 3, Undo = 4 };
+enum class MadeBy : quint8 { Editor = 1, Import = 2, Rename = 3, Undo = 4, Edit = 5, Script = 6 };
 
 // How a transaction ended: recorded by a mark after its record. A record with no mark is pending:
 // its writes may have been cut short.

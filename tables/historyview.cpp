@@ -47,7 +47,7 @@ QString RecordIsoTime(const HistoryRecord& record) {
 }
 
 QString MadeByName(MadeBy madeBy) {
-    static const char* const names[] = {"editor", "import", "rename", "undo"};
+    static const char* const names[] = {"editor", "import", "rename", "undo", "edit", "script"};
     return QLatin1String(names[int(madeBy) - 1]);
 }
 

@@ -181,6 +181,14 @@ Qt::ItemFlags TableGrid::flags(const QModelIndex& index) const {
     return base | Qt::ItemIsEditable;
 }
 
+void TableGrid::editsChanged() {
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    }
+    emit pendingChanged();
+}
+
 void TableGrid::changedRow(int row) {
     emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     emit headerDataChanged(Qt::Vertical, row, row);

@@ -69,6 +69,9 @@ public:
     // saved one.
     Outcome putBack(const QList<QModelIndex>& cells);
 
+    // Tells the views that edits() was changed directly, as a batch over many rows changes it.
+    void editsChanged();
+
     // The one transaction that saves every edit.
     Transaction plan() const { return m_edits->plan(); }
 

@@ -11,6 +11,7 @@
 #include "windowkit/windowcontexts.h"
 #include "windowkit/windowfont.h"
 #include "wording/valuetext.h"
+#include "wording/batchtext.h"
 #include "wording/wording.h"
 
 #include <QAction>
@@ -101,6 +102,23 @@ frmTable::frmTable(ImageOpening& opening, RomImage& rom, Table table, const Tabl
     m_filter->setPlaceholderText(tr("Part of a name"));
     m_filter->setClearButtonEnabled(true);
     filterLabel->setBuddy(m_filter);
+    // Batches in Lua: which rows are shown, and assignments made to all of them.
+    auto* whereLabel = new QLabel(tr("&Where:"), this);
+    m_where = new QLineEdit(this);
+    m_where->setObjectName(QStringLiteral("txtWhere"));
+    m_where->setPlaceholderText(tr("A Lua expression: hp > 500 and experience < 100"));
+    m_where->setClearButtonEnabled(true);
+    whereLabel->setBuddy(m_where);
+    auto* setLabel = new QLabel(tr("S&et:"), this);
+    m_set = new QLineEdit(this);
+    m_set->setObjectName(QStringLiteral("txtSet"));
+    m_set->setPlaceholderText(tr("Lua assignments to every row shown: hp = hp * 3 // 2"));
+    setLabel->setBuddy(m_set);
+    m_clamp = new QCheckBox(tr("&Clamp"), this);
+    m_clamp->setObjectName(QStringLiteral("chkClamp"));
+    auto* apply = new QPushButton(tr("&Apply"), this);
+    apply->setObjectName(QStringLiteral("cmdApply"));
+    apply->setAutoDefault(false);
     m_line = new QCheckBox(tr("Chart as a &line"), this);
     m_line->setObjectName(QStringLiteral("chkLine"));
     m_save = new QPushButton(EditorWindow::tr("Save", "the button"), this);
@@ -135,8 +153,16 @@ frmTable::frmTable(ImageOpening& opening, RomImage& rom, Table table, const Tabl
     top->addWidget(m_filter, 1);
     top->addWidget(m_line);
     top->addWidget(m_save);
+    auto* batch = new QHBoxLayout;
+    batch->addWidget(whereLabel);
+    batch->addWidget(m_where, 1);
+    batch->addWidget(setLabel);
+    batch->addWidget(m_set, 1);
+    batch->addWidget(m_clamp);
+    batch->addWidget(apply);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addLayout(batch);
     layout->addWidget(split, 1);
 
     const auto viewOnly = Qt::WidgetWithChildrenShortcut;
@@ -157,6 +183,9 @@ frmTable::frmTable(ImageOpening& opening, RomImage& rom, Table table, const Tabl
             });
 
     connect(m_filter, &QLineEdit::textChanged, m_shown, &ShownRows::setFilterFixedString);
+    connect(m_where, &QLineEdit::textChanged, this, &frmTable::applyWhere);
+    connect(m_set, &QLineEdit::returnPressed, this, &frmTable::applySet);
+    connect(apply, &QPushButton::clicked, this, &frmTable::applySet);
     connect(m_save, &QPushButton::clicked, this, &frmTable::save);
     connect(m_line, &QCheckBox::toggled, m_chart, &TableChart::setLine);
     connect(m_grid, &TableGrid::refused, this, &frmTable::showRefused);
@@ -204,7 +233,45 @@ void frmTable::reload() {
         return;
     }
     m_grid->setMarks(TableMarks(m_opening, m_rom, m_grid->table()));
+    // The rows the Where chooses among the values just read.
+    if (!m_where->text().trimmed().isEmpty())
+        applyWhere();
     showChart();
+}
+
+void frmTable::applyWhere() {
+    const BatchError error = m_shown->setWhere(m_where->text());
+    // A text that does not hold is marked, with the reason a hover away; the rows stay.
+    QPalette palette = m_filter->palette();
+    if (error.failed())
+        palette.setColor(QPalette::Base, QColor(0xFF, 0xD8, 0xD8));
+    m_where->setPalette(palette);
+    m_where->setToolTip(error.failed() ? BatchErrorText(error) : QString());
+    m_where->setProperty("refused", error.failed());
+}
+
+void frmTable::applySet() {
+    if (m_set->text().trimmed().isEmpty())
+        return;
+    const BatchRun run = m_shown->applySet(m_set->text(), m_clamp->isChecked());
+    if (run.error.failed()) {
+        ShowMessage(this, QMessageBox::Warning, windowTitle(),
+                    tr("Nothing was changed. %1").arg(BatchErrorText(run.error)));
+        return;
+    }
+    if (!run.clamped.empty()) {
+        // The first values only: a box must fit the screen.
+        QStringList lines;
+        for (const ClampedValue& c : run.clamped)
+            if (lines.size() < 20)
+                lines << ClampedText(c);
+        if (run.clamped.size() > 20)
+            lines << QStringLiteral("\u2026");
+        ShowMessage(
+            this, QMessageBox::Information, windowTitle(),
+            tr("%n value(s) clamped to the field's range:", nullptr, int(run.clamped.size())) +
+                QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
+    }
 }
 
 bool frmTable::save() {

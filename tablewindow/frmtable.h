@@ -50,6 +50,8 @@ private:
     void showRefused(const Outcome& why);
     void showPasteRefused(const Outcome& why);
     void showPending();
+    void applyWhere();
+    void applySet();
     QStringList captions() const;
 
     ImageOpening& m_opening;
@@ -59,6 +61,9 @@ private:
     ShownRows* m_shown;
     QTableView* m_view;
     QLineEdit* m_filter;
+    QLineEdit* m_where;
+    QLineEdit* m_set;
+    QCheckBox* m_clamp;
     QCheckBox* m_line;
     QPushButton* m_save;
     TableChart* m_chart;

@@ -69,6 +69,45 @@ QList<int> ShownRows::entriesFrom(int from) const {
     return entries;
 }
 
+BatchError ShownRows::setWhere(const QString& where) {
+    auto* grid = qobject_cast<TableGrid*>(sourceModel());
+    std::vector<bool> chosen;
+    if (!where.trimmed().isEmpty()) {
+        std::vector<int> rows(size_t(grid->rowCount()));
+        for (int row = 0; row < grid->rowCount(); ++row)
+            rows[size_t(row)] = row;
+        const WhereRun run = RunWhere(grid->edits(), rows, where);
+        if (run.error.failed())
+            return run.error;
+        chosen.assign(rows.size(), false);
+        for (const int row : run.rows)
+            chosen[size_t(row)] = true;
+    }
+    m_chosen = std::move(chosen);
+    invalidateRowsFilter();
+    return {};
+}
+
+BatchRun ShownRows::applySet(const QString& set, bool clamp) {
+    auto* grid = qobject_cast<TableGrid*>(sourceModel());
+    const QList<int> shown = entriesFrom(0);
+    BatchOptions options;
+    options.clamp = clamp;
+    BatchRun run =
+        RunEdit(grid->edits(), std::vector<int>(shown.begin(), shown.end()), {}, set, options);
+    if (!run.error.failed() && !run.changes.empty()) {
+        TakeChanges(run, {&grid->edits()});
+        grid->editsChanged();
+    }
+    return run;
+}
+
+bool ShownRows::filterAcceptsRow(int row, const QModelIndex& parent) const {
+    if (!m_chosen.empty() && !(size_t(row) < m_chosen.size() && m_chosen[size_t(row)]))
+        return false;
+    return QSortFilterProxyModel::filterAcceptsRow(row, parent);
+}
+
 bool ShownRows::lessThan(const QModelIndex& left, const QModelIndex& right) const {
     const QVariant a = left.data(sortRole()), b = right.data(sortRole());
     if (a.typeId() == QMetaType::QString) {

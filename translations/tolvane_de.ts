@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BatchWording</name>
+    <message>
+        <source>The Where expression</source>
+        <translation>Der Wo-Ausdruck</translation>
+    </message>
+    <message>
+        <source>The Set assignments</source>
+        <translation>Die Zuweisungen unter Setzen</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1: this is not Lua: %2</source>
+        <translation>%1: Das ist kein Lua: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 is not a number.</source>
+        <translation>%1: %2, Feld %3: %4 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 is not a finite number.</source>
+        <translation>%1: %2, Feld %3: %4 ist keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 lies outside 0 to %5.</source>
+        <translation>%1: %2, Feld %3: %4 liegt außerhalb von 0 bis %5.</translation>
+    </message>
+    <message>
+        <source>%1: %2 has no field %3.</source>
+        <translation>%1: %2 hat kein Feld %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3 can be read but not assigned.</source>
+        <translation>%1: %2, Feld %3 kann gelesen, aber nicht zugewiesen werden.</translation>
+    </message>
+    <message>
+        <source>%1: stopped after %2 instructions; it runs too long.</source>
+        <translation>%1: nach %2 Anweisungen angehalten; es läuft zu lange.</translation>
+    </message>
+    <message>
+        <source>%1: stopped at its memory cap of %2 MiB.</source>
+        <translation>%1: an seiner Speichergrenze von %2 MiB angehalten.</translation>
+    </message>
+    <message>
+        <source>%1, field %2: %3 clamped to %4</source>
+        <translation>%1, Feld %2: %3 auf %4 begrenzt</translation>
+    </message>
+    <message>
+        <source>edit needs --set, the assignments to make</source>
+        <translation>edit braucht --set, die vorzunehmenden Zuweisungen</translation>
+    </message>
+    <message>
+        <source>No changes: the batch changes no field; nothing was written.</source>
+        <translation>Keine Änderungen: Der Stapel ändert kein Feld; es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>ChangesWording</name>
     <message>
         <source>yes</source>
@@ -210,6 +273,9 @@ Commands:
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
   play IMAGE [--print]
+  edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS [--clamp] [--dry-run]
+       [--no-backup]
+  script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
 
 Run &apos;tolvane-cli COMMAND --help&apos; for the details of one command. import, rename and undo
 write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of
@@ -245,6 +311,9 @@ Befehle:
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
   play IMAGE [--print]
+  edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS [--clamp] [--dry-run]
+       [--no-backup]
+  script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
 
 Mit &apos;tolvane-cli COMMAND --help&apos; werden die Einzelheiten eines Befehls
 angezeigt. import, rename und undo schreiben direkt in IMAGE; vor ihrem ersten
@@ -604,6 +673,92 @@ System .nes-Dateien öffnet, sofern das nicht Tolvane selbst ist. Eine durch ein
 Absturz abgebrochene Speicherung wird zuerst bereinigt.
 
   --print  die Befehlszeile ausgeben, die ausgeführt würde, und nichts ausführen
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS
+                        [--clamp] [--dry-run] [--no-backup]
+
+Runs the Lua assignments STATEMENTS over every entry of the table for which the Lua
+expression EXPR holds (every entry without --where). Fields are named as export names
+its columns; flags are true or false; index and name can be read, not assigned:
+  tolvane-cli edit my.nes --table enemies --where &quot;hp &lt; 100&quot; --set &quot;hp = hp * 3 // 2&quot;
+A value that is not a whole number is rounded half to even. A value out of range, one
+that is no number, or a field that does not exist stops the batch, naming the entry,
+the field and the line: nothing is written. Otherwise the changes are written as one
+save, which one undo takes back, and listed as changes lists them.
+
+  --table items|enemies  the table
+  --where EXPR           the entries to change
+  --set STATEMENTS       the assignments, separated by ; or line ends
+  --clamp                pull a value out of range to its nearest bound, and list it
+  --dry-run              check and report the changes, write nothing
+  --no-backup            make no IMAGE.bak
+
+Exit codes: as for import.
+</source>
+        <translation>Aufruf: tolvane-cli edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS
+                        [--clamp] [--dry-run] [--no-backup]
+
+Führt die Lua-Zuweisungen STATEMENTS für jeden Eintrag der Tabelle aus, für den
+der Lua-Ausdruck EXPR gilt (ohne --where für jeden Eintrag). Die Felder heißen
+wie die Spalten von export; Flags sind true oder false; index und name können
+gelesen, aber nicht zugewiesen werden:
+  tolvane-cli edit my.nes --table enemies --where &quot;hp &lt; 100&quot; --set &quot;hp = hp * 3 // 2&quot;
+Ein Wert, der keine ganze Zahl ist, wird kaufmännisch zur geraden Zahl gerundet.
+Ein Wert außerhalb des Bereichs, einer, der keine Zahl ist, oder ein Feld, das
+es nicht gibt, hält den Stapel an und nennt Eintrag, Feld und Zeile: Es wird
+nichts geschrieben. Sonst werden die Änderungen als eine Speicherung
+geschrieben, die ein undo zurücknimmt, und so aufgelistet, wie changes sie
+auflistet.
+
+  --table items|enemies  die Tabelle
+  --where EXPR           die zu ändernden Einträge
+  --set STATEMENTS       die Zuweisungen, getrennt durch ; oder Zeilenenden
+  --clamp                einen Wert außerhalb des Bereichs auf die nächste
+                         Grenze setzen und ihn auflisten
+  --dry-run              prüfen und die Änderungen melden, nichts schreiben
+  --no-backup            kein IMAGE.bak anlegen
+
+Exit-Codes: wie bei import.
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
+
+Runs the Lua script FILE.lua over both tables of IMAGE: items and enemies, each indexed
+from 0 as the game numbers its entries, each entry with the fields edit names:
+  for i = 0, #enemies do enemies[i].experience = enemies[i].hp // 4 end
+print writes to the standard output. The script gets only the string, math, table and
+utf8 libraries and the safe base functions, and is stopped past an instruction budget
+or a memory cap. It is checked whole as edit checks its assignments, then written as
+one save, which one undo takes back, and its changes listed as changes lists them.
+
+  --clamp      pull a value out of range to its nearest bound, and list it
+  --dry-run    check and report the changes, write nothing
+  --no-backup  make no IMAGE.bak
+
+Exit codes: as for import.
+</source>
+        <translation>Aufruf: tolvane-cli script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
+
+Führt das Lua-Skript FILE.lua über beide Tabellen von IMAGE aus: items und
+enemies, jeweils ab 0 indiziert, wie das Spiel seine Einträge zählt, jeder
+Eintrag mit den Feldern, die edit nennt:
+  for i = 0, #enemies do enemies[i].experience = enemies[i].hp // 4 end
+print schreibt in die Standardausgabe. Das Skript erhält nur die Bibliotheken
+string, math, table und utf8 und die sicheren Basisfunktionen und wird nach
+einem Anweisungsbudget oder an einer Speichergrenze angehalten. Es wird als
+Ganzes geprüft, wie edit seine Zuweisungen prüft, dann als eine Speicherung
+geschrieben, die ein undo zurücknimmt, und seine Änderungen werden so
+aufgelistet, wie changes sie auflistet.
+
+  --clamp      einen Wert außerhalb des Bereichs auf die nächste Grenze setzen
+               und ihn auflisten
+  --dry-run    prüfen und die Änderungen melden, nichts schreiben
+  --no-backup  kein IMAGE.bak anlegen
+
+Exit-Codes: wie bei import.
 </translation>
     </message>
 </context>
@@ -2174,6 +2329,14 @@ Nicht geschrieben: %4.
         <source>Undo</source>
         <translation>Zurücknehmen</translation>
     </message>
+    <message>
+        <source>edit</source>
+        <translation>Stapeländerung</translation>
+    </message>
+    <message>
+        <source>script</source>
+        <translation>Skript</translation>
+    </message>
 </context>
 <context>
     <name>frmItem</name>
@@ -2347,6 +2510,41 @@ Nicht geschrieben: %4.
         <translation>
             <numerusform>Speichern (%n)</numerusform>
             <numerusform>Speichern (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Where:</source>
+        <translation>&amp;Wo:</translation>
+    </message>
+    <message>
+        <source>A Lua expression: hp &gt; 500 and experience &lt; 100</source>
+        <translation>Ein Lua-Ausdruck: hp &gt; 500 and experience &lt; 100</translation>
+    </message>
+    <message>
+        <source>S&amp;et:</source>
+        <translation>Set&amp;zen:</translation>
+    </message>
+    <message>
+        <source>Lua assignments to every row shown: hp = hp * 3 // 2</source>
+        <translation>Lua-Zuweisungen an jede angezeigte Zeile: hp = hp * 3 // 2</translation>
+    </message>
+    <message>
+        <source>&amp;Clamp</source>
+        <translation>&amp;Begrenzen</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anwenden</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. %1</source>
+        <translation>Es wurde nichts geändert. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) clamped to the field&apos;s range:</source>
+        <translation>
+            <numerusform>%n Wert auf den Bereich des Felds begrenzt:</numerusform>
+            <numerusform>%n Werte auf den Bereich ihres Felds begrenzt:</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>BatchWording</name>
+    <message>
+        <source>The Where expression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Set assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: this is not Lua: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 is not a finite number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 lies outside 0 to %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 has no field %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3 can be read but not assigned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: stopped after %2 instructions; it runs too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: stopped at its memory cap of %2 MiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, field %2: %3 clamped to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>edit needs --set, the assignments to make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No changes: the batch changes no field; nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChangesWording</name>
     <message>
         <source>yes</source>
@@ -169,6 +232,9 @@ Commands:
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
   play IMAGE [--print]
+  edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS [--clamp] [--dry-run]
+       [--no-backup]
+  script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
 
 Run &apos;tolvane-cli COMMAND --help&apos; for the details of one command. import, rename and undo
 write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of
@@ -357,6 +423,49 @@ well-known emulators found on PATH; the application the system opens .nes files
 with, unless that is Tolvane itself. A save that a crash cut short is put right first.
 
   --print  print the command line it would run, and run nothing
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS
+                        [--clamp] [--dry-run] [--no-backup]
+
+Runs the Lua assignments STATEMENTS over every entry of the table for which the Lua
+expression EXPR holds (every entry without --where). Fields are named as export names
+its columns; flags are true or false; index and name can be read, not assigned:
+  tolvane-cli edit my.nes --table enemies --where &quot;hp &lt; 100&quot; --set &quot;hp = hp * 3 // 2&quot;
+A value that is not a whole number is rounded half to even. A value out of range, one
+that is no number, or a field that does not exist stops the batch, naming the entry,
+the field and the line: nothing is written. Otherwise the changes are written as one
+save, which one undo takes back, and listed as changes lists them.
+
+  --table items|enemies  the table
+  --where EXPR           the entries to change
+  --set STATEMENTS       the assignments, separated by ; or line ends
+  --clamp                pull a value out of range to its nearest bound, and list it
+  --dry-run              check and report the changes, write nothing
+  --no-backup            make no IMAGE.bak
+
+Exit codes: as for import.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
+
+Runs the Lua script FILE.lua over both tables of IMAGE: items and enemies, each indexed
+from 0 as the game numbers its entries, each entry with the fields edit names:
+  for i = 0, #enemies do enemies[i].experience = enemies[i].hp // 4 end
+print writes to the standard output. The script gets only the string, math, table and
+utf8 libraries and the safe base functions, and is stopped past an instruction budget
+or a memory cap. It is checked whole as edit checks its assignments, then written as
+one save, which one undo takes back, and its changes listed as changes lists them.
+
+  --clamp      pull a value out of range to its nearest bound, and list it
+  --dry-run    check and report the changes, write nothing
+  --no-backup  make no IMAGE.bak
+
+Exit codes: as for import.
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1888,6 +1997,14 @@ Not written: %4.
         <source>Undo</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>script</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmItem</name>
@@ -2061,6 +2178,41 @@ Not written: %4.
         <translation>
             <numerusform>Save (%n)</numerusform>
             <numerusform>Save (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Where:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Lua expression: hp &gt; 500 and experience &lt; 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;et:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lua assignments to every row shown: hp = hp * 3 // 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) clamped to the field&apos;s range:</source>
+        <translation>
+            <numerusform>%n value clamped to its field&apos;s range:</numerusform>
+            <numerusform>%n values clamped to their field&apos;s range:</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BatchWording</name>
+    <message>
+        <source>The Where expression</source>
+        <translation>La expresión Dónde</translation>
+    </message>
+    <message>
+        <source>The Set assignments</source>
+        <translation>Las asignaciones de Asignar</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, línea %2</translation>
+    </message>
+    <message>
+        <source>%1: this is not Lua: %2</source>
+        <translation>%1: esto no es Lua: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 is not a number.</source>
+        <translation>%1: %2, campo %3: %4 no es un número.</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 is not a finite number.</source>
+        <translation>%1: %2, campo %3: %4 no es un número finito.</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 lies outside 0 to %5.</source>
+        <translation>%1: %2, campo %3: %4 está fuera de 0 a %5.</translation>
+    </message>
+    <message>
+        <source>%1: %2 has no field %3.</source>
+        <translation>%1: %2 no tiene el campo %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3 can be read but not assigned.</source>
+        <translation>%1: %2, el campo %3 se puede leer pero no asignar.</translation>
+    </message>
+    <message>
+        <source>%1: stopped after %2 instructions; it runs too long.</source>
+        <translation>%1: detenido tras %2 instrucciones; se ejecuta demasiado tiempo.</translation>
+    </message>
+    <message>
+        <source>%1: stopped at its memory cap of %2 MiB.</source>
+        <translation>%1: detenido en su límite de memoria de %2 MiB.</translation>
+    </message>
+    <message>
+        <source>%1, field %2: %3 clamped to %4</source>
+        <translation>%1, campo %2: %3 limitado a %4</translation>
+    </message>
+    <message>
+        <source>edit needs --set, the assignments to make</source>
+        <translation>edit necesita --set, las asignaciones que hacer</translation>
+    </message>
+    <message>
+        <source>No changes: the batch changes no field; nothing was written.</source>
+        <translation>Sin cambios: el lote no cambia ningún campo; no se escribió nada.</translation>
+    </message>
+</context>
+<context>
     <name>ChangesWording</name>
     <message>
         <source>yes</source>
@@ -207,6 +270,9 @@ Commands:
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
   play IMAGE [--print]
+  edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS [--clamp] [--dry-run]
+       [--no-backup]
+  script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
 
 Run &apos;tolvane-cli COMMAND --help&apos; for the details of one command. import, rename and undo
 write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of
@@ -243,6 +309,9 @@ Comandos:
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
   play IMAGE [--print]
+  edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS [--clamp] [--dry-run]
+       [--no-backup]
+  script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
 
 Para ver los detalles de un comando, ejecute &apos;tolvane-cli COMMAND --help&apos;.
 import, rename y undo escriben en IMAGE en su sitio; antes de su primera
@@ -594,6 +663,89 @@ encuentre en el PATH; la aplicación con la que el sistema abre los archivos
 repara primero.
 
   --print  muestra la línea de comandos que ejecutaría, y no ejecuta nada
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS
+                        [--clamp] [--dry-run] [--no-backup]
+
+Runs the Lua assignments STATEMENTS over every entry of the table for which the Lua
+expression EXPR holds (every entry without --where). Fields are named as export names
+its columns; flags are true or false; index and name can be read, not assigned:
+  tolvane-cli edit my.nes --table enemies --where &quot;hp &lt; 100&quot; --set &quot;hp = hp * 3 // 2&quot;
+A value that is not a whole number is rounded half to even. A value out of range, one
+that is no number, or a field that does not exist stops the batch, naming the entry,
+the field and the line: nothing is written. Otherwise the changes are written as one
+save, which one undo takes back, and listed as changes lists them.
+
+  --table items|enemies  the table
+  --where EXPR           the entries to change
+  --set STATEMENTS       the assignments, separated by ; or line ends
+  --clamp                pull a value out of range to its nearest bound, and list it
+  --dry-run              check and report the changes, write nothing
+  --no-backup            make no IMAGE.bak
+
+Exit codes: as for import.
+</source>
+        <translation>Uso: tolvane-cli edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS
+                      [--clamp] [--dry-run] [--no-backup]
+
+Ejecuta las asignaciones Lua STATEMENTS sobre cada entrada de la tabla para la
+que se cumple la expresión Lua EXPR (todas las entradas sin --where). Los
+campos se llaman como export nombra sus columnas; los indicadores son true o
+false; index y name se pueden leer, no asignar:
+  tolvane-cli edit my.nes --table enemies --where &quot;hp &lt; 100&quot; --set &quot;hp = hp * 3 // 2&quot;
+Un valor que no es un número entero se redondea al par más cercano en caso de
+empate. Un valor fuera de rango, uno que no es un número o un campo que no
+existe detiene el lote, nombrando la entrada, el campo y la línea: no se
+escribe nada. Si no, los cambios se escriben como un solo guardado, que un undo
+deshace, y se listan como los lista changes.
+
+  --table items|enemies  la tabla
+  --where EXPR           las entradas que cambiar
+  --set STATEMENTS       las asignaciones, separadas por ; o fines de línea
+  --clamp                lleva un valor fuera de rango a su límite más cercano
+                         y lo lista
+  --dry-run              comprueba e informa de los cambios, no escribe nada
+  --no-backup            no crea IMAGE.bak
+
+Códigos de salida: como en import.
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
+
+Runs the Lua script FILE.lua over both tables of IMAGE: items and enemies, each indexed
+from 0 as the game numbers its entries, each entry with the fields edit names:
+  for i = 0, #enemies do enemies[i].experience = enemies[i].hp // 4 end
+print writes to the standard output. The script gets only the string, math, table and
+utf8 libraries and the safe base functions, and is stopped past an instruction budget
+or a memory cap. It is checked whole as edit checks its assignments, then written as
+one save, which one undo takes back, and its changes listed as changes lists them.
+
+  --clamp      pull a value out of range to its nearest bound, and list it
+  --dry-run    check and report the changes, write nothing
+  --no-backup  make no IMAGE.bak
+
+Exit codes: as for import.
+</source>
+        <translation>Uso: tolvane-cli script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
+
+Ejecuta el script Lua FILE.lua sobre las dos tablas de IMAGE: items y enemies,
+cada una indexada desde 0 como el juego numera sus entradas, cada entrada con
+los campos que nombra edit:
+  for i = 0, #enemies do enemies[i].experience = enemies[i].hp // 4 end
+print escribe en la salida estándar. El script solo recibe las bibliotecas
+string, math, table y utf8 y las funciones básicas seguras, y se detiene al
+pasar un presupuesto de instrucciones o un límite de memoria. Se comprueba
+entero, como edit comprueba sus asignaciones, y luego se escribe como un solo
+guardado, que un undo deshace, y sus cambios se listan como los lista changes.
+
+  --clamp      lleva un valor fuera de rango a su límite más cercano y lo lista
+  --dry-run    comprueba e informa de los cambios, no escribe nada
+  --no-backup  no crea IMAGE.bak
+
+Códigos de salida: como en import.
 </translation>
     </message>
 </context>
@@ -2164,6 +2316,14 @@ No escrito: %4.
         <source>Undo</source>
         <translation>Deshacer</translation>
     </message>
+    <message>
+        <source>edit</source>
+        <translation>edición por lotes</translation>
+    </message>
+    <message>
+        <source>script</source>
+        <translation>script</translation>
+    </message>
 </context>
 <context>
     <name>frmItem</name>
@@ -2337,6 +2497,41 @@ No escrito: %4.
         <translation>
             <numerusform>Guardar (%n)</numerusform>
             <numerusform>Guardar (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Where:</source>
+        <translation>&amp;Dónde:</translation>
+    </message>
+    <message>
+        <source>A Lua expression: hp &gt; 500 and experience &lt; 100</source>
+        <translation>Una expresión Lua: hp &gt; 500 and experience &lt; 100</translation>
+    </message>
+    <message>
+        <source>S&amp;et:</source>
+        <translation>Asi&amp;gnar:</translation>
+    </message>
+    <message>
+        <source>Lua assignments to every row shown: hp = hp * 3 // 2</source>
+        <translation>Asignaciones Lua a cada fila mostrada: hp = hp * 3 // 2</translation>
+    </message>
+    <message>
+        <source>&amp;Clamp</source>
+        <translation>&amp;Limitar</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>A&amp;plicar</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. %1</source>
+        <translation>No se cambió nada. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) clamped to the field&apos;s range:</source>
+        <translation>
+            <numerusform>%n valor limitado al rango de su campo:</numerusform>
+            <numerusform>%n valores limitados al rango de su campo:</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BatchWording</name>
+    <message>
+        <source>The Where expression</source>
+        <translation>L&apos;expression Condition</translation>
+    </message>
+    <message>
+        <source>The Set assignments</source>
+        <translation>Les affectations</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, ligne %2</translation>
+    </message>
+    <message>
+        <source>%1: this is not Lua: %2</source>
+        <translation>%1: ce n&apos;est pas du Lua: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 is not a number.</source>
+        <translation>%1: %2, champ %3: %4 n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 is not a finite number.</source>
+        <translation>%1: %2, champ %3: %4 n&apos;est pas un nombre fini.</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 lies outside 0 to %5.</source>
+        <translation>%1: %2, champ %3: %4 est hors de 0 à %5.</translation>
+    </message>
+    <message>
+        <source>%1: %2 has no field %3.</source>
+        <translation>%1: %2 n&apos;a pas de champ %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3 can be read but not assigned.</source>
+        <translation>%1: %2, le champ %3 peut être lu mais pas affecté.</translation>
+    </message>
+    <message>
+        <source>%1: stopped after %2 instructions; it runs too long.</source>
+        <translation>%1: arrêté après %2 instructions; il s&apos;exécute trop longtemps.</translation>
+    </message>
+    <message>
+        <source>%1: stopped at its memory cap of %2 MiB.</source>
+        <translation>%1: arrêté à sa limite de mémoire de %2 Mio.</translation>
+    </message>
+    <message>
+        <source>%1, field %2: %3 clamped to %4</source>
+        <translation>%1, champ %2: %3 borné à %4</translation>
+    </message>
+    <message>
+        <source>edit needs --set, the assignments to make</source>
+        <translation>edit a besoin de --set, les affectations à faire</translation>
+    </message>
+    <message>
+        <source>No changes: the batch changes no field; nothing was written.</source>
+        <translation>Aucune modification: le lot ne modifie aucun champ; rien n&apos;a été écrit.</translation>
+    </message>
+</context>
+<context>
     <name>ChangesWording</name>
     <message>
         <source>yes</source>
@@ -209,6 +272,9 @@ Commands:
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
   play IMAGE [--print]
+  edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS [--clamp] [--dry-run]
+       [--no-backup]
+  script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
 
 Run &apos;tolvane-cli COMMAND --help&apos; for the details of one command. import, rename and undo
 write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of
@@ -245,6 +311,9 @@ Commandes:
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
   play IMAGE [--print]
+  edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS [--clamp] [--dry-run]
+       [--no-backup]
+  script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
 
 Lancez &apos;tolvane-cli COMMAND --help&apos; pour le détail d&apos;une commande. import,
 rename et undo écrivent dans IMAGE sur place; avant leur première écriture, ils
@@ -603,6 +672,90 @@ c&apos;est Tolvane lui-même. Un enregistrement interrompu par un plantage est d
 réparé.
 
   --print  affiche la ligne de commande qui serait lancée, et ne lance rien
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS
+                        [--clamp] [--dry-run] [--no-backup]
+
+Runs the Lua assignments STATEMENTS over every entry of the table for which the Lua
+expression EXPR holds (every entry without --where). Fields are named as export names
+its columns; flags are true or false; index and name can be read, not assigned:
+  tolvane-cli edit my.nes --table enemies --where &quot;hp &lt; 100&quot; --set &quot;hp = hp * 3 // 2&quot;
+A value that is not a whole number is rounded half to even. A value out of range, one
+that is no number, or a field that does not exist stops the batch, naming the entry,
+the field and the line: nothing is written. Otherwise the changes are written as one
+save, which one undo takes back, and listed as changes lists them.
+
+  --table items|enemies  the table
+  --where EXPR           the entries to change
+  --set STATEMENTS       the assignments, separated by ; or line ends
+  --clamp                pull a value out of range to its nearest bound, and list it
+  --dry-run              check and report the changes, write nothing
+  --no-backup            make no IMAGE.bak
+
+Exit codes: as for import.
+</source>
+        <translation>Usage: tolvane-cli edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS
+                        [--clamp] [--dry-run] [--no-backup]
+
+Exécute les affectations Lua STATEMENTS sur chaque entrée de la table pour
+laquelle l&apos;expression Lua EXPR est vraie (chaque entrée sans --where). Les
+champs portent les noms des colonnes d&apos;export; les drapeaux valent true ou
+false; index et name peuvent être lus, pas affectés:
+  tolvane-cli edit my.nes --table enemies --where &quot;hp &lt; 100&quot; --set &quot;hp = hp * 3 // 2&quot;
+Une valeur qui n&apos;est pas un nombre entier est arrondie au plus proche, un
+milieu allant au pair. Une valeur hors limites, une qui n&apos;est pas un nombre ou
+un champ qui n&apos;existe pas arrête le lot, en nommant l&apos;entrée, le champ et la
+ligne: rien n&apos;est écrit. Sinon, les modifications sont écrites en une seule
+sauvegarde, qu&apos;un seul undo annule, et listées comme changes les liste.
+
+  --table items|enemies  la table
+  --where EXPR           les entrées à modifier
+  --set STATEMENTS       les affectations, séparées par ; ou des fins de ligne
+  --clamp                ramener une valeur hors limites à la borne la plus
+                         proche, et la lister
+  --dry-run              vérifier et afficher les modifications, ne rien écrire
+  --no-backup            ne pas créer IMAGE.bak
+
+Codes de sortie: comme pour import.
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
+
+Runs the Lua script FILE.lua over both tables of IMAGE: items and enemies, each indexed
+from 0 as the game numbers its entries, each entry with the fields edit names:
+  for i = 0, #enemies do enemies[i].experience = enemies[i].hp // 4 end
+print writes to the standard output. The script gets only the string, math, table and
+utf8 libraries and the safe base functions, and is stopped past an instruction budget
+or a memory cap. It is checked whole as edit checks its assignments, then written as
+one save, which one undo takes back, and its changes listed as changes lists them.
+
+  --clamp      pull a value out of range to its nearest bound, and list it
+  --dry-run    check and report the changes, write nothing
+  --no-backup  make no IMAGE.bak
+
+Exit codes: as for import.
+</source>
+        <translation>Usage: tolvane-cli script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
+
+Exécute le script Lua FILE.lua sur les deux tables d&apos;IMAGE: items et enemies,
+chacune indexée à partir de 0 comme le jeu numérote ses entrées, chaque entrée
+avec les champs que nomme edit:
+  for i = 0, #enemies do enemies[i].experience = enemies[i].hp // 4 end
+print écrit sur la sortie standard. Le script n&apos;a que les bibliothèques string,
+math, table et utf8 et les fonctions de base sûres, et il est arrêté au-delà
+d&apos;un budget d&apos;instructions ou d&apos;une limite de mémoire. Il est vérifié en entier
+comme edit vérifie ses affectations, puis écrit en une seule sauvegarde, qu&apos;un
+seul undo annule, et ses modifications sont listées comme changes les liste.
+
+  --clamp      ramener une valeur hors limites à la borne la plus proche, et
+               la lister
+  --dry-run    vérifier et afficher les modifications, ne rien écrire
+  --no-backup  ne pas créer IMAGE.bak
+
+Codes de sortie: comme pour import.
 </translation>
     </message>
 </context>
@@ -2173,6 +2326,14 @@ Non écrit: %4.
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>edit</source>
+        <translation>édition par lot</translation>
+    </message>
+    <message>
+        <source>script</source>
+        <translation>script</translation>
+    </message>
 </context>
 <context>
     <name>frmItem</name>
@@ -2346,6 +2507,41 @@ Non écrit: %4.
         <translation>
             <numerusform>Enreg. (%n)</numerusform>
             <numerusform>Enreg. (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Where:</source>
+        <translation>&amp;Condition:</translation>
+    </message>
+    <message>
+        <source>A Lua expression: hp &gt; 500 and experience &lt; 100</source>
+        <translation>Une expression Lua: hp &gt; 500 and experience &lt; 100</translation>
+    </message>
+    <message>
+        <source>S&amp;et:</source>
+        <translation>&amp;Affecter:</translation>
+    </message>
+    <message>
+        <source>Lua assignments to every row shown: hp = hp * 3 // 2</source>
+        <translation>Affectations Lua à chaque ligne affichée: hp = hp * 3 // 2</translation>
+    </message>
+    <message>
+        <source>&amp;Clamp</source>
+        <translation>&amp;Borner</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>A&amp;ppliquer</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. %1</source>
+        <translation>Rien n&apos;a été modifié. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) clamped to the field&apos;s range:</source>
+        <translation>
+            <numerusform>%n valeur bornée à la plage de son champ:</numerusform>
+            <numerusform>%n valeurs bornées à la plage de leur champ:</numerusform>
         </translation>
     </message>
 </context>

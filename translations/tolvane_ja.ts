@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>BatchWording</name>
+    <message>
+        <source>The Where expression</source>
+        <translation>条件の式</translation>
+    </message>
+    <message>
+        <source>The Set assignments</source>
+        <translation>代入文</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1、%2 行目</translation>
+    </message>
+    <message>
+        <source>%1: this is not Lua: %2</source>
+        <translation>%1: Lua として読めません: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 is not a number.</source>
+        <translation>%1: %2、フィールド %3: %4 は数値ではありません。</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 is not a finite number.</source>
+        <translation>%1: %2、フィールド %3: %4 は有限の数値ではありません。</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 lies outside 0 to %5.</source>
+        <translation>%1: %2、フィールド %3: %4 は 0 から %5 の範囲外です。</translation>
+    </message>
+    <message>
+        <source>%1: %2 has no field %3.</source>
+        <translation>%1: %2 にフィールド %3 はありません。</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3 can be read but not assigned.</source>
+        <translation>%1: %2、フィールド %3 は読めますが代入できません。</translation>
+    </message>
+    <message>
+        <source>%1: stopped after %2 instructions; it runs too long.</source>
+        <translation>%1: %2 命令の後で停止しました。実行が長すぎます。</translation>
+    </message>
+    <message>
+        <source>%1: stopped at its memory cap of %2 MiB.</source>
+        <translation>%1: メモリ上限 %2 MiB で停止しました。</translation>
+    </message>
+    <message>
+        <source>%1, field %2: %3 clamped to %4</source>
+        <translation>%1、フィールド %2: %3 を %4 に収めました</translation>
+    </message>
+    <message>
+        <source>edit needs --set, the assignments to make</source>
+        <translation>edit には --set (行う代入) が必要です</translation>
+    </message>
+    <message>
+        <source>No changes: the batch changes no field; nothing was written.</source>
+        <translation>変更はありません: このバッチはどのフィールドも変更しないため、何も書き込まれませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>ChangesWording</name>
     <message>
         <source>yes</source>
@@ -198,6 +261,9 @@ Commands:
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
   play IMAGE [--print]
+  edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS [--clamp] [--dry-run]
+       [--no-backup]
+  script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
 
 Run &apos;tolvane-cli COMMAND --help&apos; for the details of one command. import, rename and undo
 write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of
@@ -232,6 +298,9 @@ Tolvane エディタのコマンドライン版です。イメージの素性の
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
   play IMAGE [--print]
+  edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS [--clamp] [--dry-run]
+       [--no-backup]
+  script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
 
 各コマンドの詳細は &apos;tolvane-cli COMMAND --help&apos; で表示します。import、rename、
 undo は IMAGE にその場で書き込みます。最初の書き込みの前に IMAGE を IMAGE.bak
@@ -568,6 +637,87 @@ TOLVANE_EMULATOR のコマンドライン (%f がイメージを表し、%f が�
 (それが Tolvane 自身でない場合)。クラッシュで中断された保存は先に修復されます。
 
   --print  実行するコマンドラインを表示し、何も実行しない
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS
+                        [--clamp] [--dry-run] [--no-backup]
+
+Runs the Lua assignments STATEMENTS over every entry of the table for which the Lua
+expression EXPR holds (every entry without --where). Fields are named as export names
+its columns; flags are true or false; index and name can be read, not assigned:
+  tolvane-cli edit my.nes --table enemies --where &quot;hp &lt; 100&quot; --set &quot;hp = hp * 3 // 2&quot;
+A value that is not a whole number is rounded half to even. A value out of range, one
+that is no number, or a field that does not exist stops the batch, naming the entry,
+the field and the line: nothing is written. Otherwise the changes are written as one
+save, which one undo takes back, and listed as changes lists them.
+
+  --table items|enemies  the table
+  --where EXPR           the entries to change
+  --set STATEMENTS       the assignments, separated by ; or line ends
+  --clamp                pull a value out of range to its nearest bound, and list it
+  --dry-run              check and report the changes, write nothing
+  --no-backup            make no IMAGE.bak
+
+Exit codes: as for import.
+</source>
+        <translation>使い方: tolvane-cli edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS
+                          [--clamp] [--dry-run] [--no-backup]
+
+Lua の式 EXPR が成り立つテーブルの各エントリ (--where がなければすべての
+エントリ) に、Lua の代入 STATEMENTS を実行します。フィールドの名前は export の
+列名と同じで、フラグは true または false です。index と name は読めますが
+代入はできません:
+  tolvane-cli edit my.nes --table enemies --where &quot;hp &lt; 100&quot; --set &quot;hp = hp * 3 // 2&quot;
+整数でない値は最も近い整数に丸め、ちょうど中間なら偶数にします。範囲外の値、
+数値でない値、存在しないフィールドがあるとバッチは止まり、エントリ、フィールド、
+行を示します: 何も書き込まれません。そうでなければ、変更を 1 回の保存として
+書き込み (1 回の undo で元に戻せます)、changes と同じ形で一覧にします。
+
+  --table items|enemies  テーブル
+  --where EXPR           変更するエントリ
+  --set STATEMENTS       代入 (; または改行で区切ります)
+  --clamp                範囲外の値を最も近い境界に収め、一覧にします
+  --dry-run              確認して変更を報告するだけで、何も書き込みません
+  --no-backup            IMAGE.bak を作成しません
+
+終了コード: import と同じです。
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
+
+Runs the Lua script FILE.lua over both tables of IMAGE: items and enemies, each indexed
+from 0 as the game numbers its entries, each entry with the fields edit names:
+  for i = 0, #enemies do enemies[i].experience = enemies[i].hp // 4 end
+print writes to the standard output. The script gets only the string, math, table and
+utf8 libraries and the safe base functions, and is stopped past an instruction budget
+or a memory cap. It is checked whole as edit checks its assignments, then written as
+one save, which one undo takes back, and its changes listed as changes lists them.
+
+  --clamp      pull a value out of range to its nearest bound, and list it
+  --dry-run    check and report the changes, write nothing
+  --no-backup  make no IMAGE.bak
+
+Exit codes: as for import.
+</source>
+        <translation>使い方: tolvane-cli script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
+
+Lua スクリプト FILE.lua を IMAGE の両方のテーブルに対して実行します: items と
+enemies で、どちらもゲームがエントリを数えるとおり 0 から始まる添字を持ち、
+各エントリには edit と同じ名前のフィールドがあります:
+  for i = 0, #enemies do enemies[i].experience = enemies[i].hp // 4 end
+print は標準出力に書きます。スクリプトが使えるのは string、math、table、
+utf8 ライブラリと安全な基本関数だけで、命令数の上限かメモリ上限を超えると
+止められます。edit が代入を検査するのと同じく全体を検査してから、1 回の保存
+として書き込み (1 回の undo で元に戻せます)、変更を changes と同じ形で一覧に
+します。
+
+  --clamp      範囲外の値を最も近い境界に収め、一覧にします
+  --dry-run    確認して変更を報告するだけで、何も書き込みません
+  --no-backup  IMAGE.bak を作成しません
+
+終了コード: import と同じです。
 </translation>
     </message>
 </context>
@@ -2133,6 +2283,14 @@ Not written: %4.
         <source>Undo</source>
         <translation>取り消し</translation>
     </message>
+    <message>
+        <source>edit</source>
+        <translation>一括編集</translation>
+    </message>
+    <message>
+        <source>script</source>
+        <translation>スクリプト</translation>
+    </message>
 </context>
 <context>
     <name>frmItem</name>
@@ -2304,6 +2462,40 @@ Not written: %4.
         <source>Save (%n)</source>
         <translation>
             <numerusform>保存 (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Where:</source>
+        <translation>条件(&amp;W):</translation>
+    </message>
+    <message>
+        <source>A Lua expression: hp &gt; 500 and experience &lt; 100</source>
+        <translation>Lua の式: hp &gt; 500 and experience &lt; 100</translation>
+    </message>
+    <message>
+        <source>S&amp;et:</source>
+        <translation>代入(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Lua assignments to every row shown: hp = hp * 3 // 2</source>
+        <translation>表示中の各行への Lua の代入: hp = hp * 3 // 2</translation>
+    </message>
+    <message>
+        <source>&amp;Clamp</source>
+        <translation>範囲内に収める(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>適用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. %1</source>
+        <translation>何も変更されませんでした。%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) clamped to the field&apos;s range:</source>
+        <translation>
+            <numerusform>%n 個の値をフィールドの範囲内に収めました:</numerusform>
         </translation>
     </message>
 </context>

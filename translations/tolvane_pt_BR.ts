@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>BatchWording</name>
+    <message>
+        <source>The Where expression</source>
+        <translation>A expressão Onde</translation>
+    </message>
+    <message>
+        <source>The Set assignments</source>
+        <translation>As atribuições de Atribuir</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, linha %2</translation>
+    </message>
+    <message>
+        <source>%1: this is not Lua: %2</source>
+        <translation>%1: isto não é Lua: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 is not a number.</source>
+        <translation>%1: %2, campo %3: %4 não é um número.</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 is not a finite number.</source>
+        <translation>%1: %2, campo %3: %4 não é um número finito.</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3: %4 lies outside 0 to %5.</source>
+        <translation>%1: %2, campo %3: %4 está fora de 0 a %5.</translation>
+    </message>
+    <message>
+        <source>%1: %2 has no field %3.</source>
+        <translation>%1: %2 não tem o campo %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2, field %3 can be read but not assigned.</source>
+        <translation>%1: %2, o campo %3 pode ser lido, mas não atribuído.</translation>
+    </message>
+    <message>
+        <source>%1: stopped after %2 instructions; it runs too long.</source>
+        <translation>%1: interrompido após %2 instruções; executa por tempo demais.</translation>
+    </message>
+    <message>
+        <source>%1: stopped at its memory cap of %2 MiB.</source>
+        <translation>%1: interrompido no seu limite de memória de %2 MiB.</translation>
+    </message>
+    <message>
+        <source>%1, field %2: %3 clamped to %4</source>
+        <translation>%1, campo %2: %3 limitado a %4</translation>
+    </message>
+    <message>
+        <source>edit needs --set, the assignments to make</source>
+        <translation>edit precisa de --set, as atribuições a fazer</translation>
+    </message>
+    <message>
+        <source>No changes: the batch changes no field; nothing was written.</source>
+        <translation>Sem alterações: o lote não altera nenhum campo; nada foi gravado.</translation>
+    </message>
+</context>
+<context>
     <name>ChangesWording</name>
     <message>
         <source>yes</source>
@@ -207,6 +270,9 @@ Commands:
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
   play IMAGE [--print]
+  edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS [--clamp] [--dry-run]
+       [--no-backup]
+  script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
 
 Run &apos;tolvane-cli COMMAND --help&apos; for the details of one command. import, rename and undo
 write into IMAGE in place; before their first write they copy it to IMAGE.bak, and each of
@@ -243,6 +309,9 @@ Comandos:
   patch ORIGINAL MODIFIED -o OUT.ips|OUT.bps
   apply PATCH IMAGE -o OUT
   play IMAGE [--print]
+  edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS [--clamp] [--dry-run]
+       [--no-backup]
+  script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
 
 Execute &apos;tolvane-cli COMMAND --help&apos; para ver os detalhes de um comando.
 import, rename e undo gravam em IMAGE no próprio arquivo; antes da primeira
@@ -593,6 +662,90 @@ arquivos .nes, a menos que seja o próprio Tolvane. Um salvamento que uma falha
 deixou pela metade é corrigido primeiro.
 
   --print  mostra a linha de comando que executaria, e não executa nada
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS
+                        [--clamp] [--dry-run] [--no-backup]
+
+Runs the Lua assignments STATEMENTS over every entry of the table for which the Lua
+expression EXPR holds (every entry without --where). Fields are named as export names
+its columns; flags are true or false; index and name can be read, not assigned:
+  tolvane-cli edit my.nes --table enemies --where &quot;hp &lt; 100&quot; --set &quot;hp = hp * 3 // 2&quot;
+A value that is not a whole number is rounded half to even. A value out of range, one
+that is no number, or a field that does not exist stops the batch, naming the entry,
+the field and the line: nothing is written. Otherwise the changes are written as one
+save, which one undo takes back, and listed as changes lists them.
+
+  --table items|enemies  the table
+  --where EXPR           the entries to change
+  --set STATEMENTS       the assignments, separated by ; or line ends
+  --clamp                pull a value out of range to its nearest bound, and list it
+  --dry-run              check and report the changes, write nothing
+  --no-backup            make no IMAGE.bak
+
+Exit codes: as for import.
+</source>
+        <translation>Uso: tolvane-cli edit IMAGE --table items|enemies [--where EXPR] --set STATEMENTS
+                      [--clamp] [--dry-run] [--no-backup]
+
+Executa as atribuições Lua STATEMENTS em cada entrada da tabela para a qual a
+expressão Lua EXPR vale (todas as entradas sem --where). Os campos têm os
+nomes que export dá às suas colunas; os flags são true ou false; index e name
+podem ser lidos, não atribuídos:
+  tolvane-cli edit my.nes --table enemies --where &quot;hp &lt; 100&quot; --set &quot;hp = hp * 3 // 2&quot;
+Um valor que não é um número inteiro é arredondado, um empate indo para o par.
+Um valor fora do intervalo, um que não é número ou um campo que não existe
+interrompe o lote, nomeando a entrada, o campo e a linha: nada é gravado. Caso
+contrário, as alterações são gravadas como um só salvamento, que um undo
+desfaz, e listadas como changes as lista.
+
+  --table items|enemies  a tabela
+  --where EXPR           as entradas a alterar
+  --set STATEMENTS       as atribuições, separadas por ; ou fins de linha
+  --clamp                leva um valor fora do intervalo ao limite mais
+                         próximo, e o lista
+  --dry-run              verifica e relata as alterações, não grava nada
+  --no-backup            não cria IMAGE.bak
+
+Códigos de saída: como em import.
+</translation>
+    </message>
+    <message>
+        <source>Usage: tolvane-cli script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
+
+Runs the Lua script FILE.lua over both tables of IMAGE: items and enemies, each indexed
+from 0 as the game numbers its entries, each entry with the fields edit names:
+  for i = 0, #enemies do enemies[i].experience = enemies[i].hp // 4 end
+print writes to the standard output. The script gets only the string, math, table and
+utf8 libraries and the safe base functions, and is stopped past an instruction budget
+or a memory cap. It is checked whole as edit checks its assignments, then written as
+one save, which one undo takes back, and its changes listed as changes lists them.
+
+  --clamp      pull a value out of range to its nearest bound, and list it
+  --dry-run    check and report the changes, write nothing
+  --no-backup  make no IMAGE.bak
+
+Exit codes: as for import.
+</source>
+        <translation>Uso: tolvane-cli script IMAGE FILE.lua [--clamp] [--dry-run] [--no-backup]
+
+Executa o script Lua FILE.lua sobre as duas tabelas de IMAGE: items e enemies,
+cada uma indexada a partir de 0 como o jogo numera suas entradas, cada entrada
+com os campos que edit nomeia:
+  for i = 0, #enemies do enemies[i].experience = enemies[i].hp // 4 end
+print escreve na saída padrão. O script recebe apenas as bibliotecas string,
+math, table e utf8 e as funções básicas seguras, e é interrompido além de um
+orçamento de instruções ou de um limite de memória. Ele é verificado por
+inteiro, como edit verifica suas atribuições, depois gravado como um só
+salvamento, que um undo desfaz, e suas alterações listadas como changes as
+lista.
+
+  --clamp      leva um valor fora do intervalo ao limite mais próximo, e o lista
+  --dry-run    verifica e relata as alterações, não grava nada
+  --no-backup  não cria IMAGE.bak
+
+Códigos de saída: como em import.
 </translation>
     </message>
 </context>
@@ -2163,6 +2316,14 @@ Não gravado: %4.
         <source>Undo</source>
         <translation>Desfazer</translation>
     </message>
+    <message>
+        <source>edit</source>
+        <translation>edição em lote</translation>
+    </message>
+    <message>
+        <source>script</source>
+        <translation>script</translation>
+    </message>
 </context>
 <context>
     <name>frmItem</name>
@@ -2336,6 +2497,41 @@ Não gravado: %4.
         <translation>
             <numerusform>Salvar (%n)</numerusform>
             <numerusform>Salvar (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Where:</source>
+        <translation>&amp;Onde:</translation>
+    </message>
+    <message>
+        <source>A Lua expression: hp &gt; 500 and experience &lt; 100</source>
+        <translation>Uma expressão Lua: hp &gt; 500 and experience &lt; 100</translation>
+    </message>
+    <message>
+        <source>S&amp;et:</source>
+        <translation>Atri&amp;buir:</translation>
+    </message>
+    <message>
+        <source>Lua assignments to every row shown: hp = hp * 3 // 2</source>
+        <translation>Atribuições Lua a cada linha exibida: hp = hp * 3 // 2</translation>
+    </message>
+    <message>
+        <source>&amp;Clamp</source>
+        <translation>&amp;Limitar</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>A&amp;plicar</translation>
+    </message>
+    <message>
+        <source>Nothing was changed. %1</source>
+        <translation>Nada foi alterado. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) clamped to the field&apos;s range:</source>
+        <translation>
+            <numerusform>%n valor limitado ao intervalo do seu campo:</numerusform>
+            <numerusform>%n valores limitados ao intervalo do seu campo:</numerusform>
         </translation>
     </message>
 </context>

@@ -201,6 +201,24 @@ if [[ $cli != *.exe ]]; then
     grep -q 'cannot be made: that name is 258 bytes long' "$work/err" ||
         fail "a name too long for the history: $(cat "$work/err")"
 fi
+# Batches in Lua, in the real program: one that runs away and one that allocates without end are
+# each stopped with their message in seconds, and write nothing, not even a history; one that
+# holds is one record.
+cp "$image" "$work/b.nes"
+printf 'items[0].cost = 1\nwhile true do end\n' >"$work/loop.lua"
+printf 'items[0].cost = 1\nlocal t = {}\nwhile true do t[#t + 1] = string.rep("x", 65536) .. #t end\n' \
+    >"$work/grow.lua"
+for script in loop grow; do
+    started=$SECONDS
+    expect 1 script "$work/b.nes" "$work/$script.lua"
+    [ $((SECONDS - started)) -lt 30 ] || fail "$script.lua ran for $((SECONDS - started)) s"
+    grep -qE 'it runs too long|memory cap of 64 MiB' "$work/err" || fail "$script.lua: $(cat "$work/err")"
+done
+cmp -s "$image" "$work/b.nes" && [ ! -e "$work/b.nes.history" ] || fail "a stopped script wrote"
+expect 0 edit "$work/b.nes" --table enemies --where "hp < 100" --set "hp = hp * 1.5"
+expect 0 history "$work/b.nes"
+[ "$(grep -c '  edit  ' "$work/out")" -ge 1 ] && [ "$(cut -c1 "$work/out" | sort -u)" = 1 ] ||
+    fail "the edit is not one record made by edit: $(cat "$work/out")"
 expect 2 frobnicate
 expect 2 export
 expect 2 info

@@ -11,13 +11,14 @@ declare -A level=(
     [fields]=1    # the pure rules for field texts
     [play]=1      # which emulator plays an image, and starting it
     [tables]=2    # field descriptions, the transaction, and the tables as rows
-    [wording]=3   # every text about what the core did
-    [windowkit]=4 # shows an entry's fields in controls
-    [items]=5
-    [tablewindow]=5 # the table window, handed its table, image and item names
-    [enemies]=6 # the enemy editor lists the item names
-    [historywindow]=7 # the editors reach it through what the main window hands them
-    [main]=8 [cli]=8 [tools]=8
+    [batch]=3     # batches in Lua over the tables' edits
+    [wording]=4   # every text about what the core did
+    [windowkit]=5 # shows an entry's fields in controls
+    [items]=6
+    [tablewindow]=6 # the table window, handed its table, image and item names
+    [enemies]=7 # the enemy editor lists the item names
+    [historywindow]=8 # the editors reach it through what the main window hands them
+    [main]=9 [cli]=9 [tools]=9
 )
 
 faults=0

@@ -1,10 +1,13 @@
 #include "enemies/enemyrecord.h"
 #include "items/itemrecord.h"
+#include "rom/historyfile.h"
 #include "tables/tablegrid.h"
 #include "tablewindow/frmtable.h"
 #include "windowdriver.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTableView>
 
 namespace {
@@ -29,6 +32,8 @@ private slots:
     void typedCellFollowsTheEntryRule();
     void copiedRowsPasteBackAndSave();
     void refusedSaveKeepsTheEdits();
+    void whereAndSetBoxes_data();
+    void whereAndSetBoxes();
 
 private:
     MessageRecorder messages;
@@ -170,6 +175,85 @@ void tst_frmTable::refusedSaveKeepsTheEdits() {
     QVERIFY2(messages.texts[0].contains(QStringLiteral("enemy 2")), qPrintable(messages.texts[0]));
     QCOMPARE(disk.bytes(), other);
     QCOMPARE(window.grid()->edits().pendingRows(), 1);
+}
+
+void tst_frmTable::whereAndSetBoxes_data() {
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<bool>("clamp");
+    QTest::addColumn<bool>("whereHolds");
+    QTest::addColumn<int>("factor");      // of each shown row's HP after the Set; 0 for none taken
+    QTest::addColumn<QString>("message"); // what the window says, if anything
+    QTest::newRow("double the HP under 100") << "hp < 100"
+                                             << "hp = hp * 2" << false << true << 2 << "";
+    QTest::newRow("a Where that does not parse keeps the rows") << "hp <"
+                                                                << "" << false << false << 0 << "";
+    QTest::newRow("a Set past the range takes nothing")
+        << "hp < 100"
+        << "hp = hp * 100" << false << true << 0
+        << "Nothing was changed. The Set assignments, line 1: enemy ";
+    QTest::newRow("with Clamp, it is clamped and listed")
+        << "hp < 100"
+        << "hp = hp * 100" << true << true << -1 << "clamped to 1023";
+}
+
+void tst_frmTable::whereAndSetBoxes() {
+    QFETCH(QString, where);
+    QFETCH(QString, set);
+    QFETCH(bool, clamp);
+    QFETCH(bool, whereHolds);
+    QFETCH(int, factor);
+    QFETCH(QString, message);
+    const ImageOnDisk disk(MakeDemoImage(3));
+    auto rom = disk.open();
+    ImageOpening opening;
+    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    TableGrid& grid = *window.grid();
+    QAbstractItemModel* shown = window.view()->model();
+    auto* whereBox = window.findChild<QLineEdit*>(QStringLiteral("txtWhere"));
+    auto* setBox = window.findChild<QLineEdit*>(QStringLiteral("txtSet"));
+    QTest::keyClicks(whereBox, where);
+    std::vector<int> low;
+    for (int row = 0; row < grid.rowCount(); ++row)
+        if (grid.edits().value(row, 1) < 100)
+            low.push_back(row);
+    QCOMPARE(whereBox->property("refused").toBool(), !whereHolds);
+    if (!whereHolds) {
+        QVERIFY(whereBox->toolTip().contains(QStringLiteral("this is not Lua")));
+        // The rows as they were when the text last held: "hp" reads as a field, "hp <" not.
+        QCOMPARE(shown->rowCount(), EnemyCount);
+        return;
+    }
+    QVERIFY(whereBox->toolTip().isEmpty());
+    QVERIFY(!low.empty() && int(low.size()) < EnemyCount);
+    QCOMPARE(shown->rowCount(), int(low.size()));
+    window.findChild<QCheckBox*>(QStringLiteral("chkClamp"))->setChecked(clamp);
+    QTest::keyClicks(setBox, set);
+    QTest::keyClick(setBox, Qt::Key_Return);
+    if (message.isEmpty())
+        QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(QLatin1Char('\n'))));
+    else
+        QVERIFY2(messages.texts.size() == 1 && messages.texts[0].contains(message),
+                 qPrintable(messages.texts.join(QLatin1Char('\n'))));
+    QCOMPARE(grid.edits().pendingRows(), factor == 0 ? 0 : int(low.size()));
+    for (const int row : low) {
+        const qint32 before = grid.edits().saved(row, 1);
+        const qint32 expected = factor == 0    ? before
+                                : factor == -1 ? std::min(before * 100, 1023)
+                                               : before * factor;
+        QCOMPARE(grid.edits().value(row, 1), expected);
+        QCOMPARE(grid.data(grid.index(row, hpColumn()), TableGrid::PendingRole).toBool(),
+                 expected != before);
+    }
+    if (factor == 0)
+        return;
+    // Save writes them with the rest, as one record.
+    QVERIFY(grid.setData(grid.index(0, hpColumn() + 1), QStringLiteral("7"))); // PP of enemy 0
+    QVERIFY(window.save());
+    HistoryReader reader(disk.path() + QStringLiteral(".history"));
+    QVERIFY(!reader.read().failed());
+    QCOMPARE(reader.log().records.size(), size_t(1));
+    QCOMPARE(grid.edits().pendingRows(), 0);
 }
 
 QTEST_MAIN(tst_frmTable)
