@@ -43,6 +43,8 @@ private:
     static int setup(lua_State* state);
     static void hook(lua_State* state, struct lua_Debug* where);
     static int print(lua_State* state);
+    // string.find, always as a search for plain text.
+    static int plainFind(lua_State* state);
     void failed(int status, BatchError* error);
 
     BatchLimits m_limits;

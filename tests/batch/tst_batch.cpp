@@ -376,9 +376,12 @@ void tst_Batch::scriptOverBothTables() {
 
 void tst_Batch::sandboxHolds_data() {
     QTest::addColumn<QByteArray>("test"); // a Lua expression that must be true in the sandbox
-    for (const char* absent : {"io", "os", "package", "require", "debug", "load", "loadfile",
-                               "dofile", "collectgarbage", "string.dump", "('').dump", "coroutine"})
+    for (const char* absent :
+         {"io", "os", "package", "require", "debug", "load", "loadfile", "dofile", "collectgarbage",
+          "string.dump", "('').dump", "coroutine", "string.match", "('').gmatch", "string.gsub"})
         QTest::newRow(absent) << "(" + QByteArray(absent) + ") == nil";
+    QTest::newRow("find searches plain text")
+        << QByteArray("select(2, ('a.b-c'):find('.b-', 1)) == 4 and ('abc'):find('.') == nil");
     QTest::newRow("an entry's metatable") << QByteArray("getmetatable(items[0]) == false");
     for (const char* present : {"string.format", "math.floor", "table.concat", "utf8.char", "pcall",
                                 "tostring", "ipairs", "print"})
