@@ -45,6 +45,8 @@ private:
     static int print(lua_State* state);
     // string.find, always as a search for plain text.
     static int plainFind(lua_State* state);
+    static int boundedRep(lua_State* state);
+    static int boundedMove(lua_State* state);
     void failed(int status, BatchError* error);
 
     BatchLimits m_limits;

@@ -382,6 +382,7 @@ void tst_Batch::sandboxHolds_data() {
         QTest::newRow(absent) << "(" + QByteArray(absent) + ") == nil";
     QTest::newRow("find searches plain text")
         << QByteArray("select(2, ('a.b-c'):find('.b-', 1)) == 4 and ('abc'):find('.') == nil");
+    QTest::newRow("rep of nothing, many times") << QByteArray("string.rep('', 1 << 60) == ''");
     QTest::newRow("an entry's metatable") << QByteArray("getmetatable(items[0]) == false");
     for (const char* present : {"string.format", "math.floor", "table.concat", "utf8.char", "pcall",
                                 "tostring", "ipairs", "print"})
@@ -416,6 +417,8 @@ void tst_Batch::runawayStops_data() {
         << QByteArray("local s = string.rep('x', 1e9)") << memory << qint64(0);
     QTest::newRow("a refused allocation caught")
         << QByteArray("pcall(string.rep, 'x', 1e9)") << memory << qint64(0);
+    QTest::newRow("a move over empty keys without end")
+        << QByteArray("table.move({}, 1, 1 << 60, 2)") << int(BatchFault::Runtime) << qint64(0);
     QTest::newRow("bytecode") << QByteArray("\x1bLua\x54\x00", 6) << int(BatchFault::Syntax)
                               << qint64(0);
     QTest::newRow("a cap too small to open the libraries")
