@@ -30,7 +30,7 @@ qint32 FromBitString(const QString& s) {
             Outcome why;
             why.fault = ImageFault::BitStringTooLarge;
             why.text = s;
-            throw RomError(RomError::Kind::Overflow, why);
+            throw RomError(why);
         }
         value += qint64(digit) << i;
     }

@@ -34,7 +34,7 @@ void RomImage::prepareBackup() {
     const auto refuse = [&](int error) {
         m_preparedBackup.reset();
         why.error = error;
-        throw RomError(RomError::Kind::Io, why);
+        throw RomError(why);
     };
     // A FIFO or a device at the backup's name is someone's, not a backup to replace.
     if (const auto node = NodeAtPath(backup)) {
@@ -75,12 +75,12 @@ void RomImage::placeBackup() {
     const std::unique_ptr<NewFile> file = std::move(m_preparedBackup);
     if (!file->place()) {
         why.error = file->error();
-        throw RomError(RomError::Kind::Io, why);
+        throw RomError(why);
     }
     // The last look before the first write: the path must still name the file written into.
     if (pathState() != PathState::Same) {
         why.replaced = true;
-        throw RomError(RomError::Kind::Io, why);
+        throw RomError(why);
     }
     m_backupMade = true;
 }

@@ -25,21 +25,20 @@ namespace {
 // Checks an access of `width` bytes at `offset` before anything is read or written. The file
 // interface behind the original design numbered positions from 1, so the last byte's position
 // (offset + width) had to fit a signed 32-bit value; the same limit holds here.
-[[noreturn]] void refuse(RomError::Kind kind, Fault fault, Operation operation, qint32 offset,
-                         qint64 value = 0) {
+[[noreturn]] void refuse(Fault fault, Operation operation, qint32 offset, qint64 value = 0) {
     Outcome o;
     o.fault = fault;
     o.operation = operation;
     o.offset = offset;
     o.word = value;
-    throw RomError(kind, o);
+    throw RomError(o);
 }
 
 void checkOffset(qint32 offset, int width, Operation operation) {
     if (qint64(offset) + width > std::numeric_limits<qint32>::max())
-        refuse(RomError::Kind::Overflow, ImageFault::OffsetTooLarge, operation, offset);
+        refuse(ImageFault::OffsetTooLarge, operation, offset);
     if (offset < 0)
-        refuse(RomError::Kind::BadOffset, ImageFault::BeforeStart, operation, offset);
+        refuse(ImageFault::BeforeStart, operation, offset);
 }
 
 } // namespace
@@ -63,8 +62,7 @@ void WriteByte(const WriteKey& key, RomImage& rom, qint32 offset, quint8 value) 
 
 void WriteWord(const WriteKey& key, RomImage& rom, qint32 offset, qint32 value) {
     if (value < 0 || value > 0xFFFF)
-        refuse(RomError::Kind::Overflow, ImageFault::WordTooLarge, Operation::WriteWord, offset,
-               value);
+        refuse(ImageFault::WordTooLarge, Operation::WriteWord, offset, value);
     checkOffset(offset, 2, Operation::WriteWord);
     rom.write(key, offset, quint8(value & 0xFF));
     rom.write(key, qint64(offset) + 1, quint8(value >> 8));

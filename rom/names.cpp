@@ -71,13 +71,13 @@ QString ReadName(RomImage& rom, qint32 pointer) {
     why.pointer = pointer;
     if (offset < 0) {
         why.fault = ImageFault::PointerBeforeStart;
-        throw RomError(RomError::Kind::BadOffset, why);
+        throw RomError(why);
     }
     bool tooLong = false;
     QString name = ScanName(rom, offset, &tooLong);
     if (tooLong) {
         why.fault = ImageFault::NameTooLong;
-        throw RomError(RomError::Kind::Overflow, why);
+        throw RomError(why);
     }
     return name;
 }

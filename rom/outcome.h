@@ -96,9 +96,9 @@ enum class UndoFault {
 
 // Comparing an image with its original, and merging images.
 enum class CompareFault {
-    NoOriginal,     // `file` has no history to tell its original, and no base was given
-    SizesDiffer,    // `other` is `otherLength` bytes long, `file` `length`: they must have one size
-    NotAnImage,     // `file` does not hold the tables where the editors read them
+    NoOriginal,  // `file` has no history to tell its original, and no base was given
+    SizesDiffer, // `other` is `otherLength` bytes long, `file` `length`: they must have one size
+    NotAnImage,  // `file` does not hold the tables where the editors read them
     // `count` fields or names conflict, and `file` (the output) is not written; `mixedConflicts`
     // when not every one is a field both sides changed to different values.
     MergeConflicts,

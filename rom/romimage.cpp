@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
-RomError::RomError(Kind kind, Outcome outcome)
-    : std::runtime_error("image access failed"), m_kind(kind), m_outcome(std::move(outcome)) {}
+RomError::RomError(Outcome outcome)
+    : std::runtime_error("image access failed"), m_outcome(std::move(outcome)) {}
 
 Result<std::unique_ptr<RomImage>> OpenRomImage(const QString& path) {
     auto file = OpenImageFile(path);
@@ -72,7 +72,7 @@ Outcome RomImage::outcome(Fault fault, Operation operation, qint64 pos) const {
 void RomImage::fail(Operation operation, qint64 pos, int error) const {
     Outcome o = outcome(ImageFault::SystemCall, operation, pos);
     o.error = error;
-    throw RomError(RomError::Kind::Io, o);
+    throw RomError(o);
 }
 
 const RomImage::Page& RomImage::page(qint64 index) {
@@ -105,7 +105,7 @@ const RomImage::Page& RomImage::page(qint64 index) {
 
 void RomImage::checkPosition(Operation operation, qint64 pos) const {
     if (pos < 0)
-        throw RomError(RomError::Kind::BadOffset, outcome(ImageFault::BeforeStart, operation, pos));
+        throw RomError(outcome(ImageFault::BeforeStart, operation, pos));
 }
 
 void RomImage::read(qint64 pos, quint8* out, qint64 len) {
@@ -136,8 +136,7 @@ quint8 RomImage::readByte(qint64 pos) {
 
 void RomImage::write(const WriteKey&, qint64 pos, quint8 value) {
     if (m_readOnly)
-        throw RomError(RomError::Kind::Io,
-                       outcome(ImageFault::OpenForReading, Operation::Write, pos));
+        throw RomError(outcome(ImageFault::OpenForReading, Operation::Write, pos));
     checkPosition(Operation::Write, pos);
     ensureBackup();
     const char byte = char(value);

@@ -18,17 +18,10 @@
 // operation, the offset, the file and the operating system's code.
 class RomError : public std::runtime_error {
 public:
-    enum class Kind {
-        Overflow,  // a value or an offset left its range; nothing was read or written
-        BadOffset, // an offset before the start of the file
-        Io,        // the operating system refused a read, a write or a sync
-    };
-    RomError(Kind kind, Outcome outcome);
-    Kind kind() const { return m_kind; }
+    explicit RomError(Outcome outcome);
     const Outcome& outcome() const { return m_outcome; }
 
 private:
-    Kind m_kind;
     Outcome m_outcome;
 };
 

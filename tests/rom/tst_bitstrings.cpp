@@ -88,7 +88,7 @@ void tst_BitStrings::fromBitStringOverflow() {
         FromBitString(text);
         QFAIL("no overflow");
     } catch (const RomError& e) {
-        QCOMPARE(e.kind(), RomError::Kind::Overflow);
+        QCOMPARE(e.outcome().fault, ImageFault::BitStringTooLarge);
     }
 }
 

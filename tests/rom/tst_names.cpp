@@ -65,24 +65,24 @@ void tst_Names::readName() {
 void tst_Names::readNameFails_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("pointer");
-    QTest::addColumn<RomError::Kind>("kind");
-    QTest::newRow("pointer 7FEF") << QByteArray("\xC1") << 0x7FEF << RomError::Kind::BadOffset;
-    QTest::newRow("pointer 0") << QByteArray("\xC1") << 0 << RomError::Kind::BadOffset;
-    QTest::newRow("32768 characters") << run(32768) << 0x8000 << RomError::Kind::Overflow;
-    QTest::newRow("40000 characters") << run(40000) + '\0' << 0x8000 << RomError::Kind::Overflow;
+    QTest::addColumn<ImageFault>("fault");
+    QTest::newRow("pointer 7FEF") << QByteArray("\xC1") << 0x7FEF << ImageFault::PointerBeforeStart;
+    QTest::newRow("pointer 0") << QByteArray("\xC1") << 0 << ImageFault::PointerBeforeStart;
+    QTest::newRow("32768 characters") << run(32768) << 0x8000 << ImageFault::NameTooLong;
+    QTest::newRow("40000 characters") << run(40000) + '\0' << 0x8000 << ImageFault::NameTooLong;
 }
 
 void tst_Names::readNameFails() {
     QFETCH(QByteArray, text);
     QFETCH(int, pointer);
-    QFETCH(RomError::Kind, kind);
+    QFETCH(ImageFault, fault);
     ImageOnDisk disk(fileWithText(text));
     auto rom = disk.open();
     try {
         ReadName(*rom, pointer);
         QFAIL("the name was read");
     } catch (const RomError& e) {
-        QCOMPARE(e.kind(), kind);
+        QCOMPARE(e.outcome().fault, fault);
     }
     QCOMPARE(ReadNameOrEmpty(*rom, pointer), QString());
 }

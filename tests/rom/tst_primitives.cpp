@@ -115,42 +115,31 @@ void tst_Primitives::failedCallChangesNothing_data() {
     QTest::addColumn<int>("op");
     QTest::addColumn<int>("offset");
     QTest::addColumn<int>("value");
-    QTest::addColumn<RomError::Kind>("kind");
     QTest::addColumn<ImageFault>("fault");
-    const auto bad = RomError::Kind::BadOffset;
-    const auto over = RomError::Kind::Overflow;
-    QTest::newRow("read byte at -1")
-        << int(Op::ReadByte) << -1 << 0 << bad << ImageFault::BeforeStart;
-    QTest::newRow("read word at -1")
-        << int(Op::ReadWord) << -1 << 0 << bad << ImageFault::BeforeStart;
-    QTest::newRow("write byte at -1")
-        << int(Op::WriteByte) << -1 << 7 << bad << ImageFault::BeforeStart;
+    QTest::newRow("read byte at -1") << int(Op::ReadByte) << -1 << 0 << ImageFault::BeforeStart;
+    QTest::newRow("read word at -1") << int(Op::ReadWord) << -1 << 0 << ImageFault::BeforeStart;
+    QTest::newRow("write byte at -1") << int(Op::WriteByte) << -1 << 7 << ImageFault::BeforeStart;
     QTest::newRow("write word at lowest")
-        << int(Op::WriteWord) << int(0x80000000) << 7 << bad << ImageFault::BeforeStart;
-    QTest::newRow("word 65536") << int(Op::WriteWord) << 20 << 65536 << over
-                                << ImageFault::WordTooLarge;
-    QTest::newRow("word -1") << int(Op::WriteWord) << 20 << -1 << over << ImageFault::WordTooLarge;
-    QTest::newRow("word -1 at -1")
-        << int(Op::WriteWord) << -1 << -1 << over << ImageFault::WordTooLarge;
+        << int(Op::WriteWord) << int(0x80000000) << 7 << ImageFault::BeforeStart;
+    QTest::newRow("word 65536") << int(Op::WriteWord) << 20 << 65536 << ImageFault::WordTooLarge;
+    QTest::newRow("word -1") << int(Op::WriteWord) << 20 << -1 << ImageFault::WordTooLarge;
+    QTest::newRow("word -1 at -1") << int(Op::WriteWord) << -1 << -1 << ImageFault::WordTooLarge;
     QTest::newRow("read byte at 0x7FFFFFFF")
-        << int(Op::ReadByte) << 0x7FFFFFFF << 0 << over << ImageFault::OffsetTooLarge;
+        << int(Op::ReadByte) << 0x7FFFFFFF << 0 << ImageFault::OffsetTooLarge;
     QTest::newRow("write byte at 0x7FFFFFFF")
-        << int(Op::WriteByte) << 0x7FFFFFFF << 1 << over << ImageFault::OffsetTooLarge;
+        << int(Op::WriteByte) << 0x7FFFFFFF << 1 << ImageFault::OffsetTooLarge;
     QTest::newRow("read word at 0x7FFFFFFE")
-        << int(Op::ReadWord) << 0x7FFFFFFE << 0 << over << ImageFault::OffsetTooLarge;
+        << int(Op::ReadWord) << 0x7FFFFFFE << 0 << ImageFault::OffsetTooLarge;
     QTest::newRow("write word at 0x7FFFFFFE")
-        << int(Op::WriteWord) << 0x7FFFFFFE << 1 << over << ImageFault::OffsetTooLarge;
-    QTest::newRow("image read at -1")
-        << int(Op::ImageRead) << -1 << 0 << bad << ImageFault::BeforeStart;
-    QTest::newRow("image write at -1")
-        << int(Op::ImageWrite) << -1 << 7 << bad << ImageFault::BeforeStart;
+        << int(Op::WriteWord) << 0x7FFFFFFE << 1 << ImageFault::OffsetTooLarge;
+    QTest::newRow("image read at -1") << int(Op::ImageRead) << -1 << 0 << ImageFault::BeforeStart;
+    QTest::newRow("image write at -1") << int(Op::ImageWrite) << -1 << 7 << ImageFault::BeforeStart;
 }
 
 void tst_Primitives::failedCallChangesNothing() {
     QFETCH(int, op);
     QFETCH(int, offset);
     QFETCH(int, value);
-    QFETCH(RomError::Kind, kind);
     QFETCH(ImageFault, fault);
     ImageOnDisk disk(smallFile());
     auto rom = disk.open();
@@ -177,7 +166,6 @@ void tst_Primitives::failedCallChangesNothing() {
         }
         QFAIL("the call did not fail");
     } catch (const RomError& e) {
-        QCOMPARE(e.kind(), kind);
         QCOMPARE(e.outcome().fault, fault);
     }
     // The system layer refuses too: on Windows, -1 would mean "append".
@@ -227,7 +215,6 @@ void tst_Primitives::readOnlyFileRefusesWrites() {
         WriteByte(TestKey, rom, 20, 1);
         QFAIL("a write to a file open for reading succeeded");
     } catch (const RomError& e) {
-        QCOMPARE(e.kind(), RomError::Kind::Io);
         QCOMPARE(e.outcome().fault, ImageFault::OpenForReading);
         QCOMPARE(e.outcome().file, disk.path());
     }
@@ -251,7 +238,6 @@ void tst_Primitives::systemFailureNamesFileOffsetAndReason() {
         WriteWord(TestKey, rom, 0x1A, 0x1234);
         QFAIL("the write did not fail");
     } catch (const RomError& e) {
-        QCOMPARE(e.kind(), RomError::Kind::Io);
         const Outcome& o = e.outcome();
         QCOMPARE(o.fault, ImageFault::SystemCall);
         QCOMPARE(o.operation, Operation::Write);
