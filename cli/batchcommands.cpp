@@ -145,7 +145,8 @@ int EditCommand(const QStringList& arguments, Io& io) {
         return *exit;
     const Table table = TableNamed(KnownTables(), parser.value(tableOption));
     if (!table)
-        return UsageError(io, {.fault = UsageFault::TableOption, .text = parser.value(tableOption)});
+        return UsageError(io,
+                          {.fault = UsageFault::TableOption, .text = parser.value(tableOption)});
     if (!parser.isSet(setOption)) {
         Fail(io, BatchNeedsSetText());
         return ExitUsage;

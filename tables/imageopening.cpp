@@ -7,7 +7,8 @@ Result<OpenedImage> ImageOpening::Open(const QString& path, bool write, const Ta
                                        const Opener& open, qint64 limit) {
     auto opened = open(path);
     if (!opened)
-        return Outcome{.fault = CliFileFault::ImageNotOpened, .file = path, .cause = {opened.failure()}};
+        return Outcome{
+            .fault = CliFileFault::ImageNotOpened, .file = path, .cause = {opened.failure()}};
     OpenedImage result{*std::move(opened), {}, {}};
     if (limit > 0) {
         // Before recovery or any reader: every reader of ours takes it whole or in tables, and

@@ -10,8 +10,8 @@
 #include "windowkit/seams.h"
 #include "windowkit/windowcontexts.h"
 #include "windowkit/windowfont.h"
-#include "wording/valuetext.h"
 #include "wording/batchtext.h"
+#include "wording/valuetext.h"
 #include "wording/wording.h"
 
 #include <QAction>

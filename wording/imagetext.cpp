@@ -72,9 +72,9 @@ QString beforeStart(const Outcome& o) {
 QString backupNotMade(const Outcome& o) {
     const QString reason =
         o.replaced ? Wording::tr("another program replaced, moved or deleted the image while "
-                                "its backup was made")
-        : o.error ? SystemText(o.error)
-                  : NodeText(o.node);
+                                 "its backup was made")
+        : o.error  ? SystemText(o.error)
+                   : NodeText(o.node);
     return Wording::tr("Cannot make the backup %1 of %2:\n%3.")
         .arg(NativePath(o.other), NativePath(o.file), reason);
 }
