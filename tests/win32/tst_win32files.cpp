@@ -4,6 +4,7 @@
 #include "rom/modstuff.h"
 #include "support/testsupport.h"
 #include "windowkit/seams.h"
+#include "wording/phrases.h"
 #include "wording/wording.h"
 
 #include <QCoreApplication>
