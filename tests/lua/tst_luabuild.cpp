@@ -21,22 +21,14 @@ QString run(const char* chunk) {
 } // namespace
 
 // The batches' rounding and ranges count on 64-bit integers and IEEE doubles, and their messages
-// and print() on the C library's number formats: a Windows Lua built with 32-bit numbers, or on
-// msvcrt.dll's printf and strtod, differs from Linux's in exactly these rows.
+// and print() on the C library's number formats: a Windows Lua built with 32-bit numbers, without
+// 5.3's compatibility, or on msvcrt.dll's printf and strtod, differs from Linux's in these rows.
 class tst_LuaBuild : public QObject {
     Q_OBJECT
 private slots:
-    void version();
     void numbers_data();
     void numbers();
 };
-
-void tst_LuaBuild::version() {
-    lua_State* L = luaL_newstate();
-    QCOMPARE(lua_version(L), lua_Number(LUA_VERSION_NUM));
-    lua_close(L);
-    QCOMPARE(run("return _VERSION"), QStringLiteral("Lua 5.4"));
-}
 
 void tst_LuaBuild::numbers_data() {
     QTest::addColumn<QString>("chunk");
@@ -44,27 +36,19 @@ void tst_LuaBuild::numbers_data() {
     const auto row = [](const char* name, const char* chunk, const char* expected) {
         QTest::newRow(name) << QString::fromUtf8(chunk) << QString::fromUtf8(expected);
     };
+    row("the version", "return _VERSION", "Lua 5.4");
     row("64-bit integers", "return math.maxinteger", "9223372036854775807");
-    row("integers wrap", "return math.maxinteger + 1 == math.mininteger", "true");
     row("doubles", "return 2^53 + 1", "9.007199254741e+15");
     row("a float keeps 14 digits", "return 1 / 3", "0.33333333333333");
     row("a whole float", "return 7 / 2 * 2", "7.0");
-    row("floor division", "return -7 // 2", "-4");
-    row("modulo takes the divisor's sign", "return 3 % -2", "-1");
     row("infinity", "return -1 / 0", "-inf");
     row("overflowing text", "return tonumber('1e400')", "inf");
     row("a hex float", "return tonumber('0x1p4')", "16.0");
-    row("the nearest double", "return tonumber('0.1') + tonumber('0.2') == 0.3", "false");
-    row("padded text", "return tonumber('  12  ')", "12");
-    row("trailing junk", "return tonumber('12a')", "nil");
     row("format rounds ties to even", "return string.format('%.1f %.0f', 2.25, 2.5)", "2.2 2");
     row("format hex float", "return string.format('%a', 1)", "0x1p+0");
     row("format exponent", "return string.format('%g %.2e', 1e20, 12345.678)", "1e+20 1.23e+04");
     row("a float as an integer", "return string.format('%d', 3.0)", "3");
     row("5.3's math functions", "return math.pow(2, 10)", "1024.0");
-    row("UTF-8", "return utf8.len('Zo\\u{EB}') .. ' ' .. #utf8.char(0x65E5)", "3 3");
-    row("runtime error", "return nil + 1",
-        "error: t:1: attempt to perform arithmetic on a nil value");
 }
 
 void tst_LuaBuild::numbers() {
