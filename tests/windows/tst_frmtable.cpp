@@ -18,6 +18,14 @@ int hpColumn() {
     return TableGrid::FirstField + 1; // pointer, then HP
 }
 
+// The enemy table's window over a demo image of its own.
+struct EnemyTable {
+    ImageOnDisk disk{MakeDemoImage(3)};
+    std::unique_ptr<RomImage> rom = disk.open();
+    ImageOpening opening;
+    frmTable window{opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table")};
+};
+
 } // namespace
 
 class tst_frmTable : public QObject {
@@ -40,10 +48,8 @@ private:
 };
 
 void tst_frmTable::opensWithTheGridFocused() {
-    const ImageOnDisk disk(MakeDemoImage(3));
-    auto rom = disk.open();
-    ImageOpening opening;
-    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    EnemyTable table;
+    frmTable& window = table.window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(QApplication::focusWidget(), window.view());
@@ -66,10 +72,8 @@ void tst_frmTable::sortsAsNumbersByIndexWhenEqual_data() {
 void tst_frmTable::sortsAsNumbersByIndexWhenEqual() {
     QFETCH(int, column);
     QFETCH(int, order);
-    const ImageOnDisk disk(MakeDemoImage(3));
-    auto rom = disk.open();
-    ImageOpening opening;
-    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    EnemyTable table;
+    frmTable& window = table.window;
     window.view()->sortByColumn(column, Qt::SortOrder(order));
     const QAbstractItemModel* shown = window.view()->model();
     for (int row = 1; row < shown->rowCount(); ++row) {
@@ -85,10 +89,8 @@ void tst_frmTable::sortsAsNumbersByIndexWhenEqual() {
 }
 
 void tst_frmTable::filterKeepsTheNamesThatHoldIt() {
-    const ImageOnDisk disk(MakeDemoImage(3));
-    auto rom = disk.open();
-    ImageOpening opening;
-    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    EnemyTable table;
+    frmTable& window = table.window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     const QString name = window.grid()->index(40, TableGrid::NameColumn).data().toString();
@@ -111,10 +113,8 @@ void tst_frmTable::filterKeepsTheNamesThatHoldIt() {
 }
 
 void tst_frmTable::typedCellFollowsTheEntryRule() {
-    const ImageOnDisk disk(MakeDemoImage(3));
-    auto rom = disk.open();
-    ImageOpening opening;
-    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    EnemyTable table;
+    frmTable& window = table.window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTableView* view = window.view();
@@ -135,10 +135,8 @@ void tst_frmTable::typedCellFollowsTheEntryRule() {
 }
 
 void tst_frmTable::copiedRowsPasteBackAndSave() {
-    const ImageOnDisk disk(MakeDemoImage(3));
-    auto rom = disk.open();
-    ImageOpening opening;
-    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    EnemyTable table;
+    frmTable& window = table.window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTableView* view = window.view();
@@ -162,18 +160,16 @@ void tst_frmTable::copiedRowsPasteBackAndSave() {
 }
 
 void tst_frmTable::refusedSaveKeepsTheEdits() {
-    const ImageOnDisk disk(MakeDemoImage(3));
-    auto rom = disk.open();
-    ImageOpening opening;
-    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    EnemyTable table;
+    frmTable& window = table.window;
     QVERIFY(window.grid()->setData(window.grid()->index(2, hpColumn()), QStringLiteral("5")));
-    QByteArray other = disk.bytes();
+    QByteArray other = table.disk.bytes();
     other[EnemyFormat.entryOffset(2) + 3] = char(0x11); // another program's HP
-    QVERIFY(WriteFileBytes(disk.path(), other));
+    QVERIFY(WriteFileBytes(table.disk.path(), other));
     QVERIFY(!window.save());
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts[0].contains(QStringLiteral("enemy 2")), qPrintable(messages.texts[0]));
-    QCOMPARE(disk.bytes(), other);
+    QCOMPARE(table.disk.bytes(), other);
     QCOMPARE(window.grid()->edits().pendingRows(), 1);
 }
 
@@ -204,10 +200,8 @@ void tst_frmTable::whereAndSetBoxes() {
     QFETCH(bool, whereHolds);
     QFETCH(int, factor);
     QFETCH(QString, message);
-    const ImageOnDisk disk(MakeDemoImage(3));
-    auto rom = disk.open();
-    ImageOpening opening;
-    frmTable window(opening, *rom, &EnemyFormat, Both, {}, QStringLiteral("Enemy Table"));
+    EnemyTable table;
+    frmTable& window = table.window;
     TableGrid& grid = *window.grid();
     QAbstractItemModel* shown = window.view()->model();
     auto* whereBox = window.findChild<QLineEdit*>(QStringLiteral("txtWhere"));
@@ -250,7 +244,7 @@ void tst_frmTable::whereAndSetBoxes() {
     // Save writes them with the rest, as one record.
     QVERIFY(grid.setData(grid.index(0, hpColumn() + 1), QStringLiteral("7"))); // PP of enemy 0
     QVERIFY(window.save());
-    HistoryReader reader(disk.path() + QStringLiteral(".history"));
+    HistoryReader reader(table.disk.path() + QStringLiteral(".history"));
     QVERIFY(!reader.read().failed());
     QCOMPARE(reader.log().records.size(), size_t(1));
     QCOMPARE(grid.edits().pendingRows(), 0);
