@@ -19,13 +19,8 @@ main=$(wait_main_window "$title" 120) || fail "the main window did not appear"
 at "open the enemy table"
 table=$(press_until "$main" 84 220 "Enemy Table")
 
-# Entry N's HP as the file holds it: the low byte, then bits 0-1 of the next.
-hp() {
-    local at=$((0x2C030 + 32 * $1 + 3)) low high
-    low=$(od -An -tu1 -j "$at" -N1 "$image" | tr -d ' ')
-    high=$(od -An -tu1 -j $((at + 1)) -N1 "$image" | tr -d ' ')
-    echo $((low | (high & 3) << 8))
-}
+# Entry N's HP as the image holds it.
+hp() { ten_bits "$image" "$1" 3; }
 
 # The message box has the window's title: while it is up, two windows are named so.
 tables() { xdotool search --onlyvisible --name '^Enemy Table$' | wc -l; }

@@ -20,14 +20,6 @@ at "open the enemy table"
 # Enemy Table: left 120, top 2640 inside the frame at 480; 15 twips a pixel.
 table=$(press_until "$main" 84 220 "Enemy Table")
 
-# Entry N's HP or PP, as the file holds it: the low byte, then bits 0-1 of the next.
-ten_bits() {
-    local at=$((0x2C030 + 32 * $2 + $3)) low high
-    low=$(od -An -tu1 -j "$at" -N1 "$1" | tr -d ' ')
-    high=$(od -An -tu1 -j $((at + 1)) -N1 "$1" | tr -d ' ')
-    echo $((low | (high & 3) << 8))
-}
-
 at "type HP of entries 0 and 1"
 # The grid has the keyboard at (index of entry 0): three cells right is HP.
 xdotool key Right Right Right

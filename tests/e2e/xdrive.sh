@@ -101,6 +101,14 @@ retype_hp() {
     new=$((hp == 777 ? 778 : 777))
     type_into "$1" 140 41 "$new" "$new"
 }
+# ten_bits FILE N OFFSET: enemy N's 10-bit value at OFFSET in its record (HP 3, PP 5), as FILE holds
+# it: the low byte, then bits 0-1 of the next.
+ten_bits() {
+    local at=$((0x2C030 + 32 * $2 + $3)) low high
+    low=$(od -An -tu1 -j "$at" -N1 "$1" | tr -d ' ')
+    high=$(od -An -tu1 -j $((at + 1)) -N1 "$1" | tr -d ' ')
+    echo $((low | (high & 3) << 8))
+}
 # press_until WINDOW X Y TITLE: presses at (X, Y) of WINDOW until a window titled TITLE appears,
 # then waits for it to take the keyboard, and prints its id.
 press_until() {
