@@ -92,14 +92,6 @@ int finish(Io& io, RomImage& image, const QString& imagePath, BatchTables& table
     return ExitSuccess;
 }
 
-std::unique_ptr<RomImage> openForBatch(Io& io, const QString& path, bool dryRun, bool backup) {
-    // A dry run writes nothing, not even a recovery's bytes: it only reports one.
-    auto image = OpenImage(io, path, !dryRun);
-    if (image && backup)
-        image->enableBackup();
-    return image;
-}
-
 BatchOptions optionsFor(Io& io, bool clamp) {
     BatchOptions options;
     options.clamp = clamp;
@@ -153,7 +145,7 @@ int EditCommand(const QStringList& arguments, Io& io) {
     }
     const QString path = parser.positionalArguments().first();
     const bool dryRun = parser.isSet(dryRunOption);
-    auto image = openForBatch(io, path, dryRun, !parser.isSet(noBackupOption));
+    auto image = OpenImageToWrite(io, path, dryRun, !parser.isSet(noBackupOption));
     if (!image)
         return ExitInvalidInput;
     BatchTables tables;
@@ -195,7 +187,7 @@ int ScriptCommand(const QStringList& arguments, Io& io) {
     if (!script)
         return Fail(io, script.failure());
     const bool dryRun = parser.isSet(dryRunOption);
-    auto image = openForBatch(io, path, dryRun, !parser.isSet(noBackupOption));
+    auto image = OpenImageToWrite(io, path, dryRun, !parser.isSet(noBackupOption));
     if (!image)
         return ExitInvalidInput;
     BatchTables tables;

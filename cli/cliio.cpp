@@ -223,6 +223,13 @@ std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover, R
     return std::move(opened->image);
 }
 
+std::unique_ptr<RomImage> OpenImageToWrite(Io& io, const QString& path, bool dryRun, bool backup) {
+    auto image = OpenImage(io, path, !dryRun);
+    if (image && backup)
+        image->enableBackup();
+    return image;
+}
+
 void ReportRecovery(Io& io, const QString& path, const Recovery& recovery,
                     const RecoveredEntries& entries) {
     // A record left as it is says why itself.

@@ -77,6 +77,10 @@ Outcome KeptByTheSaves(const QString& target);
 // done.
 std::unique_ptr<RomImage> OpenImage(Io& io, const QString& path, bool recover = true,
                                     Recovery* recovery = nullptr);
+// OpenImage for a command that writes the image: a dry run only reports a save cut short, since
+// it writes nothing, and the image is copied to IMAGE.bak before the first write unless `backup`
+// is false (--no-backup).
+std::unique_ptr<RomImage> OpenImageToWrite(Io& io, const QString& path, bool dryRun, bool backup);
 // Tells what a recovery of the image at `path` did, naming its `entries`, on the error stream.
 void ReportRecovery(Io& io, const QString& path, const Recovery& recovery,
                     const RecoveredEntries& entries);

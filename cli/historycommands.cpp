@@ -153,11 +153,10 @@ int UndoCommand(const QStringList& arguments, Io& io) {
                               {.fault = UsageFault::SaveOption, .text = parser.value(saveOption)});
     }
     const bool dryRun = parser.isSet(dryRunOption);
-    auto image = OpenImage(io, parser.positionalArguments().first(), !dryRun);
+    auto image = OpenImageToWrite(io, parser.positionalArguments().first(), dryRun,
+                                  !parser.isSet(noBackupOption));
     if (!image)
         return ExitInvalidInput;
-    if (!parser.isSet(noBackupOption))
-        image->enableBackup();
     const auto log = readLog(io, *image);
     if (!log)
         return Fail(io, UndoRefusedText(log.failure()));

@@ -79,11 +79,9 @@ int RenameCommand(const QStringList& arguments, Io& io) {
     const QString text = parser.positionalArguments().at(1);
     const bool dryRun = parser.isSet(dryRunOption);
 
-    auto image = OpenImage(io, path, !dryRun);
+    auto image = OpenImageToWrite(io, path, dryRun, !parser.isSet(noBackupOption));
     if (!image)
         return ExitInvalidInput;
-    if (!parser.isSet(noBackupOption))
-        image->enableBackup();
     // Planned against the image as read whole; the transaction writes only while the file still
     // holds the bytes the plan was made from.
     const auto held = HoldImage(*image);

@@ -120,11 +120,9 @@ int ImportCommand(const QStringList& arguments, Io& io) {
     if (!content)
         return Fail(io, content.failure());
     // A dry run writes nothing, not even a recovery's bytes: it only reports one.
-    auto image = OpenImage(io, imagePath, !dryRun);
+    auto image = OpenImageToWrite(io, imagePath, dryRun, !parser.isSet(noBackupOption));
     if (!image)
         return ExitInvalidInput;
-    if (!parser.isSet(noBackupOption))
-        image->enableBackup();
     const TableInput input = ReadTableInput(*content);
     ImportPlan plan;
     if (input.table) {
